@@ -1,0 +1,16 @@
+// Quillor's entry point.
+#include <QCoreApplication>
+#include <QTextStream>
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    const QStringList args = app.arguments();
+    if (args.contains(QStringLiteral("--version"))) {
+        out << "1.0.4\n";
+        return 0;
+    }
+    out << "Usage: quillor [NAME HOST true|false] [--port N]\n";
+    return 0;
+}

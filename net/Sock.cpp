@@ -1,0 +1,472 @@
+#include "net/Sock.h"
+
+#include <QDebug>
+#include <QHash>
+#include <QPointer>
+#include <QSocketNotifier>
+#include <QTimer>
+
+#include <arpa/inet.h>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <netdb.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+// One read takes at most this many bytes; more arrives through further notifications.
+constexpr int kReadArea = 32768;
+
+// Resolved host names, shared by every socket of the process and never emptied.
+QHash<QString, in_addr>& hostCache()
+{
+    static QHash<QString, in_addr> cache;
+    return cache;
+}
+
+int newStreamSocket()
+{
+    return ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+}
+
+} // namespace
+
+QString socketInfoName(TSocketInfo kind)
+{
+    switch (kind) {
+    case siLookup: return QStringLiteral("Lookup");
+    case siConnect: return QStringLiteral("Connect");
+    case siClose: return QStringLiteral("Close");
+    case siListen: return QStringLiteral("Listen");
+    case siReceive: return QStringLiteral("Receive");
+    case siSend: return QStringLiteral("Send");
+    case siAccept: return QStringLiteral("Accept");
+    case siError: return QStringLiteral("Error");
+    }
+    return QString();
+}
+
+QString socketErrorText(int code)
+{
+    const char* name = code > 0 ? strerrorname_np(code) : nullptr;
+    return QStringLiteral("Error #%1 (%2)").arg(code).arg(name ? QString::fromLatin1(name) : QStringLiteral("UNKNOWN ERROR"));
+}
+
+TSock::TSock(QObject* owner)
+    : QObject(owner)
+{
+}
+
+TSock::~TSock()
+{
+    if (m_listening || m_connected) {
+        Close();
+    } else if (m_fd >= 0) {
+        detachNotifiers();
+        ::close(m_fd);
+        m_fd = -1;
+    }
+}
+
+void TSock::report(TSocketInfo kind, const QString& msg)
+{
+    if (!OnInfo)
+        return;
+    try {
+        OnInfo(this, kind, msg);
+    } catch (...) {
+        throw ESockException("Error here");
+    }
+}
+
+void TSock::setHostName(const QString& name)
+{
+    if (m_connected)
+        report(siLookup, QStringLiteral("Setting HostName While Connected Has No Effect"));
+    m_hostName = name;
+}
+
+void TSock::setPortName(const QString& name)
+{
+    if (m_connected)
+        report(siLookup, QStringLiteral("Setting PortName While Connected Has No Effect"));
+    m_portName = name;
+}
+
+quint16 TSock::lookupPort()
+{
+    report(siLookup, QStringLiteral("Lookup Of Port ") + m_portName);
+    if (!m_portName.isEmpty() && m_portName.at(0).isDigit()) {
+        bool ok = false;
+        const uint port = m_portName.toUInt(&ok);
+        if (ok && port <= 65535)
+            return static_cast<quint16>(port);
+        throw ESockException("Port Lookup - Could Not Find Service Entry");
+    }
+    const QByteArray name = m_portName.toLatin1();
+    const servent* entry = ::getservbyname(name.constData(), SocketType == stDatagram ? "udp" : "tcp");
+    if (!entry)
+        throw ESockException("Port Lookup - Could Not Find Service Entry");
+    return ntohs(static_cast<quint16>(entry->s_port));
+}
+
+in_addr TSock::lookupHost()
+{
+    in_addr none{};
+    none.s_addr = INADDR_NONE;
+    if (m_hostName.isEmpty())
+        return none;
+    report(siLookup, QStringLiteral("Lookup Of Host ") + m_hostName);
+    if (m_hostName.at(0).isDigit()) {
+        in_addr addr{};
+        if (::inet_pton(AF_INET, m_hostName.toLatin1().constData(), &addr) != 1)
+            return none;
+        return addr;
+    }
+    const QString key = m_hostName.toLower();
+    const auto cached = hostCache().constFind(key);
+    if (cached != hostCache().cend())
+        return cached.value();
+
+    addrinfo hints{};
+    hints.ai_family = AF_INET;
+    hints.ai_socktype = SOCK_STREAM;
+    addrinfo* result = nullptr;
+    if (::getaddrinfo(m_hostName.toLatin1().constData(), nullptr, &hints, &result) != 0 || !result)
+        throw ESockException("Host Lookup - Could Not Find Host Entry");
+    const in_addr addr = reinterpret_cast<sockaddr_in*>(result->ai_addr)->sin_addr;
+    ::freeaddrinfo(result);
+    hostCache().insert(key, addr);
+    return addr;
+}
+
+bool TSock::hostCacheContains(const QString& name)
+{
+    return hostCache().contains(name.toLower());
+}
+
+void TSock::attachNotifiers(bool forListener)
+{
+    detachNotifiers();
+    m_readNotifier = new QSocketNotifier(m_fd, QSocketNotifier::Read, this);
+    connect(m_readNotifier, &QSocketNotifier::activated, this, &TSock::onReadReady);
+    if (!forListener) {
+        m_writeNotifier = new QSocketNotifier(m_fd, QSocketNotifier::Write, this);
+        connect(m_writeNotifier, &QSocketNotifier::activated, this, &TSock::onWriteReady);
+    }
+}
+
+void TSock::detachNotifiers()
+{
+    // A notifier may be the one whose signal is being delivered right now, so it is
+    // switched off at once and deleted by the event loop later.
+    for (QSocketNotifier** n : {&m_readNotifier, &m_writeNotifier}) {
+        if (*n) {
+            (*n)->setEnabled(false);
+            (*n)->deleteLater();
+            *n = nullptr;
+        }
+    }
+}
+
+void TSock::updateWriteInterest()
+{
+    if (m_writeNotifier)
+        m_writeNotifier->setEnabled(m_fd >= 0 && (m_connecting || !m_sendBuffer.isEmpty()));
+    if (m_readNotifier && !m_listening)
+        m_readNotifier->setEnabled(m_fd >= 0 && !m_connecting && !m_connectFailed);
+}
+
+void TSock::setListen(bool on)
+{
+    if (!on) {
+        if (!m_listening && m_fd < 0)
+            return;
+        m_listening = false;
+        Close();
+        report(siListen, QStringLiteral("Listening Stopped"));
+        return;
+    }
+    if (m_fd >= 0 && !m_listening)
+        throw ESockException("Listen - Socket Already In Use");
+    if (m_listening) {
+        report(siListen, QStringLiteral("Listening Already Running"));
+        return;
+    }
+    const quint16 port = lookupPort();
+    m_fd = newStreamSocket();
+    if (m_fd < 0)
+        throw ESockException("Listen - Error Binding Socket");
+    // Lets a restarted host take its port back while old connections linger in
+    // TIME_WAIT; a port that another socket listens on is still refused.
+    const int yes = 1;
+    ::setsockopt(m_fd, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+
+    sockaddr_in addr{};
+    addr.sin_family = AF_INET;
+    addr.sin_addr.s_addr = htonl(INADDR_ANY);
+    addr.sin_port = htons(port);
+    if (::bind(m_fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0) {
+        ::close(m_fd);
+        m_fd = -1;
+        throw ESockException("Listen - Error Binding Socket");
+    }
+    if (::listen(m_fd, 5) != 0) {
+        ::close(m_fd);
+        m_fd = -1;
+        throw ESockException("Listen - Error Starting Listen");
+    }
+    attachNotifiers(true);
+    m_listening = true;
+    report(siListen, QStringLiteral("Listening Started"));
+}
+
+bool TSock::Connect()
+{
+    if (m_fd >= 0)
+        return m_connected;
+    const quint16 port = lookupPort();
+    const in_addr address = lookupHost();
+    m_fd = newStreamSocket();
+    if (m_fd < 0)
+        return false;
+    m_connecting = true;
+    attachNotifiers(false);
+
+    sockaddr_in addr{};
+    addr.sin_family = AF_INET;
+    addr.sin_addr = address;
+    addr.sin_port = htons(port);
+    if (::connect(m_fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0 && errno != EINPROGRESS) {
+        // The attempt failed at once; it is reported like any later failure, from the
+        // event loop, as an error notification.
+        const int code = errno;
+        m_connecting = false;
+        m_connectFailed = true;
+        QPointer<TSock> self(this);
+        QTimer::singleShot(0, this, [self, code] {
+            if (self)
+                self->handleError(code);
+        });
+    }
+    updateWriteInterest();
+    return m_connected;
+}
+
+bool TSock::Accept(TSock*& newSock)
+{
+    if (!m_listening)
+        throw ESockException("Accept - Socket Not In Listening Mode");
+    socklen_t len = sizeof m_peer;
+    sockaddr_in peer{};
+    const int fd = ::accept4(m_fd, reinterpret_cast<sockaddr*>(&peer), &len, SOCK_NONBLOCK | SOCK_CLOEXEC);
+    if (fd < 0) {
+        report(siAccept, QStringLiteral("Could Not Accept Connection"));
+        return false;
+    }
+    m_peer = peer;
+
+    auto* sock = new TSock(this);
+    sock->Blocking = Blocking;
+    sock->BlockingTimeout = BlockingTimeout;
+    sock->OnRead = OnRead;
+    sock->OnWrite = OnWrite;
+    sock->OnDisconnect = OnDisconnect;
+    sock->OnInfo = OnInfo;
+    sock->m_fd = fd;
+    sock->attachNotifiers(false);
+    sock->m_connected = true;
+    sock->updateWriteInterest();
+    sock->setPortName(m_portName);
+    sock->setHostName(peerAddress());
+    newSock = sock;
+    report(siAccept, QStringLiteral("Created New TSock Structure"));
+    return true;
+}
+
+QString TSock::peerAddress() const
+{
+    char text[INET_ADDRSTRLEN] = {};
+    ::inet_ntop(AF_INET, &m_peer.sin_addr, text, sizeof text);
+    return QString::fromLatin1(text);
+}
+
+quint16 TSock::boundPort() const
+{
+    if (m_fd < 0)
+        return 0;
+    sockaddr_in addr{};
+    socklen_t len = sizeof addr;
+    if (::getsockname(m_fd, reinterpret_cast<sockaddr*>(&addr), &len) != 0)
+        return 0;
+    return ntohs(addr.sin_port);
+}
+
+bool TSock::Send(const QByteArray& text)
+{
+    if (m_fd < 0)
+        throw ESockException("Send - Socket Not Connected");
+    if (m_listening)
+        throw ESockException("Send - Cannot Send On A Listener Socket");
+    m_sendBuffer.append(text);
+    if (m_sendBuffer.isEmpty())
+        return true;
+    report(siSend, QStringLiteral("Non-Blocking Outgoing Data"));
+    flushSendBuffer();
+    updateWriteInterest();
+    return true;
+}
+
+void TSock::flushSendBuffer()
+{
+    if (m_fd < 0 || m_sendBuffer.isEmpty())
+        return;
+    const ssize_t n = ::send(m_fd, m_sendBuffer.constData(), static_cast<size_t>(m_sendBuffer.size()),
+        MSG_NOSIGNAL | MSG_DONTWAIT);
+    if (n > 0)
+        m_sendBuffer.remove(0, n);
+}
+
+QByteArray TSock::Receive()
+{
+    if (m_fd < 0 && m_receiveBuffer.isEmpty())
+        throw ESockException("Receive - Socket Not Connected");
+    if (m_listening)
+        throw ESockException("Receive - Cannot Receive On A Listener Socket");
+    QByteArray out;
+    out.swap(m_receiveBuffer);
+    return out;
+}
+
+bool TSock::Close()
+{
+    bool closed = false;
+    try {
+        const bool wasListener = m_listening;
+        if (m_fd >= 0) {
+            detachNotifiers();
+            closed = ::close(m_fd) == 0;
+            m_fd = -1;
+        }
+        m_connected = false;
+        m_connecting = false;
+        m_connectFailed = false;
+        if (!wasListener)
+            report(siClose, QStringLiteral("Socket Closed"));
+    } catch (...) {
+        // Close never fails outward, not even when a report handler throws.
+    }
+    m_listening = false;
+    return closed;
+}
+
+// --- notifications from the event loop -------------------------------------------
+
+void TSock::onReadReady()
+{
+    QPointer<TSock> self(this);
+    try {
+        if (m_listening)
+            handleAccept();
+        else
+            handleRead();
+    } catch (const std::exception& e) {
+        qWarning().noquote() << "socket event handler failed:" << e.what();
+    }
+    if (self)
+        updateWriteInterest();
+}
+
+void TSock::onWriteReady()
+{
+    QPointer<TSock> self(this);
+    try {
+        if (m_connecting)
+            handleConnectCompletion();
+        else
+            handleWrite();
+    } catch (const std::exception& e) {
+        qWarning().noquote() << "socket event handler failed:" << e.what();
+    }
+    if (self)
+        updateWriteInterest();
+}
+
+void TSock::handleAccept()
+{
+    if (OnAccept)
+        OnAccept(this);
+}
+
+void TSock::handleRead()
+{
+    if (m_fd < 0)
+        return;
+    char area[kReadArea];
+    const ssize_t n = ::recv(m_fd, area, sizeof area, MSG_DONTWAIT);
+    if (n == 0) {
+        handleCloseNotification();
+        return;
+    }
+    if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR) {
+        handleError(errno);
+        return;
+    }
+    if (n > 0)
+        m_receiveBuffer.append(area, n);
+    QPointer<TSock> self(this);
+    report(siReceive, QStringLiteral("Non-Blocking Incoming Data"));
+    if (self && OnRead)
+        OnRead(this, static_cast<int>(m_receiveBuffer.size()));
+}
+
+void TSock::handleWrite()
+{
+    QPointer<TSock> self(this);
+    if (!m_sendBuffer.isEmpty())
+        Send(QByteArray());
+    if (!self)
+        return;
+    report(siSend, QStringLiteral("Non-Blocking Outgoing Data"));
+    if (self && OnWrite)
+        OnWrite(this);
+}
+
+void TSock::handleConnectCompletion()
+{
+    int err = 0;
+    socklen_t len = sizeof err;
+    if (::getsockopt(m_fd, SOL_SOCKET, SO_ERROR, &err, &len) != 0)
+        err = errno;
+    m_connecting = false;
+    if (err != 0) {
+        m_connectFailed = true;
+        updateWriteInterest();
+        handleError(err);
+        return;
+    }
+    m_connected = true;
+    QPointer<TSock> self(this);
+    report(siConnect, QStringLiteral("Non-Blocking Socket Connected"));
+    if (self && OnConnect)
+        OnConnect(this);
+    // A completed connection is writable: the first write notification follows.
+    if (self && m_fd >= 0)
+        handleWrite();
+}
+
+void TSock::handleCloseNotification()
+{
+    QPointer<TSock> self(this);
+    if (OnDisconnect)
+        OnDisconnect(this);
+    if (self)
+        Close();
+}
+
+void TSock::handleError(int code)
+{
+    report(siError, socketErrorText(code));
+}

@@ -1,0 +1,20 @@
+#pragma once
+// Conversion between the user interface's Unicode text and the 8-bit Windows-1252
+// bytes that travel on the wire and sit in files.
+#include <QByteArray>
+#include <QString>
+
+namespace wire {
+
+// Unicode to Windows-1252. Characters that Windows-1252 cannot carry become "?",
+// and so does U+00FF, whose byte 0xFF would end a message early.
+QByteArray toWire(const QString& text);
+
+// Windows-1252 to Unicode. The five bytes that Windows-1252 leaves undefined map to
+// the C1 control characters of the same value, so every byte sequence survives.
+QString fromWire(const QByteArray& bytes);
+
+// Replaces every 0xFF byte with "?", for bytes that go inside a message.
+QByteArray withoutTerminator(QByteArray bytes);
+
+} // namespace wire
