@@ -4,6 +4,8 @@
 
 int main(int argc, char** argv)
 {
+    if (qEnvironmentVariableIsEmpty("QUILLOR_SOURCE_DIR"))
+        qputenv("QUILLOR_SOURCE_DIR", QUILLOR_SOURCE_DIR);
     QCoreApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -4,6 +4,8 @@
 
 int main(int argc, char** argv)
 {
+    if (qEnvironmentVariableIsEmpty("QUILLOR_SOURCE_DIR"))
+        qputenv("QUILLOR_SOURCE_DIR", QUILLOR_SOURCE_DIR);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
