@@ -1,0 +1,47 @@
+#pragma once
+// Checked reading of the fields of a host message. Every failure throws an exception
+// that the dispatcher catches and logs, before the handler has changed anything.
+#include "net/FieldReader.h"
+#include "net/Wire.h"
+
+#include <QString>
+#include <stdexcept>
+#include <string>
+
+namespace hostfields {
+
+// A number that must lie in lo..hi (a slot, a seat, a column).
+inline int inRange(FieldReader& f, int lo, int hi, const char* what)
+{
+    const int v = f.nextInt();
+    if (v < lo || v > hi)
+        throw std::out_of_range(std::string(what) + " " + std::to_string(v) + " out of range");
+    return v;
+}
+
+// The last field of a message that may or may not end with "+": the next field when a
+// "+" follows, otherwise all that remains.
+inline QByteArray last(FieldReader& f)
+{
+    if (f.rest().contains('+'))
+        return f.next();
+    const QByteArray all = f.rest();
+    f.next(); // leaves nothing to read when there is no "+"
+    return all;
+}
+
+// One field of a list read with the "+@" rule; a list that ends in the middle of a
+// group is malformed.
+inline QByteArray listField(FieldReader& f)
+{
+    if (f.atListEnd() || !f.rest().contains('+'))
+        throw std::out_of_range("list cut short");
+    return f.next();
+}
+
+inline int listInt(FieldReader& f) { return FieldReader::toIntOrThrow(listField(f)); }
+
+// Text fields arrive as Windows-1252 bytes.
+inline QString text(const QByteArray& bytes) { return wire::fromWire(bytes); }
+
+} // namespace hostfields
