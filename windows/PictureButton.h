@@ -1,0 +1,24 @@
+#pragma once
+// A button drawn as a picture (the start image of the game start dialog). Until the
+// picture is available it draws a plain rounded button with its caption instead.
+#include <QAbstractButton>
+#include <QPixmap>
+
+class PictureButton : public QAbstractButton {
+    Q_OBJECT
+public:
+    PictureButton(const QString& picturePath, const QString& caption, QWidget* parent = nullptr);
+
+    bool hasPicture() const { return !m_picture.isNull(); }
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void paintFallback(QPainter& painter) const;
+
+    QPixmap m_picture;
+};

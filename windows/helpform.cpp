@@ -1,0 +1,173 @@
+#include "windows/helpform.h"
+
+#include <QButtonGroup>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace {
+
+const char* const OverviewText = R"(
+<h2>Quillor</h2>
+<p>Quillor is a word-finding race for one to six players. Each round every player
+sees the same board of 10 by 9 letters and the same word. Somewhere on the board the
+word is hidden among other letters: find it and click its letters in order.</p>
+<p>The faster you are, the more you score. The first player whose total passes the
+target score while leading alone wins the game.</p>
+<p>Up to three more people can join a full table and watch as spectators; they are
+shown in the spy list.</p>
+)";
+
+const char* const ConnectingText = R"(
+<h2>Connecting</h2>
+<p>Started without parameters, Quillor runs a solo game for one player called
+&ldquo;You&rdquo;.</p>
+<p>For a game with others, one player hosts and the others join. The command line is</p>
+<p><code>quillor NAME HOST true|false [--port N]</code></p>
+<ul>
+<li><b>NAME</b> is the name the other players see.</li>
+<li><b>HOST</b> is the address of the hosting player's computer (a dotted address such
+as 192.168.1.20 or a host name). The hosting player may give any address; his own
+copy always plays over 127.0.0.1.</li>
+<li><b>true</b> hosts the game on this computer; <b>false</b> joins the host at HOST.</li>
+<li><b>--port N</b> uses TCP port N instead of the usual 7772. Everybody in one game
+must use the same port, and the host's firewall must let it in.</li>
+</ul>
+<p>For example, Ann hosts with <code>quillor Ann 127.0.0.1 true</code> and Bob joins her
+with <code>quillor Bob 192.168.1.20 false</code>.</p>
+<p>The first six players take the seats; players seven to nine watch. When the host
+closes Quillor the game ends for everybody.</p>
+)";
+
+const char* const GamePlayText = R"(
+<h2>Game Play</h2>
+<p>The hosting player presses <b>Start</b> (or chooses Start Game) and picks the
+options: the score to play to, the seconds per turn, scrambled or straight words, and
+whether the other letters on the board are taken only from the word's own letters.</p>
+<p>In a <b>straight</b> game the word lies along one straight line of the board. In a
+<b>scrambled</b> game it winds from cell to neighbouring cell and may turn at any
+letter.</p>
+<p>When the word appears, click its letters on the board one after another, starting
+with the first. A click that does not fit the word is not taken. In a straight game
+each letter must follow on along the same line; in a scrambled game it must touch the
+one before. A right click on your last letter takes it back; the <b>Clear</b> button
+(or a right click on a letter you have not picked) starts your pick again.</p>
+<p>After the last letter your pick goes to the host, who checks it. Found it? Your
+score goes up and a mark appears beside your name. If not, try again while the clock
+runs.</p>
+<p>The round ends when every player has found the word or the time is up. After a
+short pause the next round begins.</p>
+<p>Tick <b>Just Watch</b> to sit out the next rounds without leaving your seat.</p>
+)";
+
+const char* const ScoringText = R"(
+<h2>Scoring</h2>
+<p>A word found scores the seconds left on the host's clock at the moment the host
+accepts it, so the quickest finder scores the most. A player who does not find the
+word in time scores nothing for that round.</p>
+<p>The game ends after a round in which one player's total has passed the target score
+and nobody else has as many points. While two or more players share the lead, play
+goes on.</p>
+<p>Your wins and losses against the players you follow are kept in the tally.</p>
+)";
+
+const char* const DocumentationText = R"(
+<h2>Documentation</h2>
+<p><b>Start Game</b> (Ctrl+S, host only) opens the game options.<br>
+<b>Spy List</b> shows the spectators; the host can remove one with a right click.<br>
+<b>View Tally</b> shows your record against the players you follow.<br>
+<b>Tiles</b> chooses the look of the letters.<br>
+<b>Content</b> (F1) opens this help; <b>About</b> shows the version.</p>
+<p>The chat pane takes messages for everybody; start a line with <code>/me </code> to
+describe an action. Links in the chat open in your browser.</p>
+<p>Preferences are saved as you change them and come back the next time you play.</p>
+)";
+
+const char* const LicenseText = R"(
+<h2>License</h2>
+<p>Quillor is free software, released under the MIT license.</p>
+<p>Copyright &copy; the Quillor developers</p>
+<p>Permission is hereby granted, free of charge, to any person obtaining a copy of this
+software and associated documentation files (the &ldquo;Software&rdquo;), to deal in the
+Software without restriction, including without limitation the rights to use, copy,
+modify, merge, publish, distribute, sublicense, and/or sell copies of the Software,
+and to permit persons to whom the Software is furnished to do so, subject to the
+following conditions:</p>
+<p>The above copyright notice and this permission notice shall be included in all
+copies or substantial portions of the Software.</p>
+<p>THE SOFTWARE IS PROVIDED &ldquo;AS IS&rdquo;, WITHOUT WARRANTY OF ANY KIND, EXPRESS OR
+IMPLIED, INCLUDING BUT NOT LIMITED TO THE WARRANTIES OF MERCHANTABILITY, FITNESS FOR A
+PARTICULAR PURPOSE AND NONINFRINGEMENT. IN NO EVENT SHALL THE AUTHORS OR COPYRIGHT
+HOLDERS BE LIABLE FOR ANY CLAIM, DAMAGES OR OTHER LIABILITY, WHETHER IN AN ACTION OF
+CONTRACT, TORT OR OTHERWISE, ARISING FROM, OUT OF OR IN CONNECTION WITH THE SOFTWARE OR
+THE USE OR OTHER DEALINGS IN THE SOFTWARE.</p>
+)";
+
+} // namespace
+
+QStringList Thelp::pageTitles()
+{
+    return {QStringLiteral("Overview"), QStringLiteral("Connecting"), QStringLiteral("Game Play"),
+            QStringLiteral("Scoring"), QStringLiteral("Documentation"), QStringLiteral("License")};
+}
+
+QString Thelp::pageText(int page)
+{
+    static const char* const pages[PageCount] = {OverviewText, ConnectingText, GamePlayText,
+                                                 ScoringText, DocumentationText, LicenseText};
+    if (page < 0 || page >= PageCount)
+        return QString();
+    return QString::fromUtf8(pages[page]).trimmed();
+}
+
+Thelp::Thelp(QWidget* parent)
+    : BackdropForm(parent, Qt::Window)
+{
+    setWindowTitle(QStringLiteral("Quillor - Help"));
+
+    m_group = new QButtonGroup(this);
+    m_group->setExclusive(true);
+    auto* buttons = new QVBoxLayout;
+    buttons->setSpacing(6);
+    const QStringList titles = pageTitles();
+    for (int i = 0; i < PageCount; ++i) {
+        auto* button = new QPushButton(titles[i], this);
+        button->setCheckable(true);
+        button->setMinimumWidth(130);
+        button->setStyleSheet(QStringLiteral("QPushButton:checked { font-weight: bold; }"));
+        m_group->addButton(button, i);
+        buttons->addWidget(button);
+        pageButtons[static_cast<std::size_t>(i)] = button;
+    }
+    buttons->addStretch(1);
+    button_close = new QPushButton(QStringLiteral("Close"), this);
+    buttons->addWidget(button_close);
+
+    memo_help = new QTextBrowser(this);
+    memo_help->setOpenLinks(false);
+    memo_help->setStyleSheet(QStringLiteral(
+        "QTextBrowser { background: rgb(255, 250, 238); color: rgb(40, 28, 10);"
+        " border: 1px solid rgb(150, 110, 50); border-radius: 3px; padding: 6px; }"));
+
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(12, 12, 12, 12);
+    row->setSpacing(12);
+    row->addLayout(buttons);
+    row->addWidget(memo_help, 1);
+
+    connect(m_group, &QButtonGroup::idClicked, this, [this](int id) { showPage(id); });
+    connect(button_close, &QPushButton::clicked, this, &QWidget::close);
+
+    showPage(0);
+    resize(640, 440);
+}
+
+void Thelp::showPage(int page)
+{
+    if (page < 0 || page >= PageCount)
+        return;
+    m_current = page;
+    pageButtons[static_cast<std::size_t>(page)]->setChecked(true);
+    memo_help->setHtml(pageText(page));
+}

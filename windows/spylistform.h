@@ -1,0 +1,43 @@
+#pragma once
+// The spy list: the spectators (players beyond the six seats), one line each, with a
+// pop-up menu that lets the hosting player remove one from the game. The main window
+// adds and removes the lines as players come and go; this window only shows them and
+// passes a removal request on through `kicking`.
+#include "windows/BackdropForm.h"
+
+#include <functional>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QPushButton;
+class TagListBox;
+
+class Tspylist : public BackdropForm {
+    Q_OBJECT
+public:
+    explicit Tspylist(QWidget* parent = nullptr);
+
+    // Asks the main window to remove the player with this number from the game.
+    std::function<void(int slot)> kicking;
+
+    // Adds the line for a spectator who joined.
+    void addSpy(int slot, const QString& name);
+    // Removes the first line equal (letter case ignored) to that spectator's line.
+    // Returns whether there was one; if not, the list is left as it was.
+    bool removeSpy(int slot, const QString& name);
+    QStringList lines() const;
+
+    // "Remove From Game" is offered only to the hosting player.
+    void setHostMode(bool hosting);
+
+    // Handlers, also callable directly.
+    void popup_kickhimClick();
+    void button_doneClick();
+
+    QLabel* Label1 = nullptr;
+    TagListBox* listbox_spys = nullptr;
+    QMenu* popup_kick = nullptr;
+    QAction* popup_kickhim = nullptr;
+    QPushButton* button_done = nullptr;
+};
