@@ -135,7 +135,6 @@ Thelp::Thelp(QWidget* parent)
         auto* button = new QPushButton(titles[i], this);
         button->setCheckable(true);
         button->setMinimumWidth(130);
-        button->setStyleSheet(QStringLiteral("QPushButton:checked { font-weight: bold; }"));
         m_group->addButton(button, i);
         buttons->addWidget(button);
         pageButtons[static_cast<std::size_t>(i)] = button;
@@ -168,6 +167,13 @@ void Thelp::showPage(int page)
     if (page < 0 || page >= PageCount)
         return;
     m_current = page;
+    // The button of the page being read stands out in bold.
+    for (int i = 0; i < PageCount; ++i) {
+        QPushButton* button = pageButtons[static_cast<std::size_t>(i)];
+        QFont f = button->font();
+        f.setBold(i == page);
+        button->setFont(f);
+    }
     pageButtons[static_cast<std::size_t>(page)]->setChecked(true);
     memo_help->setHtml(pageText(page));
 }
