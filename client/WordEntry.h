@@ -1,0 +1,113 @@
+#pragma once
+// The rules of finding the word on the board: the 10 by 9 board of tile numbers, the
+// word strip of ten slots, and the player's picks. No widgets here: BoardView and
+// WordStrip draw what this class holds and pass mouse releases back to it.
+//
+// Tile numbers: 0 empty, 1..26 a letter ("a".."z"), 27..52 the same letter marked
+// (picked by this player or revealed at the end of a round), 53 the pick marker, which
+// is only ever drawn over the last picked cell and never stored in a cell.
+//
+// Incoming lists (board cells, word letters, revealed cells) are read and checked
+// completely before anything changes: a malformed number throws FieldError, a column,
+// row, slot or tile number out of range throws std::out_of_range, and in both cases the
+// board and the strip stay exactly as they were.
+#include "client/ClientContext.h"
+#include "net/FieldReader.h"
+
+#include <QObject>
+#include <QPoint>
+#include <QString>
+#include <array>
+#include <functional>
+#include <optional>
+
+class WordEntry : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int Columns = 10;
+    static constexpr int Rows = 9;
+    static constexpr int Slots = 10;
+    static constexpr int TileSize = 44;
+    static constexpr int MarkOffset = 26;   // marked tile = letter + 26
+    static constexpr int LastLetter = 26;
+    static constexpr int LastMarked = 52;
+    static constexpr int PickMarker = 53;
+    static constexpr int BoardWidth = Columns * TileSize;  // 440
+    static constexpr int BoardHeight = Rows * TileSize;    // 396
+
+    explicit WordEntry(ClientContext& context, QObject* parent = nullptr);
+
+    // --- what the views draw --------------------------------------------------------
+    // Tile number of cell (column 1..10, row 1..9); throws std::out_of_range otherwise.
+    int cell(int column, int row) const;
+    // The word's letter for slot 1..10 (0 when the word is shorter).
+    int slotLetter(int slot) const;
+    // What slot 1..10 shows: its letter, the marked tile once picked, or 0 (nothing).
+    int slotPicture(int slot) const;
+    // The board cell picked for slot 1..10 as "column+row", empty before any pick.
+    QString slotPick(int slot) const;
+    // The cell the pick marker goes over, if a letter is picked.
+    std::optional<QPoint> lastPicked() const;
+
+    int pickcount() const { return m_pickcount; }
+    int pathlength() const { return m_pathlength; }
+    int direction() const { return m_direction; }
+    // Entry 1..10 of the picked path; (0, 0) when unused.
+    QPoint pickpath(int index) const;
+
+    // --- messages from the host ------------------------------------------------------
+    // Groups of column, row, tile number to the end of the text (the round number has
+    // already been taken off). Cells not named keep their tile.
+    void loadboardCells(FieldReader& fields);
+    // Clears the strip, then pairs of slot, letter to the end of the text.
+    void theword(FieldReader& fields);
+    // Marks the cells of the pairs column, row; a text beginning with "*" reveals nothing.
+    void reveal(FieldReader& fields);
+
+    // --- the player ------------------------------------------------------------------
+    // A mouse button released at (x, y) in board pixels; releases outside the board are
+    // ignored. Right button unpicks, any other picks.
+    void mouseUp(Qt::MouseButton button, int x, int y);
+    // May (column, row) follow picked cell number `last`? The straight rule also keeps
+    // the line's direction; the scrambled one accepts any of the eight neighbours.
+    bool checkforconnectstraight(int last, int column, int row);
+    bool checkforconnectscrambled(int last, int column, int row);
+    // Picks (column, row) for word letter n and sends the word when it is complete.
+    void placeletter(int column, int row, int n);
+    // Drops the whole selection (the Clear button).
+    void clearword();
+    // Sends the picked cells to the host and ends picking for this round.
+    void sendword();
+
+    // A new search begins: the picked path is forgotten (the marker goes) ...
+    void clearPickPath();
+    // ... and, when it is this player's search, the counters start again from zero.
+    void resetCounters();
+
+    // Called when the word has been sent, so the window can hide its Clear button.
+    std::function<void()> onWordSent;
+
+    // Column and row step of each direction 1..8; index 0 is "no direction".
+    static QPoint step(int direction);
+
+signals:
+    void boardChanged();
+    void stripChanged();
+
+private:
+    bool myTurn() const { return m_context.state.myTurn(); }
+    int& at(int column, int row) { return m_board[(column - 1) * Rows + (row - 1)]; }
+    int at(int column, int row) const { return m_board[(column - 1) * Rows + (row - 1)]; }
+    void unpickLast();
+    void pick(int column, int row);
+
+    ClientContext& m_context;
+    std::array<int, Columns * Rows> m_board{};
+    std::array<int, Slots> m_letter{};
+    std::array<int, Slots> m_picture{};
+    std::array<QString, Slots> m_pick;
+    std::array<QPoint, Slots> m_path{};
+    int m_pickcount = 0;
+    int m_pathlength = 0;
+    int m_direction = 0;
+};
