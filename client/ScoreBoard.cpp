@@ -67,6 +67,12 @@ void ScoreBoard::setStartOffered(bool on)
     emit changed();
 }
 
+void ScoreBoard::hideClear()
+{
+    m_clearShown = false;
+    emit changed();
+}
+
 void ScoreBoard::setTimePerTurn(int seconds, const QString& shown)
 {
     m_timePerTurn = seconds;

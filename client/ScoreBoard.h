@@ -87,6 +87,8 @@ public:
 
     // Shown to the hosting player only; hosting and joining switch it.
     void setStartOffered(bool on);
+    // The word went to the host: no Clear button until the next try.
+    void hideClear();
 
     // ---- host messages ----
     void newplayerinfo(FieldReader& f);

@@ -1,0 +1,289 @@
+// The client's connection: framing and queueing of received bytes, one message per
+// Timer1 tick, the dispatch table, the login answer and the end of the connection.
+#include "client/GameClient.h"
+#include "common/EventLoop.h"
+#include "net/Sock.h"
+
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+QByteArray frame(const QByteArray& text) { return text + char(0xFF); }
+
+// A client whose outlets write into lists and whose timer is stopped, so each test
+// decides when a tick happens.
+class ClientFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        client.connection.timer1().stop();
+        client.ctx.out.send = [this](const Message& m) { sent.append(m.text()); };
+        client.ctx.out.addlinetochat = [this](const QString& l, const QColor&) { lines.append(l); };
+        client.ctx.out.playsounds = [this](const QString& s) { sounds.append(s); };
+        client.ctx.out.messageBox = [this](const QString& t) { boxes.append(t); };
+        client.hooks.chatrecieved = [this](const QByteArray& rest) { chats.append(rest); };
+    }
+
+    // Feeds one read and works the whole queue off.
+    void deliver(const QByteArray& bytes)
+    {
+        client.connection.receiveBytes(bytes);
+        while (client.connection.queued() > 0)
+            client.connection.processsocktimer();
+    }
+
+    GameClient client;
+    QList<QByteArray> sent;
+    QStringList lines;
+    QStringList sounds;
+    QStringList boxes;
+    QList<QByteArray> chats;
+};
+
+TEST_F(ClientFixture, QueueStartsWithItsPlaceholderWhichIsDropped)
+{
+    EXPECT_EQ(client.connection.queued(), 1u);
+    client.connection.processsocktimer();
+    EXPECT_EQ(client.connection.queued(), 0u);
+    EXPECT_TRUE(lines.isEmpty() && sent.isEmpty());
+    client.connection.processsocktimer(); // empty queue: nothing happens
+}
+
+TEST_F(ClientFixture, TenMessagesInOneReadTakeTenTicksInOrder)
+{
+    client.connection.processsocktimer(); // the placeholder
+    QByteArray burst;
+    for (int i = 1; i <= 10; ++i)
+        burst += frame("CMD_chat+line " + QByteArray::number(i));
+    client.connection.receiveBytes(burst);
+    EXPECT_TRUE(chats.isEmpty()); // reading never handles
+    for (int tick = 1; tick <= 10; ++tick) {
+        client.connection.processsocktimer();
+        ASSERT_EQ(chats.size(), tick);
+        EXPECT_EQ(chats.last(), "line " + QByteArray::number(tick));
+    }
+    EXPECT_EQ(client.connection.queued(), 0u);
+}
+
+TEST_F(ClientFixture, Timer1WorksTheQueueOffOnItsOwn)
+{
+    client.connection.timer1().start();
+    EXPECT_GE(client.connection.timer1().interval(), 10);
+    EXPECT_LE(client.connection.timer1().interval(), 16);
+    client.connection.receiveBytes(frame("CMD_chat+a") + frame("CMD_action+b"));
+    ASSERT_TRUE(testutil::waitFor([&] { return chats.size() == 2; }, 2000));
+    EXPECT_EQ(chats, (QList<QByteArray>{"a", "b"}));
+}
+
+TEST_F(ClientFixture, SplitMessageIsCompletedByTheNextRead)
+{
+    client.connection.receiveBytes("CMD_chat+hel");
+    client.connection.receiveBytes(QByteArray("lo") + char(0xFF));
+    deliver(QByteArray());
+    EXPECT_EQ(chats, QList<QByteArray>{"hello"});
+}
+
+TEST_F(ClientFixture, LoginAnswerCarriesSlotVersionAndName)
+{
+    client.ctx.state.loginname = QStringLiteral("Zoë");
+    deliver(frame("CMD_sendlogininfo+3"));
+    EXPECT_EQ(client.ctx.state.myslot, 3);
+    EXPECT_TRUE(client.ctx.state.connected);
+    ASSERT_EQ(sent.size(), 1);
+    EXPECT_EQ(sent[0], QByteArray("CMD_logininfo+3+1.0.4+Zo") + char(0xEB));
+}
+
+TEST_F(ClientFixture, LoginRequestWithABadSlotIsRefused)
+{
+    deliver(frame("CMD_sendlogininfo+x") + frame("CMD_sendlogininfo+0") + frame("CMD_sendlogininfo+12"));
+    EXPECT_FALSE(client.ctx.state.connected);
+    EXPECT_EQ(client.ctx.state.myslot, 0);
+    EXPECT_TRUE(sent.isEmpty());
+}
+
+TEST_F(ClientFixture, GameIsFullEndsTheProgramOnlyWithItsPlus)
+{
+    QSignalSpy closing(&client, &GameClient::closeRequested);
+    deliver(frame("CMD_full"));
+    EXPECT_TRUE(boxes.isEmpty());
+    EXPECT_EQ(closing.count(), 0);
+    deliver(frame("CMD_full+"));
+    EXPECT_EQ(boxes, QStringList{"Game is full"});
+    EXPECT_EQ(closing.count(), 1);
+}
+
+TEST_F(ClientFixture, VersionLines)
+{
+    deliver(frame("CMD_havewrongversion+Ann") + frame("CMD_wrongversion+"));
+    EXPECT_EQ(lines, (QStringList{"Ann has a different version of the game then you.",
+                                  "You have a differnt version of the game then the host."}));
+}
+
+TEST_F(ClientFixture, UnknownAndCaseChangedCommandsAreDropped)
+{
+    deliver(frame("CMD_Chat+x") + frame("CMD_nothing+x") + frame("") + frame("+x") + frame("CMD_chat"));
+    EXPECT_TRUE(chats.isEmpty());
+    EXPECT_TRUE(lines.isEmpty());
+}
+
+TEST_F(ClientFixture, ARoundReachesBoardStripAndScoreboard)
+{
+    client.ctx.state.myslot = 1;
+    QByteArray board = "CMD_loadboard+2";
+    for (int x = 1; x <= 10; ++x)
+        for (int y = 1; y <= 9; ++y)
+            board += "+" + QByteArray::number(x) + "+" + QByteArray::number(y) + "+" + QByteArray::number((x + y) % 26 + 1);
+    deliver(frame(board) + frame("CMD_theword+1+3+2+1+3+20") + frame("CMD_nextplayer+1+"));
+    EXPECT_EQ(client.scoreboard.roundText(), "ROUND: 2");
+    EXPECT_EQ(client.words.cell(1, 1), 3);
+    EXPECT_EQ(client.words.cell(10, 9), 20);
+    EXPECT_EQ(client.words.slotLetter(1), 3);
+    EXPECT_EQ(client.words.slotLetter(3), 20);
+    EXPECT_EQ(client.words.slotLetter(4), 0);
+    EXPECT_EQ(client.ctx.state.activeplayer, 1);
+    EXPECT_TRUE(client.scoreboard.clearShown());
+
+    deliver(frame("CMD_outoftime+1+1+2+2"));
+    EXPECT_EQ(client.words.cell(1, 1), 3 + 26);
+    EXPECT_EQ(client.words.cell(2, 2), 5 + 26);
+    EXPECT_EQ(client.scoreboard.status(), "Out of Time!");
+}
+
+TEST_F(ClientFixture, MalformedBoardChangesNeitherBoardNorRound)
+{
+    deliver(frame("CMD_loadboard+1+1+1+5"));
+    ASSERT_EQ(client.words.cell(1, 1), 5);
+    deliver(frame("CMD_loadboard+7+1+1+6+11+1+3")); // column 11
+    deliver(frame("CMD_loadboard+7+1+1+6+2+1"));    // cut short
+    deliver(frame("CMD_loadboard+7+1+1+x"));        // not a number
+    deliver(frame("CMD_loadboard+7+1+1+99"));       // no such tile
+    EXPECT_EQ(client.words.cell(1, 1), 5);
+    EXPECT_EQ(client.scoreboard.roundText(), "ROUND: 1");
+}
+
+TEST_F(ClientFixture, GarbageFromTheHostNeverCrashes)
+{
+    // Random fields for every command the client knows; handling must stay inside
+    // the board, the strip and the seat rows whatever arrives.
+    const QList<QByteArray> commands = {
+        "CMD_sendlogininfo", "CMD_chat", "CMD_action", "CMD_newplayerinfo", "CMD_existingplayers",
+        "CMD_havewrongversion", "CMD_wrongversion", "CMD_playerdisconnected", "CMD_startgame",
+        "CMD_nextplayer", "CMD_winner", "CMD_justwatching", "CMD_theword", "CMD_loadboard",
+        "CMD_hefoundit", "CMD_nomatch", "CMD_outoftime", "CMD_roundover", "CMD_loadstats",
+        "CMD_playasound"};
+    const QList<QByteArray> atoms = {"", "0", "1", "6", "7", "9", "10", "11", "27", "53", "54", "-1",
+                                     "2147483647", "99999999999", "t", "f", "x", "***", "@"};
+    QRandomGenerator rng(1234);
+    for (int i = 0; i < 4000; ++i) {
+        QByteArray m = commands[rng.bounded(int(commands.size()))];
+        const int fields = rng.bounded(40);
+        for (int k = 0; k < fields; ++k)
+            m += "+" + atoms[rng.bounded(int(atoms.size()))];
+        if (rng.bounded(2))
+            m += "+";
+        client.connection.receiveBytes(frame(m));
+        client.connection.processsocktimer();
+        client.connection.processsocktimer();
+    }
+    for (int x = 1; x <= 10; ++x)
+        for (int y = 1; y <= 9; ++y) {
+            const int t = client.words.cell(x, y);
+            EXPECT_TRUE(t >= 0 && t <= 52) << t;
+        }
+    for (int s = 1; s <= 10; ++s)
+        EXPECT_TRUE(client.words.slotLetter(s) >= 0 && client.words.slotLetter(s) <= 26);
+    EXPECT_EQ(boxes.size(), boxes.count(QStringLiteral("Game is full"))); // no dialog for bad input
+}
+
+TEST_F(ClientFixture, ChatterSoundIsNamedInTheChatWhenChatterIsOff)
+{
+    deliver(frame("CMD_newplayerinfo+2+Ann"));
+    lines.clear();
+    deliver(frame("CMD_playasound+2+wave3+") + frame("CMD_playasound+2+wave15+") + frame("CMD_playasound+8+wave1+"));
+    EXPECT_EQ(lines, QStringList{"Ann: <Chatter Sound> Hello"});
+
+    QStringList played;
+    client.chatter.play = [&](const QString& n) { played.append(n); };
+    client.chatter.setChatterOn(true);
+    deliver(frame("CMD_playasound+2+wave14+"));
+    EXPECT_EQ(played, QStringList{"wave14"});
+}
+
+// ---- real sockets ----
+
+// A listening socket standing in for the game host.
+struct FakeHost {
+    FakeHost()
+    {
+        listener.setPortName(QStringLiteral("0"));
+        listener.OnAccept = [this](TSock* l) {
+            TSock* peer = nullptr;
+            if (l->Accept(peer)) {
+                peer->OnRead = [this](TSock* s, int) { received += s->Receive(); };
+                conn = peer;
+            }
+        };
+        listener.setListen(true);
+    }
+    ~FakeHost()
+    {
+        if (conn)
+            conn->OnInfo = nullptr;
+    }
+    QString port() const { return QString::number(listener.boundPort()); }
+
+    TSock listener;
+    TSock* conn = nullptr;
+    QByteArray received;
+};
+
+TEST(ClientSocket, LogsInOverTheNetworkAndClosesWhenTheHostHangsUp)
+{
+    FakeHost host;
+    GameClient client;
+    client.ctx.state.loginname = QStringLiteral("Bob");
+    client.connection.connectToHost(QStringLiteral("127.0.0.1"), host.port());
+    ASSERT_TRUE(testutil::waitFor([&] { return host.conn != nullptr; }));
+
+    host.conn->Send(frame("CMD_sendlogininfo+4"));
+    ASSERT_TRUE(testutil::waitFor([&] { return host.received.size() > 0; }));
+    EXPECT_EQ(host.received, frame("CMD_logininfo+4+1.0.4+Bob"));
+    EXPECT_EQ(client.ctx.state.myslot, 4);
+
+    QSignalSpy closing(&client, &GameClient::closeRequested);
+    host.conn->Close();
+    ASSERT_TRUE(testutil::waitFor([&] { return closing.count() > 0; }));
+}
+
+TEST(ClientSocket, RefusedConnectionLeavesTheClientOpen)
+{
+    quint16 freePort = 0;
+    {
+        TSock probe;
+        probe.setPortName(QStringLiteral("0"));
+        probe.setListen(true);
+        freePort = probe.boundPort();
+    }
+    GameClient client;
+    QSignalSpy closing(&client, &GameClient::closeRequested);
+    client.connection.connectToHost(QStringLiteral("127.0.0.1"), QString::number(freePort));
+    testutil::spin(200);
+    EXPECT_EQ(closing.count(), 0);
+    EXPECT_FALSE(client.ctx.state.connected);
+    client.connection.send(Message("CMD_chat").add(1).add("hi")); // nowhere to go, no crash
+}
+
+TEST(ClientSocket, UnknownHostNameLeavesTheClientUnconnected)
+{
+    GameClient client;
+    QSignalSpy closing(&client, &GameClient::closeRequested);
+    client.connection.connectToHost(QStringLiteral("no-such-host.invalid"), QStringLiteral("7772"));
+    testutil::spin(50);
+    EXPECT_EQ(closing.count(), 0);
+    EXPECT_FALSE(client.connection.sock().Connected());
+}
+
+} // namespace
