@@ -10,8 +10,10 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
+#include <csignal>
 #include <functional>
 #include <ostream>
+#include <sys/resource.h>
 
 // Failure messages print as text.
 static void PrintTo(const QString& text, std::ostream* os)
@@ -114,6 +116,29 @@ QByteArray mixedData(int n, quint32 seed)
     out.truncate(n);
     return out;
 }
+
+// While it lives, no file of this process may grow past the given size: writes beyond
+// it fail (as on a full disk) instead of raising a signal.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        rlimit limited = m_old;
+        limited.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+
+private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int) = nullptr;
+};
 
 const QString SizeMismatch =
     QStringLiteral("Lzrw1 (decompression LZRW1/KH) : Original and compressed sizes do not match !");
@@ -251,6 +276,31 @@ TEST_F(Lzrw1File, AFailureKeepsTheFileThatHadTheOutputName)
     write("plain.out", "precious");
     EXPECT_EQ(decompressFailure(raw("WRZL\x05\0\0\0\x01\x00\x80")), SizeMismatch);
     EXPECT_EQ(read("plain.out"), QByteArray("precious"));
+}
+
+TEST_F(Lzrw1File, AFailedWriteIsReportedAndKeepsTheOldOutput)
+{
+    QByteArray noise;
+    QRandomGenerator gen(12);
+    for (int i = 0; i < 200000; ++i)
+        noise.append(char(gen.bounded(256)));
+    write("plain", noise);
+    write("plain.tld", "previous");
+    QString failure;
+    {
+        const FileSizeLimit limit(100000);
+        failure = failureOf([&] { compress("plain", "plain.tld", TCompressMode::Fast); });
+    }
+    EXPECT_EQ(failure, "Lzrw1 : Error writing to output file : " + path("plain.tld"));
+    EXPECT_EQ(read("plain.tld"), QByteArray("previous"));
+
+    compress("plain", "plain.tld", TCompressMode::Fast);
+    {
+        const FileSizeLimit limit(100000);
+        failure = failureOf([&] { decompress("plain.tld", "plain.out"); });
+    }
+    EXPECT_EQ(failure, "Lzrw1 : Error writing to output file : " + path("plain.out"));
+    EXPECT_FALSE(exists("plain.out"));
 }
 
 TEST_F(Lzrw1File, MissingFilesAndFoldersAreReported)

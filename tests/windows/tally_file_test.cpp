@@ -1,0 +1,186 @@
+// The tally record on disk: where it lives, what it holds, and that loading and
+// saving leave nothing in the working directory and never lose the previous file.
+#include "windows/LzError.h"
+#include "windows/Lzrw1.h"
+#include "windows/TallyFile.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+// While it lives, no file of this process may grow past the given size: writes beyond
+// it fail (as on a full disk) instead of raising a signal.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        rlimit limited = m_old;
+        limited.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+
+private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int) = nullptr;
+};
+
+class TallyFileTest : public ::testing::Test {
+protected:
+    QTemporaryDir m_dir;
+    TallyFile m_file = TallyFile::in(m_dir.path());
+
+    void writeRaw(const QByteArray& bytes)
+    {
+        QFile f(m_file.path());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    QByteArray readRaw() const
+    {
+        QFile f(m_file.path());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    QString loadFailure() const
+    {
+        try {
+            m_file.load();
+        } catch (const TallyFileError& e) {
+            return e.message();
+        }
+        return QStringLiteral("<no failure>");
+    }
+};
+
+} // namespace
+
+TEST_F(TallyFileTest, LivesInTheFolderUnderTheGameKey)
+{
+    EXPECT_EQ(m_file.path(), m_dir.filePath("agametally.tld"));
+    EXPECT_EQ(TallyFile::in("/x/y", "other").path(), "/x/y/othertally.tld");
+}
+
+TEST_F(TallyFileTest, MissingFileIsAnEmptyRecord)
+{
+    EXPECT_FALSE(m_file.exists());
+    EXPECT_EQ(m_file.load(), TallyRecord());
+    EXPECT_FALSE(m_file.exists());
+}
+
+TEST_F(TallyFileTest, SavesTheFastContainerAndLoadsWithFreshRunCounts)
+{
+    TallyRecord record;
+    record.follow("Ann");
+    record.addgame({"Ann"}, "Ann", "Me");
+    m_file.save(record);
+
+    const QByteArray raw = readRaw();
+    EXPECT_EQ(raw.left(4), QByteArray("WRZL"));
+    EXPECT_EQ(quint8(raw[4]), record.toPlain().size());
+
+    TallyRecord expected = record;
+    expected.startSession();
+    EXPECT_EQ(m_file.load(), expected);
+}
+
+TEST_F(TallyFileTest, ReadsARecordWrittenInTheGoodContainer)
+{
+    TallyRecord record;
+    record.follow("Bob");
+    record.addgame({"Bob"}, "Me", "Me");
+    record.startSession();
+
+    const QString plainPath = m_dir.filePath("plain");
+    QFile plain(plainPath);
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.write(record.toPlain());
+    plain.close();
+    Tlzrw1 coder;
+    coder.setCompressMode(TCompressMode::Good);
+    coder.setInputFile(plainPath);
+    coder.setOutputFile(m_file.path());
+    coder.Compress();
+
+    EXPECT_EQ(m_file.load(), record);
+}
+
+TEST_F(TallyFileTest, DamagedFilesReportWhy)
+{
+    writeRaw(QByteArray("WRZL\x05\0\0\0\x01\x00\x80", 11));
+    EXPECT_EQ(loadFailure(),
+              QStringLiteral("Lzrw1 (decompression LZRW1/KH) : Original and compressed sizes do not match !"));
+    writeRaw("garbage!");
+    EXPECT_EQ(loadFailure(), m_file.path() + " : Lzrw1 decompression : this file has no valid header !");
+
+    // A sound container whose content is not a record.
+    const QString plainPath = m_dir.filePath("plain");
+    QFile plain(plainPath);
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.write("hello");
+    plain.close();
+    Tlzrw1 coder;
+    coder.setCompressMode(TCompressMode::Fast);
+    coder.setInputFile(plainPath);
+    coder.setOutputFile(m_file.path());
+    coder.Compress();
+    EXPECT_EQ(loadFailure(), m_file.path() + " : this file holds no tally record");
+}
+
+TEST_F(TallyFileTest, LeavesNothingInTheWorkingDirectory)
+{
+    QTemporaryDir work;
+    const QString before = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(work.path()));
+    TallyRecord record;
+    record.follow("Ann");
+    m_file.save(record);
+    m_file.load();
+    QDir::setCurrent(before);
+
+    EXPECT_TRUE(QDir(work.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty());
+    // Beside the tally file only the tally file itself.
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList({"agametally.tld"}));
+}
+
+TEST_F(TallyFileTest, AFailedSaveKeepsThePreviousFile)
+{
+    TallyRecord record;
+    record.follow("Ann");
+    m_file.save(record);
+    const QByteArray before = readRaw();
+
+    // A record too large for the files this process may write.
+    for (int i = 0; i < 500; ++i)
+        record.follow(QStringLiteral("Opponent number %1").arg(i));
+    bool failed = false;
+    {
+        const FileSizeLimit limit(4096);
+        try {
+            m_file.save(record);
+        } catch (const TallyFileError&) {
+            failed = true;
+        }
+    }
+    EXPECT_TRUE(failed);
+    EXPECT_EQ(readRaw(), before);
+    EXPECT_EQ(m_file.load().followed(), QStringList({"Ann"}));
+
+    // A folder that does not exist.
+    const TallyFile gone = TallyFile::in(m_dir.filePath("no-such-folder"));
+    EXPECT_THROW(gone.save(record), TallyFileError);
+    EXPECT_FALSE(gone.exists());
+}

@@ -1,0 +1,87 @@
+#include "windows/TallyFile.h"
+
+#include "windows/LzError.h"
+#include "windows/Lzrw1.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+namespace {
+
+const QString PlainName = QStringLiteral("tally.txt");
+
+void requireValid(const QTemporaryDir& dir)
+{
+    if (!dir.isValid())
+        throw TallyFileError(QStringLiteral("Tally : cannot create a temporary folder : ") + dir.errorString());
+}
+
+void configure(Tlzrw1& coder, const QString& input, const QString& output)
+{
+    coder.setCompressMode(TCompressMode::Fast);
+    // The record is small, and loading and saving run inside event handlers (a
+    // finished game, program end) that must not be re-entered.
+    coder.setYieldsToEvents(false);
+    coder.setInputFile(input);
+    coder.setOutputFile(output);
+}
+
+} // namespace
+
+TallyFile TallyFile::in(const QString& folder, const QString& gameKey)
+{
+    return TallyFile(QDir(folder).filePath(gameKey + QStringLiteral("tally.tld")));
+}
+
+bool TallyFile::exists() const
+{
+    return QFileInfo::exists(m_path);
+}
+
+TallyRecord TallyFile::load() const
+{
+    if (!exists())
+        return TallyRecord();
+
+    const QTemporaryDir dir;
+    requireValid(dir);
+    const QString plainPath = dir.filePath(PlainName);
+    Tlzrw1 coder;
+    configure(coder, m_path, plainPath);
+    try {
+        coder.Decompress();
+    } catch (const LzError& e) {
+        throw TallyFileError(e.message());
+    }
+
+    QFile plainFile(plainPath);
+    if (!plainFile.open(QIODevice::ReadOnly))
+        throw TallyFileError(QStringLiteral("Tally : cannot read the record of : ") + m_path);
+    std::optional<TallyRecord> record = TallyRecord::fromPlain(plainFile.readAll());
+    if (!record)
+        throw TallyFileError(m_path + QStringLiteral(" : this file holds no tally record"));
+    record->startSession();
+    return *record;
+}
+
+void TallyFile::save(const TallyRecord& record) const
+{
+    const QTemporaryDir dir;
+    requireValid(dir);
+    const QString plainPath = dir.filePath(PlainName);
+    {
+        QFile plainFile(plainPath);
+        const QByteArray plain = record.toPlain();
+        if (!plainFile.open(QIODevice::WriteOnly) || plainFile.write(plain) != plain.size())
+            throw TallyFileError(QStringLiteral("Tally : cannot write the record for : ") + m_path);
+    }
+    Tlzrw1 coder;
+    configure(coder, plainPath, m_path);
+    try {
+        coder.Compress();
+    } catch (const LzError& e) {
+        throw TallyFileError(e.message());
+    }
+}

@@ -1,0 +1,46 @@
+#pragma once
+// The tally record on disk: the plain layout compressed with the fast container, in
+// the program's folder under the game key followed by "tally.tld".
+//
+// The plain layout only ever exists in a private temporary folder, never in the
+// working directory, and a save writes the new compressed file beside the old one,
+// replacing it only once complete: a failed save keeps the previous record.
+#include "windows/TallyRecord.h"
+
+#include <QString>
+
+#include <stdexcept>
+
+class TallyFileError : public std::runtime_error {
+public:
+    explicit TallyFileError(const QString& message)
+        : std::runtime_error(message.toStdString()), m_message(message)
+    {
+    }
+    const QString& message() const { return m_message; }
+
+private:
+    QString m_message;
+};
+
+class TallyFile {
+public:
+    static inline const QString DefaultGameKey = QStringLiteral("agame");
+
+    explicit TallyFile(QString path) : m_path(std::move(path)) {}
+    // The tally file of a game key in a folder: folder + "/" + key + "tally.tld".
+    static TallyFile in(const QString& folder, const QString& gameKey = DefaultGameKey);
+
+    const QString& path() const { return m_path; }
+    bool exists() const;
+
+    // Reads the record; its counts for this run start at 0. A missing file gives an
+    // empty record. A damaged file raises TallyFileError with the decompressor's
+    // message, or a message of its own when the content is not a tally record.
+    TallyRecord load() const;
+    // Writes the record; raises TallyFileError when that fails (the old file stays).
+    void save(const TallyRecord& record) const;
+
+private:
+    QString m_path;
+};

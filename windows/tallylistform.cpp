@@ -1,0 +1,276 @@
+#include "windows/tallylistform.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include <utility>
+
+namespace {
+
+const QString Zero = QStringLiteral("0");
+
+QListWidgetItem* checkedItem(const QString& name, bool checked)
+{
+    auto* item = new QListWidgetItem(name);
+    item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+    item->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
+    return item;
+}
+
+QLabel* namedLabel(const QString& objectName, const QString& text)
+{
+    auto* l = new QLabel(text);
+    l->setObjectName(objectName);
+    return l;
+}
+
+} // namespace
+
+Ttallylist::Ttallylist(const QString& folder, QWidget* parent, TallyDialogs dialogs, const QString& gameKey)
+    : BackdropForm(parent), m_file(TallyFile::in(folder, gameKey)), m_dialogs(std::move(dialogs))
+{
+    if (!m_dialogs.ask) {
+        m_dialogs.ask = [this](const QString& question) {
+            return QMessageBox::question(this, windowTitle(), question, QMessageBox::Yes | QMessageBox::No)
+                == QMessageBox::Yes;
+        };
+    }
+    if (!m_dialogs.showError) {
+        m_dialogs.showError = [this](const QString& message) {
+            QMessageBox::critical(this, windowTitle(), message);
+        };
+    }
+
+    setWindowTitle(QStringLiteral("Quillor - Tally List"));
+    setObjectName(QStringLiteral("Ttallylist"));
+    buildControls();
+
+    try {
+        m_record = m_file.load();
+    } catch (const TallyFileError& e) {
+        // The record starts empty; the next save replaces the damaged file.
+        m_record = TallyRecord();
+        m_dialogs.showError(e.message());
+    }
+    loadtally();
+}
+
+Ttallylist::~Ttallylist()
+{
+    save();
+}
+
+void Ttallylist::buildControls()
+{
+    auto* own = new QGridLayout;
+    own->addWidget(new QLabel(QStringLiteral("Total Games:")), 0, 0);
+    own->addWidget(new QLabel(QStringLiteral("Your Wins")), 1, 0);
+    for (int i = 0; i < 4; ++i) {
+        mylabel[std::size_t(i)] = namedLabel(QStringLiteral("mylabel_%1").arg(i + 1), Zero);
+        if (i < 2)
+            own->addWidget(mylabel[std::size_t(i)], i, 1);
+        else
+            mylabel[std::size_t(i)]->hide();
+    }
+
+    listbox_tally = new QListWidget;
+    listbox_tally->setObjectName(QStringLiteral("listbox_tally"));
+    auto* tallied = new QGroupBox(QStringLiteral("Players Being Tallied"));
+    (new QVBoxLayout(tallied))->addWidget(listbox_tally);
+
+    checklist = new QListWidget;
+    checklist->setObjectName(QStringLiteral("checklist"));
+    auto* inGame = new QGroupBox(QStringLiteral("Players In Current Game"));
+    (new QVBoxLayout(inGame))->addWidget(checklist);
+
+    label_hisnametop = namedLabel(QStringLiteral("label_hisnametop"), QString());
+    label_hisname = namedLabel(QStringLiteral("label_hisname"), QStringLiteral("XX Wins:"));
+    auto* his = new QGridLayout;
+    his->addWidget(label_hisnametop, 0, 0, 1, 3);
+    his->addWidget(new QLabel(QStringLiteral("Total")), 1, 1);
+    his->addWidget(new QLabel(QStringLiteral("Session")), 1, 2);
+    his->addWidget(new QLabel(QStringLiteral("Number of Games")), 2, 0);
+    his->addWidget(label_hisname, 3, 0);
+    his->addWidget(new QLabel(QStringLiteral("Your Wins:")), 4, 0);
+    his->addWidget(new QLabel(QStringLiteral("Neither Won:")), 5, 0);
+    for (int i = 0; i < 8; ++i) {
+        label[std::size_t(i)] = namedLabel(QStringLiteral("label_%1").arg(i + 1), Zero);
+        his->addWidget(label[std::size_t(i)], 2 + i % 4, 1 + i / 4);
+    }
+    auto* hisBox = new QGroupBox;
+    hisBox->setLayout(his);
+
+    button_reset = new QPushButton(QStringLiteral("Reset Tally"));
+    button_reset->setObjectName(QStringLiteral("button_reset"));
+    button_done = new QPushButton(QStringLiteral("Done"));
+    button_done->setObjectName(QStringLiteral("button_done"));
+
+    auto* left = new QVBoxLayout;
+    left->addLayout(own);
+    left->addWidget(tallied);
+    left->addWidget(inGame);
+    auto* right = new QVBoxLayout;
+    right->addWidget(hisBox);
+    right->addStretch();
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(button_reset);
+    buttons->addStretch();
+    buttons->addWidget(button_done);
+    right->addLayout(buttons);
+    auto* top = new QHBoxLayout(this);
+    top->addLayout(left);
+    top->addLayout(right);
+
+    connect(checklist, &QListWidget::itemChanged, this, &Ttallylist::checklistClickCheck);
+    connect(listbox_tally, &QListWidget::itemChanged, this, &Ttallylist::listbox_tallyClickCheck);
+    connect(listbox_tally, &QListWidget::currentRowChanged, this, [this] { listbox_tallyClick(); });
+    connect(button_done, &QPushButton::clicked, this, &Ttallylist::button_doneClick);
+    connect(button_reset, &QPushButton::clicked, this, &Ttallylist::button_resetClick);
+}
+
+void Ttallylist::loadtally()
+{
+    showOwnRecord();
+    const QSignalBlocker block(listbox_tally);
+    listbox_tally->clear();
+    for (const QString& name : m_record.followed())
+        addFollowedLine(name);
+    clearOpponent();
+}
+
+void Ttallylist::showOwnRecord()
+{
+    for (int i = 0; i < 4; ++i)
+        mylabel[std::size_t(i)]->setText(m_record.cell(0, i + 1));
+}
+
+void Ttallylist::clearOpponent()
+{
+    for (QLabel* l : label)
+        l->setText(Zero);
+    label_hisname->setText(QStringLiteral("XX Wins:"));
+    label_hisnametop->clear();
+}
+
+void Ttallylist::addFollowedLine(const QString& name)
+{
+    const QSignalBlocker block(listbox_tally);
+    listbox_tally->addItem(checkedItem(name, true));
+}
+
+void Ttallylist::refillchecklist(const QStringList& opponents)
+{
+    const QSignalBlocker block(checklist);
+    checklist->clear();
+    for (const QString& name : opponents) {
+        if (name == TallyRecord::EmptySeat)
+            continue;
+        checklist->addItem(checkedItem(name, m_record.indexOfFollowed(name) >= 0));
+    }
+}
+
+void Ttallylist::viewTally(const QStringList& opponents)
+{
+    refillchecklist(opponents);
+    show();
+    raise();
+    activateWindow();
+}
+
+void Ttallylist::addgame(const QStringList& opponents, const QString& winner, const QString& ownName)
+{
+    refillchecklist(opponents);
+    QStringList inGame;
+    for (int i = 0; i < checklist->count(); ++i)
+        inGame.append(checklist->item(i)->text());
+    m_record.addgame(inGame, winner, ownName);
+    showOwnRecord();
+    if (listbox_tally->currentRow() >= 0)
+        listbox_tallyClick();
+    save();
+}
+
+bool Ttallylist::save()
+{
+    try {
+        m_file.save(m_record);
+        return true;
+    } catch (const TallyFileError& e) {
+        qWarning("Tally not saved: %s", qPrintable(e.message()));
+        return false;
+    }
+}
+
+void Ttallylist::checklistClickCheck(QListWidgetItem* item)
+{
+    // Checking or unchecking a player both start following him; unchecking never
+    // stops it (that is done in the list of tallied players).
+    if (!item || !m_record.follow(item->text()))
+        return;
+    addFollowedLine(m_record.followed().constLast());
+    save();
+}
+
+void Ttallylist::listbox_tallyClickCheck(QListWidgetItem* item)
+{
+    if (!item || item->checkState() != Qt::Unchecked)
+        return;
+    const int line = listbox_tally->row(item);
+    const QString question =
+        QStringLiteral("This will delete ") + item->text() + QStringLiteral("'s Tally, Are you want to delete it?");
+    if (!m_dialogs.ask(question)) {
+        const QSignalBlocker block(listbox_tally);
+        item->setCheckState(Qt::Checked);
+        return;
+    }
+    m_record.drop(line);
+    {
+        const QSignalBlocker block(listbox_tally);
+        delete listbox_tally->takeItem(line);
+    }
+    if (listbox_tally->currentRow() >= 0)
+        listbox_tallyClick();
+    else
+        clearOpponent();
+    save();
+}
+
+void Ttallylist::listbox_tallyClick()
+{
+    const int line = listbox_tally->currentRow();
+    if (line < 0)
+        return;
+    const int row = line + 1;
+    for (int i = 0; i < 8; ++i)
+        label[std::size_t(i)]->setText(m_record.cell(row, i + 1));
+    const QString name = m_record.cell(row, TallyRecord::Name);
+    label_hisname->setText(name + QStringLiteral(" Wins:"));
+    label_hisnametop->setText(name + QStringLiteral("'s Tally"));
+}
+
+void Ttallylist::button_doneClick()
+{
+    hide();
+}
+
+void Ttallylist::button_resetClick()
+{
+    if (!m_dialogs.ask(QStringLiteral("Are you sure you want to reset the Tally?")))
+        return;
+    m_record.reset();
+    showOwnRecord();
+    {
+        const QSignalBlocker block(listbox_tally);
+        listbox_tally->clear();
+    }
+    for (QLabel* l : label)
+        l->setText(Zero);
+    save();
+}

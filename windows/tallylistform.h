@@ -1,0 +1,81 @@
+#pragma once
+// The tally window: shows the record of finished games (TallyRecord) and lets the
+// player follow opponents from the current game, drop them, and reset the tally.
+//
+// Created hidden at program start with the program's folder; it loads the record at
+// once and saves it whenever it changes and when the window is destroyed. The main
+// window uses three calls:
+//   addgame(opponents, winner, ownName)  from its handler of the game's end, only while
+//                                        the local player holds one of the six seats;
+//   viewTally(opponents)                 for "View Tally";
+//   refillchecklist(opponents)           (part of both) to list the current game.
+// opponents are the names shown on the other five seats, in seat order; seats that
+// show "<Waiting>" are skipped.
+#include "windows/BackdropForm.h"
+#include "windows/TallyFile.h"
+#include "windows/TallyRecord.h"
+
+#include <QStringList>
+
+#include <array>
+#include <functional>
+
+class QLabel;
+class QListWidget;
+class QListWidgetItem;
+class QPushButton;
+
+// The window's questions and error display; tests replace them.
+struct TallyDialogs {
+    // A Yes/No confirmation; true for Yes.
+    std::function<bool(const QString& question)> ask;
+    // Shows a failure to load the record.
+    std::function<void(const QString& message)> showError;
+};
+
+class Ttallylist : public BackdropForm {
+    Q_OBJECT
+public:
+    // folder: where the tally file lives; gameKey prefixes its name.
+    explicit Ttallylist(const QString& folder, QWidget* parent = nullptr, TallyDialogs dialogs = {},
+                        const QString& gameKey = TallyFile::DefaultGameKey);
+    ~Ttallylist() override;
+
+    void addgame(const QStringList& opponents, const QString& winner, const QString& ownName);
+    void refillchecklist(const QStringList& opponents);
+    void viewTally(const QStringList& opponents);
+
+    const TallyRecord& record() const { return m_record; }
+    const QString& fileName() const { return m_file.path(); }
+    // Writes the record now; false (and a warning on stderr) when that failed.
+    bool save();
+
+    // Handlers, also callable directly.
+    void checklistClickCheck(QListWidgetItem* item);
+    void listbox_tallyClickCheck(QListWidgetItem* item);
+    void listbox_tallyClick();
+    void button_doneClick();
+    void button_resetClick();
+
+    QListWidget* listbox_tally = nullptr;
+    QListWidget* checklist = nullptr;
+    // mylabel_[0..3] are "mylabel_1" to "mylabel_4": own record, columns 1 to 4.
+    std::array<QLabel*, 4> mylabel{};
+    // label_[0..7] are "label_1" to "label_8": selected opponent, columns 1 to 8.
+    std::array<QLabel*, 8> label{};
+    QLabel* label_hisname = nullptr;
+    QLabel* label_hisnametop = nullptr;
+    QPushButton* button_done = nullptr;
+    QPushButton* button_reset = nullptr;
+
+private:
+    void buildControls();
+    void loadtally();
+    void showOwnRecord();
+    void clearOpponent();
+    void addFollowedLine(const QString& name);
+
+    TallyFile m_file;
+    TallyDialogs m_dialogs;
+    TallyRecord m_record;
+};
