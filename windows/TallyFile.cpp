@@ -44,7 +44,13 @@ TallyRecord TallyFile::load() const
 {
     if (!exists())
         return TallyRecord();
+    TallyRecord record = read();
+    record.startSession();
+    return record;
+}
 
+TallyRecord TallyFile::read() const
+{
     const QTemporaryDir dir;
     requireValid(dir);
     const QString plainPath = dir.filePath(PlainName);
@@ -62,7 +68,6 @@ TallyRecord TallyFile::load() const
     std::optional<TallyRecord> record = TallyRecord::fromPlain(plainFile.readAll());
     if (!record)
         throw TallyFileError(m_path + QStringLiteral(" : this file holds no tally record"));
-    record->startSession();
     return *record;
 }
 

@@ -34,9 +34,12 @@ public:
     const QString& path() const { return m_path; }
     bool exists() const;
 
-    // Reads the record; its counts for this run start at 0. A missing file gives an
-    // empty record. A damaged file raises TallyFileError with the decompressor's
-    // message, or a message of its own when the content is not a tally record.
+    // Reads the record as it was saved. A missing or damaged file raises TallyFileError
+    // with the decompressor's message, or a message of its own when the content is not
+    // a tally record.
+    TallyRecord read() const;
+    // The record at program start: as read(), but a missing file is an empty record
+    // (the first run) and the counts for this run start at 0.
     TallyRecord load() const;
     // Writes the record; raises TallyFileError when that fails (the old file stays).
     void save(const TallyRecord& record) const;

@@ -1,0 +1,75 @@
+// quillor-tally: compresses and decompresses files with the tally file's coder, and
+// prints a tally file as a table.
+//
+//   quillor-tally compress [--good] IN OUT   writes the fast container (or the good one)
+//   quillor-tally decompress IN OUT          reads either container
+//   quillor-tally show FILE                  prints the record in a tally file
+//
+// On failure the coder's message goes to stderr, the exit status is 1, and no OUT
+// file is left behind. Wrong arguments print the usage and exit with status 2.
+#include "windows/LzError.h"
+#include "windows/Lzrw1.h"
+#include "windows/TallyFile.h"
+#include "windows/TallyTable.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+#include <cstdio>
+
+namespace {
+
+int usage()
+{
+    std::fputs("usage: quillor-tally compress [--good] IN OUT\n"
+               "       quillor-tally decompress IN OUT\n"
+               "       quillor-tally show FILE\n",
+               stderr);
+    return 2;
+}
+
+int failure(const QString& message)
+{
+    std::fprintf(stderr, "%s\n", qPrintable(message));
+    return 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    if (args.isEmpty())
+        return usage();
+    const QString command = args.takeFirst();
+
+    try {
+        if (command == QLatin1String("show") && args.size() == 1) {
+            const TallyRecord record = TallyFile(args[0]).read();
+            std::fputs(tallyTable(record).toUtf8().constData(), stdout);
+            return 0;
+        }
+
+        const bool good = command == QLatin1String("compress") && !args.isEmpty()
+            && args.first() == QLatin1String("--good");
+        if (good)
+            args.removeFirst();
+        if ((command != QLatin1String("compress") && command != QLatin1String("decompress")) || args.size() != 2)
+            return usage();
+
+        Tlzrw1 coder;
+        coder.setInputFile(args[0]);
+        coder.setOutputFile(args[1]);
+        coder.setCompressMode(good ? TCompressMode::Good : TCompressMode::Fast);
+        if (command == QLatin1String("compress"))
+            coder.Compress();
+        else
+            coder.Decompress();
+        return 0;
+    } catch (const LzError& e) {
+        return failure(e.message());
+    } catch (const TallyFileError& e) {
+        return failure(e.message());
+    }
+}

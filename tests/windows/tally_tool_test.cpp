@@ -1,0 +1,143 @@
+// The quillor-tally program, run as a user would run it.
+#include "windows/TallyFile.h"
+#include "windows/TallyTable.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+namespace {
+
+struct ToolRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+class TallyTool : public ::testing::Test {
+protected:
+    static QString program()
+    {
+        return QCoreApplication::applicationDirPath() + QStringLiteral("/../quillor-tally");
+    }
+
+    ToolRun run(const QStringList& args) const
+    {
+        QProcess p;
+        p.start(program(), args);
+        EXPECT_TRUE(p.waitForFinished(30000));
+        ToolRun r;
+        r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        r.out = QString::fromUtf8(p.readAllStandardOutput());
+        r.err = QString::fromUtf8(p.readAllStandardError());
+        return r;
+    }
+
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+    void write(const QString& name, const QByteArray& bytes) const
+    {
+        QFile f(path(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    QByteArray read(const QString& name) const
+    {
+        QFile f(path(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    }
+
+    void SetUp() override { ASSERT_TRUE(QFileInfo(program()).isExecutable()) << program().toStdString(); }
+
+    QTemporaryDir m_dir;
+};
+
+} // namespace
+
+TEST_F(TallyTool, CompressesToTheFastContainerAndBack)
+{
+    QByteArray plain;
+    QRandomGenerator gen(1);
+    while (plain.size() < 100000)
+        plain += QByteArray::number(gen.bounded(1000)) + " games, ";
+    write("plain", plain);
+
+    ToolRun r = run({"compress", path("plain"), path("packed")});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(read("packed").left(4), QByteArray("WRZL"));
+    EXPECT_LT(read("packed").size(), plain.size() / 2);
+
+    r = run({"decompress", path("packed"), path("back")});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(read("back"), plain);
+
+    r = run({"compress", "--good", path("plain"), path("good")});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(read("good").left(4), QByteArray("!HZL"));
+    r = run({"decompress", path("good"), path("back2")});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(read("back2"), plain);
+}
+
+TEST_F(TallyTool, FailuresPrintTheMessageAndLeaveNoOutput)
+{
+    write("bad", QByteArray("WRZL\x07\0\0\0\x01\x00\x80", 11));
+    ToolRun r = run({"decompress", path("bad"), path("out")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err.trimmed(), "Lzrw1 (decompression LZRW1/KH) : Original and compressed sizes do not match !");
+    EXPECT_FALSE(QFile::exists(path("out")));
+
+    write("text", "just text");
+    r = run({"decompress", path("text"), path("out")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err.trimmed(), path("text") + " : Lzrw1 decompression : this file has no valid header !");
+    EXPECT_FALSE(QFile::exists(path("out")));
+
+    r = run({"compress", path("missing"), path("out")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err.trimmed(), "Lzrw1 compression : Failed to obtain the size of : " + path("missing"));
+    EXPECT_FALSE(QFile::exists(path("out")));
+
+    r = run({"show", path("missing")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err.trimmed(), "Lzrw1 (de)compression : Failed to open input file : " + path("missing"));
+}
+
+TEST_F(TallyTool, WrongArgumentsShowUsage)
+{
+    for (const QStringList& args : {QStringList(), QStringList({"compress", "a"}), QStringList({"pack", "a", "b"}),
+                                    QStringList({"decompress", "--good", "a", "b"}), QStringList({"show"})}) {
+        const ToolRun r = run(args);
+        EXPECT_EQ(r.exitCode, 2) << args.join(' ').toStdString();
+        EXPECT_TRUE(r.err.startsWith("usage: quillor-tally")) << r.err.toStdString();
+    }
+}
+
+TEST_F(TallyTool, ShowsTheRecordAsATable)
+{
+    TallyRecord record;
+    record.follow("Ann");
+    record.follow("Bartholomew");
+    record.addgame({"Ann", "Bartholomew"}, "Me", "Me");
+    record.addgame({"Ann", "Bartholomew"}, "Ann", "Me");
+    record.addgame({"Ann"}, "Cid", "Me");
+    const TallyFile file = TallyFile::in(m_dir.path());
+    file.save(record);
+
+    const ToolRun r = run({"show", file.path()});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QString expected =
+        "Total Games: 3\n"
+        "Your Wins:   1\n"
+        "\n"
+        "Player       Games  His Wins  Your Wins  Neither Won\n"
+        "Ann              3         1          1            1\n"
+        "Bartholomew      2         0          1            1\n";
+    EXPECT_EQ(r.out, expected);
+    EXPECT_EQ(tallyTable(record), expected);
+    EXPECT_EQ(tallyTable(TallyRecord()), "Total Games: 0\nYour Wins:   0\n\nNo players are being tallied.\n");
+}

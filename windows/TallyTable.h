@@ -1,0 +1,8 @@
+#pragma once
+// The tally record as a plain-text table for a terminal: the own totals, then one
+// row per followed opponent with the totals of the games played together.
+#include "windows/TallyRecord.h"
+
+#include <QString>
+
+QString tallyTable(const TallyRecord& record);
