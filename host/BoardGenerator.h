@@ -1,0 +1,76 @@
+#pragma once
+// Lays a round's word into a board of 10 columns by 9 rows and fills the rest.
+//
+// A straight word runs along one line in one of eight directions; a scrambled word is
+// a chain of neighbouring cells that turns at random. Decoys (the word's own letters)
+// are scattered around it, and every cell still empty gets a filler letter: any
+// letter, or with only-letters one of the word's letters.
+//
+// Cells are (x, y): x the column 1..10 from the left, y the row 1..9 from the top.
+// Letter codes are 1..26 for "a".."z"; 0 marks an empty cell while building.
+#include <QByteArray>
+#include <array>
+
+class RandomSource;
+
+class BoardGenerator {
+public:
+    static constexpr int kColumns = 10;
+    static constexpr int kRows = 9;
+    static constexpr int kMaxWordLength = 10;
+
+    explicit BoardGenerator(RandomSource& random) : m_random(random) {}
+
+    // Builds a whole board for the word: lays it (retrying a stuck scrambled walk),
+    // scatters decoys, fills the rest and keeps the board text. Returns false, and
+    // changes nothing, for a word that cannot be laid (empty, longer than 10, or
+    // holding a character other than "a" to "z").
+    bool createboard(const QByteArray& word, bool scrambled, bool onlyLetters);
+
+    // Straight layout on the cleared board; returns the word text (never empty for a
+    // word of 1 to 10 letters).
+    QByteArray setwordstraight(const QByteArray& word);
+    // Scrambled layout on the cleared board; returns the word text, or empty text when
+    // the walk got stuck.
+    QByteArray setwordscram(const QByteArray& word);
+    // Writes the word on a straight line; (x, y) is the cell one step before the first
+    // letter. Returns the word text.
+    QByteArray placeletter(const QByteArray& word, int x, int y, int direction);
+    // Letter code of one letter, 1..26; 0 (with a warning) for anything but "a".."z".
+    static int converttonum(char letter);
+
+    // Step of a direction 1..8.
+    static int stepX(int direction);
+    static int stepY(int direction);
+
+    static bool onBoard(int x, int y) { return x >= 1 && x <= kColumns && y >= 1 && y <= kRows; }
+    // Letter code at a cell; 0 for a cell off the board.
+    int cell(int x, int y) const { return onBoard(x, y) ? m_board[x][y] : 0; }
+    // Letter code of the word's k-th letter; 0 beyond the word and outside 1..10.
+    int lettercode(int k) const { return k >= 1 && k <= kMaxWordLength ? m_lettercodes[k] : 0; }
+
+    // Results of the last board: the word text ("+k+code" per letter), the cells of
+    // the word's letters in letter order ("+x+y" per letter) and the board text (90
+    // "+x+y+code" triples, column by column).
+    const QByteArray& wordcodes() const { return m_wordcodes; }
+    const QByteArray& wordcells() const { return m_wordcells; }
+    const QByteArray& boardText() const { return m_boardText; }
+    // The start cell drawn by the last scrambled walk (the cell before the first letter).
+    int scrambleStartX() const { return m_startX; }
+    int scrambleStartY() const { return m_startY; }
+
+private:
+    void clearBoard();
+    void clearLettercodes();
+    // A uniform integer from low to high, both included.
+    int drawRange(int low, int high);
+
+    RandomSource& m_random;
+    std::array<std::array<int, kRows + 1>, kColumns + 1> m_board{}; // [x][y], 1-based
+    std::array<int, kMaxWordLength + 1> m_lettercodes{};             // 1-based
+    QByteArray m_wordcodes;
+    QByteArray m_wordcells;
+    QByteArray m_boardText;
+    int m_startX = 0;
+    int m_startY = 0;
+};

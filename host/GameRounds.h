@@ -1,0 +1,90 @@
+#pragma once
+// The host's game: starting a game with the hosting player's options, one round after
+// another, judging submitted words, scoring them from the seconds left on the clock,
+// ending each round and finding the winner.
+//
+// Play is simultaneous: every playing seat searches the same board for the same word
+// during one turn of `timeperturn` + 4 seconds on the host's clock; a word found scores
+// the seconds left minus 4. A round ends when every connected, playing seat has found
+// the word (CMD_roundover) or the clock runs out (CMD_outoftime); after a 7-second
+// pause comes the next round or CMD_winner.
+//
+// The clock ticks come from outside (tick(), once a second while the clock runs), so
+// whole games can be played in tests without waiting.
+#include "host/BoardGenerator.h"
+#include "host/HostLink.h"
+#include "host/Outbox.h"
+#include "host/PlayerTable.h"
+
+#include <QByteArray>
+#include <functional>
+
+class FieldReader;
+class RandomSource;
+
+class GameRounds {
+public:
+    // Draws a round's word for the game type.
+    using WordSource = std::function<QByteArray(bool scrambled, bool onlyLetters)>;
+
+    enum ClockMode { Turn = 1, Pause = 2 };
+    static constexpr int kPauseSeconds = 7;
+    static constexpr int kGraceSeconds = 4; // clock seconds of a turn that score nothing
+    static constexpr int kDefaultTimePerTurn = 60;
+    static constexpr int kDefaultPlayToScore = 250;
+    static constexpr int kMaxTimePerTurn = 24 * 60 * 60;
+
+    GameRounds(PlayerTable& players, const Outbox& out, const HostLink& link, RandomSource& random,
+               WordSource words);
+
+    // CMD_startgame: the five option texts as received. Starts afresh, also in the
+    // middle of a game.
+    void startgame(const QByteArray& starter, const QByteArray& playTo, const QByteArray& secondsPerTurn,
+                   const QByteArray& scrambledFlag, const QByteArray& onlyLettersFlag);
+    // CMD_myword from a seat: `cells` holds the cell list after the seat number.
+    void myword(int seat, FieldReader& cells);
+    // One second of the game clock (only while it runs).
+    void tick();
+    // Brings a player who logs in during a game up to date: CMD_loadboard,
+    // CMD_theword and CMD_loadstats.
+    void sendCatchUp(int slot) const;
+
+    bool gamerunning() const { return m_gamerunning; }
+    int roundnumber() const { return m_roundnumber; }
+    int countdown() const { return m_countdown; }
+    ClockMode clockMode() const { return m_mode; }
+    bool clockRunning() const { return m_clockRunning; }
+    int timeperturn() const { return m_timeperturn; }
+    int playtoscore() const { return m_playtoscore; }
+    bool scrambled() const { return m_scrambled; }
+    bool onlyletters() const { return m_onlyletters; }
+    const BoardGenerator& board() const { return m_board; }
+
+private:
+    void startround();
+    void findplayer();
+    void checkforalldone();
+    void outoftime();
+    void endround();
+    bool checkforwin();
+    void sendRoundEnd(const QByteArray& command);
+    void startClock(ClockMode mode, int seconds);
+    void stopClock();
+    QByteArray displayName(int seat) const;
+
+    PlayerTable& m_players;
+    const Outbox& m_out;
+    const HostLink& m_link;
+    BoardGenerator m_board;
+    WordSource m_words;
+
+    bool m_gamerunning = false;
+    int m_timeperturn = 0;
+    int m_playtoscore = 0;
+    bool m_scrambled = false;
+    bool m_onlyletters = false;
+    int m_roundnumber = 0;
+    int m_countdown = 0;
+    ClockMode m_mode = Turn;
+    bool m_clockRunning = false;
+};

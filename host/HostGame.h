@@ -1,0 +1,72 @@
+#pragma once
+// The game host without its sockets: the player table, the login exchange, the relays
+// of chat, actions and chatter sounds, watching and removal, and the game itself.
+//
+// Inputs: a connection was accepted into a slot, one received message text from the
+// connection of a slot, a connection's close, and the ticks of the 1-second clock.
+// Outputs go only through the HostLink: messages to slots, close requests, clock
+// starts and stops, and event lines for a log.
+//
+// A message is always taken to come from the slot of the connection it arrived on:
+// one that writes another slot number where its sender's belongs is ignored. Starting
+// a game, removing a player and switching another seat's watching are obeyed only
+// from slot 1, the hosting player.
+#include "host/GameRounds.h"
+#include "host/HostLink.h"
+#include "host/Outbox.h"
+#include "host/PlayerTable.h"
+#include "net/Dispatcher.h"
+
+#include <QByteArray>
+
+class FieldReader;
+class RandomSource;
+
+class HostGame {
+public:
+    // The version text that clients must report at login.
+    static constexpr const char* kVersion = "1.0.4";
+
+    HostGame(RandomSource& random, GameRounds::WordSource words, HostLink link);
+    HostGame(const HostGame&) = delete;
+    HostGame& operator=(const HostGame&) = delete;
+
+    // The slot that the next accepted connection goes into: 1 to 9, or
+    // PlayerTable::kFullSlot when all nine are taken.
+    int chooseSlot() const { return m_players.chooseSlot(); }
+    // A connection has been accepted into the slot that chooseSlot() gave. It gets
+    // CMD_sendlogininfo; in the full slot it gets "CMD_full+" and is closed at once.
+    void connectionAccepted(int slot);
+    // The connection of a slot has closed ("Socket Closed").
+    void connectionClosed(int slot);
+    // One received message text (without its terminator) from the connection of a slot.
+    // Returns what became of it.
+    Dispatcher::Outcome handle(int slot, const QByteArray& text);
+    // One tick of the 1-second game clock.
+    void tick() { m_rounds.tick(); }
+
+    const PlayerTable& players() const { return m_players; }
+    const GameRounds& rounds() const { return m_rounds; }
+
+private:
+    void receivedlogininfo(FieldReader& f);
+    void kickhim(FieldReader& f);
+    void chat(FieldReader& f);
+    void action(FieldReader& f);
+    void startgame(FieldReader& f);
+    void justwatch(FieldReader& f);
+    void myword(FieldReader& f);
+    void playasound(FieldReader& f);
+    // Reads the sender's slot number; false (logged) when it is not the slot of the
+    // connection the message came on.
+    bool readOwnSlot(FieldReader& f, const char* command);
+    // True for slot 1; otherwise logs that the command needs the hosting player.
+    bool fromHostPlayer(const char* command) const;
+
+    HostLink m_link;
+    PlayerTable m_players;
+    Outbox m_out;
+    GameRounds m_rounds;
+    Dispatcher m_dispatcher;
+    int m_sender = 0; // slot of the connection whose message is being handled
+};

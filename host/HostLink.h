@@ -1,0 +1,22 @@
+#pragma once
+// Everything the host's game logic asks of the world around it. The logic never
+// touches a socket or a timer itself: the network host wires these to real
+// connections and a real 1-second timer, tests wire them to recorders.
+#include "net/Message.h"
+
+#include <QString>
+#include <functional>
+
+struct HostLink {
+    // Sends one message to the connection of a slot (1 to 10).
+    std::function<void(int slot, const Message& message)> send;
+    // Asks for the connection of a slot to be closed. Its "closed" report comes back
+    // through HostGame::connectionClosed().
+    std::function<void(int slot)> closeConnection;
+    // Starts the 1-second game clock afresh (true) or stops it (false). Every start
+    // begins a full second before the first tick.
+    std::function<void(bool running)> runClock;
+    // One line about a game event (connection, login, game start, round end,
+    // winner) for whoever keeps a log; may be left empty.
+    std::function<void(const QString& line)> event;
+};

@@ -1,0 +1,198 @@
+#include "host/TServer.h"
+
+#include "host/RandomSource.h"
+
+#include <QDebug>
+
+TServer::TServer(QObject* parent, RandomSource& random, quint16 port)
+    : QObject(parent)
+    , m_port(port)
+    , Sock1(new TSock(this))
+    , m_game(random, [this, &random](bool scrambled, bool onlyLetters) {
+          return m_words.drawWord(random, scrambled, onlyLetters);
+      }, makeLink())
+{
+    Sock1->setPortName(QString::number(port));
+    Sock1->OnAccept = [this](TSock* listener) { Sock1Accept(listener); };
+
+    socktimer.setInterval(kSockTimerMs);
+    connect(&socktimer, &QTimer::timeout, this, &TServer::socktimerTimer);
+    socktimer.start();
+    timer1.setInterval(kClockMs);
+    connect(&timer1, &QTimer::timeout, this, &TServer::timer1Timer);
+}
+
+TServer::~TServer()
+{
+    // Destroying a connected socket closes it and reports the close; nobody must be
+    // listening to that any more.
+    m_destroying = true;
+    socktimer.stop();
+    timer1.stop();
+    for (TSock* sock : Sock1->findChildren<TSock*>()) {
+        sock->OnRead = nullptr;
+        sock->OnDisconnect = nullptr;
+        sock->OnInfo = nullptr;
+    }
+    Sock1->OnAccept = nullptr;
+    delete Sock1;
+    Sock1 = nullptr;
+}
+
+HostLink TServer::makeLink()
+{
+    HostLink link;
+    link.send = [this](int slot, const Message& message) { send(slot, message); };
+    link.closeConnection = [this](int slot) { disconnectsock(slot); };
+    link.runClock = [this](bool running) {
+        timer1.stop();
+        if (running)
+            timer1.start();
+    };
+    link.event = [this](const QString& line) { logEvent(line); };
+    return link;
+}
+
+void TServer::startListening()
+{
+    Sock1->setListen(true);
+}
+
+bool TServer::isListening() const
+{
+    return Sock1->Listen();
+}
+
+quint16 TServer::port() const
+{
+    return Sock1->Listen() ? Sock1->boundPort() : m_port;
+}
+
+void TServer::logEvent(const QString& line) const
+{
+    if (m_eventLog)
+        m_eventLog(line);
+}
+
+int TServer::slotOf(TSock* sock) const
+{
+    if (!sock)
+        return 0;
+    const int slot = sock->Tag;
+    if (slot < 1 || slot > PlayerTable::kFullSlot || m_connections[slot].sock != sock)
+        return 0;
+    return slot;
+}
+
+void TServer::Sock1Accept(TSock* listener)
+{
+    const int slot = m_game.chooseSlot();
+    TSock* sock = nullptr;
+    if (!listener->Accept(sock) || !sock)
+        return;
+    sock->Tag = slot;
+    sock->OnRead = [this](TSock* s, int count) { Sock1Read(s, count); };
+    sock->OnDisconnect = [this](TSock* s) { tempsockDisconnect(s); };
+    sock->OnInfo = [this](TSock* s, TSocketInfo kind, const QString& msg) { tempsockInfo(s, kind, msg); };
+
+    Connection& c = m_connections[slot];
+    c.sock = sock;
+    c.framer.clear();
+    m_queues.drop(slot);
+    if (slot != PlayerTable::kFullSlot)
+        logEvent(QStringLiteral("connection from %1 in slot %2").arg(listener->peerAddress()).arg(slot));
+    m_game.connectionAccepted(slot);
+}
+
+void TServer::Sock1Read(TSock* sender, int)
+{
+    const QByteArray bytes = sender->Receive();
+    const int slot = slotOf(sender);
+    if (slot == 0 || slot == PlayerTable::kFullSlot)
+        return;
+    const QList<QByteArray> texts = m_connections[slot].framer.feed(bytes);
+    for (const QByteArray& text : texts) {
+        if (!m_queues.push(slot, text)) {
+            qWarning("host: slot %d sent more than %zu unhandled messages (or %lld bytes); closing it", slot,
+                     m_queues.cap(), static_cast<long long>(SlotQueues::kDefaultByteCap));
+            m_queues.drop(slot);
+            sender->Close();
+            return;
+        }
+    }
+}
+
+void TServer::tempsockDisconnect(TSock* sender)
+{
+    const int slot = slotOf(sender);
+    if (slot >= 1 && slot <= PlayerTable::kMaxSlots && m_game.players()[slot].inuse)
+        sender->Close();
+}
+
+void TServer::tempsockInfo(TSock* sender, TSocketInfo, const QString& msg)
+{
+    if (m_destroying || msg != QLatin1String("Socket Closed"))
+        return;
+    // Only the slot's current connection counts: a report from a connection that has
+    // already been released must not free a slot that somebody else now holds.
+    const int slot = slotOf(sender);
+    if (slot == 0)
+        return;
+    Connection& c = m_connections[slot];
+    c.sock.clear();
+    c.framer.clear();
+    m_queues.drop(slot);
+    m_game.connectionClosed(slot);
+    sender->deleteLater();
+}
+
+void TServer::disconnectsock(int slot)
+{
+    if (slot < 1 || slot > PlayerTable::kFullSlot)
+        return;
+    TSock* sock = m_connections[slot].sock;
+    if (sock && sock->hasHandle())
+        sock->Close();
+}
+
+void TServer::send(int slot, const Message& message)
+{
+    if (slot < 1 || slot > PlayerTable::kFullSlot)
+        return;
+    TSock* sock = m_connections[slot].sock;
+    if (!sock || !sock->hasHandle())
+        return;
+    sock->Send(message.bytes());
+    if (sock->sendBufferSize() > kMaxSendBacklog) {
+        // The peer does not read what it is sent. It is closed from the event loop,
+        // not here, because the game may be in the middle of a loop over the slots.
+        qWarning("host: slot %d leaves more than %lld bytes unread; closing it", slot,
+                 static_cast<long long>(kMaxSendBacklog));
+        QPointer<TSock> guard(sock);
+        QTimer::singleShot(0, this, [guard] {
+            if (guard && guard->hasHandle())
+                guard->Close();
+        });
+    }
+}
+
+void TServer::socktimerTimer()
+{
+    std::optional<SlotQueues::Entry> entry = m_queues.takeNext();
+    if (!entry)
+        return;
+    try {
+        m_game.handle(entry->slot, entry->text);
+    } catch (const std::exception& e) {
+        qWarning("host: message from slot %d failed: %s", entry->slot, e.what());
+    }
+}
+
+void TServer::timer1Timer()
+{
+    try {
+        m_game.tick();
+    } catch (const std::exception& e) {
+        qWarning("host: game clock failed: %s", e.what());
+    }
+}

@@ -1,0 +1,92 @@
+#pragma once
+// TServer: the game host on the network. A non-visual object that every copy of the
+// program can create; it does nothing until startListening() is called.
+//
+// It listens on one TCP port (7772 unless told otherwise), accepts up to nine player
+// connections, cuts each connection's bytes into messages, queues them per connection
+// and hands one message every 10 ms to the game logic (HostGame), taking the
+// connections round-robin. Its 1-second clock drives the rounds. Everything runs on
+// the thread that owns the object, from the Qt event loop; there are no threads.
+//
+// Use:
+//     SeededRandom random(seed);            // must outlive the host
+//     TServer host(parent, random);          // or TServer(parent, random, port)
+//     host.startListening();                 // throws ESockException on failure
+//     host.port();                           // the port actually listened on (for port 0)
+//
+// The hosting player's own client then connects to 127.0.0.1 on that port like any
+// other player and gets slot 1. A connection that sends more than SlotQueues'
+// cap of unhandled messages, or that lets more than kMaxSendBacklog bytes pile up
+// unread, is closed.
+#include "host/HostGame.h"
+#include "host/SlotQueues.h"
+#include "host/WordList.h"
+#include "net/MessageFramer.h"
+#include "net/Sock.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+#include <array>
+#include <functional>
+
+class RandomSource;
+
+class TServer : public QObject {
+    Q_OBJECT
+public:
+    static constexpr quint16 kDefaultPort = 7772;
+    static constexpr int kSockTimerMs = 10;
+    static constexpr int kClockMs = 1000;
+    static constexpr qsizetype kMaxSendBacklog = 4 * 1024 * 1024;
+
+    // `random` draws every word and board; it must outlive the host. Port 0 takes a
+    // free port when listening starts.
+    TServer(QObject* parent, RandomSource& random, quint16 port = kDefaultPort);
+    ~TServer() override;
+
+    // Switches the listening socket on. Throws ESockException ("Listen - Error
+    // Binding Socket", ...) when the port cannot be taken.
+    void startListening();
+    bool isListening() const;
+    // The port listened on once listening, otherwise the configured one.
+    quint16 port() const;
+
+    // Receives one line per connection, login, game start, round end and winner.
+    // Refused messages always go to the warning log (stderr).
+    void setEventLog(std::function<void(const QString& line)> log) { m_eventLog = std::move(log); }
+
+    const HostGame& game() const { return m_game; }
+    const SlotQueues& queues() const { return m_queues; }
+
+private:
+    struct Connection {
+        QPointer<TSock> sock;
+        MessageFramer framer;
+    };
+
+    void Sock1Accept(TSock* listener);
+    void Sock1Read(TSock* sender, int count);
+    void tempsockDisconnect(TSock* sender);
+    void tempsockInfo(TSock* sender, TSocketInfo kind, const QString& msg);
+    void socktimerTimer();
+    void timer1Timer();
+
+    HostLink makeLink();
+    void send(int slot, const Message& message);
+    void disconnectsock(int slot);
+    // The slot whose current connection is `sock`, or 0.
+    int slotOf(TSock* sock) const;
+    void logEvent(const QString& line) const;
+
+    quint16 m_port;
+    WordList m_words;
+    TSock* Sock1 = nullptr;
+    std::array<Connection, PlayerTable::kFullSlot + 1> m_connections; // index 0 unused
+    SlotQueues m_queues;
+    QTimer socktimer;
+    QTimer timer1;
+    std::function<void(const QString&)> m_eventLog;
+    HostGame m_game;
+    bool m_destroying = false;
+};

@@ -1,0 +1,140 @@
+#pragma once
+// Runs the host's game logic without sockets or timers: every message it sends is
+// recorded per slot, close requests are answered at once as a real connection would,
+// and the game clock is ticked by hand.
+#include "host/HostGame.h"
+#include "host/RandomSource.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <functional>
+
+namespace hosttest {
+
+struct Sent {
+    int slot = 0;
+    QByteArray text;
+};
+
+class HostHarness {
+public:
+    explicit HostHarness(std::uint64_t seed = 1, QByteArray fixedWord = "cat")
+        : random(seed)
+        , word(std::move(fixedWord))
+        , game(random, [this](bool scrambled, bool onlyLetters) { return nextWord(scrambled, onlyLetters); }, link())
+    {
+    }
+
+    SeededRandom random;
+    QByteArray word;                                   // every round's word, unless words is set
+    std::function<QByteArray(bool, bool)> words;        // optional word source
+    QList<Sent> sent;
+    QList<int> closeRequests;
+    bool clockRunning = false;
+    int clockStarts = 0;
+    QStringList events;
+    HostGame game;
+
+    // Accepts one connection; returns its slot (PlayerTable::kFullSlot when refused).
+    int connect()
+    {
+        const int slot = game.chooseSlot();
+        game.connectionAccepted(slot);
+        return slot;
+    }
+    void disconnect(int slot) { game.connectionClosed(slot); }
+    Dispatcher::Outcome send(int slot, const QByteArray& text) { return game.handle(slot, text); }
+    void login(int slot, const QByteArray& name, const QByteArray& version = "1.0.4")
+    {
+        send(slot, "CMD_logininfo+" + QByteArray::number(slot) + "+" + version + "+" + name);
+    }
+    // Connects and logs in; returns the slot.
+    int join(const QByteArray& name)
+    {
+        const int slot = connect();
+        login(slot, name);
+        return slot;
+    }
+    void startGame(const QByteArray& playTo = "250", const QByteArray& seconds = "60", bool scrambled = false,
+                   bool onlyLetters = false, int from = 1)
+    {
+        send(from, "CMD_startgame+Host+" + playTo + "+" + seconds + "+" + (scrambled ? "t" : "f") + "+"
+                       + (onlyLetters ? "t" : "f") + "+");
+    }
+    void tick(int times = 1)
+    {
+        for (int i = 0; i < times; ++i)
+            game.tick();
+    }
+    // The word's true cells, as a client would pick them.
+    QByteArray wordMessage(int seat) const
+    {
+        return "CMD_myword+" + QByteArray::number(seat) + game.rounds().board().wordcells();
+    }
+    void findWord(int seat) { send(seat, wordMessage(seat)); }
+
+    QList<QByteArray> textsTo(int slot) const
+    {
+        QList<QByteArray> out;
+        for (const Sent& s : sent) {
+            if (s.slot == slot)
+                out.append(s.text);
+        }
+        return out;
+    }
+    // Texts to a slot whose command word is `command`.
+    QList<QByteArray> textsTo(int slot, const QByteArray& command) const
+    {
+        QList<QByteArray> out;
+        for (const QByteArray& t : textsTo(slot)) {
+            if (t.startsWith(command + "+"))
+                out.append(t);
+        }
+        return out;
+    }
+    // The command words sent to a slot, in order.
+    QList<QByteArray> commandsTo(int slot) const
+    {
+        QList<QByteArray> out;
+        for (const QByteArray& t : textsTo(slot))
+            out.append(t.left(t.indexOf('+')));
+        return out;
+    }
+    int count(const QByteArray& command) const
+    {
+        int n = 0;
+        for (const Sent& s : sent)
+            n += s.text.startsWith(command + "+") ? 1 : 0;
+        return n;
+    }
+    void clear()
+    {
+        sent.clear();
+        events.clear();
+    }
+    const PlayerRec& player(int slot) const { return game.players()[slot]; }
+
+private:
+    QByteArray nextWord(bool scrambled, bool onlyLetters)
+    {
+        return words ? words(scrambled, onlyLetters) : word;
+    }
+    HostLink link()
+    {
+        HostLink l;
+        l.send = [this](int slot, const Message& m) { sent.append(Sent{slot, m.text()}); };
+        l.closeConnection = [this](int slot) {
+            closeRequests.append(slot);
+            game.connectionClosed(slot);
+        };
+        l.runClock = [this](bool running) {
+            clockRunning = running;
+            clockStarts += running ? 1 : 0;
+        };
+        l.event = [this](const QString& line) { events.append(line); };
+        return l;
+    }
+};
+
+} // namespace hosttest
