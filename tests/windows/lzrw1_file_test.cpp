@@ -3,6 +3,8 @@
 #include "windows/LzError.h"
 #include "windows/Lzrw1.h"
 
+#include "windows/lz_test_helpers.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -10,16 +12,7 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
-#include <csignal>
 #include <functional>
-#include <ostream>
-#include <sys/resource.h>
-
-// Failure messages print as text.
-static void PrintTo(const QString& text, std::ostream* os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
 
 namespace {
 
@@ -116,29 +109,6 @@ QByteArray mixedData(int n, quint32 seed)
     out.truncate(n);
     return out;
 }
-
-// While it lives, no file of this process may grow past the given size: writes beyond
-// it fail (as on a full disk) instead of raising a signal.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        rlimit limited = m_old;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-
-private:
-    rlimit m_old{};
-    void (*m_oldHandler)(int) = nullptr;
-};
 
 const QString SizeMismatch =
     QStringLiteral("Lzrw1 (decompression LZRW1/KH) : Original and compressed sizes do not match !");
@@ -288,7 +258,7 @@ TEST_F(Lzrw1File, AFailedWriteIsReportedAndKeepsTheOldOutput)
     write("plain.tld", "previous");
     QString failure;
     {
-        const FileSizeLimit limit(100000);
+        const lztest::FileSizeLimit limit(100000);
         failure = failureOf([&] { compress("plain", "plain.tld", TCompressMode::Fast); });
     }
     EXPECT_EQ(failure, "Lzrw1 : Error writing to output file : " + path("plain.tld"));
@@ -296,7 +266,7 @@ TEST_F(Lzrw1File, AFailedWriteIsReportedAndKeepsTheOldOutput)
 
     compress("plain", "plain.tld", TCompressMode::Fast);
     {
-        const FileSizeLimit limit(100000);
+        const lztest::FileSizeLimit limit(100000);
         failure = failureOf([&] { decompress("plain.tld", "plain.out"); });
     }
     EXPECT_EQ(failure, "Lzrw1 : Error writing to output file : " + path("plain.out"));

@@ -4,39 +4,15 @@
 #include "windows/Lzrw1.h"
 #include "windows/TallyFile.h"
 
+#include "windows/lz_test_helpers.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <csignal>
-#include <sys/resource.h>
-
 namespace {
-
-// While it lives, no file of this process may grow past the given size: writes beyond
-// it fail (as on a full disk) instead of raising a signal.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        rlimit limited = m_old;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-
-private:
-    rlimit m_old{};
-    void (*m_oldHandler)(int) = nullptr;
-};
 
 class TallyFileTest : public ::testing::Test {
 protected:
@@ -168,7 +144,7 @@ TEST_F(TallyFileTest, AFailedSaveKeepsThePreviousFile)
         record.follow(QStringLiteral("Opponent number %1").arg(i));
     bool failed = false;
     {
-        const FileSizeLimit limit(4096);
+        const lztest::FileSizeLimit limit(4096);
         try {
             m_file.save(record);
         } catch (const TallyFileError&) {

@@ -1,14 +1,9 @@
 // The rules of the tally record and its plain layout, without any window.
 #include "windows/TallyRecord.h"
 
+#include "windows/lz_test_helpers.h"
+
 #include <gtest/gtest.h>
-
-#include <ostream>
-
-static void PrintTo(const QString& text, std::ostream* os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
 
 namespace {
 

@@ -4,6 +4,8 @@
 #include "windows/TallyFile.h"
 #include "windows/tallylistform.h"
 
+#include "windows/lz_test_helpers.h"
+
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -12,12 +14,6 @@
 #include <QTemporaryDir>
 
 #include <memory>
-#include <ostream>
-
-static void PrintTo(const QString& text, std::ostream* os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
 
 namespace {
 
