@@ -1,0 +1,217 @@
+// The headless host: the --port option, and `quillor --serve` run as its own process
+// and played against with plain socket clients.
+#include "app/PortOption.h"
+#include "common/EventLoop.h"
+#include "host/RawClient.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+using hosttest::RawClient;
+
+// --- the --port option --------------------------------------------------------------
+
+TEST(PortOption, TakesThePortOutAndKeepsTheRestInOrder)
+{
+    const PortOption p = PortOption::extract({"Ann", "--port", "8001", "10.0.0.2", "false"});
+    EXPECT_TRUE(p.ok());
+    EXPECT_TRUE(p.given);
+    EXPECT_EQ(p.port, 8001);
+    EXPECT_EQ(p.remaining, (QStringList{"Ann", "10.0.0.2", "false"}));
+
+    const PortOption q = PortOption::extract({"Ann", "host", "true", "--port=9000"});
+    EXPECT_EQ(q.port, 9000);
+    EXPECT_EQ(q.remaining, (QStringList{"Ann", "host", "true"}));
+
+    const PortOption last = PortOption::extract({"--port", "1", "--port", "65535"});
+    EXPECT_EQ(last.port, 65535);
+    EXPECT_TRUE(last.remaining.isEmpty());
+}
+
+TEST(PortOption, WithoutTheOptionTheDefaultHolds)
+{
+    const PortOption p = PortOption::extract({"Ann", "host", "true"});
+    EXPECT_TRUE(p.ok());
+    EXPECT_FALSE(p.given);
+    EXPECT_EQ(p.port, 7772);
+    EXPECT_EQ(PortOption::extract({}, 1234).port, 1234);
+}
+
+TEST(PortOption, BadNumbersAndAMissingNumberAreErrors)
+{
+    for (const QStringList& args : {QStringList{"--port"}, QStringList{"--port", "65536"}, QStringList{"--port", "-1"},
+                                    QStringList{"--port", "80a"}, QStringList{"--port", ""}, QStringList{"--port="},
+                                    QStringList{"--port", " 80"}, QStringList{"--port", "99999999999"}}) {
+        const PortOption p = PortOption::extract(args);
+        EXPECT_FALSE(p.ok()) << args.join(' ').toStdString();
+        EXPECT_FALSE(p.error.isEmpty());
+    }
+    // A bad value is not taken for a positional argument.
+    EXPECT_TRUE(PortOption::extract({"--port", "x", "Ann"}).remaining == QStringList{"Ann"});
+}
+
+// --- quillor --serve ------------------------------------------------------------------
+
+namespace {
+
+QString binary()
+{
+    return QStringLiteral(QUILLOR_BINARY_DIR "/quillor");
+}
+
+// A running `quillor --serve`, with its stderr collected.
+struct ServeProcess {
+    QProcess process;
+    QByteArray log;
+
+    explicit ServeProcess(const QStringList& extra = {})
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("DISPLAY"));
+        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        process.setProcessEnvironment(env);
+        process.start(binary(), QStringList{"--serve"} + extra);
+    }
+    ~ServeProcess()
+    {
+        if (process.state() != QProcess::NotRunning) {
+            process.kill();
+            process.waitForFinished(3000);
+        }
+    }
+    void collect() { log += process.readAllStandardError(); }
+    bool waitForLog(const QByteArray& text, int ms = 5000)
+    {
+        return testutil::waitFor([&] {
+            collect();
+            return log.contains(text);
+        }, ms);
+    }
+    quint16 port() const
+    {
+        const QRegularExpressionMatch m = QRegularExpression("listening on port (\\d+)").match(QString::fromUtf8(log));
+        return m.hasMatch() ? static_cast<quint16>(m.captured(1).toUInt()) : 0;
+    }
+    bool waitForExit(int ms = 5000)
+    {
+        const bool done = testutil::waitFor([&] { return process.state() == QProcess::NotRunning; }, ms);
+        collect();
+        return done;
+    }
+    void signal(int signo) { ::kill(static_cast<pid_t>(process.processId()), signo); }
+};
+
+// Picks, for each letter of the word, some cell of the board that holds it: the host
+// compares letters only.
+QByteArray cellsSpelling(const QByteArray& loadboard, const QByteArray& theword)
+{
+    const QList<QByteArray> board = loadboard.split('+'); // CMD_loadboard, round, then triples
+    const QList<QByteArray> word = theword.split('+');    // CMD_theword, then k, code pairs
+    QByteArray cells;
+    for (qsizetype i = 2; i < word.size(); i += 2) {
+        for (qsizetype t = 2; t + 2 < board.size(); t += 3) {
+            if (board[t + 2] == word[i]) {
+                cells += "+" + board[t] + "+" + board[t + 1];
+                break;
+            }
+        }
+    }
+    return cells;
+}
+
+} // namespace
+
+TEST(ServeMode, AWholeGameIsPlayedAgainstTheHeadlessHost)
+{
+    ServeProcess serve({"--port", "0"});
+    ASSERT_TRUE(serve.waitForLog("listening on port")) << serve.log.constData();
+    const quint16 port = serve.port();
+    ASSERT_NE(port, 0);
+
+    RawClient ann;
+    ASSERT_TRUE(ann.connectTo(port));
+    ASSERT_TRUE(ann.waitForMessage("CMD_sendlogininfo"));
+    ann.send("CMD_logininfo+1+1.0.4+Ann");
+    ASSERT_TRUE(ann.waitForMessage("CMD_newplayerinfo"));
+    RawClient bob;
+    ASSERT_TRUE(bob.connectTo(port));
+    ASSERT_TRUE(bob.waitForMessage("CMD_sendlogininfo"));
+    EXPECT_EQ(bob.bytes(), QByteArray("CMD_sendlogininfo+2\xFF"));
+    bob.send("CMD_logininfo+2+1.0.3+Bob");
+    ASSERT_TRUE(bob.waitForMessage("CMD_wrongversion"));
+    EXPECT_EQ(bob.messages(), (QList<QByteArray>{"CMD_sendlogininfo+2", "CMD_newplayerinfo+2+Bob",
+                                                 "CMD_existingplayers+1+Ann", "CMD_wrongversion+"}));
+    ASSERT_TRUE(ann.waitForMessage("CMD_havewrongversion"));
+    EXPECT_EQ(ann.messages("CMD_havewrongversion"), QList<QByteArray>{"CMD_havewrongversion+Bob"});
+
+    // One second a turn and a target of 0: Bob's one point in the first second wins.
+    ann.send("CMD_startgame+Ann+0+1+f+f+");
+    ASSERT_TRUE(bob.waitForMessage("CMD_nextplayer"));
+    const QByteArray board = bob.messages("CMD_loadboard").value(0);
+    const QByteArray word = bob.messages("CMD_theword").value(0);
+    ASSERT_EQ(board.count('+'), 1 + 270);
+    EXPECT_EQ(bob.messages("CMD_nextplayer"), QList<QByteArray>{"CMD_nextplayer+2+"});
+    bob.send("CMD_myword+2" + cellsSpelling(board, word));
+    ASSERT_TRUE(ann.waitForMessage("CMD_hefoundit"));
+    const QByteArray found = ann.messages("CMD_hefoundit").value(0);
+    EXPECT_TRUE(found == "CMD_hefoundit+2+1+1+" || found == "CMD_hefoundit+2+0+0+") << found.constData();
+
+    // Ann never finds it: the turn runs out, and after the pause Bob wins (unless the
+    // word reached the host a second late and scored nothing, which ties with Ann).
+    ASSERT_TRUE(ann.waitForMessage("CMD_outoftime", 1, 8000));
+    ASSERT_TRUE(bob.waitForMessage("CMD_outoftime"));
+    EXPECT_EQ(bob.messages("CMD_outoftime"), QList<QByteArray>{"CMD_outoftime+***+"});
+    EXPECT_NE(ann.messages("CMD_outoftime").value(0), "CMD_outoftime+***+");
+    if (found == "CMD_hefoundit+2+1+1+") {
+        ASSERT_TRUE(ann.waitForMessage("CMD_winner", 1, 10000));
+        ASSERT_TRUE(bob.waitForMessage("CMD_winner"));
+        EXPECT_EQ(ann.messages("CMD_winner"), QList<QByteArray>{"CMD_winner+Bob+"});
+        EXPECT_EQ(bob.messages("CMD_winner"), QList<QByteArray>{"CMD_winner+Bob+"});
+        ASSERT_TRUE(serve.waitForLog("winner: Bob"));
+    }
+    serve.collect();
+    EXPECT_TRUE(serve.log.contains("connection from 127.0.0.1 in slot 1")) << serve.log.constData();
+    EXPECT_TRUE(serve.log.contains("login: slot 2 is Bob"));
+    EXPECT_TRUE(serve.log.contains("game started"));
+    EXPECT_TRUE(serve.log.contains("round 1 over"));
+}
+
+TEST(ServeMode, SigtermAndSigintEndItCleanly)
+{
+    for (int signo : {SIGTERM, SIGINT}) {
+        ServeProcess serve({"--port", "0"});
+        ASSERT_TRUE(serve.waitForLog("listening on port"));
+        RawClient ann;
+        ASSERT_TRUE(ann.connectTo(serve.port()));
+        ASSERT_TRUE(ann.waitForMessage("CMD_sendlogininfo"));
+        serve.signal(signo);
+        ASSERT_TRUE(serve.waitForExit());
+        EXPECT_EQ(serve.process.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(serve.process.exitCode(), 0);
+        EXPECT_TRUE(serve.log.contains("stopped"));
+        EXPECT_TRUE(ann.waitForClose());
+    }
+}
+
+TEST(ServeMode, BadCommandLinesAndATakenPortFail)
+{
+    ServeProcess bad({"--port", "70000"});
+    ASSERT_TRUE(bad.waitForExit());
+    EXPECT_EQ(bad.process.exitCode(), 2);
+    EXPECT_TRUE(bad.log.contains("Usage: quillor --serve [--port N]"));
+
+    ServeProcess extra({"Ann"});
+    ASSERT_TRUE(extra.waitForExit());
+    EXPECT_EQ(extra.process.exitCode(), 2);
+
+    ServeProcess first({"--port", "0"});
+    ASSERT_TRUE(first.waitForLog("listening on port"));
+    ServeProcess second({"--port", QString::number(first.port())});
+    ASSERT_TRUE(second.waitForExit());
+    EXPECT_EQ(second.process.exitCode(), 1);
+    EXPECT_TRUE(second.log.contains("cannot listen on port"));
+}
