@@ -1,0 +1,44 @@
+#include "client/SoundPlayer.h"
+
+#include <QApplication>
+
+SoundPlayer::SoundPlayer(QObject* parent)
+    : SoundPlayer(std::make_unique<SoundBank>(), std::make_unique<AudioSinkOutput>(),
+                  [] { QApplication::beep(); }, parent)
+{
+}
+
+SoundPlayer::SoundPlayer(std::unique_ptr<SoundBank> bank, std::unique_ptr<SoundOutput> output,
+                         Alert alert, QObject* parent)
+    : QObject(parent), m_bank(std::move(bank)), m_output(std::move(output)), m_alert(std::move(alert))
+{
+    Q_ASSERT(m_bank && m_output);
+}
+
+SoundPlayer::~SoundPlayer() = default;
+
+void SoundPlayer::play(const QString& name)
+{
+    if (const SoundPtr sound = m_bank->find(name)) {
+        m_output->start(sound);
+        return;
+    }
+    // The alert takes the place of the missing sound, so what played before stops too.
+    m_output->stop();
+    if (m_alert)
+        m_alert();
+}
+
+void SoundPlayer::playsounds(const QString& name)
+{
+    if (m_soundsOn)
+        play(name);
+}
+
+void SoundPlayer::setSoundsOn(bool on)
+{
+    if (on == m_soundsOn)
+        return;
+    m_soundsOn = on;
+    emit soundsOnChanged(on);
+}

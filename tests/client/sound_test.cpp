@@ -1,0 +1,304 @@
+// The sound bank (every built-in sound decodes to its stored layout), decoding of PCM data
+// held in memory, and the player's rules: one sound at a time, the alert for unknown
+// names, the "Play Sounds" switch, and silence without an output device.
+#include "client/SoundBank.h"
+#include "client/SoundOutput.h"
+#include "client/SoundPlayer.h"
+#include "common/EventLoop.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMediaDevices>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace {
+
+struct Expected {
+    const char* name;
+    int channels;
+    int rate;
+    DecodedSound::Encoding encoding;
+};
+
+constexpr auto P8 = DecodedSound::Encoding::Pcm8;
+constexpr auto P16 = DecodedSound::Encoding::Pcm16;
+constexpr auto MP3 = DecodedSound::Encoding::MpegLayer3;
+
+const std::vector<Expected> kBank = {
+    {"clear", 1, 11025, P16},      {"entered", 1, 11025, P8},   {"gameover", 1, 22050, P8},
+    {"goodword", 1, 22050, P8},    {"goodwordthem", 1, 11025, P8}, {"invalid", 2, 11025, P16},
+    {"roundover", 1, 22050, P8},   {"sendword", 1, 44100, P16}, {"tick", 1, 44100, P16},
+    {"timeup", 1, 11025, P8},      {"turn", 2, 11025, P16},     {"turnnew", 1, 44100, P8},
+    {"valid", 1, 11025, P8},       {"wave1", 1, 11025, P8},     {"wave2", 1, 11025, P8},
+    {"wave3", 1, 11025, P8},       {"wave4", 1, 22254, P8},     {"wave5", 1, 11025, P8},
+    {"wave6", 1, 11025, MP3},      {"wave7", 1, 11025, P8},     {"wave8", 1, 22254, P8},
+    {"wave9", 1, 22050, P8},       {"wave10", 1, 11025, P8},    {"wave11", 1, 11025, P8},
+    {"wave12", 1, 22050, P8},      {"wave13", 1, 8000, P8},     {"wave14", 1, 22050, P8},
+};
+
+// A canonical PCM WAVE file around the given sample bytes.
+QByteArray waveFile(int channels, int rate, int bits, const QByteArray& data)
+{
+    auto le16 = [](QByteArray& b, quint16 v) { v = qToLittleEndian(v); b.append(reinterpret_cast<const char*>(&v), 2); };
+    auto le32 = [](QByteArray& b, quint32 v) { v = qToLittleEndian(v); b.append(reinterpret_cast<const char*>(&v), 4); };
+    QByteArray f("RIFF");
+    le32(f, 36 + data.size());
+    f += "WAVEfmt ";
+    le32(f, 16);
+    le16(f, 1);
+    le16(f, channels);
+    le32(f, rate);
+    le32(f, rate * channels * bits / 8);
+    le16(f, channels * bits / 8);
+    le16(f, bits);
+    f += "data";
+    le32(f, data.size());
+    return f + data;
+}
+
+QByteArray int16Bytes(const std::vector<qint16>& samples)
+{
+    QByteArray out;
+    for (qint16 s : samples) {
+        const qint16 le = qToLittleEndian(s);
+        out.append(reinterpret_cast<const char*>(&le), 2);
+    }
+    return out;
+}
+
+class RecordingOutput : public SoundOutput {
+public:
+    void start(const SoundPtr& sound) override { m_now = sound; started.push_back(sound ? sound->name : QString()); }
+    void stop() override { m_now.reset(); ++stops; }
+    SoundPtr playing() const override { return m_now; }
+
+    std::vector<QString> started;
+    int stops = 0;
+
+private:
+    SoundPtr m_now;
+};
+
+struct PlayerRig {
+    RecordingOutput* output = new RecordingOutput;
+    int alerts = 0;
+    SoundPlayer player{std::make_unique<SoundBank>(), std::unique_ptr<SoundOutput>(output), [this] { ++alerts; }};
+    QString nowPlaying() const { return output->playing() ? output->playing()->name : QString(); }
+};
+
+} // namespace
+
+TEST(SoundBank, HoldsExactlyTheTwentySevenSounds)
+{
+    SoundBank bank;
+    QStringList expected;
+    for (const Expected& e : kBank)
+        expected << QString::fromLatin1(e.name);
+    expected.sort();
+    EXPECT_EQ(bank.names(), expected);
+}
+
+TEST(SoundBank, EverySoundDecodesToItsStoredLayout)
+{
+    SoundBank bank;
+    for (const Expected& e : kBank) {
+        SCOPED_TRACE(e.name);
+        const SoundPtr s = bank.find(QString::fromLatin1(e.name));
+        ASSERT_TRUE(s);
+        EXPECT_EQ(s->encoding, e.encoding);
+        EXPECT_EQ(s->format.channelCount(), e.channels);
+        EXPECT_EQ(s->format.sampleRate(), e.rate);
+        EXPECT_EQ(s->format.sampleFormat(), e.encoding == P8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
+        EXPECT_EQ(s->pcm.size() % s->format.bytesPerFrame(), 0);
+        EXPECT_GE(s->durationMs(), 30);
+        EXPECT_LE(s->durationMs(), 2000);
+    }
+}
+
+TEST(SoundBank, SoundsAreAudibleNotSilence)
+{
+    SoundBank bank;
+    for (const Expected& e : kBank) {
+        SCOPED_TRACE(e.name);
+        const SoundPtr s = bank.find(QString::fromLatin1(e.name));
+        ASSERT_TRUE(s);
+        int peak = 0;
+        if (s->format.sampleFormat() == QAudioFormat::UInt8) {
+            for (char c : s->pcm)
+                peak = std::max(peak, std::abs(int(static_cast<unsigned char>(c)) - 128) << 8);
+        } else {
+            const auto* p = reinterpret_cast<const qint16*>(s->pcm.constData());
+            for (qint64 i = 0; i < s->pcm.size() / 2; ++i)
+                peak = std::max(peak, std::abs(int(p[i])));
+        }
+        EXPECT_GT(peak, 8000) << "peak " << peak;
+    }
+}
+
+TEST(SoundBank, NamesIgnoreLetterCaseAndDecodedSoundsAreKept)
+{
+    SoundBank bank;
+    const SoundPtr lower = bank.find("tick");
+    ASSERT_TRUE(lower);
+    EXPECT_EQ(bank.find("TICK"), lower);
+    EXPECT_EQ(bank.find("Tick"), lower);
+    EXPECT_TRUE(bank.contains("WaVe6"));
+    EXPECT_EQ(lower->name, "tick");
+}
+
+TEST(SoundBank, UnknownNamesFindNothing)
+{
+    SoundBank bank;
+    for (const char* name : {"", "wave0", "wave15", "tick.wav", "../sounds/tick", "words"}) {
+        EXPECT_FALSE(bank.contains(name)) << name;
+        EXPECT_FALSE(bank.find(name)) << name;
+    }
+}
+
+TEST(SoundBank, UnreadableFileIsSkippedAndOthersStillPlay)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QFile bad(dir.filePath("broken.wav"));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("RIFF\x10\0\0\0WAVEjunkjunkjunk");
+    bad.close();
+    QFile good(dir.filePath("BEEP.WAV"));
+    ASSERT_TRUE(good.open(QIODevice::WriteOnly));
+    good.write(waveFile(1, 8000, 8, QByteArray(400, char(200))));
+    good.close();
+
+    SoundBank bank(dir.path());
+    EXPECT_EQ(bank.names(), QStringList({"beep", "broken"}));
+    EXPECT_FALSE(bank.find("broken"));
+    EXPECT_FALSE(bank.find("broken")); // asked again: still nothing, no crash
+    const SoundPtr beep = bank.find("beep");
+    ASSERT_TRUE(beep);
+    EXPECT_EQ(beep->frames(), 400);
+    EXPECT_EQ(beep->durationMs(), 50);
+}
+
+TEST(DecodeSound, EightBitMonoKeepsItsSamples)
+{
+    const QByteArray samples("\x00\x40\x80\xC0\xFF\x7F", 6);
+    const auto s = decodeSound(waveFile(1, 11025, 8, samples), "x");
+    ASSERT_TRUE(s);
+    EXPECT_EQ(s->encoding, DecodedSound::Encoding::Pcm8);
+    EXPECT_EQ(s->format.sampleFormat(), QAudioFormat::UInt8);
+    EXPECT_EQ(s->pcm, samples);
+    EXPECT_EQ(s->frames(), 6);
+}
+
+TEST(DecodeSound, SixteenBitStereoKeepsChannelOrder)
+{
+    const std::vector<qint16> samples = {1000, -1000, 32767, -32768, 0, 12345};
+    const auto s = decodeSound(waveFile(2, 44100, 16, int16Bytes(samples)));
+    ASSERT_TRUE(s);
+    EXPECT_EQ(s->encoding, DecodedSound::Encoding::Pcm16);
+    EXPECT_EQ(s->format.channelCount(), 2);
+    EXPECT_EQ(s->format.sampleRate(), 44100);
+    EXPECT_EQ(s->frames(), 3);
+    EXPECT_EQ(s->pcm, int16Bytes(samples));
+}
+
+TEST(DecodeSound, RejectsWhatIsNoSound)
+{
+    EXPECT_FALSE(decodeSound(QByteArray()));
+    EXPECT_FALSE(decodeSound("hello, this is no wave file at all, just text"));
+    // A header that promises data and holds none.
+    EXPECT_FALSE(decodeSound(waveFile(1, 8000, 8, QByteArray()).left(44)));
+}
+
+TEST(SoundPlayer, ANewSoundCutsOffTheOnePlaying)
+{
+    PlayerRig rig;
+    rig.player.play("wave5");
+    EXPECT_EQ(rig.nowPlaying(), "wave5");
+    rig.player.playsounds("goodword");
+    EXPECT_EQ(rig.nowPlaying(), "goodword");
+    EXPECT_EQ(rig.output->started, (std::vector<QString>{"wave5", "goodword"}));
+    EXPECT_EQ(rig.alerts, 0);
+}
+
+TEST(SoundPlayer, UnknownNameSoundsTheAlertInstead)
+{
+    PlayerRig rig;
+    rig.player.play("wave3");
+    rig.player.play("wave99");
+    EXPECT_EQ(rig.alerts, 1);
+    EXPECT_EQ(rig.nowPlaying(), QString()); // the alert replaced the chatter sound
+    EXPECT_EQ(rig.output->started.size(), 1u);
+    rig.player.playsounds("nosuchsound");
+    EXPECT_EQ(rig.alerts, 2);
+}
+
+TEST(SoundPlayer, PlaySoundsOffSilencesEveryEventSoundButNotChatter)
+{
+    PlayerRig rig;
+    EXPECT_TRUE(rig.player.soundsOn());
+    int changes = 0;
+    QObject::connect(&rig.player, &SoundPlayer::soundsOnChanged, [&](bool) { ++changes; });
+    rig.player.setSoundsOn(false);
+    rig.player.setSoundsOn(false);
+    EXPECT_EQ(changes, 1);
+    for (const Expected& e : kBank)
+        rig.player.playsounds(QString::fromLatin1(e.name));
+    rig.player.playsounds("unknown");
+    EXPECT_TRUE(rig.output->started.empty());
+    EXPECT_EQ(rig.alerts, 0);
+
+    rig.player.play("wave13");
+    EXPECT_EQ(rig.nowPlaying(), "wave13");
+    rig.player.setSoundsOn(true);
+    rig.player.playsounds("TIMEUP");
+    EXPECT_EQ(rig.nowPlaying(), "timeup");
+}
+
+TEST(AudioSinkOutput, NoDeviceMeansSilenceWithoutError)
+{
+    SoundBank bank;
+    AudioSinkOutput output{QAudioDevice()};
+    EXPECT_NO_THROW(output.start(bank.find("turn")));
+    EXPECT_FALSE(output.playing());
+    EXPECT_NO_THROW(output.start(nullptr));
+    EXPECT_NO_THROW(output.stop());
+}
+
+TEST(AudioSinkOutput, DefaultOutputPlaysOrStaysSilentAndCanBeReplaced)
+{
+    // Whatever this machine has (often no sound card at all), starting and replacing
+    // sounds must neither throw nor leave two sounds going.
+    SoundBank bank;
+    AudioSinkOutput output;
+    EXPECT_NO_THROW(output.start(bank.find("wave6")));
+    EXPECT_NO_THROW(output.start(bank.find("tick")));
+    const SoundPtr now = output.playing();
+    EXPECT_TRUE(!now || now->name == "tick");
+    output.stop();
+    EXPECT_FALSE(output.playing());
+}
+
+TEST(AudioSinkOutput, OnARealDeviceTheNewSoundPlaysOut)
+{
+    if (QMediaDevices::defaultAudioOutput().isNull())
+        GTEST_SKIP() << "no audio output on this machine";
+    SoundBank bank;
+    AudioSinkOutput output;
+    output.start(bank.find("wave13"));
+    output.start(bank.find("valid"));
+    ASSERT_TRUE(output.playing());
+    EXPECT_EQ(output.playing()->name, "valid");
+    // The short sound ends long before the applause it replaced would have.
+    EXPECT_TRUE(testutil::waitFor([&] { return !output.playing(); }, 1200));
+}
+
+TEST(SoundPlayer, RealPlayerCopesWithAnyMachine)
+{
+    SoundPlayer player;
+    EXPECT_NO_THROW(player.playsounds("entered"));
+    EXPECT_NO_THROW(player.play("wave1"));
+    EXPECT_TRUE(player.bank().contains("wave1"));
+}
