@@ -547,7 +547,12 @@ TEST_F(WordEntryTest, RefusedWordCanBeMendedAndSentAgain)
     context.state.activeplayer = 2;
     sounds.clear();
     click(7, 5);
-    EXPECT_EQ(sounds, QStringList{"invalid"});
+    // Not even an empty cell on the line matches the end of the word.
+    FieldReader hole("7+5+0");
+    entry.loadboardCells(hole);
+    click(7, 5);
+    EXPECT_EQ(sounds, (QStringList{"invalid", "invalid"}));
+    EXPECT_EQ(entry.cell(7, 5), 0);
     EXPECT_EQ(sent.size(), 1);
 
     click(6, 5, Qt::RightButton);
