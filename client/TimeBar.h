@@ -1,0 +1,22 @@
+#pragma once
+// `image_timer`: the turn clock's bar. It fills from the left to the given width and
+// empties as the seconds run out; the part that has run out stays as a faint groove.
+#include <QWidget>
+
+class TimeBar : public QWidget {
+    Q_OBJECT
+public:
+    explicit TimeBar(QWidget* parent = nullptr);
+
+    int barWidth() const { return m_width; }
+    void setBarWidth(int pixels);
+    // Drawn in red when time runs short.
+    void setUrgent(bool urgent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    int m_width = 0;
+    bool m_urgent = false;
+};
