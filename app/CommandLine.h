@@ -1,0 +1,26 @@
+#pragma once
+// The program's command line, apart from "--serve" (the headless host reads its own):
+//
+//   quillor                         a solo game against the clock
+//   quillor NAME HOST true          host a game as NAME (HOST is not used)
+//   quillor NAME HOST other         join the game hosted at HOST as NAME
+//   ... [--port N]                  the game port, 7772 unless given
+//   quillor --help | --version
+//
+// Positional parameters go to the main window unchanged; it decides what they mean.
+#include <QString>
+#include <QStringList>
+
+struct CommandLine {
+    QStringList params;    // the positional parameters, in order
+    quint16 port = 7772;
+    bool help = false;
+    bool version = false;
+    QString error;         // why the command line cannot be used; empty when fine
+
+    bool ok() const { return error.isEmpty(); }
+
+    // `arguments` without the program name.
+    static CommandLine parse(const QStringList& arguments);
+    static QString usage();
+};

@@ -1,0 +1,44 @@
+#pragma once
+// Keeps a second copy of the program from starting. The first copy holds a lock file
+// named after the guard ("klep22") in the user's runtime folder and listens on a local
+// socket beside it. A later copy finds the lock taken, asks the first copy over that
+// socket to show its window, and ends without creating any window.
+//
+// The runtime folder is $XDG_RUNTIME_DIR (or a private temporary folder), so copies
+// started with different XDG_RUNTIME_DIR values run side by side, which is how several
+// players can be tried on one machine.
+#include <QLocalServer>
+#include <QLockFile>
+#include <QObject>
+#include <QString>
+#include <memory>
+
+class SingleInstance : public QObject {
+    Q_OBJECT
+public:
+    static inline const QString DefaultKey = QStringLiteral("klep22");
+
+    explicit SingleInstance(const QString& key = DefaultKey, QObject* parent = nullptr);
+    ~SingleInstance() override;
+
+    // True when this is the first copy (it now holds the guard); false when another
+    // copy runs, which has been asked to show itself.
+    bool claim();
+
+    // The folder holding the lock file and the socket.
+    static QString runtimeFolder();
+    QString lockPath() const;
+    QString socketPath() const;
+
+signals:
+    // A later copy asked this one to bring its window forward.
+    void raiseRequested();
+
+private:
+    bool askFirstCopy() const;
+    void onNewConnection();
+
+    QString m_key;
+    std::unique_ptr<QLockFile> m_lock;
+    QLocalServer m_server;
+};
