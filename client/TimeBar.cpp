@@ -38,12 +38,13 @@ void TimeBar::paintEvent(QPaintEvent*)
         return;
     const QRectF bar(groove.left() + 1.5, groove.top() + 1.5, qMax(0.0, m_width - 4.0), groove.height() - 3.0);
     QLinearGradient fill(bar.topLeft(), bar.bottomLeft());
+    // Pale fills, so that the clock's text reads on top of them in black or red.
     if (m_urgent) {
-        fill.setColorAt(0, QColor(246, 140, 110));
-        fill.setColorAt(1, QColor(206, 70, 50));
+        fill.setColorAt(0, QColor(255, 226, 170));
+        fill.setColorAt(1, QColor(246, 178, 96));
     } else {
-        fill.setColorAt(0, QColor(158, 214, 120));
-        fill.setColorAt(1, QColor(86, 160, 62));
+        fill.setColorAt(0, QColor(200, 236, 168));
+        fill.setColorAt(1, QColor(140, 200, 104));
     }
     p.setPen(Qt::NoPen);
     p.setBrush(fill);
