@@ -86,6 +86,18 @@ TEST_F(ClientFixture, SplitMessageIsCompletedByTheNextRead)
     EXPECT_EQ(chats, QList<QByteArray>{"hello"});
 }
 
+TEST_F(ClientFixture, FloodingHostCannotGrowTheQueueWithoutBound)
+{
+    QByteArray burst;
+    for (std::size_t i = 0; i < ClientConnection::MaxQueued + 500; ++i)
+        burst += frame("CMD_chat+x");
+    client.connection.receiveBytes(burst);
+    EXPECT_EQ(client.connection.queued(), ClientConnection::MaxQueued);
+    client.connection.processsocktimer();
+    client.connection.receiveBytes(frame("CMD_chat+last"));
+    EXPECT_EQ(client.connection.queued(), ClientConnection::MaxQueued); // room for one again
+}
+
 TEST_F(ClientFixture, LoginAnswerCarriesSlotVersionAndName)
 {
     client.ctx.state.loginname = QStringLiteral("Zoë");
