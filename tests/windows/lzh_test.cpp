@@ -4,6 +4,7 @@
 #include "windows/Lzh.h"
 #include "windows/LzhBits.h"
 #include "windows/LzhHuffman.h"
+#include "windows/LzhMatchTree.h"
 #include "windows/LzhPosition.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +14,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -176,6 +178,51 @@ TEST(LzhHuffman, StaysAPrefixCodeThroughUpdatesAndRebuilds)
     }
     encoder.codeOf('e', length);
     EXPECT_LE(length, 2);
+}
+
+TEST(LzhMatchTree, FindsTheLongestAndAmongEqualTheNearest)
+{
+    auto tree = std::make_unique<LzhMatchTree>();
+    unsigned char* text = tree->text();
+    auto put = [&](int at, const char* bytes) {
+        for (int i = 0; bytes[i]; ++i)
+            text[at + i] = static_cast<unsigned char>(bytes[i]);
+    };
+    put(100, "abcdP");
+    put(200, "abcdQ");
+    put(300, "abcdefgR");
+    put(400, "abcdZ");
+    put(500, "abcdefgS");
+
+    tree->insert(100);
+    EXPECT_EQ(tree->matchLength(), 0);
+    tree->insert(200);
+    EXPECT_EQ(tree->matchLength(), 4);
+    EXPECT_EQ(tree->matchPosition(), 200 - 100 - 1);
+    tree->insert(300);
+    tree->insert(400); // four bytes in common with 100, 200 and 300: the nearest wins
+    EXPECT_EQ(tree->matchLength(), 4);
+    EXPECT_EQ(tree->matchPosition(), 400 - 300 - 1);
+    tree->insert(500); // seven bytes in common with 300 beat four with the nearer 400
+    EXPECT_EQ(tree->matchLength(), 7);
+    EXPECT_EQ(tree->matchPosition(), 500 - 300 - 1);
+
+    // Once 300 has left the tree, only four-byte matches remain.
+    tree->remove(300);
+    put(600, "abcdefgT");
+    tree->insert(600);
+    EXPECT_EQ(tree->matchLength(), 7);
+    EXPECT_EQ(tree->matchPosition(), 600 - 500 - 1);
+    tree->remove(500);
+    put(700, "abcdefgU");
+    tree->insert(700);
+    EXPECT_EQ(tree->matchPosition(), 700 - 600 - 1);
+    tree->remove(600);
+    tree->remove(700);
+    put(800, "abcdefgV");
+    tree->insert(800);
+    EXPECT_EQ(tree->matchLength(), 4);
+    EXPECT_EQ(tree->matchPosition(), 800 - 400 - 1);
 }
 
 TEST(Lzh, KnownCodedForms)
