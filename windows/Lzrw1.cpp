@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <functional>
 #include <new>
 #include <vector>
 
@@ -73,6 +74,57 @@ QString readFailure(const QString& input)
     return QStringLiteral("Lzrw1 : Error reading from input file : ") + input;
 }
 
+// The two files of one Compress or Decompress call. The output is written beside its
+// final name and put in place only by commit(): leaving by an exception drops it, so a
+// failed call never leaves a partial file and never destroys an existing one.
+class Streams {
+public:
+    Streams(const QString& inputPath, const QString& outputPath, std::function<void()> progress)
+        : m_input(inputPath), m_output(outputPath), m_inputPath(inputPath), m_outputPath(outputPath),
+          m_progress(std::move(progress))
+    {
+        if (QFileInfo(inputPath).isDir() || !m_input.open(QIODevice::ReadOnly))
+            fail(QStringLiteral("Lzrw1 (de)compression : Failed to open input file : ") + inputPath);
+        if (!m_output.open(QIODevice::WriteOnly))
+            fail(QStringLiteral("Lzrw1 (de)compression : Failed to open output file : ") + outputPath);
+    }
+
+    QFile& input() { return m_input; }
+    qint64 written() const { return m_written; }
+
+    void write(const quint8* data, qint64 n)
+    {
+        if (m_output.write(reinterpret_cast<const char*>(data), n) != n)
+            fail(QStringLiteral("Lzrw1 : Error writing to output file : ") + m_outputPath);
+        m_written += n;
+        m_progress();
+    }
+
+    // Reads up to max bytes for the LZH coder; a read error names the coder.
+    qint64 readSome(quint8* dst, qint64 max)
+    {
+        const qint64 got = m_input.read(reinterpret_cast<char*>(dst), max);
+        if (got < 0)
+            fail(readFailure(m_inputPath) + QStringLiteral(" (LZH)"));
+        m_progress();
+        return got;
+    }
+
+    void commit()
+    {
+        if (!m_output.commit())
+            fail(QStringLiteral("Lzrw1 : Error writing to output file : ") + m_outputPath);
+    }
+
+private:
+    QFile m_input;
+    QSaveFile m_output;
+    QString m_inputPath;
+    QString m_outputPath;
+    qint64 m_written = 0;
+    std::function<void()> m_progress;
+};
+
 } // namespace
 
 Tlzrw1::Tlzrw1() = default;
@@ -97,22 +149,10 @@ qint64 Tlzrw1::Compress()
         fail(QStringLiteral("Lzrw1 compression : Failed to obtain the size of : ") + m_inputFile);
     const qint64 plainSize = info.size();
 
-    QFile input(m_inputFile);
-    if (info.isDir() || !input.open(QIODevice::ReadOnly))
-        fail(QStringLiteral("Lzrw1 (de)compression : Failed to open input file : ") + m_inputFile);
-    QSaveFile output(m_outputFile);
-    if (!output.open(QIODevice::WriteOnly))
-        fail(QStringLiteral("Lzrw1 (de)compression : Failed to open output file : ") + m_outputFile);
+    Streams files(m_inputFile, m_outputFile, [this] { yieldToEvents(); });
+    QFile& input = files.input();
+    auto write = [&](const quint8* data, qint64 n) { files.write(data, n); };
 
-    qint64 written = 0;
-    auto write = [&](const quint8* data, qint64 n) {
-        if (output.write(reinterpret_cast<const char*>(data), n) != n)
-            fail(QStringLiteral("Lzrw1 : Error writing to output file : ") + m_outputFile);
-        written += n;
-        yieldToEvents();
-    };
-
-    // Leaving this function by an exception drops the half-written output.
     quint8 header[HeaderSize];
     putLe32(header, mode == TCompressMode::Fast ? FastIdentifier : GoodIdentifier);
     putLe32(header + 4, quint32(plainSize));
@@ -132,20 +172,11 @@ qint64 Tlzrw1::Compress()
         } while (got == BlockSize);
     } else {
         TLZH coder;
-        coder.encode(
-            [&](quint8* dst, qint64 max) {
-                const qint64 got = input.read(reinterpret_cast<char*>(dst), max);
-                if (got < 0)
-                    fail(readFailure(m_inputFile) + QStringLiteral(" (LZH)"));
-                yieldToEvents();
-                return got;
-            },
-            write);
+        coder.encode([&](quint8* dst, qint64 max) { return files.readSome(dst, max); }, write);
     }
 
-    if (!output.commit())
-        fail(QStringLiteral("Lzrw1 : Error writing to output file : ") + m_outputFile);
-    return written;
+    files.commit();
+    return files.written();
 }
 
 qint64 Tlzrw1::Decompress()
@@ -153,20 +184,9 @@ qint64 Tlzrw1::Decompress()
     Buffers buf = allocateBuffers(
         QStringLiteral("Lzrw1 (de)compression : Failed to get memory for I/O buffers !"));
 
-    QFile input(m_inputFile);
-    if (QFileInfo(m_inputFile).isDir() || !input.open(QIODevice::ReadOnly))
-        fail(QStringLiteral("Lzrw1 (de)compression : Failed to open input file : ") + m_inputFile);
-    QSaveFile output(m_outputFile);
-    if (!output.open(QIODevice::WriteOnly))
-        fail(QStringLiteral("Lzrw1 (de)compression : Failed to open output file : ") + m_outputFile);
-
-    qint64 written = 0;
-    auto write = [&](const quint8* data, qint64 n) {
-        if (output.write(reinterpret_cast<const char*>(data), n) != n)
-            fail(QStringLiteral("Lzrw1 : Error writing to output file : ") + m_outputFile);
-        written += n;
-        yieldToEvents();
-    };
+    Streams files(m_inputFile, m_outputFile, [this] { yieldToEvents(); });
+    QFile& input = files.input();
+    auto write = [&](const quint8* data, qint64 n) { files.write(data, n); };
     auto readOrFail = [&](quint8* dst, qint64 n) {
         if (!readExactly(input, dst, n))
             fail(readFailure(m_inputFile));
@@ -193,27 +213,18 @@ qint64 Tlzrw1::Decompress()
                 break; // damaged block: reported as a size mismatch below
             write(buf.out.data(), last);
         }
-        if (last < 0 || written != plainSize)
+        if (last < 0 || files.written() != plainSize)
             fail(QStringLiteral(
                 "Lzrw1 (decompression LZRW1/KH) : Original and compressed sizes do not match !"));
     } else {
         TLZH coder;
-        coder.decode(
-            [&](quint8* dst, qint64 max) {
-                const qint64 got = input.read(reinterpret_cast<char*>(dst), max);
-                if (got < 0)
-                    fail(readFailure(m_inputFile) + QStringLiteral(" (LZH)"));
-                yieldToEvents();
-                return got;
-            },
-            write, plainSize);
-        if (written != plainSize)
+        coder.decode([&](quint8* dst, qint64 max) { return files.readSome(dst, max); }, write, plainSize);
+        if (files.written() != plainSize)
             fail(QStringLiteral("Lzrw1 (LZH decompression) : Original and compressed sizes do not match !"));
     }
 
-    if (!output.commit())
-        fail(QStringLiteral("Lzrw1 : Error writing to output file : ") + m_outputFile);
-    return written;
+    files.commit();
+    return files.written();
 }
 
 bool Tlzrw1::Advise()
