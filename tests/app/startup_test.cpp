@@ -4,6 +4,7 @@
 #include "client/GameClient.h"
 #include "client/WindowPlacement.h"
 #include "common/EventLoop.h"
+#include "common/FakeHost.h"
 #include "net/Sock.h"
 
 #include <QDir>
@@ -15,28 +16,8 @@
 
 namespace {
 
-QByteArray frame(const QByteArray& text) { return text + char(0xFF); }
-
-// Stands in for the game host: listens on a free port and records what arrives.
-struct FakeHost {
-    FakeHost()
-    {
-        listener.setPortName(QStringLiteral("0"));
-        listener.OnAccept = [this](TSock* l) {
-            TSock* peer = nullptr;
-            if (l->Accept(peer)) {
-                peer->OnRead = [this](TSock* s, int) { received += s->Receive(); };
-                conn = peer;
-            }
-        };
-        listener.setListen(true);
-    }
-    quint16 port() const { return listener.boundPort(); }
-
-    TSock listener;
-    TSock* conn = nullptr;
-    QByteArray received;
-};
+using testutil::FakeHost;
+using testutil::frame;
 
 class CommandLineTest : public ::testing::Test {
 protected:
@@ -47,9 +28,9 @@ protected:
         client.hooks.showDownload = [this] { ++downloadShown; };
         client.hooks.startHost = [this] {
             ++hostsStarted;
-            return host.port();
+            return host.portNumber();
         };
-        client.port = host.port();
+        client.port = host.portNumber();
     }
 
     FakeHost host;
@@ -120,7 +101,7 @@ TEST_F(CommandLineTest, FewerThanThreeParametersOnlyAnnounceTheGame)
         c.ctx.out.addlinetochat = [&](const QString& l, const QColor&) { seen.append(l); };
         c.hooks.startHost = [this] {
             ++hostsStarted;
-            return host.port();
+            return host.portNumber();
         };
         c.processparams(params);
         EXPECT_EQ(seen, QStringList{"Loading Multi-player Game.. Please Wait."});

@@ -2,6 +2,7 @@
 // Timer1 tick, the dispatch table, the login answer and the end of the connection.
 #include "client/GameClient.h"
 #include "common/EventLoop.h"
+#include "common/FakeHost.h"
 #include "net/Sock.h"
 
 #include <QRandomGenerator>
@@ -11,7 +12,7 @@
 
 namespace {
 
-QByteArray frame(const QByteArray& text) { return text + char(0xFF); }
+using testutil::frame;
 
 // A client whose outlets write into lists and whose timer is stopped, so each test
 // decides when a tick happens.
@@ -226,31 +227,7 @@ TEST_F(ClientFixture, ChatterSoundIsNamedInTheChatWhenChatterIsOff)
 
 // ---- real sockets ----
 
-// A listening socket standing in for the game host.
-struct FakeHost {
-    FakeHost()
-    {
-        listener.setPortName(QStringLiteral("0"));
-        listener.OnAccept = [this](TSock* l) {
-            TSock* peer = nullptr;
-            if (l->Accept(peer)) {
-                peer->OnRead = [this](TSock* s, int) { received += s->Receive(); };
-                conn = peer;
-            }
-        };
-        listener.setListen(true);
-    }
-    ~FakeHost()
-    {
-        if (conn)
-            conn->OnInfo = nullptr;
-    }
-    QString port() const { return QString::number(listener.boundPort()); }
-
-    TSock listener;
-    TSock* conn = nullptr;
-    QByteArray received;
-};
+using testutil::FakeHost;
 
 TEST(ClientSocket, LogsInOverTheNetworkAndClosesWhenTheHostHangsUp)
 {
