@@ -19,14 +19,16 @@ Dispatcher::Outcome Dispatcher::dispatch(const QByteArray& entry)
     if (it == m_handlers.cend())
         return Outcome::Unknown;
     FieldReader fields(entry.mid(plus + 1));
+    const auto refuse = [&](const std::exception& e) {
+        qWarning().noquote() << m_who << "refused" << command << "-" << e.what();
+        return Outcome::Failed;
+    };
     try {
         it.value()(fields);
     } catch (const FieldError& e) {
-        qWarning().noquote() << m_who << "refused" << command << "-" << e.what();
-        return Outcome::Failed;
+        return refuse(e);
     } catch (const std::out_of_range& e) {
-        qWarning().noquote() << m_who << "refused" << command << "-" << e.what();
-        return Outcome::Failed;
+        return refuse(e);
     }
     return Outcome::Handled;
 }

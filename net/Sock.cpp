@@ -171,7 +171,7 @@ void TSock::detachNotifiers()
     }
 }
 
-void TSock::updateWriteInterest()
+void TSock::updateNotifiers()
 {
     if (m_writeNotifier)
         m_writeNotifier->setEnabled(m_fd >= 0 && (m_connecting || !m_sendBuffer.isEmpty()));
@@ -251,7 +251,7 @@ bool TSock::Connect()
                 self->handleError(code);
         });
     }
-    updateWriteInterest();
+    updateNotifiers();
     return m_connected;
 }
 
@@ -278,7 +278,7 @@ bool TSock::Accept(TSock*& newSock)
     sock->m_fd = fd;
     sock->attachNotifiers(false);
     sock->m_connected = true;
-    sock->updateWriteInterest();
+    sock->updateNotifiers();
     sock->setPortName(m_portName);
     sock->setHostName(peerAddress());
     newSock = sock;
@@ -315,7 +315,7 @@ bool TSock::Send(const QByteArray& text)
         return true;
     report(siSend, QStringLiteral("Non-Blocking Outgoing Data"));
     flushSendBuffer();
-    updateWriteInterest();
+    updateNotifiers();
     return true;
 }
 
@@ -376,7 +376,7 @@ void TSock::onReadReady()
         qWarning().noquote() << "socket event handler failed:" << e.what();
     }
     if (self)
-        updateWriteInterest();
+        updateNotifiers();
 }
 
 void TSock::onWriteReady()
@@ -391,7 +391,7 @@ void TSock::onWriteReady()
         qWarning().noquote() << "socket event handler failed:" << e.what();
     }
     if (self)
-        updateWriteInterest();
+        updateNotifiers();
 }
 
 void TSock::handleAccept()
@@ -443,7 +443,7 @@ void TSock::handleConnectCompletion()
     m_connecting = false;
     if (err != 0) {
         m_connectFailed = true;
-        updateWriteInterest();
+        updateNotifiers();
         handleError(err);
         return;
     }

@@ -90,7 +90,8 @@ private:
     void attachNotifiers(bool forListener);
     void detachNotifiers();
     void flushSendBuffer();
-    void updateWriteInterest();
+    // Read interest while connected; write interest only while connecting or with unsent bytes.
+    void updateNotifiers();
 
     void onReadReady();
     void onWriteReady();

@@ -75,8 +75,8 @@ QString unusedPort()
 
 TEST(SockTest, ConnectAcceptAndTextSentBeforeCompletionGoesOutInOrder)
 {
+    Recorder rec; // outlives the server, whose sockets report to it while closing
     Server server;
-    Recorder rec;
     auto c = client(server.port());
     rec.attach(*c, "c");
     bool connected = false;
@@ -104,8 +104,8 @@ TEST(SockTest, ConnectAcceptAndTextSentBeforeCompletionGoesOutInOrder)
 
 TEST(SockTest, AcceptCopiesHandlersAndReportsPropertySetters)
 {
+    Recorder rec; // outlives the server, whose sockets report to it while closing
     Server server;
-    Recorder rec;
     rec.attach(server.listener, "l");
     int writes = 0;
     server.listener.OnWrite = [&](TSock*) { ++writes; };
@@ -174,8 +174,8 @@ TEST(SockTest, MessagesSplitByTheNetworkArriveInSeveralReads)
 
 TEST(SockTest, OrderlyCloseRaisesDisconnectThenSocketClosed)
 {
+    Recorder rec; // outlives the server, whose sockets report to it while closing
     Server server;
-    Recorder rec;
     server.listener.OnDisconnect = [&](TSock*) { rec.log << "a OnDisconnect"; };
     rec.attach(server.listener, "a");
     auto c = client(server.port());
@@ -194,8 +194,8 @@ TEST(SockTest, OrderlyCloseRaisesDisconnectThenSocketClosed)
 
 TEST(SockTest, CloseInsideDisconnectHandlerReportsSocketClosedTwice)
 {
+    Recorder rec; // outlives the server, whose sockets report to it while closing
     Server server;
-    Recorder rec;
     bool closeResult = false;
     server.listener.OnDisconnect = [&](TSock* s) { closeResult = s->Close(); };
     rec.attach(server.listener, "a");
@@ -267,8 +267,8 @@ TEST(SockTest, RefusedConnectionGivesOnlyTheErrorReport)
 
 TEST(SockTest, ResetConnectionIsReportedAndThenClosed)
 {
+    Recorder rec; // outlives the server, whose sockets report to it while closing
     Server server;
-    Recorder rec;
     rec.attach(server.listener, "a");
     auto c = client(server.port());
     c->Connect();
