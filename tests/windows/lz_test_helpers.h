@@ -1,17 +1,10 @@
 #pragma once
 // Shared by the tests of the compressed files and the tally: readable failure
 // messages, and a way to make file writes fail as on a full disk.
-#include <QString>
+#include "common/Printers.h"
 
 #include <csignal>
-#include <ostream>
 #include <sys/resource.h>
-
-// Messages print as text in failed expectations.
-static inline void PrintTo(const QString& text, std::ostream* os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
 
 namespace lztest {
 
