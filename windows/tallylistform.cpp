@@ -187,10 +187,7 @@ void Ttallylist::viewTally(const QStringList& opponents)
 void Ttallylist::addgame(const QStringList& opponents, const QString& winner, const QString& ownName)
 {
     refillchecklist(opponents);
-    QStringList inGame;
-    for (int i = 0; i < checklist->count(); ++i)
-        inGame.append(checklist->item(i)->text());
-    m_record.addgame(inGame, winner, ownName);
+    m_record.addgame(opponents, winner, ownName);
     showOwnRecord();
     if (listbox_tally->currentRow() >= 0)
         listbox_tallyClick();
