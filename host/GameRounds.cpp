@@ -104,8 +104,8 @@ void GameRounds::startround()
         return;
     }
 
-    const Message loadboard = Message("CMD_loadboard").add(m_roundnumber).raw(m_board.boardText());
-    const Message theword = Message("CMD_theword").raw(m_board.wordcodes());
+    const Message loadboard = loadboardMessage();
+    const Message theword = thewordMessage();
     for (int slot : m_players.connectedSlots()) {
         m_out.to(slot, loadboard);
         m_out.to(slot, theword);
@@ -262,12 +262,22 @@ bool GameRounds::checkforwin()
     return true;
 }
 
+Message GameRounds::loadboardMessage() const
+{
+    return Message("CMD_loadboard").add(m_roundnumber).raw(m_board.boardText());
+}
+
+Message GameRounds::thewordMessage() const
+{
+    return Message("CMD_theword").raw(m_board.wordcodes());
+}
+
 void GameRounds::sendCatchUp(int slot) const
 {
-    m_out.to(slot, Message("CMD_loadboard").add(m_roundnumber).raw(m_board.boardText()));
-    m_out.to(slot, Message("CMD_theword").raw(m_board.wordcodes()));
+    m_out.to(slot, loadboardMessage());
+    m_out.to(slot, thewordMessage());
     Message stats("CMD_loadstats");
-    stats.flag(m_mode == Turn && slot < 7)
+    stats.flag(m_mode == Turn && PlayerTable::isSeat(slot))
         .add(m_playtoscore)
         .add(m_timeperturn)
         .add(m_countdown - kGraceSeconds)

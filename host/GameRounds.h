@@ -71,6 +71,9 @@ private:
     void startClock(ClockMode mode, int seconds);
     void stopClock();
     QByteArray displayName(int seat) const;
+    // The current round's board and word, as sent at its start and to a latecomer.
+    Message loadboardMessage() const;
+    Message thewordMessage() const;
 
     PlayerTable& m_players;
     const Outbox& m_out;
