@@ -282,7 +282,7 @@ void GameRounds::sendCatchUp(int slot) const
         .add(m_timeperturn)
         .add(m_countdown - kGraceSeconds)
         .flag(m_scrambled);
-    for (int seat = 1; seat <= m_players.seatcount(); ++seat) {
+    for (int seat = 1; seat <= PlayerTable::kSeats; ++seat) {
         const PlayerRec& p = m_players[seat];
         stats.add(seat).add(p.score).add(p.roundpoints).flag(p.found);
     }

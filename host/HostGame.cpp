@@ -166,7 +166,7 @@ void HostGame::startgame(FieldReader& f)
 void HostGame::justwatch(FieldReader& f)
 {
     const int seat = f.nextInt();
-    if (seat < 1 || seat > m_players.seatcount())
+    if (!PlayerTable::isSeat(seat))
         return;
     if (seat != m_sender && !fromHostPlayer("CMD_justwatch for another seat"))
         return;

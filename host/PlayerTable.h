@@ -34,7 +34,6 @@ public:
     const PlayerRec& operator[](int slot) const;
 
     int slotcount() const { return m_slotcount; }
-    int seatcount() const { return m_seatcount; }
 
     // The slot a new connection gets: the lowest free slot up to slotcount, else the
     // next new one; kFullSlot when all nine are in use.
@@ -53,5 +52,4 @@ public:
 private:
     std::array<PlayerRec, kEntries + 1> m_players{}; // index 0 unused
     int m_slotcount = 0;
-    int m_seatcount = kSeats;
 };
