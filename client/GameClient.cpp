@@ -124,9 +124,7 @@ void GameClient::joinpress()
 
 void GameClient::sendloginfo(FieldReader& fields)
 {
-    const int slot = FieldReader::toIntOrThrow(last(fields));
-    if (slot < 1 || slot > ScoreBoard::MaxSlot)
-        throw std::out_of_range("slot " + std::to_string(slot) + " out of range");
+    const int slot = checkRange(FieldReader::toIntOrThrow(last(fields)), 1, ScoreBoard::MaxSlot, "slot");
     ctx.state.myslot = slot;
     ctx.state.connected = true;
     ctx.send(Message("CMD_logininfo").add(slot).add(versionText).add(ctx.state.loginname));

@@ -10,13 +10,20 @@
 
 namespace hostfields {
 
-// A number that must lie in lo..hi (a slot, a seat, a column).
+// A number that must lie in lo..hi (a slot, a seat, a column, a tile); gives it back, or
+// throws std::out_of_range naming what it is.
+inline int checkRange(int v, int lo, int hi, const char* what)
+{
+    if (v < lo || v > hi)
+        throw std::out_of_range(std::string(what) + " " + std::to_string(v) + " is outside "
+                                + std::to_string(lo) + ".." + std::to_string(hi));
+    return v;
+}
+
+// The next field as a number in lo..hi.
 inline int inRange(FieldReader& f, int lo, int hi, const char* what)
 {
-    const int v = f.nextInt();
-    if (v < lo || v > hi)
-        throw std::out_of_range(std::string(what) + " " + std::to_string(v) + " out of range");
-    return v;
+    return checkRange(f.nextInt(), lo, hi, what);
 }
 
 // The last field of a message that may or may not end with "+": the next field when a

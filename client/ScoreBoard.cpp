@@ -3,8 +3,6 @@
 #include "client/HostFields.h"
 
 #include <QList>
-#include <stdexcept>
-#include <string>
 
 using namespace hostfields;
 
@@ -41,9 +39,7 @@ ScoreBoard::ScoreBoard(ClientContext& ctx, QObject* parent)
 
 int ScoreBoard::checkedSeat(int n)
 {
-    if (n < 1 || n > Seats)
-        throw std::out_of_range("seat " + std::to_string(n) + " out of range");
-    return n;
+    return checkRange(n, 1, Seats, "seat");
 }
 
 int ScoreBoard::barStepFor(int timePerTurn)

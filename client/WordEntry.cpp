@@ -1,8 +1,11 @@
 #include "client/WordEntry.h"
 
+#include "client/HostFields.h"
+
 #include <stdexcept>
-#include <string>
 #include <vector>
+
+using hostfields::checkRange;
 
 namespace {
 
@@ -21,13 +24,6 @@ std::vector<int> readGroups(FieldReader& fields, int width)
     return numbers;
 }
 
-void requireRange(int value, int low, int high, const char* what)
-{
-    if (value < low || value > high)
-        throw std::out_of_range(std::string(what) + " " + std::to_string(value) + " is outside "
-                                + std::to_string(low) + ".." + std::to_string(high));
-}
-
 } // namespace
 
 WordEntry::WordEntry(ClientContext& context, QObject* parent)
@@ -40,38 +36,38 @@ QPoint WordEntry::step(int direction)
 {
     static constexpr int dx[] = {0, 1, -1, 0, 0, 1, 1, -1, -1};
     static constexpr int dy[] = {0, 0, 0, 1, -1, 1, -1, 1, -1};
-    requireRange(direction, 0, 8, "direction");
+    checkRange(direction, 0, 8, "direction");
     return QPoint(dx[direction], dy[direction]);
 }
 
 int WordEntry::cell(int column, int row) const
 {
-    requireRange(column, 1, Columns, "column");
-    requireRange(row, 1, Rows, "row");
+    checkRange(column, 1, Columns, "column");
+    checkRange(row, 1, Rows, "row");
     return at(column, row);
 }
 
 int WordEntry::slotLetter(int slot) const
 {
-    requireRange(slot, 1, Slots, "slot");
+    checkRange(slot, 1, Slots, "slot");
     return m_letter[slot - 1];
 }
 
 int WordEntry::slotPicture(int slot) const
 {
-    requireRange(slot, 1, Slots, "slot");
+    checkRange(slot, 1, Slots, "slot");
     return m_picture[slot - 1];
 }
 
 QString WordEntry::slotPick(int slot) const
 {
-    requireRange(slot, 1, Slots, "slot");
+    checkRange(slot, 1, Slots, "slot");
     return m_pick[slot - 1];
 }
 
 QPoint WordEntry::pickpath(int index) const
 {
-    requireRange(index, 1, Slots, "path entry");
+    checkRange(index, 1, Slots, "path entry");
     return m_path[index - 1];
 }
 
@@ -89,9 +85,9 @@ void WordEntry::loadboardCells(FieldReader& fields)
 {
     const std::vector<int> groups = readGroups(fields, 3);
     for (size_t i = 0; i < groups.size(); i += 3) {
-        requireRange(groups[i], 1, Columns, "column");
-        requireRange(groups[i + 1], 1, Rows, "row");
-        requireRange(groups[i + 2], 0, LastMarked, "tile");
+        checkRange(groups[i], 1, Columns, "column");
+        checkRange(groups[i + 1], 1, Rows, "row");
+        checkRange(groups[i + 2], 0, LastMarked, "tile");
     }
     for (size_t i = 0; i < groups.size(); i += 3)
         at(groups[i], groups[i + 1]) = groups[i + 2];
@@ -102,8 +98,8 @@ void WordEntry::theword(FieldReader& fields)
 {
     const std::vector<int> pairs = readGroups(fields, 2);
     for (size_t i = 0; i < pairs.size(); i += 2) {
-        requireRange(pairs[i], 1, Slots, "slot");
-        requireRange(pairs[i + 1], 0, LastLetter, "letter");
+        checkRange(pairs[i], 1, Slots, "slot");
+        checkRange(pairs[i + 1], 0, LastLetter, "letter");
     }
     m_letter.fill(0);
     m_picture.fill(0);
@@ -123,8 +119,8 @@ void WordEntry::reveal(FieldReader& fields)
         return;
     const std::vector<int> pairs = readGroups(fields, 2);
     for (size_t i = 0; i < pairs.size(); i += 2) {
-        requireRange(pairs[i], 1, Columns, "column");
-        requireRange(pairs[i + 1], 1, Rows, "row");
+        checkRange(pairs[i], 1, Columns, "column");
+        checkRange(pairs[i + 1], 1, Rows, "row");
     }
     for (size_t i = 0; i < pairs.size(); i += 2) {
         int& tile = at(pairs[i], pairs[i + 1]);
@@ -207,7 +203,7 @@ void WordEntry::unpickLast()
 
 bool WordEntry::checkforconnectscrambled(int last, int column, int row)
 {
-    requireRange(last, 1, Slots, "path entry");
+    checkRange(last, 1, Slots, "path entry");
     const QPoint from = m_path[last - 1];
     const QPoint delta = QPoint(column, row) - from;
     for (int d = 1; d <= 8; ++d) {
@@ -221,7 +217,7 @@ bool WordEntry::checkforconnectscrambled(int last, int column, int row)
 
 bool WordEntry::checkforconnectstraight(int last, int column, int row)
 {
-    requireRange(last, 1, Slots, "path entry");
+    checkRange(last, 1, Slots, "path entry");
     if ((m_direction == 0 && last != 1) || (m_direction != 0 && last == 1)) {
         // The selection no longer describes a line: start again.
         clearword();
@@ -234,9 +230,9 @@ bool WordEntry::checkforconnectstraight(int last, int column, int row)
 
 void WordEntry::placeletter(int column, int row, int n)
 {
-    requireRange(column, 1, Columns, "column");
-    requireRange(row, 1, Rows, "row");
-    requireRange(n, 1, Slots, "slot");
+    checkRange(column, 1, Columns, "column");
+    checkRange(row, 1, Rows, "row");
+    checkRange(n, 1, Slots, "slot");
     if (m_pathlength >= Slots)
         throw std::out_of_range("the picked path is full");
 
