@@ -5,9 +5,9 @@
 #include "windows/LzhMatchTree.h"
 #include "windows/LzhPosition.h"
 
+#include <array>
 #include <memory>
 #include <new>
-#include <vector>
 
 namespace {
 
@@ -15,7 +15,6 @@ constexpr int N = LzhMatchTree::RingSize;
 constexpr int F = LzhMatchTree::LookAhead;
 constexpr int Threshold = LzhMatchTree::Threshold;
 constexpr int FirstSymbolOfLength = 256 - Threshold - 1; // length 3 is symbol 256
-constexpr int ChunkSize = 32768;
 
 template <typename T>
 std::unique_ptr<T> allocateTables()
@@ -26,63 +25,6 @@ std::unique_ptr<T> allocateTables()
         throw ElzhException(QStringLiteral("LZH : Cannot get memory for dictionary tables"));
     }
 }
-
-// Reads the plain input a byte at a time through one chunk buffer.
-class ByteInput {
-public:
-    explicit ByteInput(const LzhSource& source) : m_source(source), m_chunk(ChunkSize) {}
-
-    // The next byte, or -1 at the end.
-    int next()
-    {
-        if (m_pos == m_len) {
-            if (m_ended)
-                return -1;
-            m_len = m_source(m_chunk.data(), ChunkSize);
-            m_pos = 0;
-            if (m_len <= 0) {
-                m_len = 0;
-                m_ended = true;
-                return -1;
-            }
-        }
-        return m_chunk[std::size_t(m_pos++)];
-    }
-
-private:
-    const LzhSource& m_source;
-    std::vector<quint8> m_chunk;
-    qint64 m_pos = 0;
-    qint64 m_len = 0;
-    bool m_ended = false;
-};
-
-// Collects decoded bytes in one chunk buffer for the sink.
-class ByteOutput {
-public:
-    explicit ByteOutput(const LzhSink& sink) : m_sink(sink), m_chunk(ChunkSize) {}
-
-    void put(quint8 b)
-    {
-        m_chunk[std::size_t(m_used++)] = b;
-        ++m_count;
-        if (m_used == ChunkSize)
-            flush();
-    }
-    void flush()
-    {
-        if (m_used > 0)
-            m_sink(m_chunk.data(), m_used);
-        m_used = 0;
-    }
-    qint64 count() const { return m_count; }
-
-private:
-    const LzhSink& m_sink;
-    std::vector<quint8> m_chunk;
-    int m_used = 0;
-    qint64 m_count = 0;
-};
 
 struct EncoderTables {
     LzhMatchTree tree;
@@ -103,7 +45,7 @@ qint64 TLZH::encode(const LzhSource& source, const LzhSink& sink)
     LzhAdaptiveHuffman& huffman = tables->huffman;
     unsigned char* text = tree.text();
 
-    ByteInput input(source);
+    LzhByteReader input(source);
     LzhBitWriter output(sink);
 
     int s = 0;
@@ -168,7 +110,7 @@ qint64 TLZH::decode(const LzhSource& source, const LzhSink& sink, qint64 plainSi
     LzhAdaptiveHuffman& huffman = tables->huffman;
 
     LzhBitReader input(source);
-    ByteOutput output(sink);
+    LzhByteWriter output(sink);
 
     for (int i = 0; i < N - F; ++i)
         ring[std::size_t(i)] = ' ';
