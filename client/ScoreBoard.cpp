@@ -177,8 +177,7 @@ void ScoreBoard::loadstats(FieldReader& f)
     f.beginList();
     while (!f.atListEnd()) {
         Row r;
-        r.seat = FieldReader::toIntOrThrow(listField(f));
-        checkedSeat(r.seat);
+        r.seat = checkedSeat(listInt(f));
         r.score = listInt(f);
         r.bonus = listInt(f);
         r.found = listField(f) == "t";
