@@ -18,26 +18,32 @@ LzhAdaptiveHuffman::LzhAdaptiveHuffman()
     m_parent[Root] = 0;
 }
 
-std::array<char, LzhAdaptiveHuffman::Nodes> LzhAdaptiveHuffman::codeOf(int symbol, int& length) const
+int LzhAdaptiveHuffman::reversedCode(int symbol, std::array<quint8, Nodes>& bits) const
 {
     // Walk from the leaf up; each node's side is the low bit of its index, because
     // the two children of a node sit at an even index and the odd one after it.
-    std::array<char, Nodes> reversed{};
-    length = 0;
+    int length = 0;
     for (int k = m_parent[symbol + Nodes]; k != Root; k = m_parent[k])
-        reversed[std::size_t(length++)] = (k & 1) ? '1' : '0';
+        bits[std::size_t(length++)] = quint8(k & 1);
+    return length;
+}
+
+std::array<char, LzhAdaptiveHuffman::Nodes> LzhAdaptiveHuffman::codeOf(int symbol, int& length) const
+{
+    std::array<quint8, Nodes> reversed;
+    length = reversedCode(symbol, reversed);
     std::array<char, Nodes> code{};
     for (int i = 0; i < length; ++i)
-        code[std::size_t(i)] = reversed[std::size_t(length - 1 - i)];
+        code[std::size_t(i)] = reversed[std::size_t(length - 1 - i)] ? '1' : '0';
     return code;
 }
 
 void LzhAdaptiveHuffman::encode(int symbol, LzhBitWriter& out)
 {
-    int length = 0;
-    const auto code = codeOf(symbol, length);
-    for (int i = 0; i < length; ++i)
-        out.put(code[std::size_t(i)] == '1' ? 1u : 0u, 1);
+    std::array<quint8, Nodes> reversed; // only the code's length is filled in
+    int length = reversedCode(symbol, reversed);
+    while (length > 0)
+        out.put(reversed[std::size_t(--length)], 1);
     update(symbol);
 }
 

@@ -5,6 +5,8 @@
 // tree is reordered; when the root's count reaches 0x8000 all counts are halved
 // (rounded up) and the tree is rebuilt. Coder and decoder stay in step because both
 // apply the same updates in the same order.
+#include <QtGlobal>
+
 #include <array>
 
 class LzhBitReader;
@@ -27,6 +29,9 @@ public:
     std::array<char, Nodes> codeOf(int symbol, int& length) const;
 
 private:
+    // The code of a symbol from its last bit to its first, one bit per entry; returns
+    // its length.
+    int reversedCode(int symbol, std::array<quint8, Nodes>& bits) const;
     void update(int symbol);
     void rebuild();
 
