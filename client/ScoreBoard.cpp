@@ -25,7 +25,6 @@ ScoreBoard::ScoreBoard(ClientContext& ctx, QObject* parent)
     , m_playTo(QStringLiteral("Play To Score: 250"))
     , m_timerText(QStringLiteral("Time: 0:00"))
     , m_winner1(QStringLiteral("You Have Won The Game!"))
-    , m_winner2(QStringLiteral("You Have Won The Game!"))
 {
     for (int i = 0; i < Seats; ++i) {
         m_seats[i].tag = i + 1;
@@ -330,7 +329,6 @@ void ScoreBoard::winner(FieldReader& f)
     m_ctx.sound(QStringLiteral("gameover"));
     m_winner1 = iWon ? QStringLiteral("You have Won the Game!") : name + QStringLiteral(" has Won the Game!");
     m_status = QStringLiteral("Game Over!");
-    m_winner2 = m_winner1;
     m_ctx.systemLine(m_winner1);
     m_winnerShown = true;
     if (m_ctx.state.ishost)

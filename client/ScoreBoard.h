@@ -74,7 +74,8 @@ public:
     bool timerRed() const { return m_timerRed; }
     bool turnClockRunning() const { return m_turntime.isActive(); }
     const QString& winnerText1() const { return m_winner1; }
-    const QString& winnerText2() const { return m_winner2; }
+    // The banner's shadow line repeats the winner text.
+    const QString& winnerText2() const { return m_winner1; }
     bool winnerShown() const { return m_winnerShown; }
     bool startShown() const { return m_startShown; }
     bool startMenuEnabled() const { return m_startMenuEnabled; }
@@ -151,7 +152,6 @@ private:
     QString m_timerText;
     bool m_timerRed = false;
     QString m_winner1;
-    QString m_winner2;
     bool m_winnerShown = false;
     bool m_startShown = true;
     bool m_startMenuEnabled = true;
