@@ -31,6 +31,7 @@ GameRounds::GameRounds(PlayerTable& players, const Outbox& out, const HostLink& 
 {
 }
 
+// Starting replaces whatever the clock was doing, so no stop is needed first.
 void GameRounds::startClock(ClockMode mode, int seconds)
 {
     m_mode = mode;
@@ -111,7 +112,6 @@ void GameRounds::startround()
         m_out.to(slot, theword);
     }
     findplayer();
-    stopClock();
     startClock(Turn, m_timeperturn + kGraceSeconds);
 }
 
@@ -191,8 +191,6 @@ void GameRounds::checkforalldone()
         if (p.inuse && !p.watching && !p.found)
             return;
     }
-    stopClock();
-    m_countdown = 0;
     sendRoundEnd("CMD_roundover");
     m_out.event(QStringLiteral("round %1 over: every playing seat found the word").arg(m_roundnumber));
     startClock(Pause, kPauseSeconds);
