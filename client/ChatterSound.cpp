@@ -20,12 +20,10 @@ QString ChatterSound::caption(int number)
 
 QString ChatterSound::captionOf(const QByteArray& name)
 {
-    if (!name.startsWith("wave"))
-        return QString();
     int n = 0;
-    if (!FieldReader::toInt(name.mid(4), &n) || name.mid(4).startsWith('-'))
+    if (!name.startsWith("wave") || !FieldReader::toInt(name.mid(4), &n))
         return QString();
-    return caption(n);
+    return caption(n); // a number outside 1..14, negative ones too, has no caption
 }
 
 void ChatterSound::playasound(FieldReader& fields) const
