@@ -124,8 +124,7 @@ void TServer::Sock1Read(TSock* sender, int)
 
 void TServer::tempsockDisconnect(TSock* sender)
 {
-    const int slot = slotOf(sender);
-    if (slot >= 1 && slot <= PlayerTable::kMaxSlots && m_game.players()[slot].inuse)
+    if (m_game.players().isConnected(slotOf(sender)))
         sender->Close();
 }
 
