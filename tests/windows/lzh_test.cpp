@@ -18,20 +18,30 @@
 
 namespace {
 
+// A source that hands out the bytes in pieces of at most `piece` bytes; the bytes must
+// outlive it.
+LzhSource sourceOf(const QByteArray& bytes, qint64 piece = LzhByteReader::ChunkSize)
+{
+    return [&bytes, piece, taken = qint64(0)](quint8* buf, qint64 max) mutable {
+        const qint64 len = std::min<qint64>({max, piece, bytes.size() - taken});
+        std::copy_n(bytes.constData() + taken, len, reinterpret_cast<char*>(buf));
+        taken += len;
+        return len;
+    };
+}
+
+// A sink that appends to out.
+LzhSink sinkInto(QByteArray& out)
+{
+    return [&out](const quint8* buf, qint64 len) { out.append(reinterpret_cast<const char*>(buf), len); };
+}
+
 QByteArray encode(const QByteArray& plain)
 {
     QByteArray coded;
-    qint64 taken = 0;
     TLZH coder;
-    const qint64 n = coder.encode(
-        [&](quint8* buf, qint64 max) {
-            // Hand the input over in odd-sized pieces to check the chunking.
-            const qint64 len = std::min<qint64>({max, 777, plain.size() - taken});
-            std::copy_n(plain.constData() + taken, len, reinterpret_cast<char*>(buf));
-            taken += len;
-            return len;
-        },
-        [&](const quint8* buf, qint64 len) { coded.append(reinterpret_cast<const char*>(buf), len); });
+    // Hand the input over in odd-sized pieces to check the chunking.
+    const qint64 n = coder.encode(sourceOf(plain, 777), sinkInto(coded));
     EXPECT_EQ(n, plain.size());
     return coded;
 }
@@ -39,24 +49,15 @@ QByteArray encode(const QByteArray& plain)
 QByteArray decode(const QByteArray& coded, qint64 plainSize)
 {
     QByteArray plain;
-    qint64 taken = 0;
     TLZH coder;
-    coder.decode(
-        [&](quint8* buf, qint64 max) {
-            const qint64 len = std::min<qint64>(max, coded.size() - taken);
-            std::copy_n(coded.constData() + taken, len, reinterpret_cast<char*>(buf));
-            taken += len;
-            return len;
-        },
-        [&](const quint8* buf, qint64 len) { plain.append(reinterpret_cast<const char*>(buf), len); },
-        plainSize);
+    coder.decode(sourceOf(coded), sinkInto(plain), plainSize);
     return plain;
 }
 
 QByteArray bitsToBytes(const QByteArray& bits)
 {
     QByteArray out;
-    LzhBitWriter writer([&](const quint8* b, qint64 n) { out.append(reinterpret_cast<const char*>(b), n); });
+    LzhBitWriter writer(sinkInto(out));
     for (char c : bits)
         writer.put(c == '1' ? 1 : 0, 1);
     writer.finish();
@@ -93,25 +94,19 @@ TEST(LzhPosition, PrefixCodeMatchesTheFixedTable)
 TEST(LzhPosition, EveryPositionSurvivesTheBitStream)
 {
     QByteArray bytes;
-    LzhBitWriter writer([&](const quint8* b, qint64 n) { bytes.append(reinterpret_cast<const char*>(b), n); });
+    LzhBitWriter writer(sinkInto(bytes));
     for (int p = 0; p < 4096; ++p)
         lzhposition::encode(p, writer);
     writer.finish();
 
-    qint64 at = 0;
-    LzhBitReader reader([&](quint8* buf, qint64 max) {
-        const qint64 n = std::min<qint64>(max, bytes.size() - at);
-        std::copy_n(bytes.constData() + at, n, reinterpret_cast<char*>(buf));
-        at += n;
-        return n;
-    });
+    LzhBitReader reader(sourceOf(bytes));
     for (int p = 0; p < 4096; ++p)
         ASSERT_EQ(lzhposition::decode(reader), p);
     EXPECT_EQ(reader.bytesPastEnd(), 0);
 
     // Position 0: code "000" then six zero bits; position 4095: "11111111" then six ones.
     QByteArray one;
-    LzhBitWriter w2([&](const quint8* b, qint64 n) { one.append(reinterpret_cast<const char*>(b), n); });
+    LzhBitWriter w2(sinkInto(one));
     lzhposition::encode(4095, w2);
     lzhposition::encode(0, w2);
     w2.finish();
@@ -136,7 +131,7 @@ TEST(LzhHuffman, StaysAPrefixCodeThroughUpdatesAndRebuilds)
     LzhAdaptiveHuffman encoder;
     LzhAdaptiveHuffman decoder;
     QByteArray bytes;
-    LzhBitWriter writer([&](const quint8* b, qint64 n) { bytes.append(reinterpret_cast<const char*>(b), n); });
+    LzhBitWriter writer(sinkInto(bytes));
 
     // Skewed symbols, enough of them for the root count to pass 0x8000 twice.
     QRandomGenerator gen(11);
@@ -149,13 +144,7 @@ TEST(LzhHuffman, StaysAPrefixCodeThroughUpdatesAndRebuilds)
         encoder.encode(s, writer);
     writer.finish();
 
-    qint64 at = 0;
-    LzhBitReader reader([&](quint8* buf, qint64 max) {
-        const qint64 n = std::min<qint64>(max, bytes.size() - at);
-        std::copy_n(bytes.constData() + at, n, reinterpret_cast<char*>(buf));
-        at += n;
-        return n;
-    });
+    LzhBitReader reader(sourceOf(bytes));
     for (std::size_t i = 0; i < symbols.size(); ++i)
         ASSERT_EQ(decoder.decode(reader), symbols[i]) << i;
 
