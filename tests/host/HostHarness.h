@@ -12,6 +12,15 @@
 
 namespace hosttest {
 
+// Message texts written as C strings, for comparing with what a slot was sent.
+inline QList<QByteArray> list(std::initializer_list<const char*> texts)
+{
+    QList<QByteArray> out;
+    for (const char* t : texts)
+        out.append(QByteArray(t));
+    return out;
+}
+
 struct Sent {
     int slot = 0;
     QByteArray text;
@@ -32,7 +41,6 @@ public:
     QList<Sent> sent;
     QList<int> closeRequests;
     bool clockRunning = false;
-    int clockStarts = 0;
     QStringList events;
     HostGame game;
 
@@ -128,10 +136,7 @@ private:
             closeRequests.append(slot);
             game.connectionClosed(slot);
         };
-        l.runClock = [this](bool running) {
-            clockRunning = running;
-            clockStarts += running ? 1 : 0;
-        };
+        l.runClock = [this](bool running) { clockRunning = running; };
         l.event = [this](const QString& line) { events.append(line); };
         return l;
     }

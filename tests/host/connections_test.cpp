@@ -4,18 +4,7 @@
 #include <gtest/gtest.h>
 
 using hosttest::HostHarness;
-
-namespace {
-
-QList<QByteArray> list(std::initializer_list<const char*> texts)
-{
-    QList<QByteArray> out;
-    for (const char* t : texts)
-        out.append(QByteArray(t));
-    return out;
-}
-
-} // namespace
+using hosttest::list;
 
 // --- slots and their reuse ------------------------------------------------------
 

@@ -4,16 +4,9 @@
 #include <gtest/gtest.h>
 
 using hosttest::HostHarness;
+using hosttest::list;
 
 namespace {
-
-QList<QByteArray> list(std::initializer_list<const char*> texts)
-{
-    QList<QByteArray> out;
-    for (const char* t : texts)
-        out.append(QByteArray(t));
-    return out;
-}
 
 // A word that spells the round's word from other cells than where it was laid.
 QByteArray otherCellsSpelling(const HostHarness& h, int seat)
