@@ -130,18 +130,22 @@ void BM_ZlibLevel1Decompress(benchmark::State& state)
 }
 BENCHMARK(BM_ZlibLevel1Decompress)->Unit(benchmark::kMillisecond);
 
+// Hands out the bytes, which must outlive the source, as fast as they are asked for.
+LzhSource sourceOf(const QByteArray& bytes)
+{
+    return [&bytes, at = qint64(0)](quint8* buf, qint64 max) mutable {
+        const qint64 n = std::min<qint64>(max, bytes.size() - at);
+        std::copy_n(bytes.constData() + at, n, reinterpret_cast<char*>(buf));
+        at += n;
+        return n;
+    };
+}
+
 QByteArray lzhEncode(const QByteArray& plain)
 {
     QByteArray coded;
-    qint64 at = 0;
-    TLZH().encode(
-        [&](quint8* buf, qint64 max) {
-            const qint64 n = std::min<qint64>(max, plain.size() - at);
-            std::copy_n(plain.constData() + at, n, reinterpret_cast<char*>(buf));
-            at += n;
-            return n;
-        },
-        [&](const quint8* buf, qint64 n) { coded.append(reinterpret_cast<const char*>(buf), n); });
+    TLZH().encode(sourceOf(plain),
+                  [&](const quint8* buf, qint64 n) { coded.append(reinterpret_cast<const char*>(buf), n); });
     return coded;
 }
 
@@ -159,16 +163,8 @@ void BM_LzhDecompress(benchmark::State& state)
 {
     const QByteArray coded = lzhEncode(mixedData());
     for (auto _ : state) {
-        qint64 at = 0;
         qint64 produced = 0;
-        TLZH().decode(
-            [&](quint8* buf, qint64 max) {
-                const qint64 n = std::min<qint64>(max, coded.size() - at);
-                std::copy_n(coded.constData() + at, n, reinterpret_cast<char*>(buf));
-                at += n;
-                return n;
-            },
-            [&](const quint8*, qint64 n) { produced += n; }, PlainSize);
+        TLZH().decode(sourceOf(coded), [&](const quint8*, qint64 n) { produced += n; }, PlainSize);
         benchmark::DoNotOptimize(produced);
     }
     state.SetBytesProcessed(std::int64_t(state.iterations()) * PlainSize);
