@@ -30,6 +30,20 @@ protected:
         QFile f(m_file.path());
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
+    // Writes bytes to a plain file and compresses it into the tally file's place.
+    void compressIntoTallyFile(const QByteArray& plain, TCompressMode mode)
+    {
+        const QString plainPath = m_dir.filePath("plain");
+        QFile plainFile(plainPath);
+        ASSERT_TRUE(plainFile.open(QIODevice::WriteOnly));
+        plainFile.write(plain);
+        plainFile.close();
+        Tlzrw1 coder;
+        coder.setCompressMode(mode);
+        coder.setInputFile(plainPath);
+        coder.setOutputFile(m_file.path());
+        coder.Compress();
+    }
     QString loadFailure() const
     {
         try {
@@ -79,16 +93,7 @@ TEST_F(TallyFileTest, ReadsARecordWrittenInTheGoodContainer)
     record.addgame({"Bob"}, "Me", "Me");
     record.startSession();
 
-    const QString plainPath = m_dir.filePath("plain");
-    QFile plain(plainPath);
-    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
-    plain.write(record.toPlain());
-    plain.close();
-    Tlzrw1 coder;
-    coder.setCompressMode(TCompressMode::Good);
-    coder.setInputFile(plainPath);
-    coder.setOutputFile(m_file.path());
-    coder.Compress();
+    compressIntoTallyFile(record.toPlain(), TCompressMode::Good);
 
     EXPECT_EQ(m_file.load(), record);
 }
@@ -102,16 +107,7 @@ TEST_F(TallyFileTest, DamagedFilesReportWhy)
     EXPECT_EQ(loadFailure(), m_file.path() + " : Lzrw1 decompression : this file has no valid header !");
 
     // A sound container whose content is not a record.
-    const QString plainPath = m_dir.filePath("plain");
-    QFile plain(plainPath);
-    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
-    plain.write("hello");
-    plain.close();
-    Tlzrw1 coder;
-    coder.setCompressMode(TCompressMode::Fast);
-    coder.setInputFile(plainPath);
-    coder.setOutputFile(m_file.path());
-    coder.Compress();
+    compressIntoTallyFile("hello", TCompressMode::Fast);
     EXPECT_EQ(loadFailure(), m_file.path() + " : this file holds no tally record");
 }
 
