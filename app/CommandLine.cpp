@@ -1,7 +1,5 @@
 #include "app/CommandLine.h"
 
-#include "app/PortOption.h"
-
 CommandLine CommandLine::parse(const QStringList& arguments)
 {
     CommandLine c;

@@ -8,12 +8,14 @@
 //   quillor --help | --version
 //
 // Positional parameters go to the main window unchanged; it decides what they mean.
+#include "app/PortOption.h"
+
 #include <QString>
 #include <QStringList>
 
 struct CommandLine {
     QStringList params;    // the positional parameters, in order
-    quint16 port = 7772;
+    quint16 port = PortOption::kDefaultPort;
     bool help = false;
     bool version = false;
     QString error;         // why the command line cannot be used; empty when fine
