@@ -100,12 +100,12 @@ public:
         m_progress();
     }
 
-    // Reads up to max bytes for the LZH coder; a read error names the coder.
-    qint64 readSome(quint8* dst, qint64 max)
+    // Reads up to max bytes for a coder; a read error names the coder.
+    qint64 readSome(quint8* dst, qint64 max, const QString& coder)
     {
         const qint64 got = m_input.read(reinterpret_cast<char*>(dst), max);
         if (got < 0)
-            fail(readFailure(m_inputPath) + QStringLiteral(" (LZH)"));
+            fail(readFailure(m_inputPath) + QStringLiteral(" (") + coder + QLatin1Char(')'));
         m_progress();
         return got;
     }
@@ -150,7 +150,6 @@ qint64 Tlzrw1::Compress()
     const qint64 plainSize = info.size();
 
     Streams files(m_inputFile, m_outputFile, [this] { yieldToEvents(); });
-    QFile& input = files.input();
     auto write = [&](const quint8* data, qint64 n) { files.write(data, n); };
 
     quint8 header[HeaderSize];
@@ -161,10 +160,7 @@ qint64 Tlzrw1::Compress()
     if (mode == TCompressMode::Fast) {
         qint64 got = 0;
         do {
-            got = input.read(reinterpret_cast<char*>(buf.in.data()), BlockSize);
-            if (got < 0)
-                fail(readFailure(m_inputFile) + QStringLiteral(" (LZRW1/KH)"));
-            yieldToEvents();
+            got = files.readSome(buf.in.data(), BlockSize, QStringLiteral("LZRW1/KH"));
             const int length = m_coder.compressBlock(buf.in.data(), int(got), buf.out.data());
             const quint8 lengthBytes[2] = {quint8(length), quint8(length >> 8)};
             write(lengthBytes, 2);
@@ -172,7 +168,8 @@ qint64 Tlzrw1::Compress()
         } while (got == BlockSize);
     } else {
         TLZH coder;
-        coder.encode([&](quint8* dst, qint64 max) { return files.readSome(dst, max); }, write);
+        coder.encode([&](quint8* dst, qint64 max) { return files.readSome(dst, max, QStringLiteral("LZH")); },
+                     write);
     }
 
     files.commit();
@@ -218,7 +215,8 @@ qint64 Tlzrw1::Decompress()
                 "Lzrw1 (decompression LZRW1/KH) : Original and compressed sizes do not match !"));
     } else {
         TLZH coder;
-        coder.decode([&](quint8* dst, qint64 max) { return files.readSome(dst, max); }, write, plainSize);
+        coder.decode([&](quint8* dst, qint64 max) { return files.readSome(dst, max, QStringLiteral("LZH")); },
+                     write, plainSize);
         if (files.written() != plainSize)
             fail(QStringLiteral("Lzrw1 (LZH decompression) : Original and compressed sizes do not match !"));
     }
