@@ -164,7 +164,6 @@ void Tchat::buildControls()
     panel_background->setGeometry(1, 2, 765, 525);
 
     wordstrip = new WordStrip(m_client.words, *m_tiles, panel_background);
-    wordstrip->setObjectName(QStringLiteral("wordstrip"));
     wordstrip->move(0, 0);
 
     label_status = makeLabel(QStringLiteral("label_status"), QString(), QRect(6, 57, 480, 16), 13, true,
@@ -258,9 +257,8 @@ void Tchat::buildControls()
     bp.setColor(QPalette::Window, TileSet::boardColour());
     bp.setColor(QPalette::WindowText, QColor(90, 60, 30));
     panel_board->setPalette(bp);
-    paintbox_board = new BoardView(m_client.words, *m_tiles, panel_board);
-    paintbox_board->setObjectName(QStringLiteral("paintbox_board"));
-    paintbox_board->setGeometry(4, 4, 440, 396);
+    paintbox_board = new BoardView(m_client.words, *m_tiles, panel_board); // names and sizes itself
+    paintbox_board->move(4, 4);
 
     // The winner banner over the board.
     panel_winner = new QFrame(panel_background);
@@ -439,15 +437,10 @@ void Tchat::JustWatch1Click()
     JustWatch1->setChecked(m_client.scoreboard.justWatchTicked());
 }
 
-QStringList Tchat::otherSeatedNames() const
-{
-    return m_client.scoreboard.tallyCandidates();
-}
-
 void Tchat::ViewTally1Click()
 {
     if (m_windows.tally)
-        m_windows.tally->viewTally(otherSeatedNames());
+        m_windows.tally->viewTally(m_client.scoreboard.tallyCandidates());
 }
 
 void Tchat::recordGame(const QString& result)
@@ -457,7 +450,7 @@ void Tchat::recordGame(const QString& result)
     const ClientState& st = m_client.ctx.state;
     const QString own = m_client.scoreboard.seat(st.myslot).name;
     const QString winner = result == QLatin1String("addtomine") ? own : result;
-    m_windows.tally->addgame(otherSeatedNames(), winner, own);
+    m_windows.tally->addgame(m_client.scoreboard.tallyCandidates(), winner, own);
 }
 
 void Tchat::Exit1Click()

@@ -140,7 +140,6 @@ private:
                       bool bold = false, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter);
     QLabel* makeMark(const QString& name, const QString& picture, int x, int rowTop, QSize fallback);
     void recordGame(const QString& result);
-    QStringList otherSeatedNames() const;
 
     QStringList m_params;
     GameClient m_client;
