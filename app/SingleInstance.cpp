@@ -33,9 +33,14 @@ QString SingleInstance::runtimeFolder()
     return dir;
 }
 
+QString SingleInstance::lockPathFor(const QString& key)
+{
+    return runtimeFolder() + QLatin1Char('/') + key + QStringLiteral(".lock");
+}
+
 QString SingleInstance::lockPath() const
 {
-    return runtimeFolder() + QLatin1Char('/') + m_key + QStringLiteral(".lock");
+    return lockPathFor(m_key);
 }
 
 QString SingleInstance::socketPath() const

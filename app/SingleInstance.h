@@ -27,6 +27,8 @@ public:
 
     // The folder holding the lock file and the socket.
     static QString runtimeFolder();
+    // The lock file that marks `key` as taken, in the runtime folder.
+    static QString lockPathFor(const QString& key);
     QString lockPath() const;
     QString socketPath() const;
 
