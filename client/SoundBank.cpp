@@ -127,8 +127,8 @@ std::optional<DecodedSound> decodeSound(const QByteArray& fileBytes, const QStri
 SoundBank::SoundBank(const QString& folder)
 {
     const QDir dir(folder);
-    const QStringList files = dir.entryList({QStringLiteral("*.wav"), QStringLiteral("*.WAV")},
-                                            QDir::Files | QDir::Readable);
+    // Name filters ignore letter case, so "BEEP.WAV" is found as well.
+    const QStringList files = dir.entryList({QStringLiteral("*.wav")}, QDir::Files | QDir::Readable);
     for (const QString& file : files)
         m_files.insert(QFileInfo(file).completeBaseName().toLower(), dir.filePath(file));
 }
