@@ -6,6 +6,7 @@
 #include "client/SoundPlayer.h"
 #include "client/chatform.h"
 #include "common/EventLoop.h"
+#include "common/Printers.h"
 #include "host/RandomSource.h"
 #include "host/TServer.h"
 #include "windows/PictureButton.h"
@@ -15,11 +16,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 #include <optional>
-#include <ostream>
 #include <vector>
-
-// Readable failure messages for texts.
-static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace {
 
