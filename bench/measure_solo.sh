@@ -48,16 +48,21 @@ XDG_RUNTIME_DIR="$RUNTIME" "$PROGRAM" --port 0 >"$LOG" 2>&1 &
 PID=$!
 
 # The window is mapped ...
+# (Each pass pauses briefly, so the polling does not take the CPU the program starts with.)
 WID=""
-while [ -z "$WID" ]; do
+while :; do
     kill -0 "$PID" 2>/dev/null || { echo "measure_solo: the program ended early:" >&2; cat "$LOG" >&2; exit 1; }
     WID=$(xdotool search --onlyvisible --name '^Quillor$' 2>/dev/null | head -n 1 || true)
+    [ -n "$WID" ] && break
+    sleep 0.01
 done
 MAPPED=$(now_ms)
 # ... and painted: a point of the board is no longer the black of the empty screen.
 eval "$(xdotool getwindowgeometry --shell "$WID")"
 BOARD_X=$((X + 60)); BOARD_Y=$((Y + 200))
-while [ "$(pixel "$BOARD_X" "$BOARD_Y")" = "0,0,0" ] || [ -z "$(pixel "$BOARD_X" "$BOARD_Y")" ]; do
+while :; do
+    COLOUR=$(pixel "$BOARD_X" "$BOARD_Y")
+    [ -n "$COLOUR" ] && [ "$COLOUR" != "0,0,0" ] && break
     sleep 0.01
 done
 PAINTED=$(now_ms)
