@@ -270,7 +270,7 @@ void ScoreBoard::nomatch(FieldReader& f)
         return;
     m_status = QStringLiteral("You did not find the correct word.");
     m_ctx.sound(QStringLiteral("invalid"));
-    if (m_ctx.state.myslot < Seats + 1) {
+    if (isSeat(slot)) { // a spectator is told, but may not pick
         m_clearShown = true;
         m_ctx.state.activeplayer = m_ctx.state.myslot;
     }
@@ -364,7 +364,7 @@ void ScoreBoard::button_startClick()
 void ScoreBoard::justWatchClick()
 {
     const ClientState& st = m_ctx.state;
-    if (!st.connected || st.myslot < 1 || st.myslot > Seats)
+    if (!st.connected || !isSeat(st.myslot))
         return;
     m_ctx.send(Message("CMD_justwatch").add(st.myslot).add(st.justWatching ? 2 : 1));
 }
