@@ -32,8 +32,13 @@ void GameClient::registerHandlers()
     Dispatcher& d = connection.dispatcher();
     ScoreBoard* sb = &scoreboard;
     d.on("CMD_sendlogininfo", [this](FieldReader& f) { sendloginfo(f); });
-    d.on("CMD_chat", [this](FieldReader& f) { if (hooks.chatrecieved) hooks.chatrecieved(f.rest()); });
-    d.on("CMD_action", [this](FieldReader& f) { if (hooks.chatrecieved) hooks.chatrecieved(f.rest()); });
+    // Chat and action lines reach the chat pane the same way.
+    const Dispatcher::Handler relayChat = [this](FieldReader& f) {
+        if (hooks.chatrecieved)
+            hooks.chatrecieved(f.rest());
+    };
+    d.on("CMD_chat", relayChat);
+    d.on("CMD_action", relayChat);
     d.on("CMD_newplayerinfo", [sb](FieldReader& f) { sb->newplayerinfo(f); });
     d.on("CMD_existingplayers", [sb](FieldReader& f) { sb->newplayerinfo(f); });
     d.on("CMD_havewrongversion", [this](FieldReader& f) {
