@@ -5,11 +5,12 @@
 // (useful only when hosting). When the option is given more than once the last one
 // counts. Every other argument is handed back unchanged and in order, so the rest of
 // the command line can be read as if the option had never been there.
+#include "net/GameConstants.h"
 #include <QString>
 #include <QStringList>
 
 struct PortOption {
-    static constexpr quint16 kDefaultPort = 7772;
+    static constexpr quint16 kDefaultPort = game::DefaultPort;
 
     QStringList remaining;          // the arguments without the option
     quint16 port = kDefaultPort;    // the port given, or the default

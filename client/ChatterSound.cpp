@@ -29,7 +29,7 @@ QString ChatterSound::captionOf(const QByteArray& name)
 void ChatterSound::playasound(FieldReader& fields) const
 {
     const int slot = fields.nextInt();
-    const QByteArray name = hostfields::last(fields);
+    const QByteArray name = fields.lastField();
     if (m_on) {
         if (play)
             play(QString::fromLatin1(name).toLower());

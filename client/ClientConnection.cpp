@@ -7,7 +7,7 @@ ClientConnection::ClientConnection(QObject* parent)
     , m_sock(new TSock(this))
     , m_sock11(new TSock(this))
 {
-    m_sock->setPortName(QString::fromLatin1(GamePort));
+    m_sock->setPortName(QString::number(game::DefaultPort));
     m_sock->OnRead = [this](TSock* s, int count) { sockRead(s, count); };
     m_sock->OnInfo = [this](TSock* s, TSocketInfo kind, const QString& msg) { sockInfo(s, kind, msg); };
     m_sock11->setHostName(QStringLiteral("127.0.0.1"));

@@ -6,6 +6,7 @@
 //
 // Reading only queues; every handler runs later from a Timer1 tick, so handlers never
 // run inside a socket notification and a burst is worked off one message per tick.
+#include "net/GameConstants.h"
 #include "net/Dispatcher.h"
 #include "net/Message.h"
 #include "net/MessageFramer.h"
@@ -24,7 +25,6 @@ public:
     // A host that floods us cannot grow the queue without bound.
     static constexpr std::size_t MaxQueued = 20000;
     static constexpr const char* LobbyPort = "9001";
-    static constexpr const char* GamePort = "7772";
 
     explicit ClientConnection(QObject* parent = nullptr);
     ~ClientConnection() override;
@@ -34,7 +34,7 @@ public:
 
     // Connects `sock` to the host; a name that does not resolve is logged and leaves
     // the client unconnected.
-    void connectToHost(const QString& host, const QString& port = QString::fromLatin1(GamePort));
+    void connectToHost(const QString& host, const QString& port = QString::number(game::DefaultPort));
     // Connects `Sock11` to the lobby on this machine; nothing is sent or read on it.
     void connectLobby(const QString& port = QString::fromLatin1(LobbyPort));
     // Sends one message to the host; without a connection it is logged and dropped.

@@ -129,7 +129,7 @@ void GameClient::joinpress()
 
 void GameClient::sendloginfo(FieldReader& fields)
 {
-    const int slot = checkRange(FieldReader::toIntOrThrow(last(fields)), 1, ScoreBoard::MaxSlot, "slot");
+    const int slot = checkRange(FieldReader::toIntOrThrow(fields.lastField()), 1, ScoreBoard::MaxSlot, "slot");
     ctx.state.myslot = slot;
     ctx.state.connected = true;
     ctx.send(Message("CMD_logininfo").add(slot).add(versionText).add(ctx.state.loginname));

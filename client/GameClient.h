@@ -3,6 +3,7 @@
 // host messages and their handlers, the login answer, and the start-up decision to host
 // or to join. The main window owns one GameClient and shows what its parts hold; tests
 // drive it directly.
+#include "net/GameConstants.h"
 #include "client/ChatterSound.h"
 #include "client/ClientConnection.h"
 #include "client/ClientContext.h"
@@ -16,8 +17,8 @@
 class GameClient : public QObject {
     Q_OBJECT
 public:
-    static inline const QString GameKey = QStringLiteral("agame");
-    static inline const QString DefaultVersion = QStringLiteral("1.0.4");
+    static inline const QString GameKey = QString::fromLatin1(game::Key);
+    static inline const QString DefaultVersion = QString::fromLatin1(game::Version);
 
     // What the client needs from the rest of the program.
     struct Hooks {
@@ -44,7 +45,7 @@ public:
     // The version text reported at login (the about window's label).
     QString versionText = DefaultVersion;
     // The game port: where the own host listens and where joining connects.
-    quint16 port = 7772;
+    quint16 port = game::DefaultPort;
 
     // The lobby's command line: none (solo), or name, host address, "true" to host.
     void processparams(const QStringList& params);

@@ -26,17 +26,6 @@ inline int inRange(FieldReader& f, int lo, int hi, const char* what)
     return checkRange(f.nextInt(), lo, hi, what);
 }
 
-// The last field of a message that may or may not end with "+": the next field when a
-// "+" follows, otherwise all that remains.
-inline QByteArray last(FieldReader& f)
-{
-    if (f.rest().contains('+'))
-        return f.next();
-    const QByteArray all = f.rest();
-    f.next(); // leaves nothing to read when there is no "+"
-    return all;
-}
-
 // One field of a list read with the "+@" rule; a list that ends in the middle of a
 // group is malformed.
 inline QByteArray listField(FieldReader& f)

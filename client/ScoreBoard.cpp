@@ -301,7 +301,7 @@ void ScoreBoard::roundover(FieldReader& f)
 void ScoreBoard::justwatching(FieldReader& f)
 {
     const int slot = inRange(f, 1, MaxSlot, "slot");
-    const bool watching = last(f) == "1";
+    const bool watching = f.lastField() == "1";
     if (!isSeat(slot))
         return;
     Seat& s = seatRef(slot);

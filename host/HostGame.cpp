@@ -12,12 +12,6 @@ QString shown(const QByteArray& name)
     return wire::fromWire(name);
 }
 
-// The last field of a message that may or may not be followed by a "+".
-QByteArray lastField(FieldReader& f)
-{
-    return f.rest().contains('+') ? f.next() : f.rest();
-}
-
 } // namespace
 
 HostGame::HostGame(RandomSource& random, GameRounds::WordSource words, HostLink link)
@@ -170,7 +164,7 @@ void HostGame::justwatch(FieldReader& f)
         return;
     if (seat != m_sender && !fromHostPlayer("CMD_justwatch for another seat"))
         return;
-    const QByteArray mode = lastField(f);
+    const QByteArray mode = f.lastField();
     if (mode == "2") {
         m_players[seat].watching = false;
         m_out.toAll(Message("CMD_justwatching").add(seat).add("2"));

@@ -11,6 +11,7 @@
 // one that writes another slot number where its sender's belongs is ignored. Starting
 // a game, removing a player and switching another seat's watching are obeyed only
 // from slot 1, the hosting player.
+#include "net/GameConstants.h"
 #include "host/GameRounds.h"
 #include "host/HostLink.h"
 #include "host/Outbox.h"
@@ -25,7 +26,7 @@ class RandomSource;
 class HostGame {
 public:
     // The version text that clients must report at login.
-    static constexpr const char* kVersion = "1.0.4";
+    static constexpr const char* kVersion = game::Version;
 
     HostGame(RandomSource& random, GameRounds::WordSource words, HostLink link);
     HostGame(const HostGame&) = delete;

@@ -18,6 +18,7 @@
 // other player and gets slot 1. A connection that sends more than SlotQueues'
 // cap of unhandled messages, or that lets more than kMaxSendBacklog bytes pile up
 // unread, is closed.
+#include "net/GameConstants.h"
 #include "host/HostGame.h"
 #include "host/SlotQueues.h"
 #include "host/WordList.h"
@@ -35,7 +36,7 @@ class RandomSource;
 class TServer : public QObject {
     Q_OBJECT
 public:
-    static constexpr quint16 kDefaultPort = 7772;
+    static constexpr quint16 kDefaultPort = game::DefaultPort;
     static constexpr int kSockTimerMs = 10;
     static constexpr int kClockMs = 1000;
     static constexpr qsizetype kMaxSendBacklog = 4 * 1024 * 1024;

@@ -18,6 +18,15 @@ QByteArray FieldReader::next()
     return field;
 }
 
+QByteArray FieldReader::lastField()
+{
+    if (m_rest.contains('+'))
+        return next();
+    QByteArray all;
+    all.swap(m_rest);
+    return all;
+}
+
 int FieldReader::nextInt()
 {
     return toIntOrThrow(next());

@@ -27,6 +27,9 @@ public:
     bool nextFlag() { return next() == "t"; }
     // All that remains.
     const QByteArray& rest() const { return m_rest; }
+    // The last field of a message that may or may not end with "+": the next field when
+    // a "+" follows, otherwise all that remains (which is then used up).
+    QByteArray lastField();
 
     // Lists (board text, word text, cell lists, seat stats) are read by appending "+@"
     // and taking groups of fields until exactly "@" remains.

@@ -5,6 +5,7 @@
 // The plain layout only ever exists in a private temporary folder, never in the
 // working directory, and a save writes the new compressed file beside the old one,
 // replacing it only once complete: a failed save keeps the previous record.
+#include "net/GameConstants.h"
 #include "windows/TallyRecord.h"
 
 #include <QString>
@@ -25,7 +26,7 @@ private:
 
 class TallyFile {
 public:
-    static inline const QString DefaultGameKey = QStringLiteral("agame");
+    static inline const QString DefaultGameKey = QString::fromLatin1(game::Key);
 
     explicit TallyFile(QString path) : m_path(std::move(path)) {}
     // The tally file of a game key in a folder: folder + "/" + key + "tally.tld".

@@ -2,6 +2,7 @@
 // The about window: the program's name, a short notice, a link to the project's web
 // page and the version text. The version label's text is also the version that the
 // client reports when it logs in, so both ends compare the same text.
+#include "net/GameConstants.h"
 #include "windows/BackdropForm.h"
 
 #include <QUrl>
@@ -13,7 +14,7 @@ class QPushButton;
 class Tabout : public BackdropForm {
     Q_OBJECT
 public:
-    static inline const QString Version = QStringLiteral("1.0.4");
+    static inline const QString Version = QString::fromLatin1(game::Version);
     static inline const QString HomePage = QStringLiteral("https://quillor.example.org/");
 
     explicit Tabout(QWidget* parent = nullptr);

@@ -224,3 +224,15 @@ TEST(DispatcherTest, ConversionFailureEndsOnlyThatMessage)
     EXPECT_EQ(d.dispatch("CMD_n+2+3+"), Dispatcher::Outcome::Handled);
     EXPECT_EQ(done, (QList<int>{1, 2, 3}));
 }
+
+TEST(FieldReaderTest, LastFieldWithOrWithoutClosingPlus)
+{
+    FieldReader closed("3+1+");
+    EXPECT_EQ(closed.nextInt(), 3);
+    EXPECT_EQ(closed.lastField(), "1");
+    FieldReader open("3+1");
+    EXPECT_EQ(open.nextInt(), 3);
+    EXPECT_EQ(open.lastField(), "1");
+    EXPECT_EQ(open.rest(), "");
+    EXPECT_EQ(open.lastField(), "");
+}
