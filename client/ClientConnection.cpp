@@ -71,7 +71,7 @@ void ClientConnection::receiveBytes(const QByteArray& bytes)
 {
     const QList<QByteArray> messages = m_framer.feed(bytes);
     for (const QByteArray& m : messages) {
-        if (m_receivedlist.size() >= MaxQueued) {
+        if (m_receivedlist.size() >= MaxQueued || m_receivedlist.bytes() + m.size() > MaxQueuedBytes) {
             if (!m_dropWarned)
                 qWarning() << "the host sends faster than it can be handled; dropping messages";
             m_dropWarned = true;

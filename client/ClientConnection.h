@@ -24,6 +24,7 @@ public:
     static constexpr int TickMs = 12;
     // A host that floods us cannot grow the queue without bound.
     static constexpr std::size_t MaxQueued = 20000;
+    static constexpr qsizetype MaxQueuedBytes = 8 * 1024 * 1024;
     static constexpr const char* LobbyPort = "9001";
 
     explicit ClientConnection(QObject* parent = nullptr);
@@ -46,6 +47,7 @@ public:
     void receiveBytes(const QByteArray& bytes);
 
     std::size_t queued() const { return m_receivedlist.size(); }
+    qsizetype queuedBytes() const { return m_receivedlist.bytes(); }
     QTimer& timer1() { return m_timer1; }
     TSock& sock() { return *m_sock; }
     TSock& lobbySock() { return *m_sock11; }

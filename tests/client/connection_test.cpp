@@ -99,6 +99,17 @@ TEST_F(ClientFixture, FloodingHostCannotGrowTheQueueWithoutBound)
     EXPECT_EQ(client.connection.queued(), ClientConnection::MaxQueued); // room for one again
 }
 
+TEST_F(ClientFixture, FloodOfLongMessagesIsBoundedInBytes)
+{
+    // Messages just under the framer's limit: the count cap alone would allow over 1 GB.
+    const QByteArray big = frame("CMD_chat+" + QByteArray(60 * 1024, 'x'));
+    for (int i = 0; i < 400; ++i)
+        client.connection.receiveBytes(big);
+    EXPECT_LE(client.connection.queuedBytes(), ClientConnection::MaxQueuedBytes);
+    EXPECT_GT(client.connection.queued(), 100u);
+    EXPECT_LT(client.connection.queued(), 400u);
+}
+
 TEST_F(ClientFixture, LoginAnswerCarriesSlotVersionAndName)
 {
     client.ctx.state.loginname = QStringLiteral("Zoë");

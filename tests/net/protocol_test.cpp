@@ -120,8 +120,10 @@ TEST(ReceiveQueueTest, StartsWithItsInvalidEntryAndKeepsOrder)
     ASSERT_EQ(q.size(), 3u);
     EXPECT_EQ(q.take(), "receivedlist");
     EXPECT_EQ(q.take(), "CMD_a+");
+    EXPECT_EQ(q.bytes(), 6);
     EXPECT_EQ(q.take(), "CMD_b+");
     EXPECT_TRUE(q.isEmpty());
+    EXPECT_EQ(q.bytes(), 0);
 }
 
 TEST(FieldReaderTest, NextRestAndMissingPlus)
