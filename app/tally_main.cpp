@@ -7,10 +7,10 @@
 //
 // On failure the coder's message goes to stderr, the exit status is 1, and no OUT
 // file is left behind. Wrong arguments print the usage and exit with status 2.
-#include "windows/LzError.h"
-#include "windows/Lzrw1.h"
-#include "windows/TallyFile.h"
-#include "windows/TallyTable.h"
+#include "tally/LzError.h"
+#include "tally/Lzrw1.h"
+#include "tally/TallyFile.h"
+#include "tally/TallyTable.h"
 
 #include <QCoreApplication>
 #include <QStringList>

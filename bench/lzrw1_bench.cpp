@@ -1,8 +1,8 @@
 // Throughput of the tally file's block coder on a few MB of mixed data, beside zlib's
 // fastest level on the same data as a yardstick, and the LZHUF coder for comparison.
 // Bytes per second count plain bytes in both directions; "ratio" is coded / plain.
-#include "windows/Lzh.h"
-#include "windows/Lzrw1KH.h"
+#include "tally/Lzh.h"
+#include "tally/Lzrw1KH.h"
 
 #include <benchmark/benchmark.h>
 #include <zlib.h>

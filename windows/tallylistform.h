@@ -12,8 +12,8 @@
 // opponents are the names shown on the other five seats, in seat order; seats that
 // show "<Waiting>" are skipped.
 #include "windows/BackdropForm.h"
-#include "windows/TallyFile.h"
-#include "windows/TallyRecord.h"
+#include "tally/TallyFile.h"
+#include "tally/TallyRecord.h"
 
 #include <QStringList>
 

@@ -1,10 +1,10 @@
 // The tally window driven as the main window drives it, with scripted answers to
 // its questions: the edge cases of following, counting, dropping and resetting, and
 // the record's way to and from the disk.
-#include "windows/TallyFile.h"
+#include "tally/TallyFile.h"
 #include "windows/tallylistform.h"
 
-#include "windows/lz_test_helpers.h"
+#include "tally/lz_test_helpers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "windows/LzhHuffman.h"
+#include "tally/LzhHuffman.h"
 
-#include "windows/LzhBits.h"
+#include "tally/LzhBits.h"
 
 LzhAdaptiveHuffman::LzhAdaptiveHuffman()
 {

@@ -1,4 +1,4 @@
-#include "windows/TallyTable.h"
+#include "tally/TallyTable.h"
 
 #include <QList>
 #include <QStringList>

@@ -1,9 +1,9 @@
 // The file component: container layout, round trips through files, and every way a
 // file can be refused, each with its message and without a leftover output file.
-#include "windows/LzError.h"
-#include "windows/Lzrw1.h"
+#include "tally/LzError.h"
+#include "tally/Lzrw1.h"
 
-#include "windows/lz_test_helpers.h"
+#include "tally/lz_test_helpers.h"
 
 #include <gtest/gtest.h>
 

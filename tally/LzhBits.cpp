@@ -1,4 +1,4 @@
-#include "windows/LzhBits.h"
+#include "tally/LzhBits.h"
 
 #include <utility>
 

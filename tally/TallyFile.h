@@ -6,7 +6,7 @@
 // working directory, and a save writes the new compressed file beside the old one,
 // replacing it only once complete: a failed save keeps the previous record.
 #include "net/GameConstants.h"
-#include "windows/TallyRecord.h"
+#include "tally/TallyRecord.h"
 
 #include <QString>
 

@@ -1,9 +1,9 @@
-#include "windows/Lzh.h"
+#include "tally/Lzh.h"
 
-#include "windows/LzError.h"
-#include "windows/LzhHuffman.h"
-#include "windows/LzhMatchTree.h"
-#include "windows/LzhPosition.h"
+#include "tally/LzError.h"
+#include "tally/LzhHuffman.h"
+#include "tally/LzhMatchTree.h"
+#include "tally/LzhPosition.h"
 
 #include <array>
 #include <memory>

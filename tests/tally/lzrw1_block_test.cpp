@@ -1,6 +1,6 @@
 // The block coder on its own: exact coded forms of small blocks, round trips, and
 // damaged blocks that must be refused without touching memory outside the buffers.
-#include "windows/Lzrw1KH.h"
+#include "tally/Lzrw1KH.h"
 
 #include <gtest/gtest.h>
 

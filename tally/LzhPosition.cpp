@@ -1,6 +1,6 @@
-#include "windows/LzhPosition.h"
+#include "tally/LzhPosition.h"
 
-#include "windows/LzhBits.h"
+#include "tally/LzhBits.h"
 
 #include <array>
 

@@ -1,10 +1,10 @@
 // The tally record on disk: where it lives, what it holds, and that loading and
 // saving leave nothing in the working directory and never lose the previous file.
-#include "windows/LzError.h"
-#include "windows/Lzrw1.h"
-#include "windows/TallyFile.h"
+#include "tally/LzError.h"
+#include "tally/Lzrw1.h"
+#include "tally/TallyFile.h"
 
-#include "windows/lz_test_helpers.h"
+#include "tally/lz_test_helpers.h"
 
 #include <gtest/gtest.h>
 

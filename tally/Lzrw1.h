@@ -12,7 +12,7 @@
 // The output is written beside its final name and takes that name only once complete,
 // so a failed call never leaves a partial output file and never destroys a file that
 // had the output's name before.
-#include "windows/Lzrw1KH.h"
+#include "tally/Lzrw1KH.h"
 
 #include <QString>
 

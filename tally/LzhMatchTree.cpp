@@ -1,4 +1,4 @@
-#include "windows/LzhMatchTree.h"
+#include "tally/LzhMatchTree.h"
 
 LzhMatchTree::LzhMatchTree()
 {

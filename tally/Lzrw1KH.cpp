@@ -1,6 +1,6 @@
-#include "windows/Lzrw1KH.h"
+#include "tally/Lzrw1KH.h"
 
-#include "windows/LzError.h"
+#include "tally/LzError.h"
 
 #include <algorithm>
 #include <cstring>

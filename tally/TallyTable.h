@@ -1,7 +1,7 @@
 #pragma once
 // The tally record as a plain-text table for a terminal: the own totals, then one
 // row per followed opponent with the totals of the games played together.
-#include "windows/TallyRecord.h"
+#include "tally/TallyRecord.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
-#include "windows/TallyFile.h"
+#include "tally/TallyFile.h"
 
-#include "windows/LzError.h"
-#include "windows/Lzrw1.h"
+#include "tally/LzError.h"
+#include "tally/Lzrw1.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // The rules of the tally record and its plain layout, without any window.
-#include "windows/TallyRecord.h"
+#include "tally/TallyRecord.h"
 
-#include "windows/lz_test_helpers.h"
+#include "tally/lz_test_helpers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "windows/Lzrw1.h"
+#include "tally/Lzrw1.h"
 
-#include "windows/LzError.h"
-#include "windows/Lzh.h"
+#include "tally/LzError.h"
+#include "tally/Lzh.h"
 
 #include <QCoreApplication>
 #include <QFile>

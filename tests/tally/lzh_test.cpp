@@ -1,11 +1,11 @@
 // The LZHUF coder: its fixed position code, its adaptive Huffman tree, known coded
 // forms, and round trips over data that exercises matches, ring wrap-around and
 // tree rebuilds.
-#include "windows/Lzh.h"
-#include "windows/LzhBits.h"
-#include "windows/LzhHuffman.h"
-#include "windows/LzhMatchTree.h"
-#include "windows/LzhPosition.h"
+#include "tally/Lzh.h"
+#include "tally/LzhBits.h"
+#include "tally/LzhHuffman.h"
+#include "tally/LzhMatchTree.h"
+#include "tally/LzhPosition.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // with spaces at the start, first write at 4036), matches of 3 to 60 bytes, literals
 // and match lengths sent through an adaptive Huffman code, match positions through a
 // fixed prefix code. The stream has no end mark: the decoder is told the plain size.
-#include "windows/LzhBits.h"
+#include "tally/LzhBits.h"
 
 #include <QtGlobal>
 

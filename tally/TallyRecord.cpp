@@ -1,4 +1,4 @@
-#include "windows/TallyRecord.h"
+#include "tally/TallyRecord.h"
 
 #include "net/Wire.h"
 

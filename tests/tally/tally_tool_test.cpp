@@ -1,6 +1,6 @@
 // The quillor-tally program, run as a user would run it.
-#include "windows/TallyFile.h"
-#include "windows/TallyTable.h"
+#include "tally/TallyFile.h"
+#include "tally/TallyTable.h"
 
 #include <gtest/gtest.h>
 
