@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <gtest/gtest.h>
+#include <cmath>
 #include <vector>
 
 namespace {
@@ -118,23 +119,34 @@ TEST(SoundBank, EverySoundDecodesToItsStoredLayout)
     }
 }
 
-TEST(SoundBank, SoundsAreAudibleNotSilence)
+TEST(SoundBank, SoundsShareOneLoudnessWithoutClipping)
 {
+    // Every sound is clearly audible and none is much louder than another: the average
+    // level of each lies within 2 dB of -18 dBFS and its peaks stay below -1 dBFS.
     SoundBank bank;
     for (const Expected& e : kBank) {
         SCOPED_TRACE(e.name);
         const SoundPtr s = bank.find(QString::fromLatin1(e.name));
         ASSERT_TRUE(s);
-        int peak = 0;
+        std::vector<double> samples;  // full scale is 1
         if (s->format.sampleFormat() == QAudioFormat::UInt8) {
             for (char c : s->pcm)
-                peak = std::max(peak, std::abs(int(static_cast<unsigned char>(c)) - 128) << 8);
+                samples.push_back((int(static_cast<unsigned char>(c)) - 128) / 128.0);
         } else {
             const auto* p = reinterpret_cast<const qint16*>(s->pcm.constData());
             for (qint64 i = 0; i < s->pcm.size() / 2; ++i)
-                peak = std::max(peak, std::abs(int(p[i])));
+                samples.push_back(p[i] / 32768.0);
         }
-        EXPECT_GT(peak, 8000) << "peak " << peak;
+        ASSERT_FALSE(samples.empty());
+        double sum = 0, peak = 0;
+        for (double v : samples) {
+            sum += v * v;
+            peak = std::max(peak, std::abs(v));
+        }
+        const double rmsDb = 10 * std::log10(sum / double(samples.size()));
+        const double peakDb = 20 * std::log10(peak);
+        EXPECT_NEAR(rmsDb, -18.0, 2.0);
+        EXPECT_LT(peakDb, -1.0);
     }
 }
 
