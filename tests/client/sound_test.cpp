@@ -314,3 +314,42 @@ TEST(SoundPlayer, RealPlayerCopesWithAnyMachine)
     EXPECT_NO_THROW(player.play("wave1"));
     EXPECT_TRUE(player.bank().contains("wave1"));
 }
+
+namespace {
+
+// Collects the messages the code under test logs, for the lifetime of one test.
+class LogCapture {
+public:
+    LogCapture()
+    {
+        s_active = this;
+        s_previous = qInstallMessageHandler(&collect);
+    }
+    ~LogCapture()
+    {
+        qInstallMessageHandler(s_previous);
+        s_active = nullptr;
+    }
+    QStringList lines;
+
+private:
+    static void collect(QtMsgType, const QMessageLogContext&, const QString& message) { s_active->lines << message; }
+    static inline LogCapture* s_active = nullptr;
+    static inline QtMessageHandler s_previous = nullptr;
+};
+
+} // namespace
+
+TEST(AudioSinkOutput, WithoutADeviceSaysOnceThatSoundsAreSilentAndOnlyWhenOneIsAskedFor)
+{
+    SoundBank bank;
+    LogCapture log;
+    AudioSinkOutput output{QAudioDevice()};
+    output.stop();
+    output.start(nullptr);
+    EXPECT_TRUE(log.lines.isEmpty()) << log.lines.join('\n').toStdString();
+    output.start(bank.find("entered"));
+    output.start(bank.find("tick"));
+    output.start(bank.find("wave6"));
+    EXPECT_EQ(log.lines, QStringList{"No audio output device: sounds are silent."});
+}
