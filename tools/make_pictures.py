@@ -32,9 +32,9 @@ PICTURES = {
 }
 
 
-def build_qt_tool(source, workdir):
-    """Compiles one single-file Qt Gui program and returns the path of the executable."""
-    flags = subprocess.run(["pkg-config", "--cflags", "--libs", "Qt6Gui"],
+def build_qt_tool(source, workdir, modules=("Qt6Gui",)):
+    """Compiles one single-file Qt program and returns the path of the executable."""
+    flags = subprocess.run(["pkg-config", "--cflags", "--libs", *modules],
                            check=True, capture_output=True, text=True).stdout.split()
     exe = os.path.join(workdir, os.path.splitext(os.path.basename(source))[0])
     subprocess.run(["g++", "-std=c++20", "-O1", "-fPIC", "-Wall", "-Wextra", source, "-o", exe] + flags,
