@@ -20,19 +20,14 @@ import sys
 import tempfile
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from make_pictures import ROOT, TOOLS, build_qt_tool, png_size, run_qt_tool  # noqa: E402
+from make_pictures import ROOT, TOOLS, build_qt_tool, png_size, run_qt_tool, write_resource_list  # noqa: E402
 
 SIZES = (16, 24, 32, 48, 64, 128, 256)
 
 
 def write_qrc(path, folder):
-    lines = ['<!DOCTYPE RCC>', '<RCC version="1.0">', '    <qresource prefix="/icons">']
-    for size in SIZES:
-        name = "quillor-%d.png" % size
-        lines.append('        <file alias="%s">%s/%s</file>' % (name, folder, name))
-    lines += ['    </qresource>', '</RCC>', '']
-    with open(path, "w", newline="\n") as f:
-        f.write("\n".join(lines))
+    names = ["quillor-%d.png" % size for size in SIZES]
+    write_resource_list(path, "/icons", [(name, "%s/%s" % (folder, name)) for name in names])
 
 
 def main():

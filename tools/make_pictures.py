@@ -55,14 +55,20 @@ def png_size(path):
     return int.from_bytes(head[16:20], "big"), int.from_bytes(head[20:24], "big")
 
 
-def write_qrc(path, names):
-    lines = ['<!DOCTYPE RCC>', '<RCC version="1.0">', '    <qresource prefix="/pictures">']
-    for name in names:
-        for variant in (name + ".png", name + "@2x.png"):
-            lines.append('        <file alias="%s">pictures/%s</file>' % (variant, variant))
+def write_resource_list(path, prefix, files):
+    """Writes a Qt resource list: `files` are (alias, path relative to the list) pairs,
+    found in the program as ":<prefix>/<alias>"."""
+    lines = ['<!DOCTYPE RCC>', '<RCC version="1.0">', '    <qresource prefix="%s">' % prefix]
+    for alias, file in files:
+        lines.append('        <file alias="%s">%s</file>' % (alias, file))
     lines += ['    </qresource>', '</RCC>', '']
     with open(path, "w", newline="\n") as f:
         f.write("\n".join(lines))
+
+
+def write_qrc(path, names):
+    variants = [v for name in names for v in (name + ".png", name + "@2x.png")]
+    write_resource_list(path, "/pictures", [(v, "pictures/" + v) for v in variants])
 
 
 def main():
