@@ -3,8 +3,10 @@
 #   make test  installs what is missing, builds, runs the whole suite through ctest
 BUILD ?= build
 JOBS  ?= $(shell nproc 2>/dev/null || echo 2)
+# `make install` puts the game below PREFIX (and below DESTDIR when that is given).
+PREFIX ?= /usr/local
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench clean install uninstall
 
 all: build
 
@@ -28,3 +30,11 @@ bench: build
 
 clean:
 	rm -rf $(BUILD)
+
+install: build
+	cmake -S . -B $(BUILD) -DCMAKE_INSTALL_PREFIX=$(PREFIX) >/dev/null
+	cmake --build $(BUILD) -j $(JOBS)
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD)
+
+uninstall:
+	DESTDIR="$(DESTDIR)" cmake --build $(BUILD) --target uninstall

@@ -3,8 +3,40 @@
 #include <QAudioSink>
 #include <QBuffer>
 #include <QMediaDevices>
+#include <cstdio>
 
 namespace {
+
+// Qt Multimedia looks for the audio system the first time any device is asked for, and
+// its PulseAudio backend reports a missing sound server with a warning of its own. Having
+// no sound server is an ordinary way to run the game (it then stays silent and says so
+// once itself), so that one warning is held back while the devices are first looked up;
+// every other message goes on to the handler that was in place.
+class PulseNoticeFilter {
+public:
+    PulseNoticeFilter() { s_previous = qInstallMessageHandler(&filter); }
+    ~PulseNoticeFilter()
+    {
+        qInstallMessageHandler(s_previous);
+        s_previous = nullptr;
+    }
+    PulseNoticeFilter(const PulseNoticeFilter&) = delete;
+    PulseNoticeFilter& operator=(const PulseNoticeFilter&) = delete;
+
+private:
+    static void filter(QtMsgType type, const QMessageLogContext& context, const QString& message)
+    {
+        if (message.startsWith(QLatin1String("PulseAudioService:")))
+            return;
+        if (s_previous)
+            s_previous(type, context, message);
+        else
+            std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+    }
+
+    // The handler in place while the filter is, so that other messages reach it.
+    static inline QtMessageHandler s_previous = nullptr;
+};
 
 // 8-bit samples widened to 16 bits, for devices that take no 8-bit data.
 QByteArray widenTo16(const QByteArray& pcm8)
@@ -30,9 +62,15 @@ AudioSinkOutput::~AudioSinkOutput()
     stop();
 }
 
-QAudioDevice AudioSinkOutput::device() const
+QAudioDevice AudioSinkOutput::device()
 {
-    return m_followDefault ? QMediaDevices::defaultAudioOutput() : m_device;
+    if (!m_followDefault)
+        return m_device;
+    if (m_devicesLookedUp)
+        return QMediaDevices::defaultAudioOutput();
+    m_devicesLookedUp = true;
+    const PulseNoticeFilter quiet;
+    return QMediaDevices::defaultAudioOutput();
 }
 
 void AudioSinkOutput::start(const SoundPtr& sound)
@@ -41,8 +79,13 @@ void AudioSinkOutput::start(const SoundPtr& sound)
     if (!sound || sound->pcm.isEmpty())
         return;
     const QAudioDevice out = device();
-    if (out.isNull())
+    if (out.isNull()) {
+        if (!m_silenceReported) {
+            m_silenceReported = true;
+            qInfo("No audio output device: sounds are silent.");
+        }
         return;
+    }
 
     QAudioFormat format = sound->format;
     QByteArray pcm = sound->pcm;

@@ -21,7 +21,8 @@ public:
 
 // Plays through Qt Multimedia. The audio system pulls the samples in the background, so
 // starting returns at once. Without an output device, or when the device refuses the
-// sound, nothing is heard and nothing is reported to the player.
+// sound, nothing is heard and nothing is reported to the player; the first sound asked
+// for without a device says once on stderr that sounds are silent.
 class AudioSinkOutput : public QObject, public SoundOutput {
     Q_OBJECT
 
@@ -37,10 +38,12 @@ public:
     SoundPtr playing() const override;
 
 private:
-    QAudioDevice device() const;
+    QAudioDevice device();
     void release();
 
     bool m_followDefault = true;
+    bool m_devicesLookedUp = false;
+    bool m_silenceReported = false;
     QAudioDevice m_device;
     QAudioSink* m_sink = nullptr;
     QBuffer* m_buffer = nullptr;

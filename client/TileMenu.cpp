@@ -6,6 +6,7 @@
 #include <QActionGroup>
 #include <QDir>
 #include <QMenu>
+#include <QStandardPaths>
 
 namespace {
 
@@ -16,34 +17,53 @@ bool isClassic(const QString& name)
 
 } // namespace
 
-TileMenu::TileMenu(QMenu* menu, TileSet& tiles, QString programFolder, QObject* parent)
+TileMenu::TileMenu(QMenu* menu, TileSet& tiles, const QString& programFolder, QObject* parent)
+    : TileMenu(menu, tiles, tileFolders(programFolder), parent)
+{
+}
+
+TileMenu::TileMenu(QMenu* menu, TileSet& tiles, QStringList folders, QObject* parent)
     : QObject(parent)
     , m_menu(menu)
     , m_tiles(tiles)
-    , m_programFolder(std::move(programFolder))
+    , m_folders(std::move(folders))
     , m_group(new QActionGroup(this))
 {
     m_group->setExclusive(true);
 }
 
-QString TileMenu::folder() const
+QStringList TileMenu::tileFolders(const QString& programFolder)
 {
-    return QDir(m_programFolder).filePath(QStringLiteral("quillortiles"));
+    const QString sets = QStringLiteral("quillortiles");
+    QStringList folders{QDir(programFolder).filePath(sets),
+                        QDir(programFolder).filePath(QStringLiteral("../share/quillor/") + sets)};
+    for (const QString& data : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
+        folders << QDir(data).filePath(QStringLiteral("quillor/") + sets);
+    QStringList out;
+    for (const QString& folder : folders) {
+        const QString clean = QDir::cleanPath(folder);
+        if (!out.contains(clean))
+            out << clean;
+    }
+    return out;
 }
 
 QString TileMenu::fileFor(const QString& name) const
 {
-    if (name.isEmpty() || name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')))
+    if (name.isEmpty() || name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\'))
+        || TileSet::isSharpStrip(name))
         return QString();
-    const QDir dir(folder());
     const QString exact = name + QStringLiteral(".bmp");
-    if (dir.exists(exact))
-        return dir.filePath(exact);
-    // Sets copied from other systems may spell the name or extension in another case.
-    const QStringList all = dir.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
-    for (const QString& file : all) {
-        if (file.compare(exact, Qt::CaseInsensitive) == 0)
-            return dir.filePath(file);
+    for (const QString& folder : m_folders) {
+        const QDir dir(folder);
+        if (dir.exists(exact))
+            return dir.filePath(exact);
+        // Sets copied from other systems may spell the name or extension in another case.
+        const QStringList all = dir.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+        for (const QString& file : all) {
+            if (file.compare(exact, Qt::CaseInsensitive) == 0)
+                return dir.filePath(file);
+        }
     }
     return QString();
 }
@@ -51,16 +71,22 @@ QString TileMenu::fileFor(const QString& name) const
 void TileMenu::grouptilesmenu()
 {
     creategrouptilesmenu(QString::fromLatin1(Classic))->setChecked(isClassic(m_current));
-    const QDir dir(folder());
-    const QStringList files = dir.entryList({QStringLiteral("*.bmp")}, QDir::Files | QDir::Hidden | QDir::System,
-                                            QDir::Name | QDir::IgnoreCase);
-    for (const QString& file : files) {
-        const QString name = file.section(QLatin1Char('.'), 0, 0);
-        // The built-in set keeps its name; a file that no name reaches is left out.
-        if (name.isEmpty() || isClassic(name) || fileFor(name).isEmpty())
-            continue;
-        creategrouptilesmenu(name);
+    QStringList names;
+    for (const QString& folder : m_folders) {
+        const QStringList files = QDir(folder).entryList({QStringLiteral("*.bmp")},
+                                                         QDir::Files | QDir::Hidden | QDir::System);
+        for (const QString& file : files) {
+            const QString name = file.section(QLatin1Char('.'), 0, 0);
+            // The built-in set keeps its name; a file that no name reaches is left out.
+            if (name.isEmpty() || isClassic(name) || names.contains(name, Qt::CaseInsensitive)
+                || fileFor(name).isEmpty())
+                continue;
+            names << name;
+        }
     }
+    names.sort(Qt::CaseInsensitive);
+    for (const QString& name : names)
+        creategrouptilesmenu(name);
     tick(m_current);
 }
 

@@ -1,13 +1,16 @@
 #pragma once
 // The "Tiles" menu: one radio item for the built-in "classic" tiles and one for each
-// tile-set file "quillortiles/<name>.bmp" in the program's folder. Choosing an item
-// switches the tiles (everything drawn with them repaints through TileSet::changed) and
-// reports the new choice so that it can be saved.
+// tile-set file "quillortiles/<name>.bmp" in the program's folder, then in the installed
+// data folders (see tileFolders). Choosing an item switches the tiles (everything drawn
+// with them repaints through TileSet::changed) and reports the new choice so that it can
+// be saved. A set found in more than one folder is taken from the first; the larger
+// strips of a set ("<name>@2x.bmp") are no items of their own.
 //
 // Each item carries the set's name as its data and hint (status tip) and has the object
 // name name + "3".
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QAction;
@@ -20,7 +23,16 @@ class TileMenu : public QObject {
 public:
     static constexpr const char* Classic = "classic";
 
-    TileMenu(QMenu* menu, TileSet& tiles, QString programFolder, QObject* parent = nullptr);
+    // Looks in the tile folders of the program in `programFolder`.
+    TileMenu(QMenu* menu, TileSet& tiles, const QString& programFolder, QObject* parent = nullptr);
+    // Looks in the given folders, in order.
+    TileMenu(QMenu* menu, TileSet& tiles, QStringList folders, QObject* parent = nullptr);
+
+    // Where the program in `programFolder` finds tile sets, in order: "quillortiles"
+    // beside it; the data folder of an installed copy, "<programFolder>/../share/quillor/
+    // quillortiles"; then "quillor/quillortiles" in the user's and the system's data
+    // folders (XDG_DATA_HOME, XDG_DATA_DIRS).
+    static QStringList tileFolders(const QString& programFolder);
 
     // Fills the menu: "classic" first, then one item per tile-set file, by file name.
     void grouptilesmenu();
@@ -44,12 +56,11 @@ public:
     std::function<void(const QString&)> onTileSetChosen;
 
 private:
-    QString folder() const;
     void tick(const QString& name);
 
     QMenu* m_menu;
     TileSet& m_tiles;
-    QString m_programFolder;
+    QStringList m_folders;
     QActionGroup* m_group;
     QString m_current = QString::fromLatin1(Classic);
 };

@@ -1,5 +1,6 @@
 #include "client/TileSet.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QFont>
 #include <QLinearGradient>
@@ -91,7 +92,55 @@ QImage drawClassicTile(int index, qreal ratio)
     return image;
 }
 
+// The larger strips a set may bring besides its 44-pixel one.
+constexpr int SharpScales[] = {2, 3, 4};
+
+// Cuts a strip of 55 tiles of `scale` times 44 pixels into tiles with that device pixel
+// ratio, pure white made transparent; empty when the strip is too small.
+QVector<QImage> cutStrip(QImage strip, int scale)
+{
+    const int side = TileSet::TileSize * scale;
+    const int width = TileSet::FileTiles * side;
+    if (strip.isNull() || strip.width() < width || strip.height() < side)
+        return {};
+    strip = strip.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < side; ++y) {
+        QRgb* line = reinterpret_cast<QRgb*>(strip.scanLine(y));
+        for (int x = 0; x < width; ++x) {
+            if ((line[x] & 0x00FFFFFFu) == 0x00FFFFFFu)
+                line[x] = 0;
+        }
+    }
+    QVector<QImage> tiles;
+    tiles.reserve(TileSet::FileTiles);
+    for (int i = 0; i < TileSet::FileTiles; ++i) {
+        QImage tile = strip.copy(i * side, 0, side, side).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        tile.setDevicePixelRatio(scale);
+        tiles.append(std::move(tile));
+    }
+    return tiles;
+}
+
 } // namespace
+
+QString TileSet::sharpStripPath(const QString& path, int scale)
+{
+    const QFileInfo info(path);
+    const QString suffix = info.suffix();
+    const QString name = info.completeBaseName() + QStringLiteral("@%1x").arg(scale)
+        + (suffix.isEmpty() ? QString() : QLatin1Char('.') + suffix);
+    return info.dir().filePath(name);
+}
+
+bool TileSet::isSharpStrip(const QString& fileName)
+{
+    const QString name = fileName.section(QLatin1Char('.'), 0, 0);
+    for (int scale : SharpScales) {
+        if (name.endsWith(QStringLiteral("@%1x").arg(scale), Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
+}
 
 TileSet::TileSet(QObject* parent)
     : QObject(parent)
@@ -102,26 +151,26 @@ bool TileSet::load(const QString& path)
 {
     if (!QFileInfo::exists(path))
         return false;
-    QImage strip(path);
-    if (strip.isNull() || strip.width() < FileTiles * TileSize || strip.height() < TileSize) {
+    std::map<int, QVector<QImage>> strips;
+    strips[1] = cutStrip(QImage(path), 1);
+    if (strips[1].isEmpty()) {
         qWarning("tile set %s is not a %dx%d strip; keeping the current tiles", qPrintable(path),
                  FileTiles * TileSize, TileSize);
         return false;
     }
-    strip = strip.convertToFormat(QImage::Format_ARGB32);
-    // Pure white stands for transparent.
-    for (int y = 0; y < TileSize; ++y) {
-        QRgb* line = reinterpret_cast<QRgb*>(strip.scanLine(y));
-        for (int x = 0; x < FileTiles * TileSize; ++x) {
-            if ((line[x] & 0x00FFFFFFu) == 0x00FFFFFFu)
-                line[x] = 0;
+    for (int scale : SharpScales) {
+        const QString sharp = sharpStripPath(path, scale);
+        if (!QFileInfo::exists(sharp))
+            continue;
+        QVector<QImage> tiles = cutStrip(QImage(sharp), scale);
+        if (tiles.isEmpty()) {
+            qWarning("tile set %s is not a %dx%d strip; leaving it out", qPrintable(sharp),
+                     FileTiles * TileSize * scale, TileSize * scale);
+            continue;
         }
+        strips[scale] = std::move(tiles);
     }
-    QVector<QImage> tiles;
-    tiles.reserve(FileTiles);
-    for (int i = 0; i < FileTiles; ++i)
-        tiles.append(strip.copy(i * TileSize, 0, TileSize, TileSize).convertToFormat(QImage::Format_ARGB32_Premultiplied));
-    m_fileTiles = std::move(tiles);
+    m_fileTiles = std::move(strips);
     emit changed();
     return true;
 }
@@ -154,7 +203,19 @@ QImage TileSet::tile(int index, qreal pixelRatio) const
         return QImage();
     if (isClassic())
         return classicTiles(pixelRatio).at(index);
-    return m_fileTiles.at(index);
+    // A small tolerance, so that a ratio of 2.0000001 still takes the @2x strip.
+    auto strip = m_fileTiles.lower_bound(int(std::ceil(pixelRatio - 0.01)));
+    if (strip == m_fileTiles.end())
+        strip = std::prev(strip);
+    return strip->second.at(index);
+}
+
+QVector<int> TileSet::scales() const
+{
+    QVector<int> out;
+    for (const auto& [scale, tiles] : m_fileTiles)
+        out.append(scale);
+    return out;
 }
 
 void TileSet::draw(QPainter& painter, QPoint topLeft, int tile) const
@@ -163,7 +224,8 @@ void TileSet::draw(QPainter& painter, QPoint topLeft, int tile) const
     const QImage image = this->tile(tile, ratio);
     if (image.isNull())
         return;
-    // Classic tiles match the device's ratio exactly; file tiles are scaled smoothly.
+    // Classic tiles match the device's ratio exactly; file tiles are scaled smoothly from
+    // the strip chosen for the ratio.
     const bool smooth = painter.testRenderHint(QPainter::SmoothPixmapTransform);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
     painter.drawImage(QRectF(topLeft, QSizeF(TileSize, TileSize)), image);

@@ -5,7 +5,9 @@
 // The built-in "classic" set is drawn by the program itself, at the pixel ratio of the
 // device it is painted on, so it stays sharp on high-DPI screens. A tile-set file is a
 // bitmap strip 44 pixels high holding 55 tiles side by side (tile i at x = 44 * i);
-// pure white in it stands for transparent.
+// pure white in it stands for transparent. Beside "<name>.bmp" a set may bring the same
+// tiles drawn larger for high-DPI screens, "<name>@2x.bmp" (88-pixel tiles), "@3x" or
+// "@4x"; each tile is then taken from the sharpest strip for the screen's pixel ratio.
 #include <QColor>
 #include <QHash>
 #include <QImage>
@@ -13,6 +15,7 @@
 #include <QPoint>
 #include <QString>
 #include <QVector>
+#include <map>
 
 class QPainter;
 
@@ -29,19 +32,32 @@ public:
 
     explicit TileSet(QObject* parent = nullptr);
 
-    // Loads a tile-set file. A missing, unreadable or too small file changes nothing and
-    // gives false.
+    // Loads a tile-set file and the larger strips beside it. A missing, unreadable or too
+    // small file changes nothing and gives false; an unfit larger strip is left out.
     bool load(const QString& path);
     // Back to the built-in tiles.
     void useClassic();
-    bool isClassic() const { return m_fileTiles.isEmpty(); }
+    bool isClassic() const { return m_fileTiles.empty(); }
     int count() const { return isClassic() ? BuiltInTiles : FileTiles; }
 
     // Draws tile number `tile` with its top-left corner at `topLeft`; a number this set
     // does not hold draws nothing.
     void draw(QPainter& painter, QPoint topLeft, int tile) const;
-    // One tile as an image with the given device pixel ratio (null for an unknown number).
+    // One tile for a device of the given pixel ratio (null for an unknown number): a
+    // built-in tile drawn at that ratio, or the tile of the file's strip that shows best
+    // there, the smallest one at least as large as the ratio asks, else the largest. The
+    // image's own device pixel ratio tells the scale it was drawn at.
     QImage tile(int index, qreal pixelRatio = 1.0) const;
+    // The scales of the loaded file's strips, smallest first: {1} with no larger strip,
+    // {1, 2} with an "@2x" strip; empty for the built-in tiles.
+    QVector<int> scales() const;
+
+    // The file of the strip drawn at `scale` beside a tile-set file: "<dir>/<name>@2x.bmp"
+    // for "<dir>/<name>.bmp" and scale 2.
+    static QString sharpStripPath(const QString& path, int scale);
+    // Whether a tile-set file name (or the name up to its first ".") is such a larger
+    // strip, which belongs to the set of the name before the "@".
+    static bool isSharpStrip(const QString& fileName);
 
 signals:
     // The tiles were replaced; everything drawn with them needs drawing again.
@@ -50,6 +66,6 @@ signals:
 private:
     const QVector<QImage>& classicTiles(qreal pixelRatio) const;
 
-    QVector<QImage> m_fileTiles;
+    std::map<int, QVector<QImage>> m_fileTiles;  // by scale; scale 1 always there once loaded
     mutable QHash<int, QVector<QImage>> m_classic;  // by pixel ratio in hundredths
 };

@@ -32,9 +32,9 @@ PICTURES = {
 }
 
 
-def build_qt_tool(source, workdir):
-    """Compiles one single-file Qt Gui program and returns the path of the executable."""
-    flags = subprocess.run(["pkg-config", "--cflags", "--libs", "Qt6Gui"],
+def build_qt_tool(source, workdir, modules=("Qt6Gui",)):
+    """Compiles one single-file Qt program and returns the path of the executable."""
+    flags = subprocess.run(["pkg-config", "--cflags", "--libs", *modules],
                            check=True, capture_output=True, text=True).stdout.split()
     exe = os.path.join(workdir, os.path.splitext(os.path.basename(source))[0])
     subprocess.run(["g++", "-std=c++20", "-O1", "-fPIC", "-Wall", "-Wextra", source, "-o", exe] + flags,
@@ -55,14 +55,20 @@ def png_size(path):
     return int.from_bytes(head[16:20], "big"), int.from_bytes(head[20:24], "big")
 
 
-def write_qrc(path, names):
-    lines = ['<!DOCTYPE RCC>', '<RCC version="1.0">', '    <qresource prefix="/pictures">']
-    for name in names:
-        for variant in (name + ".png", name + "@2x.png"):
-            lines.append('        <file alias="%s">pictures/%s</file>' % (variant, variant))
+def write_resource_list(path, prefix, files):
+    """Writes a Qt resource list: `files` are (alias, path relative to the list) pairs,
+    found in the program as ":<prefix>/<alias>"."""
+    lines = ['<!DOCTYPE RCC>', '<RCC version="1.0">', '    <qresource prefix="%s">' % prefix]
+    for alias, file in files:
+        lines.append('        <file alias="%s">%s</file>' % (alias, file))
     lines += ['    </qresource>', '</RCC>', '']
     with open(path, "w", newline="\n") as f:
         f.write("\n".join(lines))
+
+
+def write_qrc(path, names):
+    variants = [v for name in names for v in (name + ".png", name + "@2x.png")]
+    write_resource_list(path, "/pictures", [(v, "pictures/" + v) for v in variants])
 
 
 def main():

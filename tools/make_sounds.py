@@ -5,8 +5,10 @@ list assets/sounds.qrc that compiles them into the program.
 Event sounds are synthesised with sox; the chatter sounds are espeak-ng phrases or
 synthesised noises, shaped with sox. Every file gets exactly the channel count, sample
 rate and sample size the client expects of it; "wave6" holds MPEG Layer III data inside
-its WAVE container (encoded by ffmpeg with libmp3lame). The results are checked by
-reading their headers back, so a tool that writes something else fails the run.
+its WAVE container (encoded by ffmpeg with libmp3lame). All sounds are brought to one
+loudness, -18 dBFS RMS, with ffmpeg's look-ahead limiter keeping the peaks below
+-1 dBFS. The results are checked by reading their headers back and measuring their
+levels with sox, so a tool that writes something else fails the run.
 
 Needs: sox, espeak-ng, ffmpeg (scripts/install-tool-deps installs them).
 Usage: tools/make_sounds.py [output-folder]   (default: assets/sounds beside this script)
@@ -288,18 +290,82 @@ MAKERS = {
 }
 
 
+# One loudness for every sound: the average (RMS) level of the whole file, with the peaks
+# held below full scale by a look-ahead limiter. The limiter works a little below the
+# ceiling the finished files must keep, leaving room for the 8-bit and MP3 encoders.
+TARGET_RMS_DB = -18.0
+RMS_TOLERANCE_DB = 1.0
+PEAK_LIMIT_DB = -2.0
+PEAK_CEILING_DB = -1.0
+
+
+def levels(path):
+    """(RMS dBFS, peak dBFS) of a sound file, as sox's stats effect measures them.
+
+    MPEG Layer III inside a WAVE container is decoded with ffmpeg first, since sox
+    cannot read it."""
+    with tempfile.TemporaryDirectory() as tmp:
+        tag = read_wave_header(path)[0]
+        if tag != 1:
+            pcm = os.path.join(tmp, "decoded.wav")
+            Maker.run(["ffmpeg", "-hide_banner", "-loglevel", "error", "-y", "-i", path,
+                       "-c:a", "pcm_s16le", pcm])
+            path = pcm
+        out = subprocess.run(["sox", path, "-n", "stats"], check=True, capture_output=True, text=True).stderr
+    found = {}
+    for line in out.splitlines():
+        for key in ("RMS lev dB", "Pk lev dB"):
+            if line.startswith(key):
+                found[key] = float(line[len(key):].split()[0])  # the first column: all channels
+    return found["RMS lev dB"], found["Pk lev dB"]
+
+
+def limit(m, source, gain_db):
+    """The source amplified by gain_db, its peaks held at PEAK_LIMIT_DB."""
+    out = m.path()
+    Maker.run(["ffmpeg", "-hide_banner", "-loglevel", "error", "-y", "-i", source,
+               "-af", "alimiter=level_in=%.6f:limit=%.6f:attack=1:release=20:level=false:latency=true"
+               % (10 ** (gain_db / 20), 10 ** (PEAK_LIMIT_DB / 20)),
+               "-c:a", "pcm_s16le", "-fflags", "+bitexact", "-flags:a", "+bitexact", out])
+    return out
+
+
+def level(m, source, target=TARGET_RMS_DB):
+    """Brings the source to the target RMS level. Limiting the peaks lowers the average
+    again, so the gain is raised by what is missing until the level is reached."""
+    rms, _peak = levels(source)
+    gain = target - rms
+    for _attempt in range(8):
+        out = limit(m, source, gain)
+        rms, _peak = levels(out)
+        if abs(rms - target) <= 0.2:
+            break
+        gain += target - rms
+    return out
+
+
+def encode_mp3(levelled, rate, channels, target):
+    Maker.run(["ffmpeg", "-hide_banner", "-loglevel", "error", "-y", "-i", levelled,
+               "-ar", str(rate), "-ac", str(channels), "-c:a", "libmp3lame", "-b:a", "32k",
+               "-map_metadata", "-1", "-fflags", "+bitexact", "-flags:a", "+bitexact",
+               "-f", "wav", target])
+
+
 def finish(m, work, name, out_dir):
     channels, rate, bits = LAYOUT[name]
     target = os.path.join(out_dir, name + ".wav")
-    # Level to just below full scale, soft edges against clicks.
-    levelled = m.path()
-    Maker.run(["sox", "-R", work, "-c", str(channels), levelled, "gain", "-n", "-3",
+    # Levelled at the final rate and channel count, so what is measured is what is heard;
+    # soft edges against clicks.
+    staged = m.path()
+    Maker.run(["sox", "-R", work, "-r", str(rate), "-c", str(channels), "-b", "16", staged,
                "fade", "0.003", "-0", "0.01"])
+    levelled = level(m, staged)
     if bits == 0:
-        Maker.run(["ffmpeg", "-hide_banner", "-loglevel", "error", "-y", "-i", levelled,
-                   "-ar", str(rate), "-ac", str(channels), "-c:a", "libmp3lame", "-b:a", "32k",
-                   "-map_metadata", "-1", "-fflags", "+bitexact", "-flags:a", "+bitexact",
-                   "-f", "wav", target])
+        encode_mp3(levelled, rate, channels, target)
+        # The encoder's low-pass takes some energy away: make up for it once.
+        rms, _peak = levels(target)
+        if abs(rms - TARGET_RMS_DB) > 0.2:
+            encode_mp3(level(m, staged, 2 * TARGET_RMS_DB - rms), rate, channels, target)
     else:
         encoding = "unsigned-integer" if bits == 8 else "signed-integer"
         Maker.run(["sox", "-R", levelled, "-r", str(rate), "-c", str(channels), "-b", str(bits),
@@ -347,9 +413,14 @@ def check(path, name):
         problems.append("%d bits, wanted %d" % (bits, want_bits))
     if not 0.03 <= seconds <= MAX_SECONDS:
         problems.append("%.2f s long" % seconds)
+    rms, peak = levels(path)
+    if abs(rms - TARGET_RMS_DB) > RMS_TOLERANCE_DB:
+        problems.append("RMS level %.1f dBFS, wanted %.1f" % (rms, TARGET_RMS_DB))
+    if peak >= PEAK_CEILING_DB:
+        problems.append("peak %.1f dBFS, wanted below %.1f" % (peak, PEAK_CEILING_DB))
     if problems:
         raise SystemExit("%s: %s" % (name, "; ".join(problems)))
-    return seconds
+    return seconds, rms, peak
 
 
 def write_qrc(out_dir, names):
@@ -374,8 +445,9 @@ def main():
         m = Maker(tmp)
         for name in LAYOUT:
             target = finish(m, MAKERS[name](m), name, out_dir)
-            seconds = check(target, name)
-            print("%-13s %6d bytes  %.2f s" % (name, os.path.getsize(target), seconds))
+            seconds, rms, peak = check(target, name)
+            print("%-13s %6d bytes  %.2f s  RMS %6.2f dBFS  peak %6.2f dBFS"
+                  % (name, os.path.getsize(target), seconds, rms, peak))
     print("wrote", write_qrc(out_dir, LAYOUT.keys()))
 
 

@@ -2,7 +2,8 @@
 // by side: tile 0 an empty cell, 1..26 the letters, 27..52 the marked letters, 53 the
 // pick marker (drawn over a marked tile), 54 unused. Pure white is transparent when the
 // game loads a strip, so everything outside a tile's face is pure white and nothing
-// inside it is.
+// inside it is. Each set also gets a strip drawn at twice the size, <name>@2x.bmp (tiles
+// of 88 by 88 pixels), which the game shows on high-DPI screens.
 //
 // Built and run by tools/make_tilesets.py. Usage: make_tilesets <output folder>
 #include <QDir>
@@ -84,9 +85,11 @@ struct Drawn {
     QImage shape;
 };
 
-Drawn drawTile(const Style& s, int index)
+// Drawn in the 44-pixel geometry, at `scale` device pixels per pixel.
+Drawn drawTile(const Style& s, int index, int scale)
 {
-    Drawn d{QImage(Tile, Tile, QImage::Format_RGB32), QImage(Tile, Tile, QImage::Format_ARGB32_Premultiplied)};
+    const int side = Tile * scale;
+    Drawn d{QImage(side, side, QImage::Format_RGB32), QImage(side, side, QImage::Format_ARGB32_Premultiplied)};
     d.art.fill(Board);
     d.shape.fill(Qt::transparent);
     QPainter art(&d.art);
@@ -94,6 +97,7 @@ Drawn drawTile(const Style& s, int index)
     for (QPainter* p : {&art, &shape}) {
         p->setRenderHint(QPainter::Antialiasing);
         p->setRenderHint(QPainter::TextAntialiasing);
+        p->scale(scale, scale);
     }
     if (index == 0) {
         art.setPen(QPen(Board.darker(130), 1.0));
@@ -118,20 +122,21 @@ Drawn drawTile(const Style& s, int index)
     return d;
 }
 
-QImage drawStrip(const Style& s)
+QImage drawStrip(const Style& s, int scale)
 {
-    QImage strip(Tile * Count, Tile, QImage::Format_RGB888);
+    const int side = Tile * scale;
+    QImage strip(side * Count, side, QImage::Format_RGB888);
     strip.fill(Qt::white);
     for (int i = 0; i < Count; ++i) {
-        const Drawn d = drawTile(s, i);
-        for (int y = 0; y < Tile; ++y) {
-            for (int x = 0; x < Tile; ++x) {
+        const Drawn d = drawTile(s, i, scale);
+        for (int y = 0; y < side; ++y) {
+            for (int x = 0; x < side; ++x) {
                 if (qAlpha(d.shape.pixel(x, y)) == 0)
                     continue;  // outside the face: stays white, so transparent
                 QRgb c = d.art.pixel(x, y);
                 if ((c & 0xFFFFFF) == 0xFFFFFF)
                     c = qRgb(254, 254, 254);  // white inside a face would vanish
-                strip.setPixel(i * Tile + x, y, c);
+                strip.setPixel(i * side + x, y, c);
             }
         }
     }
@@ -150,12 +155,14 @@ int main(int argc, char** argv)
     const QString folder = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(folder);
     for (const Style& s : Styles) {
-        const QString file = folder + "/" + s.name + ".bmp";
-        if (!drawStrip(s).save(file, "BMP")) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
-            return 1;
+        for (int scale : {1, 2}) {
+            const QString file = folder + "/" + s.name + (scale == 1 ? "" : "@2x") + ".bmp";
+            if (!drawStrip(s, scale).save(file, "BMP")) {
+                std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+                return 1;
+            }
+            std::printf("%s\n", qPrintable(file));
         }
-        std::printf("%s\n", qPrintable(file));
     }
     return 0;
 }

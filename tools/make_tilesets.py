@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
-"""Builds the alternative tile sets assets/quillortiles/<name>.bmp.
+"""Builds the alternative tile sets assets/quillortiles/<name>.bmp and <name>@2x.bmp.
 
-Each set is a 24-bit BMP strip of 55 tiles, 2420 by 44 pixels, drawn by the small Qt
-program tools/make_tilesets.cpp (compiled here with g++ and the Qt 6 development files).
+Each set is a 24-bit BMP strip of 55 tiles, 2420 by 44 pixels, with a twice as large
+copy (4840 by 88 pixels) for high-DPI screens, drawn by the small Qt program
+tools/make_tilesets.cpp (compiled here with g++ and the Qt 6 development files).
 This script then reads every strip back with its own BMP reader and checks the geometry,
 the colour depth and that pure white (the transparent colour) appears only outside the
 tile faces: the corners of every letter tile are white, its centre is not.
@@ -49,19 +50,20 @@ def read_bmp(path):
     return width, height, pixel
 
 
-def check_strip(path):
+def check_strip(path, scale):
     width, height, pixel = read_bmp(path)
-    if (width, height) != (TILE * COUNT, TILE):
-        sys.exit("%s is %dx%d, expected %dx%d" % (path, width, height, TILE * COUNT, TILE))
+    side = TILE * scale
+    if (width, height) != (side * COUNT, side):
+        sys.exit("%s is %dx%d, expected %dx%d" % (path, width, height, side * COUNT, side))
     for tile in range(1, 53):
-        x0 = tile * TILE
-        if pixel(x0, 0) != WHITE or pixel(x0 + TILE - 1, TILE - 1) != WHITE:
+        x0 = tile * side
+        if pixel(x0, 0) != WHITE or pixel(x0 + side - 1, side - 1) != WHITE:
             sys.exit("%s: tile %d has no transparent corners" % (path, tile))
-        if pixel(x0 + TILE // 2, TILE // 2 + 8) == WHITE:
+        if pixel(x0 + side // 2, side // 2 + 8 * scale) == WHITE:
             sys.exit("%s: tile %d has a transparent hole in its face" % (path, tile))
     # The marker is a ring: transparent in the middle, solid on its edge.
-    x0 = 53 * TILE
-    if pixel(x0 + TILE // 2, TILE // 2) != WHITE or pixel(x0 + TILE // 2, 2) == WHITE:
+    x0 = 53 * side
+    if pixel(x0 + side // 2, side // 2) != WHITE or pixel(x0 + side // 2, 2 * scale) == WHITE:
         sys.exit("%s: the pick marker is not a ring" % path)
 
 
@@ -80,7 +82,7 @@ def main():
 
     names = sorted(n for n in os.listdir(args.out_dir) if n.endswith(".bmp"))
     for name in names:
-        check_strip(os.path.join(args.out_dir, name))
+        check_strip(os.path.join(args.out_dir, name), 2 if name.endswith("@2x.bmp") else 1)
     print("checked %d tile sets in %s: %s" % (len(names), args.out_dir, ", ".join(names)))
 
 

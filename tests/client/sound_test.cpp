@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <gtest/gtest.h>
+#include <cmath>
 #include <vector>
 
 namespace {
@@ -118,23 +119,34 @@ TEST(SoundBank, EverySoundDecodesToItsStoredLayout)
     }
 }
 
-TEST(SoundBank, SoundsAreAudibleNotSilence)
+TEST(SoundBank, SoundsShareOneLoudnessWithoutClipping)
 {
+    // Every sound is clearly audible and none is much louder than another: the average
+    // level of each lies within 2 dB of -18 dBFS and its peaks stay below -1 dBFS.
     SoundBank bank;
     for (const Expected& e : kBank) {
         SCOPED_TRACE(e.name);
         const SoundPtr s = bank.find(QString::fromLatin1(e.name));
         ASSERT_TRUE(s);
-        int peak = 0;
+        std::vector<double> samples;  // full scale is 1
         if (s->format.sampleFormat() == QAudioFormat::UInt8) {
             for (char c : s->pcm)
-                peak = std::max(peak, std::abs(int(static_cast<unsigned char>(c)) - 128) << 8);
+                samples.push_back((int(static_cast<unsigned char>(c)) - 128) / 128.0);
         } else {
             const auto* p = reinterpret_cast<const qint16*>(s->pcm.constData());
             for (qint64 i = 0; i < s->pcm.size() / 2; ++i)
-                peak = std::max(peak, std::abs(int(p[i])));
+                samples.push_back(p[i] / 32768.0);
         }
-        EXPECT_GT(peak, 8000) << "peak " << peak;
+        ASSERT_FALSE(samples.empty());
+        double sum = 0, peak = 0;
+        for (double v : samples) {
+            sum += v * v;
+            peak = std::max(peak, std::abs(v));
+        }
+        const double rmsDb = 10 * std::log10(sum / double(samples.size()));
+        const double peakDb = 20 * std::log10(peak);
+        EXPECT_NEAR(rmsDb, -18.0, 2.0);
+        EXPECT_LT(peakDb, -1.0);
     }
 }
 
@@ -301,4 +313,43 @@ TEST(SoundPlayer, RealPlayerCopesWithAnyMachine)
     EXPECT_NO_THROW(player.playsounds("entered"));
     EXPECT_NO_THROW(player.play("wave1"));
     EXPECT_TRUE(player.bank().contains("wave1"));
+}
+
+namespace {
+
+// Collects the messages the code under test logs, for the lifetime of one test.
+class LogCapture {
+public:
+    LogCapture()
+    {
+        s_active = this;
+        s_previous = qInstallMessageHandler(&collect);
+    }
+    ~LogCapture()
+    {
+        qInstallMessageHandler(s_previous);
+        s_active = nullptr;
+    }
+    QStringList lines;
+
+private:
+    static void collect(QtMsgType, const QMessageLogContext&, const QString& message) { s_active->lines << message; }
+    static inline LogCapture* s_active = nullptr;
+    static inline QtMessageHandler s_previous = nullptr;
+};
+
+} // namespace
+
+TEST(AudioSinkOutput, WithoutADeviceSaysOnceThatSoundsAreSilentAndOnlyWhenOneIsAskedFor)
+{
+    SoundBank bank;
+    LogCapture log;
+    AudioSinkOutput output{QAudioDevice()};
+    output.stop();
+    output.start(nullptr);
+    EXPECT_TRUE(log.lines.isEmpty()) << log.lines.join('\n').toStdString();
+    output.start(bank.find("entered"));
+    output.start(bank.find("tick"));
+    output.start(bank.find("wave6"));
+    EXPECT_EQ(log.lines, QStringList{"No audio output device: sounds are silent."});
 }

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -23,18 +24,31 @@ QRgb tileColour(int i)
     return qRgb(4 * i, 200 - 3 * i, 100);
 }
 
-// A strip of 55 flat tiles, each with a pure white and a nearly white pixel in its corner.
-QImage makeStrip(int tiles = TileSet::FileTiles, int height = T)
+// The colour of tile i in a generated strip drawn at `scale` (each scale its own colours,
+// so a test sees which strip a tile came from).
+QRgb sharpColour(int i, int scale)
 {
-    QImage strip(tiles * T, height, QImage::Format_RGB32);
+    return qRgb(4 * i, 200 - 3 * i, 100 + 40 * scale);
+}
+
+// A strip of 55 flat tiles, each with a pure white and a nearly white pixel in its corner.
+QImage makeStrip(int tiles = TileSet::FileTiles, int height = T, int scale = 1)
+{
+    const int side = T * scale;
+    QImage strip(tiles * side, height, QImage::Format_RGB32);
     for (int i = 0; i < tiles; ++i) {
         for (int y = 0; y < height; ++y)
-            for (int x = 0; x < T; ++x)
-                strip.setPixel(i * T + x, y, tileColour(i));
-        strip.setPixel(i * T, 0, qRgb(255, 255, 255));
-        strip.setPixel(i * T + 1, 0, qRgb(254, 255, 255));
+            for (int x = 0; x < side; ++x)
+                strip.setPixel(i * side + x, y, scale == 1 ? tileColour(i) : sharpColour(i, scale));
+        strip.setPixel(i * side, 0, qRgb(255, 255, 255));
+        strip.setPixel(i * side + 1, 0, qRgb(254, 255, 255));
     }
     return strip;
+}
+
+QImage makeSharpStrip(int scale)
+{
+    return makeStrip(TileSet::FileTiles, T * scale, scale);
 }
 
 bool writeStrip(const QString& path, const QImage& strip = makeStrip())
@@ -182,24 +196,105 @@ TEST(TileSetTest, DrawPutsTheTileAtItsPlace)
     }
 }
 
-TEST(TileSetTest, ShippedTileSetsLoad)
+TEST(TileSetTest, ShippedTileSetsLoadWithSharpStripsThatMatchThem)
 {
     const QString source = qEnvironmentVariable("QUILLOR_SOURCE_DIR");
     if (source.isEmpty())
         GTEST_SKIP() << "QUILLOR_SOURCE_DIR not set";
     const QDir dir(source + "/assets/quillortiles");
-    const QStringList files = dir.entryList({"*.bmp"}, QDir::Files);
+    QStringList files = dir.entryList({"*.bmp"}, QDir::Files);
+    files.removeIf([](const QString& f) { return TileSet::isSharpStrip(f); });
     ASSERT_GE(files.size(), 2);
     for (const QString& file : files) {
+        SCOPED_TRACE(file.toStdString());
         TileSet tiles;
-        ASSERT_TRUE(tiles.load(dir.filePath(file))) << file.toStdString();
-        for (int i = 1; i <= 52; ++i) {
+        ASSERT_TRUE(tiles.load(dir.filePath(file)));
+        EXPECT_EQ(tiles.scales(), (QVector<int>{1, 2}));
+        for (int i = 1; i <= 53; ++i) {
             const QImage tile = tiles.tile(i).convertToFormat(QImage::Format_ARGB32);
-            EXPECT_EQ(qAlpha(tile.pixel(0, 0)), 0) << file.toStdString() << " tile " << i;
-            EXPECT_GT(coverage(tile), 0.7) << file.toStdString() << " tile " << i;
+            const QImage sharp = tiles.tile(i, 2.0);
+            ASSERT_EQ(sharp.size(), QSize(2 * T, 2 * T)) << i;
+            if (i <= 52) {
+                EXPECT_EQ(qAlpha(tile.pixel(0, 0)), 0) << "tile " << i;
+                EXPECT_GT(coverage(tile), 0.7) << "tile " << i;
+                // The sharp tile is the same picture: same shape, same colours.
+                EXPECT_NEAR(coverage(sharp), coverage(tile), 0.05) << "tile " << i;
+                const QColor a = faceColour(tile);
+                const QColor b = faceColour(sharp);
+                EXPECT_LE(std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue()), 30)
+                    << "tile " << i;
+            }
         }
-        EXPECT_EQ(qAlpha(tiles.tile(53).pixel(T / 2, T / 2)), 0) << file.toStdString();
+        EXPECT_EQ(qAlpha(tiles.tile(53).pixel(T / 2, T / 2)), 0);
+        EXPECT_EQ(qAlpha(tiles.tile(53, 2.0).pixel(T, T)), 0);
     }
+}
+
+TEST(TileSetTest, SharpestStripForThePixelRatio)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(writeStrip(dir.filePath("s.bmp")));
+    ASSERT_TRUE(writeStrip(dir.filePath("s@2x.bmp"), makeSharpStrip(2)));
+    ASSERT_TRUE(writeStrip(dir.filePath("s@3x.bmp"), makeSharpStrip(3)));
+    TileSet tiles;
+    QSignalSpy changed(&tiles, &TileSet::changed);
+    ASSERT_TRUE(tiles.load(dir.filePath("s.bmp")));
+    EXPECT_EQ(changed.count(), 1);
+    EXPECT_EQ(tiles.scales(), (QVector<int>{1, 2, 3}));
+
+    // The smallest strip at least as large as the ratio, else the largest.
+    const std::pair<qreal, int> cases[] = {{1.0, 1}, {1.25, 2}, {1.5, 2}, {2.0, 2}, {2.5, 3}, {3.0, 3}, {4.0, 3}};
+    for (const auto& [ratio, scale] : cases) {
+        const QImage tile = tiles.tile(9, ratio).convertToFormat(QImage::Format_ARGB32);
+        EXPECT_EQ(tile.size(), QSize(T * scale, T * scale)) << ratio;
+        EXPECT_EQ(tile.devicePixelRatio(), scale) << ratio;
+        EXPECT_EQ(tile.pixel(10, 10), scale == 1 ? tileColour(9) : sharpColour(9, scale)) << ratio;
+        EXPECT_EQ(qAlpha(tile.pixel(0, 0)), 0) << ratio;  // white is transparent in every strip
+    }
+
+    // Drawn on a 2x device the tile comes from the @2x strip, at the tile's place.
+    QImage canvas(4 * T, 2 * T, QImage::Format_ARGB32);
+    canvas.setDevicePixelRatio(2.0);
+    canvas.fill(Qt::black);
+    {
+        QPainter p(&canvas);
+        tiles.draw(p, QPoint(T, 0), 9);
+    }
+    EXPECT_EQ(canvas.pixel(2 * T + 40, 40), sharpColour(9, 2));
+    EXPECT_EQ(canvas.pixel(40, 40), qRgb(0, 0, 0));
+
+    // Back to the built-in tiles and to a file without larger strips.
+    tiles.useClassic();
+    EXPECT_TRUE(tiles.scales().isEmpty());
+    ASSERT_TRUE(writeStrip(dir.filePath("plain.bmp")));
+    ASSERT_TRUE(tiles.load(dir.filePath("plain.bmp")));
+    EXPECT_EQ(tiles.scales(), QVector<int>{1});
+    EXPECT_EQ(tiles.tile(9, 2.0).convertToFormat(QImage::Format_ARGB32).pixel(10, 10), tileColour(9));
+}
+
+TEST(TileSetTest, UnfitSharpStripIsLeftOut)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(writeStrip(dir.filePath("s.bmp")));
+    ASSERT_TRUE(writeStrip(dir.filePath("s@2x.bmp"), makeStrip()));  // drawn at 1x: too small
+    TileSet tiles;
+    ASSERT_TRUE(tiles.load(dir.filePath("s.bmp")));
+    EXPECT_EQ(tiles.scales(), QVector<int>{1});
+    EXPECT_EQ(tiles.tile(9, 2.0).convertToFormat(QImage::Format_ARGB32).pixel(10, 10), tileColour(9));
+
+    // Without its 1x strip a set does not load from the larger one alone.
+    ASSERT_TRUE(writeStrip(dir.filePath("only@2x.bmp"), makeSharpStrip(2)));
+    EXPECT_FALSE(tiles.load(dir.filePath("only.bmp")));
+}
+
+TEST(TileSetTest, SharpStripNames)
+{
+    EXPECT_EQ(TileSet::sharpStripPath("/x/tiles/slate.bmp", 2), "/x/tiles/slate@2x.bmp");
+    EXPECT_EQ(TileSet::sharpStripPath("/x/Delta.BMP", 3), "/x/Delta@3x.BMP");
+    EXPECT_TRUE(TileSet::isSharpStrip("slate@2x.bmp"));
+    EXPECT_TRUE(TileSet::isSharpStrip("Slate@2X"));
+    EXPECT_FALSE(TileSet::isSharpStrip("slate.bmp"));
+    EXPECT_FALSE(TileSet::isSharpStrip("slate@home.bmp"));
 }
 
 // --- the "Tiles" menu -----------------------------------------------------------------
@@ -240,7 +335,9 @@ protected:
     QString tilesDir;
     QMenu menu;
     TileSet tiles;
-    TileMenu tileMenu{&menu, tiles, dir.path()};
+    // Only this test's folders, whatever is installed on the machine.
+    QTemporaryDir second;
+    TileMenu tileMenu{&menu, tiles, QStringList{dir.path() + "/quillortiles", second.path()}};
     QStringList chosen;
 };
 
@@ -339,4 +436,38 @@ TEST_F(TileMenuTest, FileNamesAreFoundWhateverTheirCase)
     tileMenu.item("Delta")->trigger();
     EXPECT_EQ(tileMenu.current(), "Delta");
     EXPECT_FALSE(tiles.isClassic());
+}
+
+TEST_F(TileMenuTest, SharpStripsAreNoItemsOfTheirOwn)
+{
+    ASSERT_TRUE(writeStrip(tilesDir + "/alpha@2x.bmp", makeSharpStrip(2)));
+    tileMenu.grouptilesmenu();
+    EXPECT_EQ(captions(), (QStringList{"classic", "alpha", "beta"}));
+    EXPECT_FALSE(tileMenu.loadgrouptiles("alpha@2x"));
+    tileMenu.item("alpha")->trigger();
+    EXPECT_EQ(tiles.scales(), (QVector<int>{1, 2}));
+}
+
+TEST_F(TileMenuTest, LaterFoldersAddSetsAndTheFirstFolderWins)
+{
+    ASSERT_TRUE(writeStrip(second.path() + "/zeta.bmp"));
+    ASSERT_TRUE(writeStrip(second.path() + "/ALPHA.bmp", makeSharpStrip(2)));  // hidden by alpha.bmp
+    tileMenu.grouptilesmenu();
+    EXPECT_EQ(captions(), (QStringList{"classic", "alpha", "beta", "zeta"}));
+    EXPECT_EQ(tileMenu.fileFor("alpha"), tilesDir + "/alpha.bmp");
+    EXPECT_EQ(tileMenu.fileFor("zeta"), second.path() + "/zeta.bmp");
+    tileMenu.item("zeta")->trigger();
+    EXPECT_EQ(tileMenu.current(), "zeta");
+    EXPECT_EQ(chosen, QStringList{"zeta"});
+}
+
+TEST(TileFolders, BesideTheProgramFirstThenTheInstalledDataFolders)
+{
+    const QStringList folders = TileMenu::tileFolders("/opt/q/bin");
+    ASSERT_GE(folders.size(), 3);
+    EXPECT_EQ(folders[0], "/opt/q/bin/quillortiles");
+    EXPECT_EQ(folders[1], "/opt/q/share/quillor/quillortiles");
+    const QString userData = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    EXPECT_TRUE(folders.contains(userData + "/quillor/quillortiles")) << folders.join(' ').toStdString();
+    EXPECT_EQ(QStringList(folders).removeDuplicates(), 0);
 }
