@@ -8,7 +8,6 @@
 #include <bit>
 #include <cstring>
 #include <new>
-#include <type_traits>
 
 namespace {
 
@@ -50,6 +49,112 @@ int agreeingBytesWide(const quint8* a, quint64 aHead, const quint8* b, quint64 b
     }
 }
 
+// The hash table holds each position plus this, so that its empty entries (0) stand
+// for a position too far back to be copied from and need no test of their own.
+constexpr int TableBias = MaxOffset + 1;
+
+// Where the compressor stands: the next plain byte, the next coded byte, and the
+// control word being filled with where it goes.
+struct Coding {
+    int p;
+    quint8* out;
+    quint8* controlAt;
+    quint32 control;
+    int items;
+};
+
+// Codes items from c.p while c.p < until and coding still makes the block smaller.
+// Far from the block's end (NearEnd false) every read the search makes stays inside
+// the block without checking; near it, each read is checked. Works on a copy of the
+// position, so stores through the output pointer cannot make the compiler reload it.
+template <bool NearEnd>
+void codeItems(const quint8* src, int n, int until, quint16* table, const quint8* outLimit, Coding& at)
+{
+    Coding c = at;
+    while (c.p < until && c.out <= outLimit) {
+        if (c.items == ItemsPerControlWord) {
+            putControlWord(c.controlAt, c.control);
+            c.controlAt = c.out;
+            c.out += 2;
+            c.control = 0;
+            c.items = 0;
+        }
+        c.control <<= 1;
+        ++c.items;
+
+        const int p = c.p;
+        // Far from the end, the next eight bytes are read once for every test below.
+        const quint64 head = NearEnd ? 0 : load64(src + p);
+        const quint8 b = NearEnd ? src[p] : quint8(head);
+        if (NearEnd ? p + 1 < n && src[p + 1] == b : ((head ^ (head >> 8)) & 0xFF) == 0) {
+            const int runLimit = std::min(n - p, MaxRun);
+            int run = 2;
+            if constexpr (!NearEnd) {
+                // Eight bytes at a time while they lie inside the run's limit.
+                const quint64 repeated = 0x0101010101010101ull * b;
+                for (quint64 differ = 0; differ == 0 && run + 8 <= runLimit;) {
+                    differ = load64(src + p + run) ^ repeated;
+                    run += differ == 0 ? 8 : std::countr_zero(differ) / 8;
+                }
+            }
+            while (run < runLimit && src[p + run] == b)
+                ++run;
+            if (run >= MinRun) {
+                const int stored = run - MinRun;
+                c.out[0] = 0;
+                c.out[1] = quint8(stored >> 8);
+                c.out[2] = quint8(stored);
+                c.out[3] = b;
+                c.out += 4;
+                c.control |= 1;
+                c.p += run;
+                continue;
+            }
+        }
+
+        int h;
+        if constexpr (NearEnd) {
+            // The hash of the last two positions looks past the block; those bytes
+            // count as 0. Whatever they are, a match there is shorter than three
+            // bytes, so the output does not depend on them.
+            h = TLZR::hash(b, p + 1 < n ? src[p + 1] : 0, p + 2 < n ? src[p + 2] : 0);
+        } else {
+            h = TLZR::hash(b, quint8(head >> 8), quint8(head >> 16));
+        }
+        const int candidate = int(table[h]) - TableBias;
+        table[h] = quint16(p + TableBias);
+
+        int match = 0;
+        if constexpr (NearEnd) {
+            if (p - candidate <= MaxOffset) {
+                const int matchLimit = std::min(MaxCopy, n - p);
+                while (match < matchLimit && src[candidate + match] == src[p + match])
+                    ++match;
+            }
+        } else {
+            // Whether the candidate lies too far back is as unpredictable as whether it
+            // agrees, so both make one test. Bit 24 says "too far" (the sign of
+            // MaxOffset - distance); a candidate before the block is read at 0 instead.
+            const quint64 tooFar = quint64(quint32(MaxOffset - (p - candidate)) >> 31) << 24;
+            const quint64 there = load64(src + std::max(candidate, 0));
+            if ((((there ^ head) & 0xFFFFFF) | tooFar) == 0)
+                match = agreeingBytesWide(src + candidate, there, src + p, head);
+        }
+        if (match >= MinCopy) {
+            const int offset = p - candidate;
+            c.out[0] = quint8(offset >> 4);
+            c.out[1] = quint8(((offset & 0x0F) << 4) | (match - MinCopy));
+            c.out += 2;
+            c.control |= 1;
+            c.p += match;
+        } else {
+            *c.out++ = b;
+            c.p += 1;
+        }
+    }
+    at = c;
+}
+
 } // namespace
 
 TLZR::TLZR()
@@ -66,97 +171,18 @@ TLZR::~TLZR() = default;
 int TLZR::compressBlock(const quint8* src, int n, quint8* dst)
 {
     quint16* const table = m_hash.get();
-    std::fill_n(table, HashSize, NoPosition);
+    std::fill_n(table, HashSize, quint16(0));
 
     dst[0] = FlagCompressed;
-    quint8* controlAt = dst + 1;
-    quint8* out = dst + 3;
-    quint8* const outLimit = dst + n; // coding past this would not make the block smaller
-    quint32 control = 0;
-    int items = 0;
-    int p = 0;
+    Coding at{0, dst + 3, dst + 1, 0, 0};
+    const quint8* const outLimit = dst + n; // coding past this would not make the block smaller
+    codeItems<false>(src, n, n - Wide, table, outLimit, at);
+    codeItems<true>(src, n, n, table, outLimit, at);
 
-    // One item at p. Far from the block's end (NearEnd false) every read the search
-    // makes stays inside the block without checking; near it, each read is checked.
-    const auto codeItems = [&](auto nearEnd, int until) {
-        constexpr bool NearEnd = decltype(nearEnd)::value;
-        while (p < until && out <= outLimit) {
-            if (items == ItemsPerControlWord) {
-                putControlWord(controlAt, control);
-                controlAt = out;
-                out += 2;
-                control = 0;
-                items = 0;
-            }
-            control <<= 1;
-            ++items;
+    quint32 control = at.control << (ItemsPerControlWord - at.items);
+    putControlWord(at.controlAt, control);
 
-            // Far from the end, the next eight bytes are read once for every test below.
-            const quint64 head = NearEnd ? 0 : load64(src + p);
-            const quint8 b = src[p];
-            if (NearEnd ? p + 1 < n && src[p + 1] == b : ((head ^ (head >> 8)) & 0xFF) == 0) {
-                const int runLimit = std::min(n - p, MaxRun);
-                int run = 2;
-                while (run < runLimit && src[p + run] == b)
-                    ++run;
-                if (run >= MinRun) {
-                    const int stored = run - MinRun;
-                    out[0] = 0;
-                    out[1] = quint8(stored >> 8);
-                    out[2] = quint8(stored);
-                    out[3] = b;
-                    out += 4;
-                    control |= 1;
-                    p += run;
-                    continue;
-                }
-            }
-
-            int h;
-            if constexpr (NearEnd) {
-                // The hash of the last two positions looks past the block; those bytes
-                // count as 0. Whatever they are, a match there is shorter than three
-                // bytes, so the output does not depend on them.
-                h = hash(b, p + 1 < n ? src[p + 1] : 0, p + 2 < n ? src[p + 2] : 0);
-            } else {
-                h = hash(b, quint8(head >> 8), quint8(head >> 16));
-            }
-            const int candidate = table[h];
-            table[h] = quint16(p);
-
-            int match = 0;
-            if (candidate != NoPosition && p - candidate <= MaxOffset) {
-                if constexpr (NearEnd) {
-                    const int matchLimit = std::min(MaxCopy, n - p);
-                    while (match < matchLimit && src[candidate + match] == src[p + match])
-                        ++match;
-                } else {
-                    const quint64 there = load64(src + candidate);
-                    // Most candidates differ in their first three bytes: no match.
-                    if (((there ^ head) & 0xFFFFFF) == 0)
-                        match = agreeingBytesWide(src + candidate, there, src + p, head);
-                }
-            }
-            if (match >= MinCopy) {
-                const int offset = p - candidate;
-                out[0] = quint8(offset >> 4);
-                out[1] = quint8(((offset & 0x0F) << 4) | (match - MinCopy));
-                out += 2;
-                control |= 1;
-                p += match;
-            } else {
-                *out++ = b;
-                p += 1;
-            }
-        }
-    };
-    codeItems(std::false_type{}, n - Wide);
-    codeItems(std::true_type{}, n);
-
-    control <<= (ItemsPerControlWord - items);
-    putControlWord(controlAt, control);
-
-    const int length = int(out - dst);
+    const int length = int(at.out - dst);
     if (length > n) {
         dst[0] = FlagStored;
         if (n > 0)
