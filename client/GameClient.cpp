@@ -25,7 +25,8 @@ GameClient::GameClient(QObject* parent)
 
     connect(&connection, &ClientConnection::socketClosed, this, &GameClient::closeRequested);
     connect(&connection, &ClientConnection::floodClosed, this, [this] {
-        ctx.systemLine(QStringLiteral("Disconnected: the host sent more messages than this game could keep up with."));
+        ctx.systemLine(QStringLiteral("The host sent more messages than this game could keep up with, "
+                                      "so the connection was closed."));
     });
     registerHandlers();
 }

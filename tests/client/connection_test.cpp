@@ -146,7 +146,8 @@ TEST_F(ClientFixture, AHostThatOverfillsTheQueueIsCutOffOnceWithAReasonInTheChat
     EXPECT_EQ(cutOff.count(), 1);
     EXPECT_EQ(client.connection.queued(), 0u);
     EXPECT_FALSE(client.connection.timer1().isActive());
-    EXPECT_EQ(lines, QStringList{"Disconnected: the host sent more messages than this game could keep up with."});
+    const QString why = "The host sent more messages than this game could keep up with, so the connection was closed.";
+    EXPECT_EQ(lines, QStringList{why});
     EXPECT_EQ(log.lines.size(), 1) << log.lines.join('\n').toStdString(); // one line, not one per message
     EXPECT_EQ(closing.count(), 0); // the window stays open to show why
 
@@ -338,7 +339,7 @@ TEST(ClientSocket, AFloodingHostIsDisconnectedAndTheWindowStays)
     host.conn->Send(flood);
     ASSERT_TRUE(testutil::waitFor([&] { return hostSawClose; }, 10000));
     EXPECT_FALSE(client.connection.sock().hasHandle());
-    EXPECT_TRUE(lines.contains("Disconnected: the host sent more messages than this game could keep up with."));
+    EXPECT_TRUE(lines.contains("The host sent more messages than this game could keep up with, so the connection was closed."));
     EXPECT_EQ(closing.count(), 0);
 }
 
