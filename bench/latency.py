@@ -23,8 +23,9 @@ CPU, from the kernel's per-thread run time (/proc/PID/task/*/schedstat):
 Usage: bench/latency.py [--program build/quillor] [--samples 600] [--idle-seconds 30]
                         [--no-client]
 Needs: a C compiler, Xvfb (for the client figure). On a machine shared with other work,
-`nice -n -10 bench/latency.py` keeps other processes from taking the CPU in the middle of
-a sample; host, relay and clients all run at the same priority either way.
+other processes take the CPU in the middle of samples and make the tails theirs; run it as
+`nice -n -10 bench/latency.py`, or shielded entirely as `chrt -f 10 bench/latency.py`.
+Host, relay and clients always run at the same priority.
 """
 import argparse
 import gc
