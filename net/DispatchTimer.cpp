@@ -7,7 +7,8 @@ DispatchTimer::DispatchTimer(int periodMs, QObject* parent)
     : QObject(parent)
     , m_periodMs(periodMs)
 {
-    // Precise: a coarse timer may fire up to 5 % late, which would slow a flood's pace.
+    // Precise, as Qt makes every timer of 20 ms or less anyway; said here so that a longer
+    // period would not let a coarse timer stretch the pace by up to 5 %.
     m_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_timer, &QTimer::timeout, this, &DispatchTimer::onTimeout);
 }
