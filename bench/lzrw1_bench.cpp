@@ -1,13 +1,19 @@
-// Throughput of the tally file's block coder on a few MB of mixed data, beside zlib's
-// fastest level on the same data as a yardstick, and the LZHUF coder for comparison.
+// Throughput of the tally file's block coder, beside zlib's fastest level on the same
+// data as a yardstick, and the LZHUF coder for comparison. Two inputs:
+//   synthetic  4 MB of made-up phrases, runs of one byte and noise, in random turns;
+//   realistic  10 MB of what such a coder meets: English words, the machine code of
+//              this program, sounds and pictures, and tally files' plain rows.
 // Bytes per second count plain bytes in both directions; "ratio" is coded / plain.
 #include "tally/Lzh.h"
 #include "tally/Lzrw1KH.h"
+#include "tally/TallyRecord.h"
 
 #include <benchmark/benchmark.h>
 #include <zlib.h>
 
 #include <QByteArray>
+#include <QDir>
+#include <QFile>
 #include <QRandomGenerator>
 
 #include <algorithm>
@@ -16,6 +22,73 @@
 namespace {
 
 constexpr int PlainSize = 4 * 1024 * 1024;
+constexpr int RealisticSize = 10 * 1024 * 1024;
+
+QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The plain form of a tally with `followed` opponents after `games` games.
+QByteArray tallyRows(QRandomGenerator& gen, const QStringList& words, int followed, int games)
+{
+    TallyRecord record;
+    QStringList names;
+    while (names.size() < followed) {
+        QString name = words[int(gen.bounded(words.size()))];
+        name[0] = name[0].toUpper();
+        if (gen.bounded(3) == 0)
+            name += QString::number(gen.bounded(100));
+        if (record.follow(name))
+            names.append(name);
+    }
+    for (int g = 0; g < games; ++g) {
+        QStringList seats;
+        for (int s = 0; s < 5; ++s)
+            seats.append(gen.bounded(4) == 0 ? TallyRecord::EmptySeat : names[int(gen.bounded(names.size()))]);
+        const int w = int(gen.bounded(7));
+        record.addgame(seats, w < 5 ? seats[w] : QStringLiteral("Me"), QStringLiteral("Me"));
+    }
+    return record.toPlain();
+}
+
+// Stretches of 4 KB to 256 KB, each from one kind of data chosen at random: text 35 %,
+// machine code 35 %, tally rows 20 %, sounds and pictures 10 %.
+const QByteArray& realisticData()
+{
+    static const QByteArray data = [] {
+        QRandomGenerator gen(1991);
+        const QByteArray text = readAll(QStringLiteral(":/words.txt"));
+        const QByteArray code = readAll(QStringLiteral("/proc/self/exe"));
+        QByteArray media;
+        for (const char* dir : {":/sounds", ":/pictures"}) {
+            for (const QString& name : QDir(QString::fromLatin1(dir)).entryList(QDir::Files))
+                media += readAll(QString::fromLatin1(dir) + "/" + name);
+        }
+        const QStringList words = QString::fromLatin1(text).split('\n', Qt::SkipEmptyParts);
+        QByteArray tallies;
+        for (const int followed : {12, 40, 150, 600, 2000})
+            tallies += tallyRows(gen, words, followed, followed * 8);
+
+        const QByteArray* kinds[] = {&text, &code, &tallies, &media};
+        const int weights[] = {35, 35, 20, 10};
+        QByteArray out;
+        out.reserve(RealisticSize);
+        while (out.size() < RealisticSize) {
+            int pick = int(gen.bounded(100));
+            int kind = 0;
+            while (pick >= weights[kind])
+                pick -= weights[kind++];
+            const QByteArray& from = *kinds[kind];
+            const qsizetype length = std::min<qsizetype>(4096 + gen.bounded(256 * 1024 - 4096), from.size());
+            out += from.mid(qsizetype(gen.bounded(quint64(from.size() - length + 1))), length);
+        }
+        out.truncate(RealisticSize);
+        return out;
+    }();
+    return data;
+}
 
 // Text-like phrases, runs of one byte, and stretches of noise, in random turns.
 const QByteArray& mixedData()
@@ -44,9 +117,11 @@ const QByteArray& mixedData()
     return data;
 }
 
-const quint8* plainBytes()
+using DataSet = const QByteArray& (*)();
+
+const quint8* bytesOf(const QByteArray& data)
 {
-    return reinterpret_cast<const quint8*>(mixedData().constData());
+    return reinterpret_cast<const quint8*>(data.constData());
 }
 
 struct Coded {
@@ -54,41 +129,44 @@ struct Coded {
     std::size_t total = 0;
 };
 
-Coded codeAll(TLZR& coder)
+Coded codeAll(TLZR& coder, const QByteArray& plain)
 {
     Coded coded;
     std::vector<quint8> out(TLZR::BufferSize);
-    for (int at = 0; at < PlainSize; at += TLZR::BlockSize) {
-        const int n = std::min(TLZR::BlockSize, PlainSize - at);
-        const int length = coder.compressBlock(plainBytes() + at, n, out.data());
+    for (qsizetype at = 0; at < plain.size(); at += TLZR::BlockSize) {
+        const int n = int(std::min<qsizetype>(TLZR::BlockSize, plain.size() - at));
+        const int length = coder.compressBlock(bytesOf(plain) + at, n, out.data());
         coded.blocks.emplace_back(out.begin(), out.begin() + length);
         coded.total += std::size_t(length) + 2;
     }
     return coded;
 }
 
-void BM_Lzrw1Compress(benchmark::State& state)
+void BM_Lzrw1Compress(benchmark::State& state, DataSet dataSet)
 {
+    const QByteArray& plain = dataSet();
     TLZR coder;
     std::vector<quint8> out(TLZR::BufferSize);
     std::size_t coded = 0;
     for (auto _ : state) {
         coded = 0;
-        for (int at = 0; at < PlainSize; at += TLZR::BlockSize) {
-            const int n = std::min(TLZR::BlockSize, PlainSize - at);
-            coded += std::size_t(coder.compressBlock(plainBytes() + at, n, out.data())) + 2;
+        for (qsizetype at = 0; at < plain.size(); at += TLZR::BlockSize) {
+            const int n = int(std::min<qsizetype>(TLZR::BlockSize, plain.size() - at));
+            coded += std::size_t(coder.compressBlock(bytesOf(plain) + at, n, out.data())) + 2;
         }
         benchmark::DoNotOptimize(out.data());
     }
-    state.SetBytesProcessed(std::int64_t(state.iterations()) * PlainSize);
-    state.counters["ratio"] = double(coded) / PlainSize;
+    state.SetBytesProcessed(std::int64_t(state.iterations()) * plain.size());
+    state.counters["ratio"] = double(coded) / double(plain.size());
 }
-BENCHMARK(BM_Lzrw1Compress)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Lzrw1Compress, synthetic, &mixedData)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Lzrw1Compress, realistic, &realisticData)->Unit(benchmark::kMillisecond);
 
-void BM_Lzrw1Decompress(benchmark::State& state)
+void BM_Lzrw1Decompress(benchmark::State& state, DataSet dataSet)
 {
+    const QByteArray& plain = dataSet();
     TLZR coder;
-    const Coded coded = codeAll(coder);
+    const Coded coded = codeAll(coder, plain);
     std::vector<quint8> out(TLZR::BlockSize);
     for (auto _ : state) {
         for (const auto& block : coded.blocks) {
@@ -97,9 +175,10 @@ void BM_Lzrw1Decompress(benchmark::State& state)
         }
         benchmark::ClobberMemory();
     }
-    state.SetBytesProcessed(std::int64_t(state.iterations()) * PlainSize);
+    state.SetBytesProcessed(std::int64_t(state.iterations()) * plain.size());
 }
-BENCHMARK(BM_Lzrw1Decompress)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Lzrw1Decompress, synthetic, &mixedData)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Lzrw1Decompress, realistic, &realisticData)->Unit(benchmark::kMillisecond);
 
 void BM_ZlibLevel1Compress(benchmark::State& state)
 {
@@ -107,7 +186,7 @@ void BM_ZlibLevel1Compress(benchmark::State& state)
     uLongf coded = 0;
     for (auto _ : state) {
         coded = uLongf(out.size());
-        compress2(out.data(), &coded, plainBytes(), PlainSize, 1);
+        compress2(out.data(), &coded, bytesOf(mixedData()), PlainSize, 1);
         benchmark::DoNotOptimize(out.data());
     }
     state.SetBytesProcessed(std::int64_t(state.iterations()) * PlainSize);
@@ -119,7 +198,7 @@ void BM_ZlibLevel1Decompress(benchmark::State& state)
 {
     std::vector<Bytef> packed(compressBound(PlainSize));
     uLongf packedSize = uLongf(packed.size());
-    compress2(packed.data(), &packedSize, plainBytes(), PlainSize, 1);
+    compress2(packed.data(), &packedSize, bytesOf(mixedData()), PlainSize, 1);
     std::vector<Bytef> out(PlainSize);
     for (auto _ : state) {
         uLongf n = PlainSize;

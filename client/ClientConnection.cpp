@@ -13,12 +13,8 @@ ClientConnection::ClientConnection(QObject* parent)
     m_sock11->setHostName(QStringLiteral("127.0.0.1"));
     m_sock11->setPortName(QString::fromLatin1(LobbyPort));
 
-    m_timer1.setInterval(TickMs);
-    connect(&m_timer1, &QTimer::timeout, this, [this] {
-        processsocktimer();
-        emit ticked();
-    });
-    m_timer1.start();
+    connect(&m_timer1, &DispatchTimer::tick, this, &ClientConnection::processsocktimer);
+    m_timer1.wake(); // the queue's placeholder entry
 }
 
 ClientConnection::~ClientConnection()
@@ -30,6 +26,8 @@ ClientConnection::~ClientConnection()
 
 void ClientConnection::connectToHost(const QString& host, const QString& port)
 {
+    m_flooded = false;
+    m_framer.clear();
     try {
         m_sock->setHostName(host);
         m_sock->setPortName(port);
@@ -69,28 +67,47 @@ void ClientConnection::sockRead(TSock* sender, int)
 
 void ClientConnection::receiveBytes(const QByteArray& bytes)
 {
+    if (m_flooded)
+        return;
     const QList<QByteArray> messages = m_framer.feed(bytes);
     for (const QByteArray& m : messages) {
         if (m_receivedlist.size() >= MaxQueued || m_receivedlist.bytes() + m.size() > MaxQueuedBytes) {
-            if (!m_dropWarned)
-                qWarning() << "the host sends faster than it can be handled; dropping messages";
-            m_dropWarned = true;
-            continue;
+            closeForFlood();
+            return;
         }
-        m_dropWarned = false;
         m_receivedlist.push(m);
     }
+    if (!m_receivedlist.isEmpty())
+        m_timer1.wake();
+}
+
+// Dropping messages would leave the game wrong without anybody knowing; closing says
+// so once, in the log and through floodClosed().
+void ClientConnection::closeForFlood()
+{
+    qWarning("client: the host sent more than %zu unhandled messages (or %lld bytes); closing the connection",
+             MaxQueued, static_cast<long long>(MaxQueuedBytes));
+    m_flooded = true;
+    m_receivedlist.clear();
+    m_framer.clear();
+    m_timer1.stop();
+    m_sock->Close();
+    emit floodClosed();
 }
 
 void ClientConnection::processsocktimer()
 {
+    for (int i = 0; i < BatchPerTick && !m_receivedlist.isEmpty(); ++i)
+        m_dispatcher.dispatch(m_receivedlist.take());
     if (m_receivedlist.isEmpty())
-        return;
-    m_dispatcher.dispatch(m_receivedlist.take());
+        m_timer1.stop();
+    else
+        m_timer1.wake();
 }
 
 void ClientConnection::sockInfo(TSock*, TSocketInfo, const QString& msg)
 {
-    if (msg == QLatin1String("Socket Closed"))
+    // A close of our own making is not the host going away: the window stays to say why.
+    if (msg == QLatin1String("Socket Closed") && !m_flooded)
         emit socketClosed();
 }

@@ -24,6 +24,10 @@ GameClient::GameClient(QObject* parent)
     };
 
     connect(&connection, &ClientConnection::socketClosed, this, &GameClient::closeRequested);
+    connect(&connection, &ClientConnection::floodClosed, this, [this] {
+        ctx.systemLine(QStringLiteral("The host sent more messages than this game could keep up with, "
+                                      "so the connection was closed."));
+    });
     registerHandlers();
 }
 

@@ -15,9 +15,7 @@ TServer::TServer(QObject* parent, RandomSource& random, quint16 port)
     Sock1->setPortName(QString::number(port));
     Sock1->OnAccept = [this](TSock* listener) { Sock1Accept(listener); };
 
-    socktimer.setInterval(kSockTimerMs);
-    connect(&socktimer, &QTimer::timeout, this, &TServer::socktimerTimer);
-    socktimer.start();
+    connect(&socktimer, &DispatchTimer::tick, this, &TServer::socktimerTimer);
     timer1.setInterval(kClockMs);
     connect(&timer1, &QTimer::timeout, this, &TServer::timer1Timer);
 }
@@ -120,6 +118,8 @@ void TServer::Sock1Read(TSock* sender, int)
             return;
         }
     }
+    if (!texts.isEmpty())
+        socktimer.wake();
 }
 
 void TServer::tempsockDisconnect(TSock* sender)
@@ -178,13 +178,15 @@ void TServer::send(int slot, const Message& message)
 void TServer::socktimerTimer()
 {
     std::optional<SlotQueues::Entry> entry = m_queues.takeNext();
-    if (!entry)
-        return;
-    try {
-        m_game.handle(entry->slot, entry->text);
-    } catch (const std::exception& e) {
-        qWarning("host: message from slot %d failed: %s", entry->slot, e.what());
+    if (entry) {
+        try {
+            m_game.handle(entry->slot, entry->text);
+        } catch (const std::exception& e) {
+            qWarning("host: message from slot %d failed: %s", entry->slot, e.what());
+        }
     }
+    if (m_queues.totalPending() == 0)
+        socktimer.stop();
 }
 
 void TServer::timer1Timer()

@@ -4,9 +4,12 @@
 //
 // It listens on one TCP port (7772 unless told otherwise), accepts up to nine player
 // connections, cuts each connection's bytes into messages, queues them per connection
-// and hands one message every 10 ms to the game logic (HostGame), taking the
-// connections round-robin. Its 1-second clock drives the rounds. Everything runs on
-// the thread that owns the object, from the Qt event loop; there are no threads.
+// and hands them to the game logic (HostGame), taking the connections round-robin: a
+// message that finds the host idle is handled at once, and while messages keep coming
+// one is handled every 10 ms. Its 1-second clock drives the rounds. Neither timer runs
+// while there is nothing to do: the dispatch tick only while messages wait, the clock
+// only while a game runs. Everything runs on the thread that owns the object, from the
+// Qt event loop; there are no threads.
 //
 // Use:
 //     SeededRandom random(seed);            // must outlive the host
@@ -22,6 +25,7 @@
 #include "host/HostGame.h"
 #include "host/SlotQueues.h"
 #include "host/WordList.h"
+#include "net/DispatchTimer.h"
 #include "net/MessageFramer.h"
 #include "net/Sock.h"
 
@@ -59,6 +63,9 @@ public:
 
     const HostGame& game() const { return m_game; }
     const SlotQueues& queues() const { return m_queues; }
+    // The dispatch tick (its pace can be set for tests) and whether the game clock runs.
+    DispatchTimer& dispatchTimer() { return socktimer; }
+    bool clockRunning() const { return timer1.isActive(); }
 
 private:
     struct Connection {
@@ -85,7 +92,7 @@ private:
     TSock* Sock1 = nullptr;
     std::array<Connection, PlayerTable::kFullSlot + 1> m_connections; // index 0 unused
     SlotQueues m_queues;
-    QTimer socktimer;
+    DispatchTimer socktimer{kSockTimerMs};
     QTimer timer1;
     std::function<void(const QString&)> m_eventLog;
     HostGame m_game;

@@ -11,6 +11,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <netdb.h>
+#include <netinet/tcp.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -29,6 +30,14 @@ QHash<QString, in_addr>& hostCache()
 int newStreamSocket()
 {
     return ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+}
+
+// Every game message is written whole in one send, so holding small writes back
+// (Nagle's algorithm) gains nothing and costs a delayed acknowledgement's wait.
+void sendAtOnce(int fd)
+{
+    const int yes = 1;
+    ::setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &yes, sizeof yes);
 }
 
 } // namespace
@@ -232,6 +241,7 @@ bool TSock::Connect()
     m_fd = newStreamSocket();
     if (m_fd < 0)
         return false;
+    sendAtOnce(m_fd);
     m_connecting = true;
     attachNotifiers(false);
 
@@ -267,6 +277,7 @@ bool TSock::Accept(TSock*& newSock)
         return false;
     }
     m_peer = peer;
+    sendAtOnce(fd);
 
     auto* sock = new TSock(this);
     sock->Blocking = Blocking;

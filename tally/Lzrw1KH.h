@@ -47,6 +47,5 @@ public:
 
 private:
     static constexpr int HashSize = 4096;
-    static constexpr quint16 NoPosition = 0xFFFF;
     std::unique_ptr<quint16[]> m_hash;
 };

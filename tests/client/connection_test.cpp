@@ -1,5 +1,6 @@
-// The client's connection: framing and queueing of received bytes, one message per
-// Timer1 tick, the dispatch table, the login answer and the end of the connection.
+// The client's connection: framing and queueing of received bytes, dispatch in order
+// from Timer1 ticks that run only while messages wait, the cut-off of a flooding host,
+// the dispatch table, the login answer and the end of the connection.
 #include "client/GameClient.h"
 #include "common/EventLoop.h"
 #include "common/FakeHost.h"
@@ -14,13 +15,37 @@ namespace {
 
 using testutil::frame;
 
-// A client whose outlets write into lists and whose timer is stopped, so each test
-// decides when a tick happens.
+// Collects the warnings logged while it exists.
+class WarningLog {
+public:
+    WarningLog() : m_previous(qInstallMessageHandler(&WarningLog::record)) { active() = this; }
+    ~WarningLog()
+    {
+        qInstallMessageHandler(m_previous);
+        active() = nullptr;
+    }
+    QStringList lines;
+
+private:
+    static WarningLog*& active()
+    {
+        static WarningLog* log = nullptr;
+        return log;
+    }
+    static void record(QtMsgType type, const QMessageLogContext&, const QString& text)
+    {
+        if (type == QtWarningMsg && active())
+            active()->lines.append(text);
+    }
+    QtMessageHandler m_previous;
+};
+
+// A client whose outlets write into lists. These tests never run the event loop (unless
+// they say so), so a tick happens only when a test calls processsocktimer().
 class ClientFixture : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        client.connection.timer1().stop();
         client.ctx.out.send = [this](const Message& m) { sent.append(m.text()); };
         client.ctx.out.addlinetochat = [this](const QString& l, const QColor&) { lines.append(l); };
         client.ctx.out.playsounds = [this](const QString& s) { sounds.append(s); };
@@ -53,30 +78,50 @@ TEST_F(ClientFixture, QueueStartsWithItsPlaceholderWhichIsDropped)
     client.connection.processsocktimer(); // empty queue: nothing happens
 }
 
-TEST_F(ClientFixture, TenMessagesInOneReadTakeTenTicksInOrder)
+TEST_F(ClientFixture, ABurstIsHandledInOrderABoundedBatchPerTick)
 {
     client.connection.processsocktimer(); // the placeholder
-    QByteArray burst;
-    for (int i = 1; i <= 10; ++i)
-        burst += frame("CMD_chat+line " + QByteArray::number(i));
-    client.connection.receiveBytes(burst);
+    const int burst = 2 * ClientConnection::BatchPerTick + 5;
+    QByteArray bytes;
+    for (int i = 1; i <= burst; ++i)
+        bytes += frame("CMD_chat+line " + QByteArray::number(i));
+    client.connection.receiveBytes(bytes);
     EXPECT_TRUE(chats.isEmpty()); // reading never handles
-    for (int tick = 1; tick <= 10; ++tick) {
-        client.connection.processsocktimer();
-        ASSERT_EQ(chats.size(), tick);
-        EXPECT_EQ(chats.last(), "line " + QByteArray::number(tick));
-    }
+    client.connection.processsocktimer();
+    EXPECT_EQ(chats.size(), ClientConnection::BatchPerTick);
+    client.connection.processsocktimer();
+    client.connection.processsocktimer();
+    ASSERT_EQ(chats.size(), burst);
+    for (int i = 1; i <= burst; ++i)
+        EXPECT_EQ(chats[i - 1], "line " + QByteArray::number(i));
     EXPECT_EQ(client.connection.queued(), 0u);
 }
 
-TEST_F(ClientFixture, Timer1WorksTheQueueOffOnItsOwn)
+TEST_F(ClientFixture, Timer1WorksTheQueueOffOnItsOwnThenSleeps)
 {
-    client.connection.timer1().start();
-    EXPECT_GE(client.connection.timer1().interval(), 10);
-    EXPECT_LE(client.connection.timer1().interval(), 16);
     client.connection.receiveBytes(frame("CMD_chat+a") + frame("CMD_action+b"));
+    EXPECT_TRUE(client.connection.timer1().isActive());
     ASSERT_TRUE(testutil::waitFor([&] { return chats.size() == 2; }, 2000));
     EXPECT_EQ(chats, (QList<QByteArray>{"a", "b"}));
+    // Nothing waits, so no timer runs.
+    EXPECT_FALSE(client.connection.timer1().isActive());
+}
+
+TEST_F(ClientFixture, AMessageOnAnIdleClientIsHandledAtOnceAndABurstStillWaitsForTheTick)
+{
+    // A period far longer than the test on a clock only the test moves: handling
+    // without the clock moving on can only be handling on arrival.
+    qint64 clock = 0;
+    client.connection.timer1().setPace(60 * 60 * 1000, [&] { return clock; });
+    ASSERT_TRUE(testutil::waitFor([&] { return client.connection.queued() == 0; })); // the placeholder
+
+    clock += 60 * 60 * 1000;
+    client.connection.receiveBytes(frame("CMD_chat+one"));
+    ASSERT_TRUE(testutil::waitFor([&] { return chats.size() == 1; }));
+    client.connection.receiveBytes(frame("CMD_chat+two"));
+    testutil::spin(50);
+    EXPECT_EQ(chats, QList<QByteArray>{"one"});
+    EXPECT_EQ(client.connection.queued(), 1u);
 }
 
 TEST_F(ClientFixture, SplitMessageIsCompletedByTheNextRead)
@@ -87,27 +132,45 @@ TEST_F(ClientFixture, SplitMessageIsCompletedByTheNextRead)
     EXPECT_EQ(chats, QList<QByteArray>{"hello"});
 }
 
-TEST_F(ClientFixture, FloodingHostCannotGrowTheQueueWithoutBound)
+TEST_F(ClientFixture, AHostThatOverfillsTheQueueIsCutOffOnceWithAReasonInTheChat)
 {
+    client.connection.processsocktimer(); // the placeholder
+    QSignalSpy cutOff(&client.connection, &ClientConnection::floodClosed);
+    QSignalSpy closing(&client, &GameClient::closeRequested);
+    WarningLog log;
     QByteArray burst;
     for (std::size_t i = 0; i < ClientConnection::MaxQueued + 500; ++i)
         burst += frame("CMD_chat+x");
     client.connection.receiveBytes(burst);
-    EXPECT_EQ(client.connection.queued(), ClientConnection::MaxQueued);
+
+    EXPECT_EQ(cutOff.count(), 1);
+    EXPECT_EQ(client.connection.queued(), 0u);
+    EXPECT_FALSE(client.connection.timer1().isActive());
+    const QString why = "The host sent more messages than this game could keep up with, so the connection was closed.";
+    EXPECT_EQ(lines, QStringList{why});
+    EXPECT_EQ(log.lines.size(), 1) << log.lines.join('\n').toStdString(); // one line, not one per message
+    EXPECT_EQ(closing.count(), 0); // the window stays open to show why
+
+    // Whatever still arrives is ignored.
+    client.connection.receiveBytes(frame("CMD_chat+late"));
     client.connection.processsocktimer();
-    client.connection.receiveBytes(frame("CMD_chat+last"));
-    EXPECT_EQ(client.connection.queued(), ClientConnection::MaxQueued); // room for one again
+    EXPECT_TRUE(chats.isEmpty());
+    EXPECT_EQ(log.lines.size(), 1);
 }
 
-TEST_F(ClientFixture, FloodOfLongMessagesIsBoundedInBytes)
+TEST_F(ClientFixture, FloodOfLongMessagesIsCutOffAtTheByteBound)
 {
     // Messages just under the framer's limit: the count cap alone would allow over 1 GB.
+    QSignalSpy cutOff(&client.connection, &ClientConnection::floodClosed);
     const QByteArray big = frame("CMD_chat+" + QByteArray(60 * 1024, 'x'));
-    for (int i = 0; i < 400; ++i)
+    const int fit = int(ClientConnection::MaxQueuedBytes / (big.size() - 1));
+    for (int i = 0; i < fit; ++i)
         client.connection.receiveBytes(big);
+    EXPECT_EQ(cutOff.count(), 0);
     EXPECT_LE(client.connection.queuedBytes(), ClientConnection::MaxQueuedBytes);
-    EXPECT_GT(client.connection.queued(), 100u);
-    EXPECT_LT(client.connection.queued(), 400u);
+    client.connection.receiveBytes(big);
+    EXPECT_EQ(cutOff.count(), 1);
+    EXPECT_EQ(client.connection.queued(), 0u);
 }
 
 TEST_F(ClientFixture, LoginAnswerCarriesSlotVersionAndName)
@@ -256,6 +319,28 @@ TEST(ClientSocket, LogsInOverTheNetworkAndClosesWhenTheHostHangsUp)
     QSignalSpy closing(&client, &GameClient::closeRequested);
     host.conn->Close();
     ASSERT_TRUE(testutil::waitFor([&] { return closing.count() > 0; }));
+}
+
+TEST(ClientSocket, AFloodingHostIsDisconnectedAndTheWindowStays)
+{
+    FakeHost host;
+    GameClient client;
+    QStringList lines;
+    client.ctx.out.addlinetochat = [&](const QString& l, const QColor&) { lines.append(l); };
+    client.connection.connectToHost(QStringLiteral("127.0.0.1"), host.port());
+    ASSERT_TRUE(testutil::waitFor([&] { return host.conn != nullptr; }));
+    bool hostSawClose = false;
+    host.conn->OnInfo = [&](TSock*, TSocketInfo, const QString& msg) { hostSawClose |= msg == "Socket Closed"; };
+
+    QByteArray flood;
+    for (std::size_t i = 0; i < ClientConnection::MaxQueued + 5000; ++i)
+        flood += frame("CMD_chat+spam");
+    QSignalSpy closing(&client, &GameClient::closeRequested);
+    host.conn->Send(flood);
+    ASSERT_TRUE(testutil::waitFor([&] { return hostSawClose; }, 10000));
+    EXPECT_FALSE(client.connection.sock().hasHandle());
+    EXPECT_TRUE(lines.contains("The host sent more messages than this game could keep up with, so the connection was closed."));
+    EXPECT_EQ(closing.count(), 0);
 }
 
 TEST(ClientSocket, RefusedConnectionLeavesTheClientOpen)

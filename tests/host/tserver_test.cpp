@@ -174,6 +174,51 @@ TEST(TServerLoopback, AFloodingConnectionIsCutOffAndDoesNotStallTheOthers)
     EXPECT_LE(host.server.queues().totalPending(), 2u);
 }
 
+// A dispatch period far longer than any test, on a clock that only the test moves: a
+// message handled without the clock moving on a period can only have been handled on
+// arrival, and one that has to wait for the next tick is not handled during the test.
+constexpr int kHourMs = 60 * 60 * 1000;
+
+TEST(TServerPacing, AMessageOnAnIdleHostIsHandledAtOnceAndABurstStillWaitsForTheTick)
+{
+    Host host;
+    qint64 clock = 0;
+    host.server.dispatchTimer().setPace(kHourMs, [&] { return clock; });
+    auto ann = join(host, 1, "Ann"); // the login is the first message ever: at once
+    ASSERT_TRUE(ann);
+    settle({ann.get()});
+
+    clock += kHourMs; // a quiet spell of one period
+    ann->send("CMD_chat+1+one|clBlack");
+    ASSERT_TRUE(ann->waitForText("CMD_chat+Ann chats: one|clBlack"));
+
+    // Right behind it, with no time gone by: it waits for the next tick.
+    ann->send("CMD_chat+1+two|clBlack");
+    ASSERT_TRUE(testutil::waitFor([&] { return host.server.queues().pending(1) == 1; }));
+    testutil::spin(50);
+    ann->poll();
+    EXPECT_EQ(ann->messages("CMD_chat").size(), 1);
+    EXPECT_TRUE(host.server.dispatchTimer().isActive());
+}
+
+TEST(TServerPacing, NoTimerRunsWhileTheHostHasNothingToDo)
+{
+    Host host;
+    EXPECT_FALSE(host.server.dispatchTimer().isActive());
+    EXPECT_FALSE(host.server.clockRunning());
+    auto ann = join(host, 1, "Ann");
+    ASSERT_TRUE(ann);
+    // Once the login is handled the dispatch tick sleeps again.
+    ASSERT_TRUE(testutil::waitFor([&] { return !host.server.dispatchTimer().isActive(); }));
+    EXPECT_FALSE(host.server.clockRunning());
+
+    // A running game needs its clock, but no dispatch tick between messages.
+    ann->send("CMD_startgame+Ann+250+60+f+f+");
+    ASSERT_TRUE(ann->waitForMessage("CMD_nextplayer"));
+    EXPECT_TRUE(host.server.clockRunning());
+    ASSERT_TRUE(testutil::waitFor([&] { return !host.server.dispatchTimer().isActive(); }));
+}
+
 TEST(TServerLoopback, DestroyingTheHostClosesEveryConnection)
 {
     auto host = std::make_unique<Host>();

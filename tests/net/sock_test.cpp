@@ -10,6 +10,7 @@
 #include <arpa/inet.h>
 #include <memory>
 #include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -130,6 +131,22 @@ TEST(SockTest, AcceptCopiesHandlersAndReportsPropertySetters)
     a->setHostName("elsewhere");
     EXPECT_EQ(a->HostName(), "elsewhere");
     EXPECT_EQ(rec.count("l Lookup: Setting HostName While Connected Has No Effect"), 2);
+}
+
+TEST(SockTest, BothEndsSendSmallMessagesWithoutDelay)
+{
+    const auto noDelay = [](const TSock& s) {
+        int on = 0;
+        socklen_t len = sizeof on;
+        return ::getsockopt(s.handle(), IPPROTO_TCP, TCP_NODELAY, &on, &len) == 0 && on != 0;
+    };
+    Server server;
+    auto c = client(server.port());
+    c->Connect();
+    EXPECT_TRUE(noDelay(*c)); // set before the connection completes
+    ASSERT_TRUE(waitFor([&] { return server.accepted.size() == 1 && c->Connected(); }));
+    EXPECT_TRUE(noDelay(*c));
+    EXPECT_TRUE(noDelay(*server.accepted[0]));
 }
 
 TEST(SockTest, PartialWriteCompletesInOrderAheadOfLaterText)

@@ -67,7 +67,97 @@ Bytes textLike(int n)
     return b;
 }
 
+// The coding rules one byte at a time, with no shortcut: at each position a run of 16
+// or more equal bytes (up to 4095) is a run item; otherwise the position is entered in
+// the hash table, and the candidate found there before it gives a copy when it lies at
+// most 4095 back and agrees on 3 or more bytes (up to 18); otherwise a literal. Bytes
+// past the block count as 0 for the hash.
+Bytes codeByTheRules(const Bytes& src)
+{
+    const int n = int(src.size());
+    std::vector<int> table(4096, -1);
+    const auto at = [&](int i) -> quint8 { return i < n ? src[std::size_t(i)] : 0; };
+    Bytes out = {TLZR::FlagCompressed, 0, 0};
+    std::size_t controlAt = 1;
+    quint32 control = 0;
+    int items = 0;
+    for (int p = 0; p < n && int(out.size()) <= n;) {
+        if (items == 16) {
+            out[controlAt] = quint8(control >> 8);
+            out[controlAt + 1] = quint8(control);
+            controlAt = out.size();
+            out.insert(out.end(), {0, 0});
+            control = 0;
+            items = 0;
+        }
+        ++items;
+        control <<= 1;
+        int run = 1;
+        while (run < 4095 && p + run < n && at(p + run) == at(p))
+            ++run;
+        if (run >= 16) {
+            out.insert(out.end(), {0, quint8((run - 16) >> 8), quint8(run - 16), at(p)});
+            control |= 1;
+            p += run;
+            continue;
+        }
+        const int h = TLZR::hash(at(p), at(p + 1), at(p + 2));
+        const int candidate = table[std::size_t(h)];
+        table[std::size_t(h)] = p;
+        int match = 0;
+        if (candidate >= 0 && p - candidate <= 4095) {
+            while (match < 18 && p + match < n && at(candidate + match) == at(p + match))
+                ++match;
+        }
+        if (match >= 3) {
+            const int offset = p - candidate;
+            out.insert(out.end(), {quint8(offset >> 4), quint8(((offset & 15) << 4) | (match - 3))});
+            control |= 1;
+            p += match;
+        } else {
+            out.push_back(at(p++));
+        }
+    }
+    control <<= 16 - items;
+    out[controlAt] = quint8(control >> 8);
+    out[controlAt + 1] = quint8(control);
+    if (int(out.size()) > n) {
+        out.assign(1, TLZR::FlagStored);
+        out.insert(out.end(), src.begin(), src.end());
+    }
+    return out;
+}
+
 } // namespace
+
+TEST(Lzrw1Block, CodedFormFollowsTheRulesExactlyOnVariedBlocks)
+{
+    // Blocks mixing text, short and long runs, near and far repeats and noise, of every
+    // length around the points where the coder changes how it reads.
+    TLZR coder;
+    QRandomGenerator gen(2718);
+    for (int trial = 0; trial < 300; ++trial) {
+        const int n = trial < 60 ? trial : trial < 120 ? TLZR::BlockSize - (trial - 60) : int(gen.bounded(TLZR::BlockSize + 1));
+        Bytes plain;
+        while (int(plain.size()) < n) {
+            const int len = 1 + int(gen.bounded(200));
+            switch (gen.bounded(5)) {
+            case 0: { const Bytes t = textLike(len); plain.insert(plain.end(), t.begin(), t.end()); break; }
+            case 1: plain.insert(plain.end(), std::size_t(len * int(gen.bounded(30))), quint8(gen.bounded(3))); break;
+            case 2: { const Bytes r = randomBytes(len, gen.generate()); plain.insert(plain.end(), r.begin(), r.end()); break; }
+            default:
+                for (int k = 0; k < len && !plain.empty(); ++k)
+                    plain.push_back(plain[plain.size() - 1 - gen.bounded(quint32(std::min<std::size_t>(plain.size(), 5000)))]);
+            }
+        }
+        plain.resize(std::size_t(n));
+        const Bytes coded = compress(coder, plain);
+        ASSERT_EQ(coded, codeByTheRules(plain)) << "trial " << trial << ", " << n << " bytes";
+        Bytes decoded;
+        ASSERT_EQ(decodeGuarded(coded, decoded), n);
+        ASSERT_EQ(decoded, plain) << "trial " << trial;
+    }
+}
 
 TEST(Lzrw1Block, EmptyBlockIsStoredAsOneByte)
 {

@@ -1,0 +1,370 @@
+#!/usr/bin/env python3
+"""Round trips through the game host beside a bare relay, and idle CPU.
+
+Starts `quillor --serve` and bench/echo_relay (compiled here from echo_relay.c: a relay
+with TCP_NODELAY and nothing else) and logs nine plain clients into each: six seats and
+three spectators on the host. Then, interleaved, one sample on the host and one on the
+relay at a time, with a random pause of 15 to 35 ms between samples (players do not act
+within a dispatch tick of each other):
+
+  words  a seat sends CMD_myword with the right cells during a running round; the round
+         trip ends when the sender gets its CMD_hefoundit. Slot 1 restarts the game after
+         all six seats have found the word, so every round gives six samples.
+  chat   a client sends CMD_chat; the round trip ends when the sender gets the relay.
+
+For each sample it also takes the spread: the time between the first and the last of
+the nine copies arriving. The relay gets the same texts and sends each to all nine.
+
+CPU, from the kernel's per-thread run time (/proc/PID/task/*/schedstat):
+  idle host     `quillor --serve` with no connection;
+  quiet client  the player's window (on its own Xvfb display) seated in a running round
+                where nobody acts; also the host during that round.
+
+Usage: bench/latency.py [--program build/quillor] [--samples 600] [--idle-seconds 30]
+                        [--no-client]
+Needs: a C compiler, Xvfb (for the client figure). On a machine shared with other work,
+other processes take the CPU in the middle of samples and make the tails theirs; run it as
+`nice -n -10 bench/latency.py`, or shielded entirely as `chrt -f 10 bench/latency.py`.
+Host, relay and clients always run at the same priority.
+"""
+import argparse
+import gc
+import os
+import random
+import selectors
+import shutil
+import socket
+import subprocess
+import sys
+import tempfile
+import time
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+TERM = b"\xff"
+
+
+def now():
+    return time.perf_counter_ns()
+
+
+class Peer:
+    """One plain client: a socket and the messages it has received, with their times."""
+
+    def __init__(self, port, name):
+        self.name = name
+        self.sock = socket.create_connection(("127.0.0.1", port))
+        self.sock.setsockopt(socket.IPPROTO_TCP, socket.TCP_NODELAY, 1)
+        self.sock.setblocking(False)
+        self.tail = b""
+        self.inbox = []  # (arrival ns, message text)
+
+    def send(self, text):
+        self.sock.sendall(text + TERM)
+
+    def read(self):
+        stamp = now()
+        try:
+            data = self.sock.recv(1 << 20)
+        except BlockingIOError:
+            return
+        if not data:
+            raise RuntimeError(f"{self.name}: connection closed")
+        parts = (self.tail + data).split(TERM)
+        self.tail = parts.pop()
+        self.inbox.extend((stamp, p) for p in parts)
+
+    def first(self, match):
+        for stamp, text in self.inbox:
+            if match(text):
+                return stamp, text
+        return None
+
+    def close(self):
+        self.sock.close()
+
+
+class Net:
+    def __init__(self):
+        self.sel = selectors.DefaultSelector()
+
+    def add(self, peer):
+        self.sel.register(peer.sock, selectors.EVENT_READ, peer)
+
+    def remove(self, peer):
+        self.sel.unregister(peer.sock)
+
+    def pump(self, timeout):
+        for key, _ in self.sel.select(timeout):
+            key.data.read()
+
+    def wait(self, done, limit=5.0):
+        end = time.monotonic() + limit
+        while not done():
+            left = end - time.monotonic()
+            if left <= 0:
+                raise RuntimeError("timed out waiting for the host or the relay")
+            self.pump(min(left, 0.05))
+
+    def idle(self, seconds):
+        end = time.monotonic() + seconds
+        while (left := end - time.monotonic()) > 0:
+            self.pump(left)
+
+
+def cpu_ns(pid):
+    total = 0
+    for task in os.listdir(f"/proc/{pid}/task"):
+        try:
+            with open(f"/proc/{pid}/task/{task}/schedstat") as f:
+                total += int(f.read().split()[0])
+        except (FileNotFoundError, ProcessLookupError):
+            pass
+    return total
+
+
+def cpu_share(pid, seconds, net=None):
+    """Percent of one core used by a process over `seconds`."""
+    start, t0 = cpu_ns(pid), time.monotonic()
+    if net:
+        net.idle(seconds)
+    else:
+        time.sleep(seconds)
+    used, spent = cpu_ns(pid) - start, time.monotonic() - t0
+    return 100.0 * used / (spent * 1e9)
+
+
+def percentile(values, p):
+    ordered = sorted(values)
+    k = max(0, min(len(ordered) - 1, -(-len(ordered) * p // 100) - 1))
+    return ordered[int(k)]
+
+
+def summary(label, samples):
+    rtt = [s[0] / 1e6 for s in samples]
+    spread = [s[1] / 1e6 for s in samples]
+    return (f"{label:<12} n={len(samples):<4} round trip ms p50 {percentile(rtt, 50):6.3f}  "
+            f"p95 {percentile(rtt, 95):6.3f}  p99 {percentile(rtt, 99):6.3f}   "
+            f"spread ms p50 {percentile(spread, 50):6.3f}  p99 {percentile(spread, 99):6.3f}")
+
+
+def free_port():
+    with socket.socket() as s:
+        s.bind(("127.0.0.1", 0))
+        return s.getsockname()[1]
+
+
+def start_and_read_port(cmd, stream_name, log=None, env=None):
+    proc = subprocess.Popen(cmd, stdout=subprocess.PIPE if stream_name == "stdout" else log,
+                            stderr=subprocess.PIPE if stream_name == "stderr" else log, env=env)
+    stream = proc.stdout if stream_name == "stdout" else proc.stderr
+    line = stream.readline().decode(errors="replace")
+    if "listening on port" not in line:
+        proc.kill()
+        raise RuntimeError(f"{cmd[0]} did not start: {line.strip()}")
+    # Keep draining what it writes, so a full pipe never blocks it.
+    drain = subprocess.Popen(["cat"], stdin=stream, stdout=log or subprocess.DEVNULL)
+    return proc, int(line.rsplit(" ", 1)[1]), drain
+
+
+def login(net, port, count):
+    peers = []
+    for i in range(1, count + 1):
+        p = Peer(port, f"p{i}")
+        net.add(p)
+        net.wait(lambda: p.first(lambda t: t.startswith(b"CMD_sendlogininfo+")))
+        slot = p.first(lambda t: t.startswith(b"CMD_sendlogininfo+"))[1].split(b"+")[1]
+        assert int(slot) == i, f"expected slot {i}, got {slot}"
+        p.send(b"CMD_logininfo+%d+1.0.4+p%d" % (i, i))
+        net.wait(lambda: p.first(lambda t: t == b"CMD_newplayerinfo+%d+p%d" % (i, i)))
+        peers.append(p)
+    return peers
+
+
+def clear(peers):
+    for p in peers:
+        p.inbox.clear()
+
+
+def sample(net, peers, sender, text, match):
+    """Sends text from peers[sender]; returns (round trip, spread) in ns."""
+    clear(peers)
+    t0 = now()
+    peers[sender].send(text)
+    net.wait(lambda: all(p.first(match) for p in peers))
+    arrivals = [p.first(match)[0] for p in peers]
+    return arrivals[sender] - t0, max(arrivals) - min(arrivals)
+
+
+def start_round(net, seats_and_watchers):
+    """Slot 1 (re)starts a long game; returns the cells that spell the word."""
+    ann = seats_and_watchers[0]
+    clear(seats_and_watchers)
+    ann.send(b"CMD_startgame+p1+1000000+600+f+f+")
+    net.wait(lambda: all(p.first(lambda t: t.startswith(b"CMD_nextplayer+")) for p in seats_and_watchers))
+    board = ann.first(lambda t: t.startswith(b"CMD_loadboard+"))[1].split(b"+")[2:]
+    word = ann.first(lambda t: t.startswith(b"CMD_theword+"))[1].split(b"+")[1:]
+    where = {}
+    for i in range(0, len(board), 3):
+        where.setdefault(board[i + 2], board[i] + b"+" + board[i + 1])
+    return b"".join(b"+" + where[word[i + 1]] for i in range(0, len(word), 2))
+
+
+def pause(net, rng):
+    net.idle(rng.uniform(0.015, 0.035))
+
+
+def measure_network(net, host, relay, samples, rng):
+    words = {"host": [], "relay": []}
+    chats = {"host": [], "relay": []}
+    gc.disable()
+    try:
+        # Words: six seats find the word, in a random order, then the game restarts.
+        while len(words["host"]) < samples:
+            cells = start_round(net, host)
+            pause(net, rng)
+            for seat in rng.sample(range(1, 7), 6):
+                if len(words["host"]) >= samples:
+                    break
+                text = b"CMD_myword+%d%s" % (seat, cells)
+                prefix = b"CMD_hefoundit+%d+" % seat
+                order = [("host", host, lambda t, p=prefix: t.startswith(p)),
+                         ("relay", relay, lambda t, x=text: t == x)]
+                rng.shuffle(order)
+                for name, peers, match in order:
+                    words[name].append(sample(net, peers, seat - 1, text, match))
+                    pause(net, rng)
+        # Chat from every client in turn.
+        for n in range(samples):
+            sender = n % 9
+            line = b"bench %d|clBlack" % n
+            text = b"CMD_chat+%d+%s" % (sender + 1, line)
+            order = [("host", host), ("relay", relay)]
+            rng.shuffle(order)
+            for name, peers in order:
+                chats[name].append(sample(net, peers, sender, text, lambda t, l=line: t.endswith(b" " + l)
+                                          or t.endswith(b"+" + l)))
+                pause(net, rng)
+    finally:
+        gc.enable()
+    return words, chats
+
+
+def start_display():
+    """Starts Xvfb on a free display; returns (process, display name)."""
+    r, w = os.pipe()
+    proc = subprocess.Popen(["Xvfb", "-displayfd", str(w), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+                            pass_fds=(w,), stderr=subprocess.DEVNULL)
+    os.close(w)
+    number = b""
+    while not number.endswith(b"\n"):
+        chunk = os.read(r, 16)
+        if not chunk:
+            break
+        number += chunk
+    os.close(r)
+    return proc, ":" + number.decode().strip()
+
+
+def measure_quiet_client(net, program, port, host, host_pid, seconds, workdir):
+    """Frees seat 6 and the spectator places, seats a real client there, starts a round
+    and measures the client's CPU while nobody acts."""
+    for p in host[5:]:
+        net.remove(p)
+        p.close()
+    seats = host[:5]
+    net.wait(lambda: len([1 for _, t in seats[0].inbox if t.startswith(b"CMD_playerdisconnected+")]) >= 4)
+    xvfb, display = start_display()
+    env = dict(os.environ, DISPLAY=display, XDG_RUNTIME_DIR=tempfile.mkdtemp(dir=workdir))
+    env.pop("QT_QPA_PLATFORM", None)
+    client = subprocess.Popen([program, "Quiet", "127.0.0.1", "false", "--port", str(port)], env=env,
+                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, cwd=workdir)
+    try:
+        net.wait(lambda: seats[0].first(lambda t: t == b"CMD_newplayerinfo+6+Quiet"), 30)
+        net.idle(2.0)  # the window settles
+        seats[0].send(b"CMD_startgame+p1+1000000+600+f+f+")
+        net.wait(lambda: seats[0].first(lambda t: t.startswith(b"CMD_nextplayer+")))
+        net.idle(2.0)
+        start = cpu_ns(client.pid)
+        result = cpu_share(host_pid, seconds, net)
+        used = cpu_ns(client.pid) - start
+        return 100.0 * used / (seconds * 1e9), result
+    finally:
+        client.terminate()
+        try:
+            client.wait(5)
+        except subprocess.TimeoutExpired:
+            client.kill()
+        xvfb.terminate()
+        xvfb.wait()
+
+
+
+def main():
+    ap = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    ap.add_argument("--program", default="build/quillor")
+    ap.add_argument("--samples", type=int, default=600, help="samples of each kind (default 600)")
+    ap.add_argument("--idle-seconds", type=float, default=30.0)
+    ap.add_argument("--no-client", action="store_true", help="skip the quiet client (no Xvfb needed)")
+    ap.add_argument("--seed", type=int, default=7)
+    args = ap.parse_args()
+    program = os.path.abspath(args.program)
+    if not os.access(program, os.X_OK):
+        sys.exit(f"latency: {program} not found; build first (make build)")
+    if not args.no_client and not shutil.which("Xvfb"):
+        sys.exit("latency: Xvfb is needed for the client figure (or pass --no-client)")
+    rng = random.Random(args.seed)
+
+    work = tempfile.mkdtemp(prefix="quillor-latency-")
+    procs = []
+    try:
+        relay_bin = os.path.join(work, "echo_relay")
+        subprocess.check_call(["cc", "-O2", "-o", relay_bin, os.path.join(HERE, "echo_relay.c")])
+        log = open(os.path.join(work, "host.log"), "wb")
+        env = dict(os.environ, XDG_RUNTIME_DIR=tempfile.mkdtemp(dir=work))
+        host_proc, host_port, d1 = start_and_read_port([program, "--serve", "--port", "0"], "stderr", log, env)
+        procs += [host_proc, d1]
+        relay_proc, relay_port, d2 = start_and_read_port([relay_bin, "0"], "stdout")
+        procs += [relay_proc, d2]
+
+        time.sleep(1.0)
+        idle_host = cpu_share(host_proc.pid, args.idle_seconds)
+        idle_relay = cpu_share(relay_proc.pid, 1.0)
+
+        net = Net()
+        host = login(net, host_port, 9)
+        relay = [Peer(relay_port, f"r{i}") for i in range(1, 10)]
+        for p in relay:
+            net.add(p)
+        net.idle(0.2)
+        words, chats = measure_network(net, host, relay, args.samples, rng)
+
+        print(f"program: {program}")
+        print("nine connections (host: six seats, three spectators), loopback, interleaved samples")
+        print(summary("words host", words["host"]))
+        print(summary("words relay", words["relay"]))
+        print(summary("chat host", chats["host"]))
+        print(summary("chat relay", chats["relay"]))
+        for kind, data in (("words", words), ("chat", chats)):
+            ratio = percentile([s[0] for s in data["host"]], 50) / percentile([s[0] for s in data["relay"]], 50)
+            print(f"{kind}: host p50 / relay p50 = {ratio:.2f}")
+        print(f"idle host (no connection, {args.idle_seconds:.0f} s): {idle_host:.3f} % of a core"
+              f"   (idle relay {idle_relay:.3f} %)")
+        if not args.no_client:
+            client, host_busy = measure_quiet_client(net, program, host_port, host, host_proc.pid,
+                                                     args.idle_seconds, work)
+            print(f"quiet round ({args.idle_seconds:.0f} s, nobody acts): client {client:.3f} % of a core,"
+                  f" host {host_busy:.3f} %")
+    finally:
+        for p in procs:
+            if p.poll() is None:
+                p.terminate()
+        for p in procs:
+            try:
+                p.wait(5)
+            except subprocess.TimeoutExpired:
+                p.kill()
+        shutil.rmtree(work, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    main()
