@@ -1,10 +1,7 @@
 #include "client/SoundPlayer.h"
 
-#include <QApplication>
-
-SoundPlayer::SoundPlayer(QObject* parent)
-    : SoundPlayer(std::make_unique<SoundBank>(), std::make_unique<AudioSinkOutput>(),
-                  [] { QApplication::beep(); }, parent)
+SoundPlayer::SoundPlayer(Alert alert, QObject* parent)
+    : SoundPlayer(std::make_unique<SoundBank>(), std::make_unique<AudioSinkOutput>(), std::move(alert), parent)
 {
 }
 

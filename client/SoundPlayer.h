@@ -19,8 +19,9 @@ class SoundPlayer : public QObject {
 public:
     using Alert = std::function<void()>;
 
-    // The built-in sounds on the default audio output, QApplication::beep as the alert.
-    explicit SoundPlayer(QObject* parent = nullptr);
+    // The built-in sounds on the default audio output; the window passes the desktop's
+    // beep as the alert (without one a missing sound is simply not heard).
+    explicit SoundPlayer(Alert alert = {}, QObject* parent = nullptr);
     SoundPlayer(std::unique_ptr<SoundBank> bank, std::unique_ptr<SoundOutput> output,
                 Alert alert, QObject* parent = nullptr);
     ~SoundPlayer() override;

@@ -92,7 +92,7 @@ Tchat::Tchat(QStringList params, QWidget* parent)
     : QMainWindow(parent)
     , m_params(std::move(params))
     , m_tiles(std::make_unique<TileSet>())
-    , m_sounds(std::make_unique<SoundPlayer>())
+    , m_sounds(std::make_unique<SoundPlayer>([] { QApplication::beep(); }))
 {
     setObjectName(QStringLiteral("chat"));
     setWindowTitle(QStringLiteral("Quillor"));

@@ -3,22 +3,20 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
-UpDownEdit::UpDownEdit(SteppedValue& value, QWidget* parent)
-    : QSpinBox(parent), m_value(value)
+UpDownEdit::UpDownEdit(int minimum, int maximum, int increment, QWidget* parent)
+    : QSpinBox(parent)
 {
-    setRange(value.minimum(), value.maximum());
-    setSingleStep(value.increment());
+    setRange(minimum, maximum);
+    setSingleStep(increment);
     setWrapping(false);
     setGroupSeparatorShown(false);
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setAccelerated(false);
     lineEdit()->setReadOnly(true);
-    refresh();
-    connect(this, &QSpinBox::valueChanged, this, [this](int v) { m_value.setPosition(v); });
 }
 
-void UpDownEdit::refresh()
+void UpDownEdit::setShown(int value)
 {
     const QSignalBlocker quiet(this);
-    setValue(m_value.position());
+    setValue(value);
 }

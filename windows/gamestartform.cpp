@@ -38,10 +38,12 @@ Tgamestart::Tgamestart(QWidget* parent)
     Label3->setAlignment(Qt::AlignCenter);
 
     Label2 = optionLabel(QStringLiteral("Play to Score:"), this);
-    UpDown1 = new UpDownEdit(m_options.playToScore, this);
+    UpDown1 = new UpDownEdit(m_options.playToScore.minimum(), m_options.playToScore.maximum(),
+                             m_options.playToScore.increment(), this);
     edit_playtoscore = UpDown1->edit();
     Label1 = optionLabel(QStringLiteral("Creation Time:"), this);
-    UpDown2 = new UpDownEdit(m_options.creationTime, this);
+    UpDown2 = new UpDownEdit(m_options.creationTime.minimum(), m_options.creationTime.maximum(),
+                             m_options.creationTime.increment(), this);
     edit_creationtime = UpDown2->edit();
     UpDown2->setToolTip(tr("Seconds per turn"));
     UpDown1->setToolTip(tr("The score that wins the game"));
@@ -84,6 +86,8 @@ Tgamestart::Tgamestart(QWidget* parent)
     column->addLayout(grid);
     column->addWidget(button_start, 0, Qt::AlignHCenter);
 
+    connect(UpDown1, &QSpinBox::valueChanged, this, [this](int v) { m_options.playToScore.setPosition(v); });
+    connect(UpDown2, &QSpinBox::valueChanged, this, [this](int v) { m_options.creationTime.setPosition(v); });
     connect(checkbox_1, &QAbstractButton::clicked, this, [this] { checkbox_1Click(checkbox_1); });
     connect(checkbox_2, &QAbstractButton::clicked, this, [this] { checkbox_1Click(checkbox_2); });
     connect(checkbox_onlyletters, &QAbstractButton::clicked, this, [this] { checkbox_onlylettersClick(); });
@@ -93,6 +97,8 @@ Tgamestart::Tgamestart(QWidget* parent)
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::hide);
 
+    UpDown1->setShown(m_options.playToScore.position());
+    UpDown2->setShown(m_options.creationTime.position());
     showChecks();
     setFixedSize(sizeHint().expandedTo(QSize(300, 0)));
 }
@@ -100,13 +106,13 @@ Tgamestart::Tgamestart(QWidget* parent)
 void Tgamestart::setPlayToScorePosition(int position)
 {
     m_options.playToScore.setPosition(position);
-    UpDown1->refresh();
+    UpDown1->setShown(m_options.playToScore.position());
 }
 
 void Tgamestart::setCreationTimePosition(int position)
 {
     m_options.creationTime.setPosition(position);
-    UpDown2->refresh();
+    UpDown2->setShown(m_options.creationTime.position());
 }
 
 void Tgamestart::checkscram(int which)
