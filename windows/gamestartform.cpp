@@ -1,8 +1,8 @@
 #include "windows/gamestartform.h"
 
-#include "windows/CheckImage.h"
-#include "windows/PictureButton.h"
-#include "windows/UpDownEdit.h"
+#include "widgets/CheckImage.h"
+#include "widgets/PictureButton.h"
+#include "widgets/UpDownEdit.h"
 
 #include <QGridLayout>
 #include <QKeySequence>

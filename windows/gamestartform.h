@@ -5,7 +5,7 @@
 // `onStart`, hides the dialog and asks for the settings to be saved (`onSaveSettings`).
 // The dialog is created once and only ever hidden, so its values persist.
 #include "net/Message.h"
-#include "windows/BackdropForm.h"
+#include "widgets/BackdropForm.h"
 #include "windows/GameStartOptions.h"
 
 #include <functional>

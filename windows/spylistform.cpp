@@ -1,7 +1,7 @@
 #include "windows/spylistform.h"
 
 #include "windows/SpyLines.h"
-#include "windows/TagListBox.h"
+#include "widgets/TagListBox.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -3,7 +3,7 @@
 // pop-up menu that lets the hosting player remove one from the game. The main window
 // adds and removes the lines as players come and go; this window only shows them and
 // passes a removal request on through `kicking`.
-#include "windows/BackdropForm.h"
+#include "widgets/BackdropForm.h"
 
 #include <functional>
 

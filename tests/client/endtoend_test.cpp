@@ -9,7 +9,7 @@
 #include "common/Printers.h"
 #include "host/RandomSource.h"
 #include "host/TServer.h"
-#include "windows/PictureButton.h"
+#include "widgets/PictureButton.h"
 #include "windows/gamestartform.h"
 
 #include <QLabel>

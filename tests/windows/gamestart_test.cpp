@@ -1,10 +1,10 @@
 // The game start options: bounds and steps of the two values, the exclusive pair of
 // check images, the only-letters toggle, and the exact start command, both through
 // the rule class and through the dialog's own controls.
-#include "windows/CheckImage.h"
+#include "widgets/CheckImage.h"
 #include "windows/GameStartOptions.h"
-#include "windows/PictureButton.h"
-#include "windows/UpDownEdit.h"
+#include "widgets/PictureButton.h"
+#include "widgets/UpDownEdit.h"
 #include "windows/gamestartform.h"
 
 #include <QImage>

@@ -1,7 +1,7 @@
 // The spy list: its lines, removal by a case-blind match, the line under the mouse,
 // and the removal request that the hosting player makes from the pop-up menu.
 #include "windows/SpyLines.h"
-#include "windows/TagListBox.h"
+#include "widgets/TagListBox.h"
 #include "windows/spylistform.h"
 
 #include <QAction>

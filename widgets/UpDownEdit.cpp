@@ -1,4 +1,4 @@
-#include "windows/UpDownEdit.h"
+#include "widgets/UpDownEdit.h"
 
 #include <QLineEdit>
 #include <QSignalBlocker>

@@ -1,4 +1,4 @@
-#include "windows/TagListBox.h"
+#include "widgets/TagListBox.h"
 
 #include <QContextMenuEvent>
 #include <QMenu>

@@ -1,4 +1,4 @@
-#include "windows/CheckImage.h"
+#include "widgets/CheckImage.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,4 +1,4 @@
-#include "windows/BackdropForm.h"
+#include "widgets/BackdropForm.h"
 
 #include <QPainter>
 #include <QPaintEvent>

@@ -1,4 +1,4 @@
-#include "windows/PictureButton.h"
+#include "widgets/PictureButton.h"
 
 #include <QLinearGradient>
 #include <QPainter>

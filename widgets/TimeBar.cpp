@@ -1,4 +1,4 @@
-#include "client/TimeBar.h"
+#include "widgets/TimeBar.h"
 
 #include <QLinearGradient>
 #include <QPainter>
