@@ -8,7 +8,7 @@
 #include "app/NamedMutex.h"
 #include "app/ServeMode.h"
 #include "app/SingleInstance.h"
-#include "client/chatform.h"
+#include "client/ui/chatform.h"
 #include "host/RandomSource.h"
 #include "host/TServer.h"
 #include "windows/aboutform.h"

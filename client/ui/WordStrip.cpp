@@ -1,4 +1,4 @@
-#include "client/WordStrip.h"
+#include "client/ui/WordStrip.h"
 
 #include "client/TileSet.h"
 #include "client/WordEntry.h"

@@ -1,4 +1,4 @@
-#include "client/ChatHistory.h"
+#include "client/ui/ChatHistory.h"
 
 #include <QScrollBar>
 #include <QTextCharFormat>

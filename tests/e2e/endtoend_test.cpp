@@ -2,9 +2,9 @@
 // connect to it over the loopback network. The hosting player starts the game through
 // the Start button and the game start dialog and then only watches; the other player
 // finds the word by clicking its letters on the board, and wins.
-#include "client/BoardView.h"
+#include "client/ui/BoardView.h"
 #include "client/SoundPlayer.h"
-#include "client/chatform.h"
+#include "client/ui/chatform.h"
 #include "common/EventLoop.h"
 #include "common/Printers.h"
 #include "host/RandomSource.h"

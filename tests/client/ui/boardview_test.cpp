@@ -1,9 +1,9 @@
 // The board and word-strip widgets: clicks on the board reach the word entry, releases
 // beyond it do not, and both widgets draw what the word entry holds.
-#include "client/BoardView.h"
+#include "client/ui/BoardView.h"
 #include "client/TileSet.h"
 #include "client/WordEntry.h"
-#include "client/WordStrip.h"
+#include "client/ui/WordStrip.h"
 
 #include <QPainter>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "client/TileMenu.h"
+#include "client/ui/TileMenu.h"
 
 #include "client/TileSet.h"
 

@@ -1,6 +1,6 @@
 // Colour text, the chat history's bold speaker parts and colours, Scroll Chat Off, and
 // the splitting of relayed chat lines into text and colour.
-#include "client/ChatHistory.h"
+#include "client/ui/ChatHistory.h"
 #include "client/ChatReceive.h"
 #include "client/ColorText.h"
 #include "common/EventLoop.h"

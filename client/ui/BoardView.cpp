@@ -1,4 +1,4 @@
-#include "client/BoardView.h"
+#include "client/ui/BoardView.h"
 
 #include "client/TileSet.h"
 #include "client/WordEntry.h"

@@ -1,6 +1,6 @@
 // Tile sets: the built-in tiles, loading tile-set strips (white is transparent), and the
 // "Tiles" menu that lists the files beside the program and switches between them.
-#include "client/TileMenu.h"
+#include "client/ui/TileMenu.h"
 #include "client/TileSet.h"
 
 #include <QAction>
