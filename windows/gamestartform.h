@@ -6,7 +6,7 @@
 // The dialog is created once and only ever hidden, so its values persist.
 #include "net/Message.h"
 #include "widgets/BackdropForm.h"
-#include "windows/GameStartOptions.h"
+#include "client/GameStartOptions.h"
 
 #include <functional>
 

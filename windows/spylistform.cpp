@@ -1,6 +1,6 @@
 #include "windows/spylistform.h"
 
-#include "windows/SpyLines.h"
+#include "client/SpyLines.h"
 #include "widgets/TagListBox.h"
 
 #include <QHBoxLayout>

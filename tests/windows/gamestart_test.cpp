@@ -2,7 +2,7 @@
 // check images, the only-letters toggle, and the exact start command, both through
 // the rule class and through the dialog's own controls.
 #include "widgets/CheckImage.h"
-#include "windows/GameStartOptions.h"
+#include "client/GameStartOptions.h"
 #include "widgets/PictureButton.h"
 #include "widgets/UpDownEdit.h"
 #include "windows/gamestartform.h"

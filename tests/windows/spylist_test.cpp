@@ -1,6 +1,6 @@
 // The spy list: its lines, removal by a case-blind match, the line under the mouse,
 // and the removal request that the hosting player makes from the pop-up menu.
-#include "windows/SpyLines.h"
+#include "client/SpyLines.h"
 #include "widgets/TagListBox.h"
 #include "windows/spylistform.h"
 

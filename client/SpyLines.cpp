@@ -1,4 +1,4 @@
-#include "windows/SpyLines.h"
+#include "client/SpyLines.h"
 
 namespace spylines {
 

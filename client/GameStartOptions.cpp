@@ -1,4 +1,4 @@
-#include "windows/GameStartOptions.h"
+#include "client/GameStartOptions.h"
 
 #include <algorithm>
 
