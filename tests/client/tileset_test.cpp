@@ -1,13 +1,9 @@
-// Tile sets: the built-in tiles, loading tile-set strips (white is transparent), and the
-// "Tiles" menu that lists the files beside the program and switches between them.
-#include "client/ui/TileMenu.h"
+// Tile sets: the built-in tiles and loading tile-set strips (white is transparent).
 #include "client/TileSet.h"
+#include "client/TileStrips.h"
 
-#include <QAction>
-#include <QActionGroup>
 #include <QDir>
 #include <QFile>
-#include <QMenu>
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -15,33 +11,7 @@
 
 namespace {
 
-constexpr int T = TileSet::TileSize;
-
-// The colour of tile i in a generated strip.
-QRgb tileColour(int i)
-{
-    return qRgb(4 * i, 200 - 3 * i, 100);
-}
-
-// A strip of 55 flat tiles, each with a pure white and a nearly white pixel in its corner.
-QImage makeStrip(int tiles = TileSet::FileTiles, int height = T)
-{
-    QImage strip(tiles * T, height, QImage::Format_RGB32);
-    for (int i = 0; i < tiles; ++i) {
-        for (int y = 0; y < height; ++y)
-            for (int x = 0; x < T; ++x)
-                strip.setPixel(i * T + x, y, tileColour(i));
-        strip.setPixel(i * T, 0, qRgb(255, 255, 255));
-        strip.setPixel(i * T + 1, 0, qRgb(254, 255, 255));
-    }
-    return strip;
-}
-
-bool writeStrip(const QString& path, const QImage& strip = makeStrip())
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    return strip.save(path, "BMP");
-}
+using namespace tilestrips;
 
 // Share of a tile's pixels that are not fully transparent.
 double coverage(const QImage& tile)
@@ -200,143 +170,4 @@ TEST(TileSetTest, ShippedTileSetsLoad)
         }
         EXPECT_EQ(qAlpha(tiles.tile(53).pixel(T / 2, T / 2)), 0) << file.toStdString();
     }
-}
-
-// --- the "Tiles" menu -----------------------------------------------------------------
-
-class TileMenuTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir.isValid());
-        tilesDir = dir.path() + "/quillortiles";
-        ASSERT_TRUE(writeStrip(tilesDir + "/alpha.bmp"));
-        ASSERT_TRUE(writeStrip(tilesDir + "/beta.bmp"));
-        ASSERT_TRUE(writeStrip(tilesDir + "/gamma.old.bmp"));  // its name "gamma" has no file
-        ASSERT_TRUE(writeStrip(tilesDir + "/Classic.bmp"));    // the built-in name is taken
-        QFile note(tilesDir + "/readme.txt");
-        ASSERT_TRUE(note.open(QIODevice::WriteOnly));
-        menu.setTitle("Tiles");
-        tileMenu.onTileSetChosen = [this](const QString& name) { chosen << name; };
-    }
-
-    QStringList captions() const
-    {
-        QStringList out;
-        for (QAction* a : menu.actions())
-            out << a->text();
-        return out;
-    }
-
-    QString checked() const
-    {
-        for (QAction* a : menu.actions())
-            if (a->isChecked())
-                return a->text();
-        return QString();
-    }
-
-    QTemporaryDir dir;
-    QString tilesDir;
-    QMenu menu;
-    TileSet tiles;
-    TileMenu tileMenu{&menu, tiles, dir.path()};
-    QStringList chosen;
-};
-
-TEST_F(TileMenuTest, ListsClassicAndEveryUsableFile)
-{
-    tileMenu.grouptilesmenu();
-    EXPECT_EQ(captions(), (QStringList{"classic", "alpha", "beta"}));
-    EXPECT_EQ(checked(), "classic");
-    QAction* alpha = tileMenu.item("alpha");
-    ASSERT_TRUE(alpha);
-    EXPECT_EQ(alpha->objectName(), "alpha3");
-    EXPECT_EQ(alpha->statusTip(), "alpha");
-    EXPECT_TRUE(alpha->isCheckable());
-    ASSERT_TRUE(alpha->actionGroup());
-    EXPECT_TRUE(alpha->actionGroup()->isExclusive());
-    EXPECT_EQ(tileMenu.item("classic")->objectName(), "classic3");
-
-    // Building twice does not add items twice.
-    tileMenu.grouptilesmenu();
-    EXPECT_EQ(captions().size(), 3);
-}
-
-TEST_F(TileMenuTest, NoTileFolderLeavesOnlyClassic)
-{
-    QDir(tilesDir).removeRecursively();
-    tileMenu.grouptilesmenu();
-    EXPECT_EQ(captions(), QStringList{"classic"});
-    EXPECT_FALSE(tileMenu.loadgrouptiles("alpha"));
-    EXPECT_TRUE(tiles.isClassic());
-}
-
-TEST_F(TileMenuTest, ChoosingAnItemSwitchesTilesAndReportsIt)
-{
-    tileMenu.grouptilesmenu();
-    QSignalSpy changed(&tiles, &TileSet::changed);
-    tileMenu.item("beta")->trigger();
-    EXPECT_FALSE(tiles.isClassic());
-    EXPECT_EQ(tileMenu.current(), "beta");
-    EXPECT_EQ(checked(), "beta");
-    EXPECT_EQ(chosen, QStringList{"beta"});
-    EXPECT_EQ(changed.count(), 1);
-
-    tileMenu.item("classic")->trigger();
-    EXPECT_TRUE(tiles.isClassic());
-    EXPECT_EQ(tileMenu.current(), "classic");
-    EXPECT_EQ(checked(), "classic");
-    EXPECT_EQ(chosen, (QStringList{"beta", "classic"}));
-}
-
-TEST_F(TileMenuTest, VanishedFileKeepsTheCurrentSet)
-{
-    tileMenu.grouptilesmenu();
-    tileMenu.item("alpha")->trigger();
-    ASSERT_EQ(tileMenu.current(), "alpha");
-    QFile::remove(tilesDir + "/beta.bmp");
-    chosen.clear();
-    tileMenu.item("beta")->trigger();
-    EXPECT_EQ(tileMenu.current(), "alpha");
-    EXPECT_EQ(checked(), "alpha");
-    EXPECT_TRUE(chosen.isEmpty());
-    EXPECT_FALSE(tiles.isClassic());
-}
-
-TEST_F(TileMenuTest, LoadingByNameTicksTheItemWithoutReporting)
-{
-    tileMenu.grouptilesmenu();
-    EXPECT_FALSE(tileMenu.loadgrouptiles("nothere"));
-    EXPECT_FALSE(tileMenu.loadgrouptiles("../quillortiles/alpha"));
-    EXPECT_TRUE(tiles.isClassic());
-    EXPECT_EQ(checked(), "classic");
-
-    EXPECT_TRUE(tileMenu.loadgrouptiles("alpha"));
-    EXPECT_EQ(checked(), "alpha");
-    EXPECT_EQ(tileMenu.current(), "alpha");
-    EXPECT_TRUE(chosen.isEmpty());  // only a choice from the menu is saved
-}
-
-TEST_F(TileMenuTest, RestoreLoadsTheSavedSetUnlessItIsBuiltIn)
-{
-    tileMenu.grouptilesmenu();
-    tileMenu.restore("");
-    tileMenu.restore("CLASSIC");
-    EXPECT_TRUE(tiles.isClassic());
-    EXPECT_EQ(checked(), "classic");
-    tileMenu.restore("beta");
-    EXPECT_FALSE(tiles.isClassic());
-    EXPECT_EQ(checked(), "beta");
-    EXPECT_EQ(tileMenu.current(), "beta");
-}
-
-TEST_F(TileMenuTest, FileNamesAreFoundWhateverTheirCase)
-{
-    ASSERT_TRUE(writeStrip(tilesDir + "/Delta.BMP"));
-    tileMenu.grouptilesmenu();
-    EXPECT_TRUE(captions().contains("Delta"));
-    tileMenu.item("Delta")->trigger();
-    EXPECT_EQ(tileMenu.current(), "Delta");
-    EXPECT_FALSE(tiles.isClassic());
 }
