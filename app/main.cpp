@@ -75,13 +75,13 @@ int main(int argc, char** argv)
     Tchat chat(cmd.params);
     NamedMutex gameMarker(GameClient::GameKey);
     SeededRandom random(static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch()));
-    chat.client().port = cmd.port;
+    chat.client().session.port = cmd.port;
 
     const QString folder = QCoreApplication::applicationDirPath();
     TallyDialogs tallyDialogs;
     Ttallylist tally(folder, nullptr, tallyDialogs, GameClient::GameKey);
     Tabout about;
-    Tgamestart gamestart;
+    Tgamestart gamestart(chat.prefs());
     Thelp help;
     TServer server(nullptr, random, cmd.port);
     Tspylist spylist;
@@ -93,7 +93,7 @@ int main(int argc, char** argv)
     windows.help = &help;
     windows.spylist = &spylist;
     chat.setWindows(windows);
-    chat.client().hooks.startHost = [&server] {
+    chat.client().session.startHost = [&server] {
         server.startListening();
         return server.port();
     };

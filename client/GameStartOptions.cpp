@@ -1,5 +1,8 @@
 #include "client/GameStartOptions.h"
 
+#include "net/Protocol.h"
+#include "net/Wire.h"
+
 #include <algorithm>
 
 SteppedValue::SteppedValue(int minimum, int maximum, int increment, int position)
@@ -44,11 +47,11 @@ Message GameStartOptions::startMessage(const QString& playerName) const
 {
     QString name = playerName;
     name.replace(QLatin1Char('+'), QLatin1Char('?'));
-    return Message("CMD_startgame")
-        .add(name)
-        .add(playToScore.text())
-        .add(creationTime.text())
-        .flag(m_scrambled)
-        .flag(m_onlyLetters)
-        .add("");
+    proto::StartGame start;
+    start.starter = wire::toWire(name);
+    start.playTo = playToScore.text().toLatin1();
+    start.secondsPerTurn = creationTime.text().toLatin1();
+    start.scrambledFlag = m_scrambled ? "t" : "f";
+    start.onlyLettersFlag = m_onlyLetters ? "t" : "f";
+    return start.message();
 }

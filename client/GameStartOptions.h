@@ -27,6 +27,8 @@ public:
     // Plain decimal text without any thousands separator, as shown and as sent.
     QString text() const { return QString::number(m_position); }
 
+    bool operator==(const SteppedValue&) const = default;
+
 private:
     int m_min;
     int m_max;
@@ -69,6 +71,8 @@ public:
     // name would move every option one field along on the receiving side, so the
     // name travels with each "+" replaced by "?".
     Message startMessage(const QString& playerName) const;
+
+    bool operator==(const GameStartOptions&) const = default;
 
 private:
     bool m_scrambled = true;

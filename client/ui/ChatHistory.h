@@ -7,6 +7,7 @@
 // view follows the conversation, unless Scroll Chat Off is on: then the view and the caret
 // stay where the reader left them.
 #include "client/ColorText.h"
+#include "client/Preferences.h"
 
 #include <QColor>
 #include <QObject>
@@ -22,7 +23,7 @@ class ChatHistory : public QObject {
 public:
     // The history's background: red 237, green 207, blue 137.
     static QColor background() { return QColor(237, 207, 137); }
-    static constexpr int DefaultTextSize = 8;
+    static constexpr int DefaultTextSize = Preferences::DefaultTextSize;
 
     // Takes over the given view (a QTextEdit or QTextBrowser) and sets it up as the history:
     // read-only, vertical scroll bar only, the history's background, font and margin.

@@ -109,8 +109,7 @@ void TileMenu::grouptilesmenuClick(QAction* item)
         return;
     }
     tick(m_current);
-    if (onTileSetChosen)
-        onTileSetChosen(m_current);
+    emit tileSetChosen(m_current);
 }
 
 bool TileMenu::loadgrouptiles(const QString& name)

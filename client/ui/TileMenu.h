@@ -2,13 +2,12 @@
 // The "Tiles" menu: one radio item for the built-in "classic" tiles and one for each
 // tile-set file "quillortiles/<name>.bmp" in the program's folder. Choosing an item
 // switches the tiles (everything drawn with them repaints through TileSet::changed) and
-// reports the new choice so that it can be saved.
+// announces the new choice so that it can be kept.
 //
 // Each item carries the set's name as its data and hint (status tip) and has the object
 // name name + "3".
 #include <QObject>
 #include <QString>
-#include <functional>
 
 class QAction;
 class QActionGroup;
@@ -40,8 +39,9 @@ public:
     QString fileFor(const QString& name) const;
     QAction* item(const QString& name) const;
 
-    // Called after the player chose another set from the menu, with its name.
-    std::function<void(const QString&)> onTileSetChosen;
+signals:
+    // The player chose another set from the menu.
+    void tileSetChosen(const QString& name);
 
 private:
     QString folder() const;

@@ -1,6 +1,7 @@
 // The program itself: its own options, and the single-instance guard between two
 // processes.
 #include "common/EventLoop.h"
+#include "common/ServeProcess.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,8 +10,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QString programPath() { return QStringLiteral(QUILLOR_BINARY_DIR "/quillor"); }
 
 struct ProgramRun {
     int exitCode = -1;
@@ -22,7 +21,7 @@ ProgramRun runProgram(const QStringList& args, const QProcessEnvironment& env = 
 {
     QProcess p;
     p.setProcessEnvironment(env);
-    p.start(programPath(), args);
+    p.start(testutil::programBinary(), args);
     ProgramRun r;
     if (!p.waitForFinished(15000)) {
         p.kill();
@@ -64,7 +63,7 @@ struct RunningCopy {
     explicit RunningCopy(const QString& runtimeDir)
     {
         process.setProcessEnvironment(guiEnv(runtimeDir));
-        process.start(programPath(), {QStringLiteral("Tester")});
+        process.start(testutil::programBinary(), {QStringLiteral("Tester")});
     }
     ~RunningCopy()
     {

@@ -19,12 +19,12 @@ protected:
     {
         client.connection.timer1().stop();
         client.ctx.out.addlinetochat = [this](const QString& l, const QColor&) { lines.append(l); };
-        client.hooks.showDownload = [this] { ++downloadShown; };
-        client.hooks.startHost = [this] {
+        QObject::connect(&client.session, &Session::downloadOffered, [this] { ++downloadShown; });
+        client.session.startHost = [this] {
             ++hostsStarted;
             return host.portNumber();
         };
-        client.port = host.portNumber();
+        client.session.port = host.portNumber();
     }
 
     FakeHost host;
@@ -36,7 +36,7 @@ protected:
 
 TEST_F(CommandLineTest, NoParametersStartsASoloGameAsYou)
 {
-    client.processparams({});
+    client.session.processparams({});
     EXPECT_EQ(lines, QStringList{"Loading Solo Game..Please wait."});
     EXPECT_EQ(downloadShown, 1);
     EXPECT_EQ(hostsStarted, 1);
@@ -44,8 +44,8 @@ TEST_F(CommandLineTest, NoParametersStartsASoloGameAsYou)
     EXPECT_EQ(client.ctx.state.playername, "You");
     EXPECT_EQ(client.ctx.state.loginname, "You");
     EXPECT_EQ(client.ctx.state.hostaddress, "127.0.0.1");
-    EXPECT_TRUE(client.scoreboard.startShown());
-    EXPECT_TRUE(client.scoreboard.startMenuEnabled());
+    EXPECT_TRUE(client.status.startShown());
+    EXPECT_TRUE(client.status.startMenuEnabled());
     EXPECT_FALSE(client.connection.lobbySock().hasHandle()); // no lobby behind a solo game
 
     ASSERT_TRUE(testutil::waitFor([&] { return host.conn != nullptr; }));
@@ -59,7 +59,7 @@ TEST_F(CommandLineTest, NoParametersStartsASoloGameAsYou)
 
 TEST_F(CommandLineTest, HostingConnectsToThisMachineWhateverTheAddress)
 {
-    client.processparams({"Ann", "192.0.2.44", "true", "ignored"});
+    client.session.processparams({"Ann", "192.0.2.44", "true", "ignored"});
     EXPECT_EQ(lines, QStringList{"Loading Multi-player Game.. Please Wait."});
     EXPECT_EQ(hostsStarted, 1);
     EXPECT_EQ(downloadShown, 0);
@@ -67,7 +67,7 @@ TEST_F(CommandLineTest, HostingConnectsToThisMachineWhateverTheAddress)
     EXPECT_EQ(client.ctx.state.hostaddress, "192.0.2.44");
     EXPECT_EQ(client.ctx.state.loginname, "Ann");
     EXPECT_TRUE(client.ctx.state.ishost);
-    EXPECT_TRUE(client.scoreboard.startShown());
+    EXPECT_TRUE(client.status.startShown());
     EXPECT_TRUE(client.connection.lobbySock().hasHandle());
     EXPECT_EQ(client.connection.lobbySock().PortName(), "9001");
     ASSERT_TRUE(testutil::waitFor([&] { return host.conn != nullptr; }));
@@ -76,13 +76,13 @@ TEST_F(CommandLineTest, HostingConnectsToThisMachineWhateverTheAddress)
 TEST_F(CommandLineTest, AnyOtherThirdParameterJoinsTheAddress)
 {
     // "True" is not "true": the comparison keeps letter case.
-    client.processparams({"Bob", "127.0.0.2", "True"});
+    client.session.processparams({"Bob", "127.0.0.2", "True"});
     EXPECT_EQ(hostsStarted, 0);
     EXPECT_FALSE(client.ctx.state.ishost);
     EXPECT_EQ(client.connection.hostName(), "127.0.0.2");
     EXPECT_EQ(client.ctx.state.loginname, "Bob");
-    EXPECT_FALSE(client.scoreboard.startShown());
-    EXPECT_FALSE(client.scoreboard.startMenuEnabled());
+    EXPECT_FALSE(client.status.startShown());
+    EXPECT_FALSE(client.status.startMenuEnabled());
     EXPECT_TRUE(client.connection.lobbySock().hasHandle());
     ASSERT_TRUE(testutil::waitFor([&] { return host.conn != nullptr; }));
 }
@@ -93,15 +93,15 @@ TEST_F(CommandLineTest, FewerThanThreeParametersOnlyAnnounceTheGame)
         GameClient c;
         QStringList seen;
         c.ctx.out.addlinetochat = [&](const QString& l, const QColor&) { seen.append(l); };
-        c.hooks.startHost = [this] {
+        c.session.startHost = [this] {
             ++hostsStarted;
             return host.portNumber();
         };
-        c.processparams(params);
+        c.session.processparams(params);
         EXPECT_EQ(seen, QStringList{"Loading Multi-player Game.. Please Wait."});
         EXPECT_FALSE(c.connection.sock().hasHandle());
         EXPECT_FALSE(c.connection.lobbySock().hasHandle());
-        EXPECT_FALSE(c.scoreboard.startShown());
+        EXPECT_FALSE(c.status.startShown());
         EXPECT_TRUE(c.ctx.state.loginname.isEmpty());
     }
     EXPECT_EQ(hostsStarted, 0);
@@ -109,11 +109,11 @@ TEST_F(CommandLineTest, FewerThanThreeParametersOnlyAnnounceTheGame)
 
 TEST_F(CommandLineTest, HostThatCannotListenLeavesTheClientUnconnected)
 {
-    client.hooks.startHost = []() -> quint16 { throw ESockException("Listen - Error Binding Socket"); };
-    client.processparams({"Ann", "127.0.0.1", "true"});
+    client.session.startHost = []() -> quint16 { throw ESockException("Listen - Error Binding Socket"); };
+    client.session.processparams({"Ann", "127.0.0.1", "true"});
     EXPECT_FALSE(client.ctx.state.ishost);
     EXPECT_FALSE(client.connection.sock().hasHandle());
-    EXPECT_FALSE(client.scoreboard.startShown());
+    EXPECT_FALSE(client.status.startShown());
     ASSERT_EQ(lines.size(), 2);
     EXPECT_TRUE(lines[1].contains("Listen - Error Binding Socket"));
 }

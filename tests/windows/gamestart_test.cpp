@@ -1,5 +1,6 @@
 // The game start dialog: its controls, the exclusive pair of check images, and the start
 // command it sends before it hides and asks for the settings to be saved.
+#include "client/Preferences.h"
 #include "widgets/CheckImage.h"
 #include "widgets/PictureButton.h"
 #include "widgets/UpDownEdit.h"
@@ -26,20 +27,21 @@ QByteArray terminated(const char* text)
 
 class GameStartForm : public ::testing::Test {
 protected:
-    Tgamestart form;
+    Preferences prefs;
+    Tgamestart form{prefs};
     std::vector<QByteArray> sent;
     std::vector<QString> events;
 
     void SetUp() override
     {
         form.setPlayerName("Ann");
-        form.onStart = [this](const Message& m) {
+        QObject::connect(&form, &Tgamestart::startCommand, [this](const Message& m) {
             sent.push_back(m.bytes());
             events.push_back(form.isVisible() ? "send while shown" : "send while hidden");
-        };
-        form.onSaveSettings = [this] {
+        });
+        QObject::connect(&prefs, &Preferences::saveRequested, [this] {
             events.push_back(form.isVisible() ? "save while shown" : "save while hidden");
-        };
+        });
     }
 
     std::vector<int> tags() const
@@ -153,7 +155,8 @@ TEST_F(GameStartForm, SettingsPositionsAreHeldToTheRanges)
 
 TEST_F(GameStartForm, StartWithoutCallbacksOnlyHides)
 {
-    Tgamestart bare;
+    Preferences own;
+    Tgamestart bare(own);
     bare.show();
     bare.button_startClick();
     EXPECT_FALSE(bare.isVisible());

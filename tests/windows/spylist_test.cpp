@@ -21,7 +21,7 @@ protected:
 
     void SetUp() override
     {
-        form.kicking = [this](int slot) { kicked.push_back(slot); };
+        QObject::connect(&form, &Tspylist::kickRequested, [this](int slot) { kicked.push_back(slot); });
     }
 
     void TearDown() override

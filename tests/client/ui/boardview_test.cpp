@@ -16,9 +16,9 @@ protected:
     void SetUp() override
     {
         context.state.myslot = 1;
-        context.state.activeplayer = 1;
         context.state.connected = true;
-        context.state.gametype = 0;
+        turn.startSearch(1);
+        turn.setStraight(true);
         context.out.send = [this](const Message& m) { sent << m.text(); };
         context.out.playsounds = [this](const QString& s) { sounds << s; };
         // every cell "a", except "b" c "t" along row 2 from column 2
@@ -32,10 +32,10 @@ protected:
                     + '+' + QByteArray::number(tile);
             }
         }
-        FieldReader board(text);
-        entry.loadboardCells(board);
+        FieldReader board("1+" + text);
+        entry.loadboardCells(proto::LoadBoard::read(board).cells);
         FieldReader word("1+2+2+3+3+20");
-        entry.theword(word);
+        entry.theword(proto::TheWord::read(word));
     }
 
     static QPoint centre(int column, int row) { return QPoint((column - 1) * 44 + 22, (row - 1) * 44 + 22); }
@@ -44,7 +44,8 @@ protected:
     static QImage shot(QWidget& w) { return w.grab().toImage().convertToFormat(QImage::Format_ARGB32); }
 
     ClientContext context;
-    WordEntry entry{context};
+    TurnState turn{context};
+    WordEntry entry{context, turn};
     TileSet tiles;
     QList<QByteArray> sent;
     QStringList sounds;

@@ -28,7 +28,7 @@ protected:
         QFile note(tilesDir + "/readme.txt");
         ASSERT_TRUE(note.open(QIODevice::WriteOnly));
         menu.setTitle("Tiles");
-        tileMenu.onTileSetChosen = [this](const QString& name) { chosen << name; };
+        QObject::connect(&tileMenu, &TileMenu::tileSetChosen, [this](const QString& name) { chosen << name; });
     }
 
     QStringList captions() const
