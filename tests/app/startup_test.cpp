@@ -58,6 +58,28 @@ TEST(Program, VersionHelpAndBadPort)
     EXPECT_TRUE(bad.err.contains("Usage"));
 }
 
+TEST(Program, HelpVersionAndAWrongOptionNeedNoDisplay)
+{
+    QProcessEnvironment bare = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        bare.remove(QString::fromLatin1(name));
+
+    const ProgramRun help = runProgram({"--help"}, bare);
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.contains("NAME HOST true"));
+    EXPECT_FALSE(help.err.contains("display"));
+
+    const ProgramRun version = runProgram({"-v"}, bare);
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out.trimmed(), "1.0.4");
+
+    const ProgramRun bogus = runProgram({"--bogus"}, bare);
+    EXPECT_EQ(bogus.exitCode, 2);
+    EXPECT_TRUE(bogus.err.contains("unknown option \"--bogus\""));
+    EXPECT_TRUE(bogus.err.contains("Usage"));
+    EXPECT_TRUE(bogus.out.isEmpty());
+}
+
 // A copy of the program that stays open: one parameter, so it neither hosts nor joins.
 struct RunningCopy {
     explicit RunningCopy(const QString& runtimeDir)
