@@ -2,6 +2,7 @@
 
 #include "net/FieldChecks.h"
 
+#include <charconv>
 #include <vector>
 
 using namespace fieldchecks;
@@ -29,30 +30,44 @@ int slotField(FieldReader& f)
     return inRange(f, 1, game::MaxSlots, "slot");
 }
 
+// Appends "+" and the numbers' decimal texts, without a temporary text per number (the
+// board text alone holds 270 numbers).
+void appendFields(QByteArray& out, std::initializer_list<int> numbers)
+{
+    for (int n : numbers) {
+        char digits[12];
+        const auto end = std::to_chars(digits, digits + sizeof digits, n).ptr;
+        out.append('+');
+        out.append(digits, end - digits);
+    }
+}
+
 } // namespace
 
 QByteArray boardText(const QList<BoardCell>& cells)
 {
     QByteArray out;
-    out.reserve(cells.size() * 8);
+    out.reserve(cells.size() * 9);
     for (const BoardCell& c : cells)
-        out += '+' + QByteArray::number(c.x) + '+' + QByteArray::number(c.y) + '+' + QByteArray::number(c.tile);
+        appendFields(out, {c.x, c.y, c.tile});
     return out;
 }
 
 QByteArray wordText(const QList<WordLetter>& letters)
 {
     QByteArray out;
+    out.reserve(letters.size() * 6);
     for (const WordLetter& l : letters)
-        out += '+' + QByteArray::number(l.position) + '+' + QByteArray::number(l.letter);
+        appendFields(out, {l.position, l.letter});
     return out;
 }
 
 QByteArray cellList(const QList<Cell>& cells)
 {
     QByteArray out;
+    out.reserve(cells.size() * 6);
     for (const Cell& c : cells)
-        out += '+' + QByteArray::number(c.x) + '+' + QByteArray::number(c.y);
+        appendFields(out, {c.x, c.y});
     return out;
 }
 
@@ -121,7 +136,10 @@ LoginInfo LoginInfo::read(FieldReader& f)
 
 Message MyWord::message() const
 {
-    return Message(command).add(slot).raw(cellList(cells));
+    QByteArray picked;
+    for (const Cell& c : cells)
+        appendFields(picked, {c.x, c.y});
+    return Message(command).add(slot).raw(picked);
 }
 
 MyWord MyWord::read(FieldReader& f)

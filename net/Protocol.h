@@ -22,6 +22,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QVarLengthArray>
 
 namespace proto {
 
@@ -33,6 +34,9 @@ struct Cell {
     int y = 0;
     bool operator==(const Cell&) const = default;
 };
+
+// The cells a player picked, in pick order: never more than a word has letters.
+using PickedCells = QVarLengthArray<Cell, game::MaxWordLength>;
 
 struct BoardCell {
     int x = 0;
@@ -110,7 +114,7 @@ using Action = SlotText<cmd::action>;
 struct MyWord {
     static constexpr const char* command = cmd::myword;
     int slot = 0;
-    QList<Cell> cells;
+    PickedCells cells;
     bool valid = true;
 
     Message message() const;

@@ -65,7 +65,7 @@ TEST(ClientMessages, MyWordStopsAtACellOffTheBoardOrAnEleventhCell)
 {
     const auto off = readText<proto::MyWord>("2+1+1+11+1+x");
     EXPECT_FALSE(off.valid);
-    EXPECT_EQ(off.cells, (QList<proto::Cell>{{1, 1}}));
+    EXPECT_EQ(off.cells, (proto::PickedCells{{1, 1}}));
 
     QByteArray eleven = "2";
     for (int i = 0; i < 11; ++i)
