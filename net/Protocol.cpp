@@ -25,11 +25,6 @@ std::vector<int> readGroups(FieldReader& f, int width)
     return numbers;
 }
 
-int slotField(FieldReader& f)
-{
-    return inRange(f, 1, game::MaxSlots, "slot");
-}
-
 // Appends "+" and the numbers' decimal texts, without a temporary text per number (the
 // board text alone holds 270 numbers).
 void appendFields(QByteArray& out, std::initializer_list<int> numbers)
@@ -95,9 +90,19 @@ Message roundEnd(const char* command, bool foundIt, const QList<Cell>& cells)
     return Message(command).raw(cellList(cells));
 }
 
+Message slotNotice(const char* command, int slot)
+{
+    return Message(command).add(slot).add("");
+}
+
+int readSlot(FieldReader& f)
+{
+    return inRange(f, 1, game::MaxSlots, "slot");
+}
+
 void readSlotName(FieldReader& f, int* slot, QByteArray* name)
 {
-    *slot = slotField(f);
+    *slot = readSlot(f);
     *name = f.rest();
 }
 
@@ -304,16 +309,6 @@ LoadStats LoadStats::read(FieldReader& f)
     return m;
 }
 
-Message NextPlayer::message() const
-{
-    return Message(command).add(slot).add("");
-}
-
-NextPlayer NextPlayer::read(FieldReader& f)
-{
-    return {slotField(f)};
-}
-
 Message HeFoundIt::message() const
 {
     return Message(command).add(seat).add(points).add(score).add("");
@@ -326,16 +321,6 @@ HeFoundIt HeFoundIt::read(FieldReader& f)
     m.points = f.nextInt();
     m.score = f.nextInt();
     return m;
-}
-
-Message NoMatch::message() const
-{
-    return Message(command).add(slot).add("");
-}
-
-NoMatch NoMatch::read(FieldReader& f)
-{
-    return {slotField(f)};
 }
 
 Message Winner::message() const
@@ -356,7 +341,7 @@ Message JustWatching::message() const
 JustWatching JustWatching::read(FieldReader& f)
 {
     JustWatching m;
-    m.seat = slotField(f);
+    m.seat = detail::readSlot(f);
     m.watching = f.lastField() == "1";
     return m;
 }

@@ -71,6 +71,9 @@ Message slotText(const char* command, int slot, const QByteArray& text);
 Message slotName(const char* command, int slot, const QByteArray& name);
 Message textOnly(const char* command, const QByteArray& text);
 Message roundEnd(const char* command, bool foundIt, const QList<Cell>& cells);
+Message slotNotice(const char* command, int slot);
+// A slot number 1..9.
+int readSlot(FieldReader& f);
 void readSlotName(FieldReader& f, int* slot, QByteArray* name);
 void readRoundEnd(FieldReader& f, bool* foundIt, QList<Cell>* cells);
 } // namespace detail
@@ -262,14 +265,18 @@ struct LoadStats {
     static LoadStats read(FieldReader& f);
 };
 
-// CMD_nextplayer: the receiving seat's own slot (1 for a spectator), an empty field.
-struct NextPlayer {
-    static constexpr const char* command = cmd::nextplayer;
+// CMD_nextplayer (the receiving seat's own slot, 1 for a spectator) and CMD_nomatch (the
+// seat whose word was refused): a slot, then an empty field.
+template <const char* Command>
+struct SlotNotice {
+    static constexpr const char* command = Command;
     int slot = 0;
 
-    Message message() const;
-    static NextPlayer read(FieldReader& f);
+    Message message() const { return detail::slotNotice(Command, slot); }
+    static SlotNotice read(FieldReader& f) { return {detail::readSlot(f)}; }
 };
+using NextPlayer = SlotNotice<cmd::nextplayer>;
+using NoMatch = SlotNotice<cmd::nomatch>;
 
 // CMD_hefoundit: the seat, its round points, its new total, an empty field.
 struct HeFoundIt {
@@ -280,15 +287,6 @@ struct HeFoundIt {
 
     Message message() const;
     static HeFoundIt read(FieldReader& f);
-};
-
-// CMD_nomatch: the seat whose word was refused, an empty field.
-struct NoMatch {
-    static constexpr const char* command = cmd::nomatch;
-    int slot = 0;
-
-    Message message() const;
-    static NoMatch read(FieldReader& f);
 };
 
 // CMD_outoftime and CMD_roundover: "***" and an empty field to a seat that found the
