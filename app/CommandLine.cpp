@@ -1,5 +1,52 @@
 #include "app/CommandLine.h"
 
+namespace {
+
+// Lobby parameters: name, host address, "true" to host.
+constexpr int kLobbyParameters = 3;
+
+// Options that the GUI toolkit reads itself, with or without a value that follows.
+const QStringList kToolkitOptionsWithValue = {
+    QStringLiteral("platform"), QStringLiteral("platformpluginpath"), QStringLiteral("platformtheme"),
+    QStringLiteral("plugin"), QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowicon"),
+    QStringLiteral("qwindowtitle"), QStringLiteral("display"), QStringLiteral("geometry"), QStringLiteral("title"),
+    QStringLiteral("icon"), QStringLiteral("style"), QStringLiteral("stylesheet"), QStringLiteral("session"),
+};
+const QStringList kToolkitFlags = {
+    QStringLiteral("reverse"), QStringLiteral("widgetcount"), QStringLiteral("nograb"), QStringLiteral("dograb"),
+    QStringLiteral("sync"), QStringLiteral("qmljsdebugger"),
+};
+
+// The option's name without its one or two dashes and any "=value"; empty when the
+// argument is no option.
+QString optionName(const QString& arg)
+{
+    if (arg.size() < 2 || !arg.startsWith(QLatin1Char('-')))
+        return QString();
+    QString name = arg.mid(arg.startsWith(QLatin1String("--")) ? 2 : 1);
+    return name.section(QLatin1Char('='), 0, 0);
+}
+
+} // namespace
+
+QStringList CommandLine::withoutToolkitOptions(const QStringList& arguments)
+{
+    QStringList out;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& arg = arguments.at(i);
+        const QString name = optionName(arg);
+        if (kToolkitFlags.contains(name))
+            continue;
+        if (kToolkitOptionsWithValue.contains(name)) {
+            if (!arg.contains(QLatin1Char('=')))
+                ++i; // its value
+            continue;
+        }
+        out.append(arg);
+    }
+    return out;
+}
+
 CommandLine CommandLine::parse(const QStringList& arguments)
 {
     CommandLine c;
@@ -9,13 +56,22 @@ CommandLine CommandLine::parse(const QStringList& arguments)
         return c;
     }
     c.port = port.port;
-    for (const QString& a : port.remaining) {
-        if (a == QLatin1String("--help") || a == QLatin1String("-h"))
+    const QStringList rest = withoutToolkitOptions(port.remaining);
+    if (rest.size() >= kLobbyParameters) {
+        c.params = rest;
+        return c;
+    }
+    for (const QString& a : rest) {
+        if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
             c.help = true;
-        else if (a == QLatin1String("--version") || a == QLatin1String("-v"))
+        } else if (a == QLatin1String("--version") || a == QLatin1String("-v")) {
             c.version = true;
-        else
+        } else if (!optionName(a).isEmpty()) {
+            c.error = QStringLiteral("unknown option \"%1\"").arg(a);
+            return c;
+        } else {
             c.params.append(a);
+        }
     }
     return c;
 }

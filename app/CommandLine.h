@@ -7,7 +7,12 @@
 //   ... [--port N]                  the game port, 7772 unless given
 //   quillor --help | --version
 //
-// Positional parameters go to the main window unchanged; it decides what they mean.
+// It is read before any window exists, so that help, the version and a wrong option
+// need no display. The lobby always passes name, address and flag: when three
+// parameters are given they are taken as they stand, even a name that looks like an
+// option. Otherwise a word beginning with "-" must be one of the options above (or one
+// of the windowing toolkit's own, which are left to it). Positional parameters go to the
+// main window unchanged; it decides what they mean.
 #include "app/PortOption.h"
 
 #include <QString>
@@ -25,4 +30,6 @@ struct CommandLine {
     // `arguments` without the program name.
     static CommandLine parse(const QStringList& arguments);
     static QString usage();
+    // The arguments without the windowing toolkit's options and their values.
+    static QStringList withoutToolkitOptions(const QStringList& arguments);
 };

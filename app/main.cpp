@@ -1,17 +1,19 @@
 // Quillor's entry point.
 //
-// Start-up order: the single-instance guard first (a second copy asks the first to
-// show its window and ends before creating any window); then the application title;
-// then the windows, in the order the game has always created them; then the event
-// loop, until the main window closes.
+// Start-up order: the command line first, before any GUI object exists, so that help,
+// the version and a wrong option need no display; then the single-instance guard (a
+// second copy asks the first to show its window and ends before creating any window);
+// then the application title; then the windows, in the order the game has always
+// created them; then the event loop, until the main window closes.
 #include "app/AppIcon.h"
 #include "app/CommandLine.h"
 #include "app/NamedMutex.h"
 #include "app/ServeMode.h"
 #include "app/SingleInstance.h"
-#include "client/chatform.h"
+#include "client/ui/chatform.h"
 #include "host/RandomSource.h"
 #include "host/TServer.h"
+#include "net/GameConstants.h"
 #include "windows/aboutform.h"
 #include "windows/gamestartform.h"
 #include "windows/helpform.h"
@@ -21,8 +23,8 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QMessageBox>
-#include <QTextStream>
+
+#include <cstdio>
 
 namespace {
 
@@ -36,6 +38,11 @@ void bringForward(QWidget& window)
     window.activateWindow();
 }
 
+void print(std::FILE* stream, const QString& text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -46,20 +53,24 @@ int main(int argc, char** argv)
         return serve::runFromArguments(app.arguments());
     }
 
-    QApplication app(argc, argv);
-    const CommandLine cmd = CommandLine::parse(app.arguments().mid(1));
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const CommandLine cmd = CommandLine::parse(arguments);
     if (!cmd.ok()) {
-        QTextStream(stderr) << "quillor: " << cmd.error << "\n" << CommandLine::usage();
+        print(stderr, QStringLiteral("quillor: ") + cmd.error + QLatin1Char('\n') + CommandLine::usage());
         return 2;
     }
     if (cmd.help) {
-        QTextStream(stdout) << CommandLine::usage();
+        print(stdout, CommandLine::usage());
         return 0;
     }
     if (cmd.version) {
-        QTextStream(stdout) << Tabout::Version << "\n";
+        print(stdout, QString::fromLatin1(game::Version) + QLatin1Char('\n'));
         return 0;
     }
+
+    QApplication app(argc, argv);
 
     // 1. Only one copy per user session (per runtime folder).
     SingleInstance guard;
@@ -78,13 +89,13 @@ int main(int argc, char** argv)
     Tchat chat(cmd.params);
     NamedMutex gameMarker(GameClient::GameKey);
     SeededRandom random(static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch()));
-    chat.client().port = cmd.port;
+    chat.client().session.port = cmd.port;
 
     const QString folder = QCoreApplication::applicationDirPath();
     TallyDialogs tallyDialogs;
     Ttallylist tally(folder, nullptr, tallyDialogs, GameClient::GameKey);
     Tabout about;
-    Tgamestart gamestart;
+    Tgamestart gamestart(chat.prefs());
     Thelp help;
     TServer server(nullptr, random, cmd.port);
     Tspylist spylist;
@@ -96,7 +107,7 @@ int main(int argc, char** argv)
     windows.help = &help;
     windows.spylist = &spylist;
     chat.setWindows(windows);
-    chat.client().hooks.startHost = [&server] {
+    chat.client().session.startHost = [&server] {
         server.startListening();
         return server.port();
     };

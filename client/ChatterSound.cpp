@@ -1,6 +1,8 @@
 #include "client/ChatterSound.h"
 
-#include "client/HostFields.h"
+#include "client/Preferences.h"
+#include "client/SeatRoster.h"
+#include "net/FieldReader.h"
 
 namespace {
 
@@ -26,17 +28,21 @@ QString ChatterSound::captionOf(const QByteArray& name)
     return caption(n); // a number outside 1..14, negative ones too, has no caption
 }
 
-void ChatterSound::playasound(FieldReader& fields) const
+bool ChatterSound::chatterOn() const
 {
-    const int slot = fields.nextInt();
-    const QByteArray name = fields.lastField();
-    if (m_on) {
+    return m_prefs.chatterSounds();
+}
+
+void ChatterSound::playasound(const proto::PlayASound& sound) const
+{
+    if (chatterOn()) {
         if (play)
-            play(QString::fromLatin1(name).toLower());
+            play(QString::fromLatin1(sound.name).toLower());
         return;
     }
-    const QString label = seatName ? seatName(slot) : QString();
-    const QString what = captionOf(name);
+    // The name on the sender's seat row; a slot without a row names nobody.
+    const QString label = game::isSeat(sound.slot) ? m_seats.seat(sound.slot).name : QString();
+    const QString what = captionOf(sound.name);
     if (label.isEmpty() || what.isEmpty())
         return;
     m_context.systemLine(label + QStringLiteral(": <Chatter Sound> ") + what);

@@ -1,9 +1,12 @@
 #pragma once
-// What the client's rule classes share: the connection state of this player and the
-// ways out of a rule (a message to the host, a chat line, a sound, a message box).
+// What the client's rule classes share: this player's session (who he is in the game
+// and how he got there) and the ways out of a rule (a message to the host, a chat line,
+// a sound, a message box).
 //
-// The main window owns one ClientContext and wires its outlets to the socket, the chat
-// history, the sound bank and QMessageBox; tests wire them to recorders instead.
+// The session is written only by Session; every other class is given the context as
+// const. The main window wires the outlets to the socket, the chat history, the sound
+// player and a message box; tests wire them to recorders instead.
+#include "net/GameConstants.h"
 #include "net/Message.h"
 
 #include <QColor>
@@ -14,16 +17,15 @@ struct ClientState {
     int myslot = 0;          // slot the host gave this client
     bool connected = false;  // set when the host's login request arrives
     bool ishost = false;     // this process hosts the game
-    int activeplayer = 0;    // slot that may pick letters now; 0 nobody
-    int seatcount = 6;       // slots 1..seatcount are seats, higher ones spectators
-    int gametype = 1;        // 0 straight, 1 scrambled
-    bool justWatching = false; // the "Just Watch" tick
+    int seatcount = game::Seats; // slots 1..seatcount are seats, higher ones spectators
     QString playername;
     QString hostaddress;
     QString loginname;
 
     bool maySeat() const { return myslot >= 1 && myslot <= seatcount; }
-    bool myTurn() const { return activeplayer != 0 && activeplayer == myslot; }
+    // The game's leader may start games, remove players and set others watching: the
+    // player who hosts, or whoever holds slot 1 (the first to join a headless host).
+    bool leads() const { return ishost || myslot == game::LeaderSlot; }
 };
 
 struct ClientOutlets {

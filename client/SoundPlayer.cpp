@@ -1,16 +1,19 @@
 #include "client/SoundPlayer.h"
 
-#include <QApplication>
+#include "client/Preferences.h"
 
-SoundPlayer::SoundPlayer(QObject* parent)
-    : SoundPlayer(std::make_unique<SoundBank>(), std::make_unique<AudioSinkOutput>(),
-                  [] { QApplication::beep(); }, parent)
+SoundPlayer::SoundPlayer(const Preferences& prefs, Alert alert, QObject* parent)
+    : SoundPlayer(prefs, std::make_unique<SoundBank>(), std::make_unique<AudioSinkOutput>(), std::move(alert), parent)
 {
 }
 
-SoundPlayer::SoundPlayer(std::unique_ptr<SoundBank> bank, std::unique_ptr<SoundOutput> output,
-                         Alert alert, QObject* parent)
-    : QObject(parent), m_bank(std::move(bank)), m_output(std::move(output)), m_alert(std::move(alert))
+SoundPlayer::SoundPlayer(const Preferences& prefs, std::unique_ptr<SoundBank> bank,
+                         std::unique_ptr<SoundOutput> output, Alert alert, QObject* parent)
+    : QObject(parent)
+    , m_prefs(prefs)
+    , m_bank(std::move(bank))
+    , m_output(std::move(output))
+    , m_alert(std::move(alert))
 {
     Q_ASSERT(m_bank && m_output);
 }
@@ -29,16 +32,13 @@ void SoundPlayer::play(const QString& name)
         m_alert();
 }
 
-void SoundPlayer::playsounds(const QString& name)
+bool SoundPlayer::soundsOn() const
 {
-    if (m_soundsOn)
-        play(name);
+    return m_prefs.playSounds();
 }
 
-void SoundPlayer::setSoundsOn(bool on)
+void SoundPlayer::playsounds(const QString& name)
 {
-    if (on == m_soundsOn)
-        return;
-    m_soundsOn = on;
-    emit soundsOnChanged(on);
+    if (soundsOn())
+        play(name);
 }

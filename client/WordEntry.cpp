@@ -1,34 +1,15 @@
 #include "client/WordEntry.h"
 
-#include "client/HostFields.h"
+#include "net/FieldChecks.h"
 
 #include <stdexcept>
-#include <vector>
 
-using hostfields::checkRange;
+using fieldchecks::checkRange;
 
-namespace {
-
-// Reads a list of groups of `width` numbers to the end of the text. An empty text is an
-// empty list; a list cut short or holding a non-number throws FieldError.
-std::vector<int> readGroups(FieldReader& fields, int width)
-{
-    std::vector<int> numbers;
-    if (fields.rest().isEmpty())
-        return numbers;
-    fields.beginList();
-    while (!fields.atListEnd()) {
-        for (int i = 0; i < width; ++i)
-            numbers.push_back(fields.nextInt());
-    }
-    return numbers;
-}
-
-} // namespace
-
-WordEntry::WordEntry(ClientContext& context, QObject* parent)
+WordEntry::WordEntry(const ClientContext& context, const TurnState& turn, QObject* parent)
     : QObject(parent)
     , m_context(context)
+    , m_turn(turn)
 {
 }
 
@@ -62,7 +43,10 @@ int WordEntry::slotPicture(int slot) const
 QString WordEntry::slotPick(int slot) const
 {
     checkRange(slot, 1, Slots, "slot");
-    return m_pick[slot - 1];
+    const QPoint cell = m_pick[slot - 1];
+    if (cell.isNull())
+        return QString();
+    return QString::number(cell.x()) + QLatin1Char('+') + QString::number(cell.y());
 }
 
 QPoint WordEntry::pickpath(int index) const
@@ -81,49 +65,30 @@ std::optional<QPoint> WordEntry::lastPicked() const
     return last;
 }
 
-void WordEntry::loadboardCells(FieldReader& fields)
+void WordEntry::loadboardCells(const QList<proto::BoardCell>& cells)
 {
-    const std::vector<int> groups = readGroups(fields, 3);
-    for (size_t i = 0; i < groups.size(); i += 3) {
-        checkRange(groups[i], 1, Columns, "column");
-        checkRange(groups[i + 1], 1, Rows, "row");
-        checkRange(groups[i + 2], 0, LastMarked, "tile");
-    }
-    for (size_t i = 0; i < groups.size(); i += 3)
-        at(groups[i], groups[i + 1]) = groups[i + 2];
+    for (const proto::BoardCell& c : cells)
+        at(checkRange(c.x, 1, Columns, "column"), checkRange(c.y, 1, Rows, "row")) = c.tile;
     emit boardChanged();
 }
 
-void WordEntry::theword(FieldReader& fields)
+void WordEntry::theword(const proto::TheWord& word)
 {
-    const std::vector<int> pairs = readGroups(fields, 2);
-    for (size_t i = 0; i < pairs.size(); i += 2) {
-        checkRange(pairs[i], 1, Slots, "slot");
-        checkRange(pairs[i + 1], 0, LastLetter, "letter");
-    }
     m_letter.fill(0);
     m_picture.fill(0);
-    for (QString& pick : m_pick)
-        pick.clear();
-    for (size_t i = 0; i < pairs.size(); i += 2) {
-        m_letter[pairs[i] - 1] = pairs[i + 1];
-        m_picture[pairs[i] - 1] = pairs[i + 1];
+    m_pick.fill(QPoint());
+    for (const proto::WordLetter& l : word.letters) {
+        const int slot = checkRange(l.position, 1, Slots, "slot");
+        m_letter[slot - 1] = l.letter;
+        m_picture[slot - 1] = l.letter;
     }
     emit stripChanged();
 }
 
-void WordEntry::reveal(FieldReader& fields)
+void WordEntry::reveal(const QList<proto::Cell>& cells)
 {
-    // Seats that found the word get "***" instead of cells: nothing to show them.
-    if (fields.rest().startsWith('*'))
-        return;
-    const std::vector<int> pairs = readGroups(fields, 2);
-    for (size_t i = 0; i < pairs.size(); i += 2) {
-        checkRange(pairs[i], 1, Columns, "column");
-        checkRange(pairs[i + 1], 1, Rows, "row");
-    }
-    for (size_t i = 0; i < pairs.size(); i += 2) {
-        int& tile = at(pairs[i], pairs[i + 1]);
+    for (const proto::Cell& c : cells) {
+        int& tile = at(checkRange(c.x, 1, Columns, "column"), checkRange(c.y, 1, Rows, "row"));
         // Only a letter is marked: an empty cell stays empty and a marked one stays marked.
         if (tile >= 1 && tile <= LastLetter)
             tile += MarkOffset;
@@ -155,7 +120,7 @@ void WordEntry::mouseUp(Qt::MouseButton button, int x, int y)
 
 void WordEntry::pick(int column, int row)
 {
-    if (m_context.state.justWatching) {
+    if (m_turn.justWatching()) {
         m_context.notice(QStringLiteral("You cannot play when you have \"Just Watching\" set."));
         return;
     }
@@ -176,7 +141,7 @@ void WordEntry::pick(int column, int row)
         placeletter(column, row, n);
         return;
     }
-    const bool fits = m_context.state.gametype == 0
+    const bool fits = m_turn.straight()
         ? checkforconnectstraight(m_pathlength, column, row)
         : checkforconnectscrambled(m_pathlength, column, row);
     if (fits)
@@ -240,7 +205,7 @@ void WordEntry::placeletter(int column, int row, int n)
     if (tile <= LastLetter)
         tile += MarkOffset;
     m_picture[n - 1] = tile;
-    m_pick[n - 1] = QString::number(column) + QLatin1Char('+') + QString::number(row);
+    m_pick[n - 1] = QPoint(column, row);
     m_path[m_pathlength] = QPoint(column, row);
     ++m_pathlength;
     m_pickcount = n;
@@ -272,19 +237,25 @@ void WordEntry::sendword()
 {
     if (!myTurn())
         return;
-    m_context.state.activeplayer = 0;
-    if (onWordSent)
-        onWordSent();
-    QByteArray cells;
+    emit wordSent();
+    proto::MyWord word;
+    word.slot = m_context.state.myslot;
     for (int slot = 0; slot < Slots; ++slot) {
         if (m_letter[slot] != 0)
-            cells += '+' + m_pick[slot].toLatin1();
+            word.cells.append(proto::Cell{m_pick[slot].x(), m_pick[slot].y()});
     }
     if (m_context.state.connected) {
-        if (!cells.isEmpty())
-            m_context.send(Message("CMD_myword").add(m_context.state.myslot).raw(cells));
+        if (!word.cells.isEmpty())
+            m_context.send(word.message());
         m_context.sound(QStringLiteral("sendword"));
     }
+}
+
+void WordEntry::newSearch(bool mine)
+{
+    clearPickPath();
+    if (mine)
+        resetCounters();
 }
 
 void WordEntry::clearPickPath()

@@ -7,35 +7,35 @@
 // (picked by this player or revealed at the end of a round), 53 the pick marker, which
 // is only ever drawn over the last picked cell and never stored in a cell.
 //
-// Incoming lists (board cells, word letters, revealed cells) are read and checked
-// completely before anything changes: a malformed number throws FieldError, a column,
-// row, slot or tile number out of range throws std::out_of_range, and in both cases the
-// board and the strip stay exactly as they were.
+// Incoming lists (board cells, word letters, revealed cells) arrive read and checked by
+// their messages' readers, so a malformed message never reaches the board or the strip.
+// Who may pick, and in which shape, is the turn state's to say.
 #include "client/ClientContext.h"
-#include "net/FieldReader.h"
+#include "client/TurnState.h"
+#include "net/GameConstants.h"
+#include "net/Protocol.h"
 
 #include <QObject>
 #include <QPoint>
 #include <QString>
 #include <array>
-#include <functional>
 #include <optional>
 
 class WordEntry : public QObject {
     Q_OBJECT
 public:
-    static constexpr int Columns = 10;
-    static constexpr int Rows = 9;
-    static constexpr int Slots = 10;
+    static constexpr int Columns = game::Columns;
+    static constexpr int Rows = game::Rows;
+    static constexpr int Slots = game::MaxWordLength;
     static constexpr int TileSize = 44;
-    static constexpr int MarkOffset = 26;   // marked tile = letter + 26
-    static constexpr int LastLetter = 26;
-    static constexpr int LastMarked = 52;
+    static constexpr int MarkOffset = game::Letters; // marked tile = letter + 26
+    static constexpr int LastLetter = game::Letters;
+    static constexpr int LastMarked = proto::LastMarkedTile;
     static constexpr int PickMarker = 53;
     static constexpr int BoardWidth = Columns * TileSize;  // 440
     static constexpr int BoardHeight = Rows * TileSize;    // 396
 
-    explicit WordEntry(ClientContext& context, QObject* parent = nullptr);
+    WordEntry(const ClientContext& context, const TurnState& turn, QObject* parent = nullptr);
 
     // --- what the views draw --------------------------------------------------------
     // Tile number of cell (column 1..10, row 1..9); throws std::out_of_range otherwise.
@@ -56,13 +56,12 @@ public:
     QPoint pickpath(int index) const;
 
     // --- messages from the host ------------------------------------------------------
-    // Groups of column, row, tile number to the end of the text (the round number has
-    // already been taken off). Cells not named keep their tile.
-    void loadboardCells(FieldReader& fields);
-    // Clears the strip, then pairs of slot, letter to the end of the text.
-    void theword(FieldReader& fields);
-    // Marks the cells of the pairs column, row; a text beginning with "*" reveals nothing.
-    void reveal(FieldReader& fields);
+    // The cells of a board (CMD_loadboard); cells not named keep their tile.
+    void loadboardCells(const QList<proto::BoardCell>& cells);
+    // Clears the strip, then shows the word's letters in their slots (CMD_theword).
+    void theword(const proto::TheWord& word);
+    // Marks the cells where the word lay (CMD_outoftime, CMD_roundover).
+    void reveal(const QList<proto::Cell>& cells);
 
     // --- the player ------------------------------------------------------------------
     // A mouse button released at (x, y) in board pixels; releases outside the board are
@@ -79,13 +78,11 @@ public:
     // Sends the picked cells to the host and ends picking for this round.
     void sendword();
 
-    // A new search begins: the picked path is forgotten (the marker goes) ...
+    // A new search begins: the picked path is forgotten (the marker goes) and, when it
+    // is this player's search, the counters start again from zero.
+    void newSearch(bool mine);
     void clearPickPath();
-    // ... and, when it is this player's search, the counters start again from zero.
     void resetCounters();
-
-    // Called when the word has been sent, so the window can hide its Clear button.
-    std::function<void()> onWordSent;
 
     // Column and row step of each direction 1..8; index 0 is "no direction".
     static QPoint step(int direction);
@@ -93,19 +90,22 @@ public:
 signals:
     void boardChanged();
     void stripChanged();
+    // The word went to the host (or would have, without a connection): picking ends.
+    void wordSent();
 
 private:
-    bool myTurn() const { return m_context.state.myTurn(); }
+    bool myTurn() const { return m_turn.myTurn(); }
     int& at(int column, int row) { return m_board[(column - 1) * Rows + (row - 1)]; }
     int at(int column, int row) const { return m_board[(column - 1) * Rows + (row - 1)]; }
     void unpickLast();
     void pick(int column, int row);
 
-    ClientContext& m_context;
+    const ClientContext& m_context;
+    const TurnState& m_turn;
     std::array<int, Columns * Rows> m_board{};
     std::array<int, Slots> m_letter{};
     std::array<int, Slots> m_picture{};
-    std::array<QString, Slots> m_pick;
+    std::array<QPoint, Slots> m_pick{}; // (0, 0) until the slot's letter is picked
     std::array<QPoint, Slots> m_path{};
     int m_pickcount = 0;
     int m_pathlength = 0;

@@ -11,14 +11,6 @@ namespace {
 constexpr int kStepX[9] = {0, +1, -1, 0, 0, +1, +1, -1, -1};
 constexpr int kStepY[9] = {0, 0, 0, +1, -1, +1, -1, +1, -1};
 
-void appendNumbers(QByteArray& text, std::initializer_list<int> numbers)
-{
-    for (int n : numbers) {
-        text.append('+');
-        text.append(QByteArray::number(n));
-    }
-}
-
 } // namespace
 
 int BoardGenerator::stepX(int direction)
@@ -70,8 +62,11 @@ bool BoardGenerator::createboard(const QByteArray& word, bool scrambled, bool on
     // Lay the word; a scrambled walk that gets stuck starts again on a cleared board.
     do {
         clearBoard();
-        m_wordcodes = scrambled ? setwordscram(word) : setwordstraight(word);
-    } while (m_wordcodes.isEmpty());
+        if (scrambled)
+            setwordscram(word);
+        else
+            setwordstraight(word);
+    } while (m_word.isEmpty());
 
     // Decoys: the word's own letters on free cells. A taken cell is skipped, but the
     // attempt still counts, so the word itself is never overwritten.
@@ -82,22 +77,30 @@ bool BoardGenerator::createboard(const QByteArray& word, bool scrambled, bool on
             m_board[x][y] = m_lettercodes[1 + m_random.draw(length)];
     }
 
-    // Fill the rest and write the board text column by column.
-    m_boardText.clear();
-    m_boardText.reserve(90 * 9);
+    // Fill the rest, column by column.
     for (int x = 1; x <= kColumns; ++x) {
         for (int y = 1; y <= kRows; ++y) {
             if (m_board[x][y] == 0)
-                m_board[x][y] = onlyLetters ? m_lettercodes[1 + m_random.draw(length)] : 1 + m_random.draw(26);
-            appendNumbers(m_boardText, {x, y, m_board[x][y]});
+                m_board[x][y] = onlyLetters ? m_lettercodes[1 + m_random.draw(length)] : 1 + m_random.draw(game::Letters);
         }
     }
     return true;
 }
 
+QList<proto::BoardCell> BoardGenerator::boardCells() const
+{
+    QList<proto::BoardCell> cells;
+    cells.reserve(kColumns * kRows);
+    for (int x = 1; x <= kColumns; ++x) {
+        for (int y = 1; y <= kRows; ++y)
+            cells.append(proto::BoardCell{x, y, m_board[x][y]});
+    }
+    return cells;
+}
+
 QByteArray BoardGenerator::setwordstraight(const QByteArray& word)
 {
-    m_wordcodes.clear();
+    m_word.clear();
     clearLettercodes();
     const int length = static_cast<int>(word.size());
 
@@ -129,25 +132,24 @@ QByteArray BoardGenerator::setwordstraight(const QByteArray& word)
 
 QByteArray BoardGenerator::placeletter(const QByteArray& word, int x, int y, int direction)
 {
-    QByteArray text;
-    m_wordcells.clear();
+    m_word.clear();
+    m_wordCells.clear();
     const int length = static_cast<int>(std::min<qsizetype>(word.size(), kMaxWordLength));
     for (int k = 1; k <= length; ++k) {
         x += stepX(direction);
         y += stepY(direction);
         const int code = converttonum(word.at(k - 1));
-        appendNumbers(text, {k, code});
+        m_word.append(proto::WordLetter{k, code});
         m_lettercodes[k] = code;
         if (onBoard(x, y))
             m_board[x][y] = code;
-        appendNumbers(m_wordcells, {x, y});
+        m_wordCells.append(proto::Cell{x, y});
     }
-    return text;
+    return wordcodes();
 }
 
 QByteArray BoardGenerator::setwordscram(const QByteArray& word)
 {
-    QByteArray text;
     // Starts near the middle are twice as likely as starts near the edges.
     int x = 1 + m_random.draw(14);
     if (x > 10)
@@ -157,7 +159,8 @@ QByteArray BoardGenerator::setwordscram(const QByteArray& word)
         y -= 5;
     m_startX = x;
     m_startY = y;
-    m_wordcells.clear();
+    m_word.clear();
+    m_wordCells.clear();
     clearLettercodes();
 
     // The walk leaves the start cell empty, so a later letter may step onto it; it
@@ -165,7 +168,7 @@ QByteArray BoardGenerator::setwordscram(const QByteArray& word)
     const int length = static_cast<int>(std::min<qsizetype>(word.size(), kMaxWordLength));
     for (int k = 1; k <= length; ++k) {
         const int code = converttonum(word.at(k - 1));
-        appendNumbers(text, {k, code});
+        m_word.append(proto::WordLetter{k, code});
         m_lettercodes[k] = code;
         bool moved = false;
         for (int attempt = 0; attempt < 20 && !moved; ++attempt) {
@@ -180,11 +183,12 @@ QByteArray BoardGenerator::setwordscram(const QByteArray& word)
             }
         }
         if (!moved) {
-            m_wordcells.clear();
+            m_word.clear();
+            m_wordCells.clear();
             clearLettercodes();
             return QByteArray();
         }
-        appendNumbers(m_wordcells, {x, y});
+        m_wordCells.append(proto::Cell{x, y});
     }
-    return text;
+    return wordcodes();
 }

@@ -8,16 +8,20 @@
 //
 // Cells are (x, y): x the column 1..10 from the left, y the row 1..9 from the top.
 // Letter codes are 1..26 for "a".."z"; 0 marks an empty cell while building.
+#include "net/GameConstants.h"
+#include "net/Protocol.h"
+
 #include <QByteArray>
+#include <QList>
 #include <array>
 
 class RandomSource;
 
 class BoardGenerator {
 public:
-    static constexpr int kColumns = 10;
-    static constexpr int kRows = 9;
-    static constexpr int kMaxWordLength = 10;
+    static constexpr int kColumns = game::Columns;
+    static constexpr int kRows = game::Rows;
+    static constexpr int kMaxWordLength = game::MaxWordLength;
 
     explicit BoardGenerator(RandomSource& random) : m_random(random) {}
 
@@ -43,18 +47,22 @@ public:
     static int stepX(int direction);
     static int stepY(int direction);
 
-    static bool onBoard(int x, int y) { return x >= 1 && x <= kColumns && y >= 1 && y <= kRows; }
+    static bool onBoard(int x, int y) { return game::onBoard(x, y); }
     // Letter code at a cell; 0 for a cell off the board.
     int cell(int x, int y) const { return onBoard(x, y) ? m_board[x][y] : 0; }
     // Letter code of the word's k-th letter; 0 beyond the word and outside 1..10.
     int lettercode(int k) const { return k >= 1 && k <= kMaxWordLength ? m_lettercodes[k] : 0; }
 
-    // Results of the last board: the word text ("+k+code" per letter), the cells of
-    // the word's letters in letter order ("+x+y" per letter) and the board text (90
-    // "+x+y+code" triples, column by column).
-    const QByteArray& wordcodes() const { return m_wordcodes; }
-    const QByteArray& wordcells() const { return m_wordcells; }
-    const QByteArray& boardText() const { return m_boardText; }
+    // Results of the last board: the word's letters, the cells of the word's letters in
+    // letter order, and all 90 cells column by column.
+    const QList<proto::WordLetter>& word() const { return m_word; }
+    const QList<proto::Cell>& wordCells() const { return m_wordCells; }
+    QList<proto::BoardCell> boardCells() const;
+    // The same as they go on the wire: the word text ("+k+code" per letter), the cell
+    // list ("+x+y" per letter) and the board text (90 "+x+y+code" triples).
+    QByteArray wordcodes() const { return proto::wordText(m_word); }
+    QByteArray wordcells() const { return proto::cellList(m_wordCells); }
+    QByteArray boardText() const { return proto::boardText(boardCells()); }
     // The start cell drawn by the last scrambled walk (the cell before the first letter).
     int scrambleStartX() const { return m_startX; }
     int scrambleStartY() const { return m_startY; }
@@ -68,9 +76,8 @@ private:
     RandomSource& m_random;
     std::array<std::array<int, kRows + 1>, kColumns + 1> m_board{}; // [x][y], 1-based
     std::array<int, kMaxWordLength + 1> m_lettercodes{};             // 1-based
-    QByteArray m_wordcodes;
-    QByteArray m_wordcells;
-    QByteArray m_boardText;
+    QList<proto::WordLetter> m_word;
+    QList<proto::Cell> m_wordCells;
     int m_startX = 0;
     int m_startY = 0;
 };

@@ -1,6 +1,7 @@
 #include "host/GameRounds.h"
 
 #include "net/FieldReader.h"
+#include "net/Protocol.h"
 #include "net/Wire.h"
 
 #include <QDebug>
@@ -10,14 +11,6 @@ namespace {
 // A round's word is drawn again when the board cannot take it; the word list only
 // hands out words that fit, so this bound is never reached in play.
 constexpr int kWordAttempts = 100;
-
-// A submitted word holds at most one cell per letter of the longest word.
-constexpr int kMaxCells = BoardGenerator::kMaxWordLength;
-
-struct Cell {
-    int x = 0;
-    int y = 0;
-};
 
 } // namespace
 
@@ -48,31 +41,25 @@ void GameRounds::stopClock()
         m_link.runClock(false);
 }
 
-void GameRounds::startgame(const QByteArray& starter, const QByteArray& playTo, const QByteArray& secondsPerTurn,
-                           const QByteArray& scrambledFlag, const QByteArray& onlyLettersFlag)
+void GameRounds::startgame(const proto::StartGame& options)
 {
     stopClock();
     m_gamerunning = true;
 
     int seconds = kDefaultTimePerTurn;
-    if (FieldReader::toInt(secondsPerTurn, &seconds) && (seconds < 0 || seconds > kMaxTimePerTurn)) {
+    if (FieldReader::toInt(options.secondsPerTurn, &seconds) && (seconds < 0 || seconds > kMaxTimePerTurn)) {
         qWarning().noquote() << "host: seconds per turn" << seconds << "out of range, using" << kDefaultTimePerTurn;
         seconds = kDefaultTimePerTurn;
     }
     m_timeperturn = seconds;
     int target = kDefaultPlayToScore;
-    FieldReader::toInt(playTo, &target);
+    FieldReader::toInt(options.playTo, &target);
     m_playtoscore = target;
-    m_scrambled = scrambledFlag != "f";
-    m_onlyletters = onlyLettersFlag == "t";
+    m_scrambled = options.scrambled();
+    m_onlyletters = options.onlyLetters();
 
-    m_out.toAll(Message("CMD_startgame")
-                    .add(starter)
-                    .add(playTo)
-                    .add(secondsPerTurn)
-                    .add(scrambledFlag)
-                    .add(onlyLettersFlag)
-                    .add(""));
+    // Every client sees the options exactly as they were sent.
+    m_out.toAll(options.message());
     m_out.event(QStringLiteral("game started: play to %1, %2 seconds a turn, %3%4")
                     .arg(m_playtoscore)
                     .arg(m_timeperturn)
@@ -118,7 +105,7 @@ void GameRounds::startround()
 void GameRounds::findplayer()
 {
     for (int slot : m_players.connectedSlots())
-        m_out.to(slot, Message("CMD_nextplayer").add(PlayerTable::isSeat(slot) ? slot : 1).add(""));
+        m_out.to(slot, proto::NextPlayer{PlayerTable::isSeat(slot) ? slot : 1}.message());
 }
 
 void GameRounds::tick()
@@ -135,7 +122,7 @@ void GameRounds::tick()
         endround();
 }
 
-void GameRounds::myword(int seat, FieldReader& fields)
+void GameRounds::myword(int seat, const proto::MyWord& word)
 {
     if (!PlayerTable::isSeat(seat) || m_players[seat].found) {
         qWarning("host: word from slot %d ignored (not a seat, or already found)", seat);
@@ -147,40 +134,28 @@ void GameRounds::myword(int seat, FieldReader& fields)
         return;
     }
 
-    // Read the whole cell list before judging; a cell off the board or more cells than
-    // the longest word makes the message invalid and it is refused unread past there.
-    Cell cells[kMaxCells];
-    int count = 0;
-    bool valid = true;
-    fields.beginList();
-    while (!fields.atListEnd()) {
-        const int x = fields.nextInt();
-        const int y = fields.nextInt();
-        if (count == kMaxCells || !BoardGenerator::onBoard(x, y)) {
-            valid = false;
-            break;
-        }
-        cells[count++] = Cell{x, y};
-    }
-    if (!valid)
-        qWarning("host: word from seat %d refused: a cell off the board or more than %d cells", seat, kMaxCells);
+    // A cell off the board or more cells than the longest word make the message invalid;
+    // its reader stopped there.
+    if (!word.valid)
+        qWarning("host: word from seat %d refused: a cell off the board or more than %d cells", seat,
+                 game::MaxWordLength);
 
     // Only letter codes are compared: any cells that spell the word's first letters in
     // order are accepted.
-    bool accepted = valid;
-    for (int k = 1; accepted && k <= count; ++k)
-        accepted = m_board.cell(cells[k - 1].x, cells[k - 1].y) == m_board.lettercode(k);
+    bool accepted = word.valid;
+    for (int k = 1; accepted && k <= word.cells.size(); ++k)
+        accepted = m_board.cell(word.cells[k - 1].x, word.cells[k - 1].y) == m_board.lettercode(k);
 
     PlayerRec& p = m_players[seat];
     if (!accepted) {
         if (p.inuse)
-            m_out.to(seat, Message("CMD_nomatch").add(seat).add(""));
+            m_out.to(seat, proto::NoMatch{seat}.message());
         return;
     }
     p.roundpoints = m_countdown - kGraceSeconds;
     p.found = true;
     p.score += p.roundpoints;
-    m_out.toAll(Message("CMD_hefoundit").add(seat).add(p.roundpoints).add(p.score).add(""));
+    m_out.toAll(proto::HeFoundIt{seat, p.roundpoints, p.score}.message());
     checkforalldone();
 }
 
@@ -191,23 +166,24 @@ void GameRounds::checkforalldone()
         if (p.inuse && !p.watching && !p.found)
             return;
     }
-    sendRoundEnd("CMD_roundover");
+    sendRoundEnd<proto::RoundOver>();
     m_out.event(QStringLiteral("round %1 over: every playing seat found the word").arg(m_roundnumber));
     startClock(Pause, kPauseSeconds);
 }
 
 void GameRounds::outoftime()
 {
-    sendRoundEnd("CMD_outoftime");
+    sendRoundEnd<proto::OutOfTime>();
     m_out.event(QStringLiteral("round %1 over: time is up").arg(m_roundnumber));
     startClock(Pause, kPauseSeconds);
 }
 
-void GameRounds::sendRoundEnd(const QByteArray& command)
+template <typename RoundEnd>
+void GameRounds::sendRoundEnd()
 {
     // Those who found the word get "***"; everybody else sees where it was.
-    const Message found = Message(command).add("***").add("");
-    const Message cells = Message(command).raw(m_board.wordcells());
+    const Message found = RoundEnd{true, {}}.message();
+    const Message cells = RoundEnd{false, m_board.wordCells()}.message();
     for (int slot : m_players.connectedSlots())
         m_out.to(slot, m_players[slot].found ? found : cells);
 }
@@ -254,7 +230,7 @@ bool GameRounds::checkforwin()
         if (seat != leader && m_players[seat].score == top)
             text += " and " + displayName(seat);
     }
-    m_out.toAll(Message("CMD_winner").add(text).add(""));
+    m_out.toAll(proto::Winner{text}.message());
     m_out.event(QStringLiteral("winner: %1 with %2 points").arg(wire::fromWire(text)).arg(top));
     m_gamerunning = false;
     return true;
@@ -262,27 +238,27 @@ bool GameRounds::checkforwin()
 
 Message GameRounds::loadboardMessage() const
 {
-    return Message("CMD_loadboard").add(m_roundnumber).raw(m_board.boardText());
+    return proto::LoadBoard{QByteArray::number(m_roundnumber), m_board.boardCells()}.message();
 }
 
 Message GameRounds::thewordMessage() const
 {
-    return Message("CMD_theword").raw(m_board.wordcodes());
+    return proto::TheWord{m_board.word()}.message();
 }
 
 void GameRounds::sendCatchUp(int slot) const
 {
     m_out.to(slot, loadboardMessage());
     m_out.to(slot, thewordMessage());
-    Message stats("CMD_loadstats");
-    stats.flag(m_mode == Turn && PlayerTable::isSeat(slot))
-        .add(m_playtoscore)
-        .add(m_timeperturn)
-        .add(m_countdown - kGraceSeconds)
-        .flag(m_scrambled);
+    proto::LoadStats stats;
+    stats.mayPlay = m_mode == Turn && PlayerTable::isSeat(slot);
+    stats.playTo = QByteArray::number(m_playtoscore);
+    stats.secondsPerTurn = m_timeperturn;
+    stats.secondsLeft = m_countdown - kGraceSeconds;
+    stats.scrambled = m_scrambled;
     for (int seat = 1; seat <= PlayerTable::kSeats; ++seat) {
         const PlayerRec& p = m_players[seat];
-        stats.add(seat).add(p.score).add(p.roundpoints).flag(p.found);
+        stats.seats.append(proto::SeatStats{seat, p.score, p.roundpoints, p.found});
     }
-    m_out.to(slot, stats);
+    m_out.to(slot, stats.message());
 }

@@ -19,8 +19,12 @@
 #include <QByteArray>
 #include <functional>
 
-class FieldReader;
 class RandomSource;
+
+namespace proto {
+struct StartGame;
+struct MyWord;
+} // namespace proto
 
 class GameRounds {
 public:
@@ -39,10 +43,9 @@ public:
 
     // CMD_startgame: the five option texts as received. Starts afresh, also in the
     // middle of a game.
-    void startgame(const QByteArray& starter, const QByteArray& playTo, const QByteArray& secondsPerTurn,
-                   const QByteArray& scrambledFlag, const QByteArray& onlyLettersFlag);
-    // CMD_myword from a seat: `cells` holds the cell list after the seat number.
-    void myword(int seat, FieldReader& cells);
+    void startgame(const proto::StartGame& options);
+    // CMD_myword from a seat.
+    void myword(int seat, const proto::MyWord& word);
     // One second of the game clock (only while it runs).
     void tick();
     // Brings a player who logs in during a game up to date: CMD_loadboard,
@@ -67,7 +70,9 @@ private:
     void outoftime();
     void endround();
     bool checkforwin();
-    void sendRoundEnd(const QByteArray& command);
+    // CMD_outoftime or CMD_roundover to every connected slot.
+    template <typename RoundEnd>
+    void sendRoundEnd();
     void startClock(ClockMode mode, int seconds);
     void stopClock();
     QByteArray displayName(int seat) const;

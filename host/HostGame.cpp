@@ -1,6 +1,6 @@
 #include "host/HostGame.h"
 
-#include "net/FieldReader.h"
+#include "net/Protocol.h"
 #include "net/Wire.h"
 
 #include <QDebug>
@@ -20,28 +20,28 @@ HostGame::HostGame(RandomSource& random, GameRounds::WordSource words, HostLink 
     , m_rounds(m_players, m_out, m_link, random, std::move(words))
     , m_dispatcher(QStringLiteral("host"))
 {
-    m_dispatcher.on("CMD_logininfo", [this](FieldReader& f) { receivedlogininfo(f); });
-    m_dispatcher.on("CMD_kickhim", [this](FieldReader& f) { kickhim(f); });
-    m_dispatcher.on("CMD_chat", [this](FieldReader& f) { chat(f); });
-    m_dispatcher.on("CMD_action", [this](FieldReader& f) { action(f); });
-    m_dispatcher.on("CMD_startgame", [this](FieldReader& f) { startgame(f); });
-    m_dispatcher.on("CMD_justwatch", [this](FieldReader& f) { justwatch(f); });
-    m_dispatcher.on("CMD_myword", [this](FieldReader& f) { myword(f); });
-    m_dispatcher.on("CMD_playasound", [this](FieldReader& f) { playasound(f); });
+    m_dispatcher.on<proto::LoginInfo>([this](const proto::LoginInfo& m) { receivedlogininfo(m); });
+    m_dispatcher.on<proto::KickHim>([this](const proto::KickHim& m) { kickhim(m); });
+    m_dispatcher.on<proto::Chat>([this](const proto::Chat& m) { chat(m); });
+    m_dispatcher.on<proto::Action>([this](const proto::Action& m) { action(m); });
+    m_dispatcher.on<proto::StartGame>([this](const proto::StartGame& m) { startgame(m); });
+    m_dispatcher.on<proto::JustWatch>([this](const proto::JustWatch& m) { justwatch(m); });
+    m_dispatcher.on<proto::MyWord>([this](const proto::MyWord& m) { myword(m); });
+    m_dispatcher.on<proto::PlayASound>([this](const proto::PlayASound& m) { playasound(m); });
 }
 
 void HostGame::connectionAccepted(int slot)
 {
     if (slot == PlayerTable::kFullSlot) {
         // Only for the moment of its refusal; slotcount and the nine slots stay as they are.
-        m_out.to(slot, Message("CMD_full").add(""));
+        m_out.to(slot, proto::Full{}.message());
         if (m_link.closeConnection)
             m_link.closeConnection(slot);
         m_out.event(QStringLiteral("connection refused: the game is full"));
         return;
     }
     m_players.take(slot);
-    m_out.to(slot, Message("CMD_sendlogininfo").add(slot));
+    m_out.to(slot, proto::SendLoginInfo{slot}.message());
 }
 
 void HostGame::connectionClosed(int slot)
@@ -50,7 +50,7 @@ void HostGame::connectionClosed(int slot)
         return;
     PlayerRec& p = m_players[slot];
     if (p.inuse) {
-        m_out.toAllExcept(slot, Message("CMD_playerdisconnected").add(slot).add(p.name));
+        m_out.toAllExcept(slot, proto::PlayerDisconnected{slot, p.name}.message());
         m_out.event(QStringLiteral("slot %1 closed (%2)").arg(slot).arg(shown(p.name)));
     }
     m_players.release(slot);
@@ -70,9 +70,8 @@ Dispatcher::Outcome HostGame::handle(int slot, const QByteArray& text)
     return outcome;
 }
 
-bool HostGame::readOwnSlot(FieldReader& f, const char* command)
+bool HostGame::isOwnSlot(int claimed, const char* command) const
 {
-    const int claimed = f.nextInt();
     if (claimed == m_sender)
         return true;
     qWarning("host: %s from slot %d claims slot %d; ignored", command, m_sender, claimed);
@@ -81,42 +80,41 @@ bool HostGame::readOwnSlot(FieldReader& f, const char* command)
 
 bool HostGame::fromHostPlayer(const char* command) const
 {
-    if (m_sender == 1)
+    if (m_sender == game::LeaderSlot)
         return true;
     qWarning("host: %s from slot %d ignored: only the hosting player (slot 1) may send it", command, m_sender);
     return false;
 }
 
-void HostGame::receivedlogininfo(FieldReader& f)
+void HostGame::receivedlogininfo(const proto::LoginInfo& m)
 {
-    if (!readOwnSlot(f, "CMD_logininfo"))
+    if (!isOwnSlot(m.slot, cmd::logininfo))
         return;
     const int slot = m_sender;
-    const QByteArray version = f.next();
     PlayerRec& p = m_players[slot];
-    p.name = f.rest();
+    p.name = m.name;
     p.inuse = true;
-    m_out.event(QStringLiteral("login: slot %1 is %2 (version %3)").arg(slot).arg(shown(p.name), shown(version)));
+    m_out.event(QStringLiteral("login: slot %1 is %2 (version %3)").arg(slot).arg(shown(p.name), shown(m.version)));
 
-    m_out.toAll(Message("CMD_newplayerinfo").add(slot).add(p.name));
+    m_out.toAll(proto::NewPlayerInfo{slot, p.name}.message());
     for (int other : m_players.connectedSlots()) {
         if (other != slot)
-            m_out.to(slot, Message("CMD_existingplayers").add(other).add(m_players[other].name));
+            m_out.to(slot, proto::ExistingPlayers{other, m_players[other].name}.message());
     }
-    if (version != kVersion) {
-        if (m_players.isConnected(1))
-            m_out.to(1, Message("CMD_havewrongversion").add(p.name));
-        m_out.to(slot, Message("CMD_wrongversion").add(""));
+    if (m.version != kVersion) {
+        if (m_players.isConnected(game::LeaderSlot))
+            m_out.to(game::LeaderSlot, proto::HaveWrongVersion{p.name}.message());
+        m_out.to(slot, proto::WrongVersion{}.message());
     }
     if (m_rounds.gamerunning())
         m_rounds.sendCatchUp(slot);
 }
 
-void HostGame::kickhim(FieldReader& f)
+void HostGame::kickhim(const proto::KickHim& m)
 {
-    if (!readOwnSlot(f, "CMD_kickhim") || !fromHostPlayer("CMD_kickhim"))
+    if (!isOwnSlot(m.slot, cmd::kickhim) || !fromHostPlayer(cmd::kickhim))
         return;
-    const int target = f.nextInt();
+    const int target = m.target;
     if (!m_players.isConnected(target))
         return;
     m_out.event(QStringLiteral("slot %1 (%2) removed by the hosting player").arg(target).arg(shown(m_players[target].name)));
@@ -124,59 +122,53 @@ void HostGame::kickhim(FieldReader& f)
         m_link.closeConnection(target);
 }
 
-void HostGame::chat(FieldReader& f)
+void HostGame::chat(const proto::Chat& m)
 {
-    if (!readOwnSlot(f, "CMD_chat"))
+    if (!isOwnSlot(m.slot, cmd::chat))
         return;
-    m_out.toAll(Message("CMD_chat").add(m_players[m_sender].name + " chats: " + f.rest()));
+    m_out.toAll(proto::chatRelay(m_players[m_sender].name, m.text).message());
 }
 
-void HostGame::action(FieldReader& f)
+void HostGame::action(const proto::Action& m)
 {
-    if (!readOwnSlot(f, "CMD_action"))
+    if (!isOwnSlot(m.slot, cmd::action))
         return;
-    m_out.toAll(Message("CMD_action").add(m_players[m_sender].name + " " + f.rest()));
+    m_out.toAll(proto::actionRelay(m_players[m_sender].name, m.text).message());
 }
 
-void HostGame::playasound(FieldReader& f)
+void HostGame::playasound(const proto::PlayASound& m)
 {
-    if (!readOwnSlot(f, "CMD_playasound"))
+    if (!isOwnSlot(m.slot, cmd::playasound))
         return;
-    m_out.toAll(Message("CMD_playasound").add(m_sender).add(f.rest()));
+    m_out.toAll(proto::PlayASound{m_sender, m.name}.message());
 }
 
-void HostGame::startgame(FieldReader& f)
+void HostGame::startgame(const proto::StartGame& m)
 {
-    if (!fromHostPlayer("CMD_startgame"))
+    if (!fromHostPlayer(cmd::startgame))
         return;
-    const QByteArray starter = f.next();
-    const QByteArray playTo = f.next();
-    const QByteArray seconds = f.next();
-    const QByteArray scrambled = f.next();
-    const QByteArray onlyLetters = f.next();
-    m_rounds.startgame(starter, playTo, seconds, scrambled, onlyLetters);
+    m_rounds.startgame(m);
 }
 
-void HostGame::justwatch(FieldReader& f)
+void HostGame::justwatch(const proto::JustWatch& m)
 {
-    const int seat = f.nextInt();
+    const int seat = m.seat;
     if (!PlayerTable::isSeat(seat))
         return;
     if (seat != m_sender && !fromHostPlayer("CMD_justwatch for another seat"))
         return;
-    const QByteArray mode = f.lastField();
-    if (mode == "2") {
+    if (m.mode == proto::JustWatch::Mode::Play) {
         m_players[seat].watching = false;
-        m_out.toAll(Message("CMD_justwatching").add(seat).add("2"));
-    } else if (mode == "1" && m_rounds.gamerunning()) {
+        m_out.toAll(proto::JustWatching{seat, false}.message());
+    } else if (m.mode == proto::JustWatch::Mode::Watch && m_rounds.gamerunning()) {
         m_players[seat].watching = true;
-        m_out.toAll(Message("CMD_justwatching").add(seat).add("1"));
+        m_out.toAll(proto::JustWatching{seat, true}.message());
     }
 }
 
-void HostGame::myword(FieldReader& f)
+void HostGame::myword(const proto::MyWord& m)
 {
-    if (!readOwnSlot(f, "CMD_myword"))
+    if (!isOwnSlot(m.slot, cmd::myword))
         return;
-    m_rounds.myword(m_sender, f);
+    m_rounds.myword(m_sender, m);
 }

@@ -16,12 +16,22 @@
 #include "host/HostLink.h"
 #include "host/Outbox.h"
 #include "host/PlayerTable.h"
+#include "net/Commands.h"
 #include "net/Dispatcher.h"
 
 #include <QByteArray>
 
-class FieldReader;
 class RandomSource;
+
+namespace proto {
+struct LoginInfo;
+struct KickHim;
+struct StartGame;
+struct JustWatch;
+struct MyWord;
+struct PlayASound;
+template <const char*> struct SlotText;
+} // namespace proto
 
 class HostGame {
 public:
@@ -50,17 +60,17 @@ public:
     const GameRounds& rounds() const { return m_rounds; }
 
 private:
-    void receivedlogininfo(FieldReader& f);
-    void kickhim(FieldReader& f);
-    void chat(FieldReader& f);
-    void action(FieldReader& f);
-    void startgame(FieldReader& f);
-    void justwatch(FieldReader& f);
-    void myword(FieldReader& f);
-    void playasound(FieldReader& f);
-    // Reads the sender's slot number; false (logged) when it is not the slot of the
-    // connection the message came on.
-    bool readOwnSlot(FieldReader& f, const char* command);
+    void receivedlogininfo(const proto::LoginInfo& m);
+    void kickhim(const proto::KickHim& m);
+    void chat(const proto::SlotText<cmd::chat>& m);
+    void action(const proto::SlotText<cmd::action>& m);
+    void startgame(const proto::StartGame& m);
+    void justwatch(const proto::JustWatch& m);
+    void myword(const proto::MyWord& m);
+    void playasound(const proto::PlayASound& m);
+    // True when the slot number a message claims is the slot of the connection it came
+    // on; otherwise false, and logged.
+    bool isOwnSlot(int claimed, const char* command) const;
     // True for slot 1; otherwise logs that the command needs the hosting player.
     bool fromHostPlayer(const char* command) const;
 

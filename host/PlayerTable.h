@@ -6,6 +6,8 @@
 // entry 11 is never used. Scores, found flags and round points belong to the seat,
 // not to whoever holds it: connecting and disconnecting leave them alone, so a seat
 // handed out again keeps the totals of its previous holder.
+#include "net/GameConstants.h"
+
 #include <QByteArray>
 #include <QList>
 #include <array>
@@ -23,9 +25,9 @@ struct PlayerRec {
 class PlayerTable {
 public:
     static constexpr int kEntries = 11;
-    static constexpr int kMaxSlots = 9;   // slots handed out to connections
-    static constexpr int kFullSlot = 10;  // where a refused connection sits briefly
-    static constexpr int kSeats = 6;      // playing seats: slots 1 to 6
+    static constexpr int kMaxSlots = game::MaxSlots; // slots handed out to connections
+    static constexpr int kFullSlot = kMaxSlots + 1;  // where a refused connection sits briefly
+    static constexpr int kSeats = game::Seats;       // playing seats: slots 1 to 6
 
     PlayerTable();
 
@@ -47,7 +49,7 @@ public:
     // Every connected slot from 1 to slotcount, ascending.
     QList<int> connectedSlots() const;
 
-    static bool isSeat(int slot) { return slot >= 1 && slot <= kSeats; }
+    static bool isSeat(int slot) { return game::isSeat(slot); }
 
 private:
     std::array<PlayerRec, kEntries + 1> m_players{}; // index 0 unused

@@ -22,6 +22,13 @@ public:
     explicit Dispatcher(QString who) : m_who(std::move(who)) {}
 
     void on(const QByteArray& command, Handler handler) { m_handlers.insert(command, std::move(handler)); }
+    // A handler of one message of Protocol.h, under the message's own command word; it
+    // gets the message already read into its struct.
+    template <typename M, typename F>
+    void on(F handler)
+    {
+        on(QByteArray(M::command), [handler = std::move(handler)](FieldReader& f) { handler(M::read(f)); });
+    }
     bool handles(const QByteArray& command) const { return m_handlers.contains(command); }
 
     Outcome dispatch(const QByteArray& entry);

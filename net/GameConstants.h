@@ -12,4 +12,23 @@ inline constexpr quint16 DefaultPort = 7772;
 // The game key: the name of the process-wide marker and the prefix of the tally file.
 inline constexpr char Key[] = "agame";
 
+// The board: cell (x, y) has x the column 1..10 from the left, y the row 1..9 from the top.
+inline constexpr int Columns = 10;
+inline constexpr int Rows = 9;
+// A round's word has at most this many letters, so a word text or a cell list has at
+// most this many entries.
+inline constexpr int MaxWordLength = 10;
+// Letter codes: 1 for "a" to 26 for "z".
+inline constexpr int Letters = 26;
+
+// Slots 1 to 9 are handed out to connections: 1 to 6 are the playing seats, 7 to 9
+// spectators. Slot 1 leads the game: only it may start games and remove players.
+inline constexpr int Seats = 6;
+inline constexpr int MaxSlots = 9;
+inline constexpr int LeaderSlot = 1;
+
+constexpr bool isSeat(int slot) { return slot >= 1 && slot <= Seats; }
+constexpr bool isSlot(int slot) { return slot >= 1 && slot <= MaxSlots; }
+constexpr bool onBoard(int x, int y) { return x >= 1 && x <= Columns && y >= 1 && y <= Rows; }
+
 } // namespace game

@@ -3,7 +3,7 @@
 // page and the version text. The version label's text is also the version that the
 // client reports when it logs in, so both ends compare the same text.
 #include "net/GameConstants.h"
-#include "windows/BackdropForm.h"
+#include "widgets/BackdropForm.h"
 
 #include <QUrl>
 #include <functional>

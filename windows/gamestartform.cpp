@@ -1,8 +1,9 @@
 #include "windows/gamestartform.h"
 
-#include "windows/CheckImage.h"
-#include "windows/PictureButton.h"
-#include "windows/UpDownEdit.h"
+#include "client/Preferences.h"
+#include "widgets/CheckImage.h"
+#include "widgets/PictureButton.h"
+#include "widgets/UpDownEdit.h"
 
 #include <QGridLayout>
 #include <QKeySequence>
@@ -24,8 +25,9 @@ QLabel* optionLabel(const QString& text, QWidget* parent)
 
 } // namespace
 
-Tgamestart::Tgamestart(QWidget* parent)
+Tgamestart::Tgamestart(Preferences& prefs, QWidget* parent)
     : BackdropForm(parent, Qt::Dialog)
+    , m_prefs(prefs)
 {
     setWindowTitle(QStringLiteral("Quillor - Game Start"));
 
@@ -37,11 +39,14 @@ Tgamestart::Tgamestart(QWidget* parent)
     Label3->setFont(heading);
     Label3->setAlignment(Qt::AlignCenter);
 
+    const GameStartOptions& bounds = options();
     Label2 = optionLabel(QStringLiteral("Play to Score:"), this);
-    UpDown1 = new UpDownEdit(m_options.playToScore, this);
+    UpDown1 = new UpDownEdit(bounds.playToScore.minimum(), bounds.playToScore.maximum(),
+                             bounds.playToScore.increment(), this);
     edit_playtoscore = UpDown1->edit();
     Label1 = optionLabel(QStringLiteral("Creation Time:"), this);
-    UpDown2 = new UpDownEdit(m_options.creationTime, this);
+    UpDown2 = new UpDownEdit(bounds.creationTime.minimum(), bounds.creationTime.maximum(),
+                             bounds.creationTime.increment(), this);
     edit_creationtime = UpDown2->edit();
     UpDown2->setToolTip(tr("Seconds per turn"));
     UpDown1->setToolTip(tr("The score that wins the game"));
@@ -84,6 +89,12 @@ Tgamestart::Tgamestart(QWidget* parent)
     column->addLayout(grid);
     column->addWidget(button_start, 0, Qt::AlignHCenter);
 
+    connect(UpDown1, &QSpinBox::valueChanged, this, [this](int v) { setPlayToScorePosition(v); });
+    connect(UpDown2, &QSpinBox::valueChanged, this, [this](int v) { setCreationTimePosition(v); });
+    connect(&m_prefs, &Preferences::changed, this, [this](Preferences::Key key) {
+        if (key == Preferences::Key::StartOptions)
+            showOptions();
+    });
     connect(checkbox_1, &QAbstractButton::clicked, this, [this] { checkbox_1Click(checkbox_1); });
     connect(checkbox_2, &QAbstractButton::clicked, this, [this] { checkbox_1Click(checkbox_2); });
     connect(checkbox_onlyletters, &QAbstractButton::clicked, this, [this] { checkbox_onlylettersClick(); });
@@ -93,61 +104,71 @@ Tgamestart::Tgamestart(QWidget* parent)
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::hide);
 
-    showChecks();
+    showOptions();
     setFixedSize(sizeHint().expandedTo(QSize(300, 0)));
+}
+
+const GameStartOptions& Tgamestart::options() const
+{
+    return m_prefs.startOptions();
+}
+
+template <typename Change>
+void Tgamestart::change(Change change)
+{
+    GameStartOptions o = m_prefs.startOptions();
+    change(o);
+    m_prefs.setStartOptions(o);
+    // A value held to its range shows the bound even when the options did not change.
+    showOptions();
 }
 
 void Tgamestart::setPlayToScorePosition(int position)
 {
-    m_options.playToScore.setPosition(position);
-    UpDown1->refresh();
+    change([position](GameStartOptions& o) { o.playToScore.setPosition(position); });
 }
 
 void Tgamestart::setCreationTimePosition(int position)
 {
-    m_options.creationTime.setPosition(position);
-    UpDown2->refresh();
+    change([position](GameStartOptions& o) { o.creationTime.setPosition(position); });
 }
 
 void Tgamestart::checkscram(int which)
 {
-    m_options.checkscram(which);
-    showChecks();
+    change([which](GameStartOptions& o) { o.checkscram(which); });
 }
 
 void Tgamestart::checkonly(int state)
 {
-    m_options.checkonly(state);
-    showChecks();
+    change([state](GameStartOptions& o) { o.checkonly(state); });
 }
 
 void Tgamestart::checkbox_1Click(CheckImage* sender)
 {
     if (!sender)
         return;
-    m_options.clickPair(sender->hint());
-    showChecks();
+    const QString hint = sender->hint();
+    change([&hint](GameStartOptions& o) { o.clickPair(hint); });
 }
 
 void Tgamestart::checkbox_onlylettersClick()
 {
-    m_options.toggleOnlyLetters();
-    showChecks();
+    change([](GameStartOptions& o) { o.toggleOnlyLetters(); });
 }
 
 void Tgamestart::button_startClick()
 {
-    const Message start = m_options.startMessage(m_playerName);
-    if (onStart)
-        onStart(start);
+    emit startCommand(options().startMessage(m_playerName));
     hide();
-    if (onSaveSettings)
-        onSaveSettings();
+    m_prefs.requestSave();
 }
 
-void Tgamestart::showChecks()
+void Tgamestart::showOptions()
 {
-    checkbox_1->setTag(m_options.scrambledTag());
-    checkbox_2->setTag(m_options.straightTag());
-    checkbox_onlyletters->setTag(m_options.onlyLettersTag());
+    const GameStartOptions& o = options();
+    UpDown1->setShown(o.playToScore.position());
+    UpDown2->setShown(o.creationTime.position());
+    checkbox_1->setTag(o.scrambledTag());
+    checkbox_2->setTag(o.straightTag());
+    checkbox_onlyletters->setTag(o.onlyLettersTag());
 }

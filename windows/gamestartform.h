@@ -1,16 +1,17 @@
 #pragma once
-// The game start dialog: the hosting player picks the play-to score, the seconds
-// per turn, scrambled or straight words and whether filler letters come only from
-// the word, then presses the start picture. That sends the start command through
-// `onStart`, hides the dialog and asks for the settings to be saved (`onSaveSettings`).
-// The dialog is created once and only ever hidden, so its values persist.
+// The game start dialog: the game's leader picks the play-to score, the seconds per
+// turn, scrambled or straight words and whether filler letters come only from the word,
+// then presses the start picture. That announces the start command, hides the dialog
+// and asks for the preferences to be saved.
+//
+// The four choices are preferences: the dialog shows them as the preferences hold them
+// and writes every change there, so they persist while it is hidden and between runs.
+#include "client/GameStartOptions.h"
 #include "net/Message.h"
-#include "windows/BackdropForm.h"
-#include "windows/GameStartOptions.h"
-
-#include <functional>
+#include "widgets/BackdropForm.h"
 
 class CheckImage;
+class Preferences;
 class PictureButton;
 class QLabel;
 class QLineEdit;
@@ -21,23 +22,17 @@ class Tgamestart : public BackdropForm {
 public:
     static inline const QString StartPicturePath = QStringLiteral(":/pictures/gamestart.png");
 
-    explicit Tgamestart(QWidget* parent = nullptr);
-
-    // Where the start command goes (the client's connection to the host).
-    std::function<void(const Message&)> onStart;
-    // Called after the start command, to write the options to the settings file.
-    std::function<void()> onSaveSettings;
+    explicit Tgamestart(Preferences& prefs, QWidget* parent = nullptr);
 
     // The name the client logged in with; it leads the start command.
     void setPlayerName(const QString& name) { m_playerName = name; }
     const QString& playerName() const { return m_playerName; }
 
-    const GameStartOptions& options() const { return m_options; }
+    const GameStartOptions& options() const;
 
-    // For the settings file: the two spinner positions (held to their ranges) and
-    // the check choices.
-    int playToScorePosition() const { return m_options.playToScore.position(); }
-    int creationTimePosition() const { return m_options.creationTime.position(); }
+    // The two spinner positions (held to their ranges) and the check choices.
+    int playToScorePosition() const { return options().playToScore.position(); }
+    int creationTimePosition() const { return options().creationTime.position(); }
     void setPlayToScorePosition(int position);
     void setCreationTimePosition(int position);
     void checkscram(int which);
@@ -63,9 +58,16 @@ public:
     CheckImage* checkbox_onlyletters = nullptr;
     PictureButton* button_start = nullptr;
 
-private:
-    void showChecks();
+signals:
+    // The start command, for the client's connection to the host.
+    void startCommand(const Message& message);
 
-    GameStartOptions m_options;
+private:
+    // Applies a change to the options the preferences hold.
+    template <typename Change>
+    void change(Change change);
+    void showOptions();
+
+    Preferences& m_prefs;
     QString m_playerName;
 };

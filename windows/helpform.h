@@ -1,7 +1,7 @@
 #pragma once
 // The help window: six buttons down the left, each showing one page of fixed text
 // about Quillor in the reading pane beside them.
-#include "windows/BackdropForm.h"
+#include "widgets/BackdropForm.h"
 
 #include <QStringList>
 #include <array>

@@ -1,7 +1,7 @@
 #include "windows/spylistform.h"
 
-#include "windows/SpyLines.h"
-#include "windows/TagListBox.h"
+#include "client/SpyLines.h"
+#include "widgets/TagListBox.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -83,8 +83,8 @@ void Tspylist::popup_kickhimClick()
 {
     // The tag may still name a line that has since gone: only a line that exists counts.
     const std::optional<int> slot = spylines::slotAt(listbox_spys->lines(), listbox_spys->tag());
-    if (slot && kicking)
-        kicking(*slot);
+    if (slot)
+        emit kickRequested(*slot);
 }
 
 void Tspylist::button_doneClick()

@@ -2,10 +2,8 @@
 // The spy list: the spectators (players beyond the six seats), one line each, with a
 // pop-up menu that lets the hosting player remove one from the game. The main window
 // adds and removes the lines as players come and go; this window only shows them and
-// passes a removal request on through `kicking`.
-#include "windows/BackdropForm.h"
-
-#include <functional>
+// passes a removal request on (`kickRequested`).
+#include "widgets/BackdropForm.h"
 
 class QAction;
 class QLabel;
@@ -17,9 +15,6 @@ class Tspylist : public BackdropForm {
     Q_OBJECT
 public:
     explicit Tspylist(QWidget* parent = nullptr);
-
-    // Asks the main window to remove the player with this number from the game.
-    std::function<void(int slot)> kicking;
 
     // Adds the line for a spectator who joined.
     void addSpy(int slot, const QString& name);
@@ -40,4 +35,8 @@ public:
     QMenu* popup_kick = nullptr;
     QAction* popup_kickhim = nullptr;
     QPushButton* button_done = nullptr;
+
+signals:
+    // The hosting player asks to remove the player with this number from the game.
+    void kickRequested(int slot);
 };

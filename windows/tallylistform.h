@@ -11,7 +11,7 @@
 //   refillchecklist(opponents)           (part of both) to list the current game.
 // opponents are the names shown on the other five seats, in seat order; seats that
 // show "<Waiting>" are skipped.
-#include "windows/BackdropForm.h"
+#include "widgets/BackdropForm.h"
 #include "tally/TallyFile.h"
 #include "tally/TallyRecord.h"
 

@@ -2,15 +2,15 @@
 // and played against with plain socket clients.
 #include "app/PortOption.h"
 #include "common/EventLoop.h"
+#include "common/ServeProcess.h"
 #include "host/RawClient.h"
 
-#include <QProcess>
-#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 #include <csignal>
 
 using hosttest::RawClient;
+using testutil::ServeProcess;
 
 // --- the --port option --------------------------------------------------------------
 
@@ -56,54 +56,6 @@ TEST(PortOption, BadNumbersAndAMissingNumberAreErrors)
 // --- quillor --serve ------------------------------------------------------------------
 
 namespace {
-
-QString binary()
-{
-    return QStringLiteral(QUILLOR_BINARY_DIR "/quillor");
-}
-
-// A running `quillor --serve`, with its stderr collected.
-struct ServeProcess {
-    QProcess process;
-    QByteArray log;
-
-    explicit ServeProcess(const QStringList& extra = {})
-    {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.remove(QStringLiteral("DISPLAY"));
-        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
-        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        process.setProcessEnvironment(env);
-        process.start(binary(), QStringList{"--serve"} + extra);
-    }
-    ~ServeProcess()
-    {
-        if (process.state() != QProcess::NotRunning) {
-            process.kill();
-            process.waitForFinished(3000);
-        }
-    }
-    void collect() { log += process.readAllStandardError(); }
-    bool waitForLog(const QByteArray& text, int ms = 5000)
-    {
-        return testutil::waitFor([&] {
-            collect();
-            return log.contains(text);
-        }, ms);
-    }
-    quint16 port() const
-    {
-        const QRegularExpressionMatch m = QRegularExpression("listening on port (\\d+)").match(QString::fromUtf8(log));
-        return m.hasMatch() ? static_cast<quint16>(m.captured(1).toUInt()) : 0;
-    }
-    bool waitForExit(int ms = 5000)
-    {
-        const bool done = testutil::waitFor([&] { return process.state() == QProcess::NotRunning; }, ms);
-        collect();
-        return done;
-    }
-    void signal(int signo) { ::kill(static_cast<pid_t>(process.processId()), signo); }
-};
 
 // Picks, for each letter of the word, some cell of the board that holds it: the host
 // compares letters only.

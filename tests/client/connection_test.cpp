@@ -50,7 +50,7 @@ protected:
         client.ctx.out.addlinetochat = [this](const QString& l, const QColor&) { lines.append(l); };
         client.ctx.out.playsounds = [this](const QString& s) { sounds.append(s); };
         client.ctx.out.messageBox = [this](const QString& t) { boxes.append(t); };
-        client.hooks.chatrecieved = [this](const QByteArray& rest) { chats.append(rest); };
+        QObject::connect(&client, &GameClient::chatrecieved, [this](const QByteArray& rest) { chats.append(rest); });
     }
 
     // Feeds one read and works the whole queue off.
@@ -191,6 +191,22 @@ TEST_F(ClientFixture, LoginRequestWithABadSlotIsRefused)
     EXPECT_TRUE(sent.isEmpty());
 }
 
+TEST_F(ClientFixture, TheClientInSlotOneLeadsTheGame)
+{
+    QSignalSpy leading(&client.session, &Session::leadershipChanged);
+    deliver(frame("CMD_sendlogininfo+2"));
+    EXPECT_FALSE(client.ctx.state.leads());
+    EXPECT_EQ(leading.count(), 0);
+
+    client.status.setStartOffered(false); // joined a host elsewhere
+    deliver(frame("CMD_sendlogininfo+1"));
+    EXPECT_TRUE(client.ctx.state.leads());
+    ASSERT_EQ(leading.count(), 1);
+    EXPECT_TRUE(leading.at(0).at(0).toBool());
+    EXPECT_TRUE(client.status.startShown());
+    EXPECT_TRUE(client.status.startMenuEnabled());
+}
+
 TEST_F(ClientFixture, GameIsFullEndsTheProgramOnlyWithItsPlus)
 {
     QSignalSpy closing(&client, &GameClient::closeRequested);
@@ -224,19 +240,19 @@ TEST_F(ClientFixture, ARoundReachesBoardStripAndScoreboard)
         for (int y = 1; y <= 9; ++y)
             board += "+" + QByteArray::number(x) + "+" + QByteArray::number(y) + "+" + QByteArray::number((x + y) % 26 + 1);
     deliver(frame(board) + frame("CMD_theword+1+3+2+1+3+20") + frame("CMD_nextplayer+1+"));
-    EXPECT_EQ(client.scoreboard.roundText(), "ROUND: 2");
+    EXPECT_EQ(client.status.roundText(), "ROUND: 2");
     EXPECT_EQ(client.words.cell(1, 1), 3);
     EXPECT_EQ(client.words.cell(10, 9), 20);
     EXPECT_EQ(client.words.slotLetter(1), 3);
     EXPECT_EQ(client.words.slotLetter(3), 20);
     EXPECT_EQ(client.words.slotLetter(4), 0);
-    EXPECT_EQ(client.ctx.state.activeplayer, 1);
-    EXPECT_TRUE(client.scoreboard.clearShown());
+    EXPECT_EQ(client.turn.activeplayer(), 1);
+    EXPECT_TRUE(client.turn.clearShown());
 
     deliver(frame("CMD_outoftime+1+1+2+2"));
     EXPECT_EQ(client.words.cell(1, 1), 3 + 26);
     EXPECT_EQ(client.words.cell(2, 2), 5 + 26);
-    EXPECT_EQ(client.scoreboard.status(), "Out of Time!");
+    EXPECT_EQ(client.status.status(), "Out of Time!");
 }
 
 TEST_F(ClientFixture, MalformedBoardChangesNeitherBoardNorRound)
@@ -248,7 +264,7 @@ TEST_F(ClientFixture, MalformedBoardChangesNeitherBoardNorRound)
     deliver(frame("CMD_loadboard+7+1+1+x"));        // not a number
     deliver(frame("CMD_loadboard+7+1+1+99"));       // no such tile
     EXPECT_EQ(client.words.cell(1, 1), 5);
-    EXPECT_EQ(client.scoreboard.roundText(), "ROUND: 1");
+    EXPECT_EQ(client.status.roundText(), "ROUND: 1");
 }
 
 TEST_F(ClientFixture, GarbageFromTheHostNeverCrashes)
@@ -294,7 +310,7 @@ TEST_F(ClientFixture, ChatterSoundIsNamedInTheChatWhenChatterIsOff)
 
     QStringList played;
     client.chatter.play = [&](const QString& n) { played.append(n); };
-    client.chatter.setChatterOn(true);
+    client.prefs.setChatterSounds(true);
     deliver(frame("CMD_playasound+2+wave14+"));
     EXPECT_EQ(played, QStringList{"wave14"});
 }

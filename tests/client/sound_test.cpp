@@ -1,6 +1,7 @@
 // The sound bank (every built-in sound decodes to its stored layout), decoding of PCM data
 // held in memory, and the player's rules: one sound at a time, the alert for unknown
 // names, the "Play Sounds" switch, and silence without an output device.
+#include "client/Preferences.h"
 #include "client/SoundBank.h"
 #include "client/SoundOutput.h"
 #include "client/SoundPlayer.h"
@@ -84,9 +85,10 @@ private:
 };
 
 struct PlayerRig {
+    Preferences prefs;
     RecordingOutput* output = new RecordingOutput;
     int alerts = 0;
-    SoundPlayer player{std::make_unique<SoundBank>(), std::unique_ptr<SoundOutput>(output), [this] { ++alerts; }};
+    SoundPlayer player{prefs, std::make_unique<SoundBank>(), std::unique_ptr<SoundOutput>(output), [this] { ++alerts; }};
     QString nowPlaying() const { return output->playing() ? output->playing()->name : QString(); }
 };
 
@@ -252,9 +254,9 @@ TEST(SoundPlayer, PlaySoundsOffSilencesEveryEventSoundButNotChatter)
     PlayerRig rig;
     EXPECT_TRUE(rig.player.soundsOn());
     int changes = 0;
-    QObject::connect(&rig.player, &SoundPlayer::soundsOnChanged, [&](bool) { ++changes; });
-    rig.player.setSoundsOn(false);
-    rig.player.setSoundsOn(false);
+    QObject::connect(&rig.prefs, &Preferences::changed, [&](Preferences::Key) { ++changes; });
+    rig.prefs.setPlaySounds(false);
+    rig.prefs.setPlaySounds(false);
     EXPECT_EQ(changes, 1);
     for (const Expected& e : kBank)
         rig.player.playsounds(QString::fromLatin1(e.name));
@@ -264,7 +266,7 @@ TEST(SoundPlayer, PlaySoundsOffSilencesEveryEventSoundButNotChatter)
 
     rig.player.play("wave13");
     EXPECT_EQ(rig.nowPlaying(), "wave13");
-    rig.player.setSoundsOn(true);
+    rig.prefs.setPlaySounds(true);
     rig.player.playsounds("TIMEUP");
     EXPECT_EQ(rig.nowPlaying(), "timeup");
 }
@@ -309,7 +311,8 @@ TEST(AudioSinkOutput, OnARealDeviceTheNewSoundPlaysOut)
 
 TEST(SoundPlayer, RealPlayerCopesWithAnyMachine)
 {
-    SoundPlayer player;
+    Preferences prefs;
+    SoundPlayer player(prefs);
     EXPECT_NO_THROW(player.playsounds("entered"));
     EXPECT_NO_THROW(player.play("wave1"));
     EXPECT_TRUE(player.bank().contains("wave1"));

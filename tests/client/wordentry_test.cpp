@@ -32,13 +32,30 @@ protected:
     {
         context.state.myslot = 2;
         context.state.connected = true;
-        context.state.activeplayer = 2;
-        context.state.gametype = 0;
+        turn.startSearch(2);
+        turn.setStraight(true);
         context.out.playsounds = [this](const QString& name) { sounds << name; };
         context.out.messageBox = [this](const QString& text) { boxes << text; };
         context.out.send = [this](const Message& m) { sent << m.text(); };
-        entry.onWordSent = [this] { ++wordsSent; };
+        QObject::connect(&entry, &WordEntry::wordSent, &turn, &TurnState::wordSent);
+        QObject::connect(&entry, &WordEntry::wordSent, [this] { ++wordsSent; });
     }
+
+    // Board cells as the host sends them (after the round number): column, row, tile.
+    void loadCells(const QByteArray& text)
+    {
+        FieldReader fields("1+" + text);
+        entry.loadboardCells(proto::LoadBoard::read(fields).cells);
+    }
+
+    void loadWordText(const QByteArray& text)
+    {
+        FieldReader fields(text);
+        entry.theword(proto::TheWord::read(fields));
+    }
+
+    // This player's word was refused: he may pick again.
+    void retry() { turn.retry(); }
 
     static QByteArray boardText(const Rows& rows)
     {
@@ -55,11 +72,7 @@ protected:
         return text;
     }
 
-    void loadBoard(const Rows& rows = Board)
-    {
-        FieldReader fields(boardText(rows));
-        entry.loadboardCells(fields);
-    }
+    void loadBoard(const Rows& rows = Board) { loadCells(boardText(rows)); }
 
     void loadWord(const QByteArray& word)
     {
@@ -69,8 +82,7 @@ protected:
                 text += '+';
             text += QByteArray::number(i + 1) + '+' + QByteArray::number(word[i] - 'a' + 1);
         }
-        FieldReader fields(text);
-        entry.theword(fields);
+        loadWordText(text);
     }
 
     void click(int column, int row, Qt::MouseButton button = Qt::LeftButton)
@@ -81,7 +93,7 @@ protected:
     void reveal(const QByteArray& text)
     {
         FieldReader fields(text);
-        entry.reveal(fields);
+        entry.reveal(proto::OutOfTime::read(fields).cells);
     }
 
     // The board as text: letters lower case, marked letters upper case, "." empty.
@@ -108,7 +120,8 @@ protected:
     }
 
     ClientContext context;
-    WordEntry entry{context};
+    TurnState turn{context};
+    WordEntry entry{context, turn};
     QStringList sounds;
     QStringList boxes;
     QList<QByteArray> sent;
@@ -131,14 +144,12 @@ TEST_F(WordEntryTest, LoadsNamedCellsAndKeepsTheOthers)
     EXPECT_EQ(entry.cell(1, 9), letter('w'));
     EXPECT_EQ(entry.cell(10, 9), letter('x'));
 
-    FieldReader partial("10+9+26+1+1+1");
-    entry.loadboardCells(partial);
+    loadCells("10+9+26+1+1+1");
     EXPECT_EQ(entry.cell(10, 9), 26);
     EXPECT_EQ(entry.cell(1, 1), 1);
     EXPECT_EQ(entry.cell(3, 5), letter('w'));  // not named: kept
 
-    FieldReader none("");
-    EXPECT_NO_THROW(entry.loadboardCells(none));
+    EXPECT_NO_THROW(loadCells(""));
     EXPECT_EQ(entry.cell(1, 1), 1);
 }
 
@@ -150,12 +161,10 @@ TEST_F(WordEntryTest, BadBoardCellsChangeNothing)
     // Each bad group comes after a good one, which must not be applied either.
     for (const char* text : {"1+1+5+11+1+5", "1+1+5+0+1+5", "1+1+5+1+10+5", "1+1+5+1+0+5", "1+1+5+2+2+53",
                              "1+1+5+2+2+-1", "1+1+5+-3+2+1"}) {
-        FieldReader fields(text);
-        EXPECT_THROW(entry.loadboardCells(fields), std::out_of_range) << text;
+        EXPECT_THROW(loadCells(text), std::out_of_range) << text;
     }
     for (const char* text : {"1+1+5+2+2", "1+1+5+2", "1+1+x", "1+1+5+", "1+1+99999999999"}) {
-        FieldReader fields(text);
-        EXPECT_THROW(entry.loadboardCells(fields), FieldError) << text;
+        EXPECT_THROW(loadCells(text), FieldError) << text;
     }
     EXPECT_EQ(picture(), before);
     EXPECT_EQ(changed.count(), 0);
@@ -177,8 +186,7 @@ TEST_F(WordEntryTest, TheWordReplacesTheWholeStrip)
         EXPECT_EQ(entry.slotPicture(slot), 0) << slot;
     }
     // Pairs may come in any order and name any slot.
-    FieldReader fields("10+26+4+0");
-    entry.theword(fields);
+    loadWordText("10+26+4+0");
     EXPECT_EQ(entry.slotLetter(1), 0);
     EXPECT_EQ(entry.slotLetter(10), 26);
 }
@@ -188,12 +196,10 @@ TEST_F(WordEntryTest, BadWordTextChangesNothing)
     loadWord("word");
     QSignalSpy changed(&entry, &WordEntry::stripChanged);
     for (const char* text : {"1+1+11+1", "0+1", "1+27", "1+-1"}) {
-        FieldReader fields(text);
-        EXPECT_THROW(entry.theword(fields), std::out_of_range) << text;
+        EXPECT_THROW(loadWordText(text), std::out_of_range) << text;
     }
     for (const char* text : {"1+1+2", "1+a", "+"}) {
-        FieldReader fields(text);
-        EXPECT_THROW(entry.theword(fields), FieldError) << text;
+        EXPECT_THROW(loadWordText(text), FieldError) << text;
     }
     EXPECT_EQ(changed.count(), 0);
     EXPECT_EQ(entry.slotLetter(1), letter('w'));
@@ -204,8 +210,7 @@ TEST_F(WordEntryTest, BadWordTextChangesNothing)
 TEST_F(WordEntryTest, RevealMarksLettersOnlyAndHonoursTheStars)
 {
     loadBoard();
-    FieldReader empty("1+1+0");
-    entry.loadboardCells(empty);  // (1,1) is now an empty cell
+    loadCells("1+1+0");  // (1,1) is now an empty cell
 
     reveal("***+");
     reveal("*");
@@ -227,11 +232,9 @@ TEST_F(WordEntryTest, RevealMarksLettersOnlyAndHonoursTheStars)
 
     const QString before = picture();
     for (const char* text : {"7+7+11+1", "7+7+1+0"}) {
-        FieldReader fields(text);
-        EXPECT_THROW(entry.reveal(fields), std::out_of_range) << text;
+        EXPECT_THROW(reveal(text), std::out_of_range) << text;
     }
-    FieldReader cut("7+7+8");
-    EXPECT_THROW(entry.reveal(cut), FieldError);
+    EXPECT_THROW(reveal("7+7+8"), FieldError);
     EXPECT_EQ(picture(), before);
 }
 
@@ -266,7 +269,7 @@ TEST_F(WordEntryTest, StraightGameKeepsToTheLine)
 
 TEST_F(WordEntryTest, ScrambledGameTakesAnyUnmarkedNeighbour)
 {
-    context.state.gametype = 1;
+    turn.setStraight(false);
     // "wow": a w, an o next to it, and w's all around the o.
     const Rows board = {
         "xxxxxxxxxx",
@@ -286,14 +289,14 @@ TEST_F(WordEntryTest, ScrambledGameTakesAnyUnmarkedNeighbour)
     const QList<QPoint> third = {{5, 5}, {3, 6}, {4, 6}, {5, 6}, {3, 4}, {4, 4}, {5, 4}};
     const int expectedDirection[] = {1, 7, 3, 5, 8, 4, 6};
     for (int i = 0; i < third.size(); ++i) {
-        context.state.activeplayer = 2;
+        retry();
         click(3, 5);
         click(4, 5);
         EXPECT_EQ(entry.direction(), 1);
         click(third[i].x(), third[i].y());
         EXPECT_EQ(entry.pickcount(), 3) << third[i].x() << "," << third[i].y();
         EXPECT_EQ(entry.direction(), expectedDirection[i]);
-        context.state.activeplayer = 2;
+        retry();
         entry.clearword();
     }
 
@@ -348,8 +351,7 @@ TEST_F(WordEntryTest, FirstLetterMayBeAnyOfItsCells)
     // The wrong letter, or an empty cell, is never a first pick.
     sounds.clear();
     click(3, 5);
-    FieldReader hole("2+2+0");
-    entry.loadboardCells(hole);
+    loadCells("2+2+0");
     click(2, 2);
     EXPECT_EQ(sounds, (QStringList{"invalid", "invalid"}));
     EXPECT_EQ(entry.pickcount(), 0);
@@ -436,7 +438,7 @@ TEST_F(WordEntryTest, UnpickingBackToOneLetterFreesTheDirection)
     click(4, 4);
     EXPECT_EQ(entry.direction(), 1);
     // "cd" is two letters and so was sent; a refused word lets the player try again.
-    context.state.activeplayer = 2;
+    retry();
     click(4, 4, Qt::RightButton);
     EXPECT_EQ(entry.direction(), 0);
 
@@ -447,8 +449,7 @@ TEST_F(WordEntryTest, UnpickingBackToOneLetterFreesTheDirection)
     click(4, 5, Qt::RightButton);
     EXPECT_EQ(entry.direction(), 0);
     // With one letter left the line may start again in another direction: up-left.
-    FieldReader o("2+4+15");
-    entry.loadboardCells(o);
+    loadCells("2+4+15");
     click(2, 4);
     EXPECT_EQ(entry.pickcount(), 2);
     EXPECT_EQ(entry.direction(), 8);
@@ -490,7 +491,7 @@ TEST_F(WordEntryTest, FourLetterWordIsSentAtItsFourthLetter)
     ASSERT_EQ(sent.size(), 1);
     EXPECT_EQ(sent[0], "CMD_myword+2+3+5+4+5+5+5+6+5");
     EXPECT_EQ(wordsSent, 1);
-    EXPECT_EQ(context.state.activeplayer, 0);
+    EXPECT_EQ(turn.activeplayer(), 0);
     EXPECT_EQ(sounds.mid(sounds.size() - 2), (QStringList{"valid", "sendword"}));
 
     // Picking has ended: nothing answers a click any more.
@@ -517,7 +518,7 @@ TEST_F(WordEntryTest, TenLetterWordIsSentAtItsTenthLetter)
     loadBoard(board);
     loadWord("enitnarauq");  // read right to left
     context.state.myslot = 6;
-    context.state.activeplayer = 6;
+    retry();
     for (int column = 10; column >= 2; --column)
         click(column, 9);
     EXPECT_TRUE(sent.isEmpty());
@@ -528,7 +529,7 @@ TEST_F(WordEntryTest, TenLetterWordIsSentAtItsTenthLetter)
     EXPECT_EQ(entry.pickcount(), 10);
 
     // Allowed to pick again after a refusal, an eleventh letter does not exist.
-    context.state.activeplayer = 6;
+    retry();
     sounds.clear();
     click(5, 5);
     EXPECT_EQ(entry.pickcount(), 10);
@@ -544,12 +545,11 @@ TEST_F(WordEntryTest, RefusedWordCanBeMendedAndSentAgain)
     ASSERT_EQ(sent.size(), 1);
 
     // The host refused it; the marks stay and a further pick has no letter to match.
-    context.state.activeplayer = 2;
+    retry();
     sounds.clear();
     click(7, 5);
     // Not even an empty cell on the line matches the end of the word.
-    FieldReader hole("7+5+0");
-    entry.loadboardCells(hole);
+    loadCells("7+5+0");
     click(7, 5);
     EXPECT_EQ(sounds, (QStringList{"invalid", "invalid"}));
     EXPECT_EQ(entry.cell(7, 5), 0);
@@ -571,7 +571,7 @@ TEST_F(WordEntryTest, WithoutConnectionTheWordEndsPickingButIsNotSent)
     click(4, 4);
     EXPECT_TRUE(sent.isEmpty());
     EXPECT_FALSE(sounds.contains("sendword"));
-    EXPECT_EQ(context.state.activeplayer, 0);
+    EXPECT_EQ(turn.activeplayer(), 0);
     EXPECT_EQ(wordsSent, 1);
 }
 
@@ -582,7 +582,7 @@ TEST_F(WordEntryTest, OnlyTheActivePlayerPicks)
     loadBoard();
     loadWord("word");
     for (int active : {0, 1, 3}) {
-        context.state.activeplayer = active;
+        turn.startSearch(active);
         click(3, 5);
         click(3, 5, Qt::RightButton);
         entry.clearword();
@@ -594,10 +594,9 @@ TEST_F(WordEntryTest, OnlyTheActivePlayerPicks)
 
     // Before login nobody holds a slot: slot 0 never counts as "my turn".
     context.state.myslot = 0;
-    context.state.activeplayer = 0;
+    turn.endPicking();
     loadWord("");
-    FieldReader hole("1+1+0");
-    entry.loadboardCells(hole);
+    loadCells("1+1+0");
     click(1, 1);
     entry.sendword();
     EXPECT_TRUE(sounds.isEmpty());
@@ -609,7 +608,7 @@ TEST_F(WordEntryTest, WatchingPlayerIsToldAndPicksNothing)
 {
     loadBoard();
     loadWord("word");
-    context.state.justWatching = true;
+    turn.setJustWatching(true);
     click(3, 5);
     ASSERT_EQ(boxes.size(), 1);
     EXPECT_EQ(boxes[0], "You cannot play when you have \"Just Watching\" set.");

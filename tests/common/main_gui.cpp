@@ -1,5 +1,6 @@
-// Test entry for folders with widgets; runs on Qt's offscreen platform unless told otherwise.
-#include <QApplication>
+// Test entry for rule classes that draw or load pictures but show no window: a GUI
+// application without widgets, on Qt's offscreen platform unless told otherwise.
+#include <QGuiApplication>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)
@@ -8,7 +9,7 @@ int main(int argc, char** argv)
         qputenv("QUILLOR_SOURCE_DIR", QUILLOR_SOURCE_DIR);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

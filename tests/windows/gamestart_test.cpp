@@ -1,22 +1,18 @@
-// The game start options: bounds and steps of the two values, the exclusive pair of
-// check images, the only-letters toggle, and the exact start command, both through
-// the rule class and through the dialog's own controls.
-#include "windows/CheckImage.h"
-#include "windows/GameStartOptions.h"
-#include "windows/PictureButton.h"
-#include "windows/UpDownEdit.h"
+// The game start dialog: its controls, the exclusive pair of check images, and the start
+// command it sends before it hides and asks for the settings to be saved.
+#include "client/Preferences.h"
+#include "widgets/CheckImage.h"
+#include "widgets/PictureButton.h"
+#include "widgets/UpDownEdit.h"
 #include "windows/gamestartform.h"
 
 #include <QImage>
 #include <QLineEdit>
 #include <QTest>
-#include <climits>
 #include <gtest/gtest.h>
 #include <vector>
 
 namespace {
-
-QByteArray wireOf(const Message& m) { return m.bytes(); }
 
 QByteArray terminated(const char* text)
 {
@@ -27,208 +23,25 @@ QByteArray terminated(const char* text)
 
 } // namespace
 
-// --- bounded, stepped values -------------------------------------------------------
-
-TEST(SteppedValue, PlayToScoreStepsByFiftyAndStopsAtItsBounds)
-{
-    GameStartOptions o;
-    EXPECT_EQ(o.playToScore.position(), 250);
-    o.playToScore.stepUp();
-    EXPECT_EQ(o.playToScore.position(), 300);
-    for (int i = 0; i < 30; ++i)
-        o.playToScore.stepUp();
-    EXPECT_EQ(o.playToScore.position(), 1000);
-    for (int i = 0; i < 30; ++i)
-        o.playToScore.stepDown();
-    EXPECT_EQ(o.playToScore.position(), 100);
-    o.playToScore.stepUp();
-    EXPECT_EQ(o.playToScore.position(), 150);
-}
-
-TEST(SteppedValue, CreationTimeStepsByFiveAndStopsAtItsBounds)
-{
-    GameStartOptions o;
-    EXPECT_EQ(o.creationTime.position(), 30);
-    o.creationTime.stepDown();
-    EXPECT_EQ(o.creationTime.position(), 25);
-    o.creationTime.stepBy(-10);
-    EXPECT_EQ(o.creationTime.position(), 20);
-    o.creationTime.stepBy(100);
-    EXPECT_EQ(o.creationTime.position(), 120);
-    o.creationTime.stepUp();
-    EXPECT_EQ(o.creationTime.position(), 120);
-}
-
-TEST(SteppedValue, PositionsFromOutsideLandOnTheNearestBound)
-{
-    GameStartOptions o;
-    // The settings file's own defaults lie below both ranges.
-    o.playToScore.setPosition(30);
-    o.creationTime.setPosition(1);
-    EXPECT_EQ(o.playToScore.text(), "100");
-    EXPECT_EQ(o.creationTime.text(), "20");
-    o.playToScore.setPosition(5000);
-    o.creationTime.setPosition(-7);
-    EXPECT_EQ(o.playToScore.position(), 1000);
-    EXPECT_EQ(o.creationTime.position(), 20);
-}
-
-TEST(SteppedValue, OffGridPositionKeepsItsOffsetUntilABound)
-{
-    SteppedValue v(100, 1000, 50, 270);
-    v.stepUp();
-    EXPECT_EQ(v.position(), 320);
-    v.setPosition(980);
-    v.stepUp();
-    EXPECT_EQ(v.position(), 1000);
-    v.setPosition(120);
-    v.stepDown();
-    EXPECT_EQ(v.position(), 100);
-}
-
-TEST(SteppedValue, HugeStepCountsDoNotOverflow)
-{
-    SteppedValue v(100, 1000, 50, 250);
-    v.stepBy(INT_MAX);
-    EXPECT_EQ(v.position(), 1000);
-    v.stepBy(INT_MIN);
-    EXPECT_EQ(v.position(), 100);
-}
-
-TEST(SteppedValue, TextIsPlainDecimalWithoutSeparator)
-{
-    SteppedValue v(100, 1000, 50, 1000);
-    EXPECT_EQ(v.text(), "1000");
-}
-
-// --- check choices ---------------------------------------------------------------------
-
-TEST(GameStartChecks, DefaultIsScrambledAndOnlyLetters)
-{
-    GameStartOptions o;
-    EXPECT_TRUE(o.scrambled());
-    EXPECT_TRUE(o.onlyLetters());
-    EXPECT_EQ(o.scrambledTag(), 1);
-    EXPECT_EQ(o.straightTag(), 0);
-    EXPECT_EQ(o.onlyLettersTag(), 1);
-}
-
-TEST(GameStartChecks, PairStaysExclusiveWhateverIsClicked)
-{
-    GameStartOptions o;
-    const std::vector<QString> clicks = {"2", "2", "1", "1", "2", "x", "", "2"};
-    const std::vector<bool> scrambledAfter = {false, false, true, true, false, true, true, false};
-    for (std::size_t i = 0; i < clicks.size(); ++i) {
-        o.clickPair(clicks[i]);
-        EXPECT_EQ(o.scrambled(), scrambledAfter[i]) << "after click " << i;
-        EXPECT_EQ(o.scrambledTag() + o.straightTag(), 1) << "after click " << i;
-    }
-}
-
-TEST(GameStartChecks, CheckscramTwoMeansStraightAnythingElseScrambled)
-{
-    GameStartOptions o;
-    o.checkscram(2);
-    EXPECT_TRUE(o.straight());
-    for (int which : {1, 0, 3, -2}) {
-        o.checkscram(2);
-        o.checkscram(which);
-        EXPECT_TRUE(o.scrambled()) << which;
-    }
-}
-
-TEST(GameStartChecks, OnlyLettersTogglesAndCheckonlySets)
-{
-    GameStartOptions o;
-    o.toggleOnlyLetters();
-    EXPECT_FALSE(o.onlyLetters());
-    o.toggleOnlyLetters();
-    EXPECT_TRUE(o.onlyLetters());
-    o.checkonly(0);
-    EXPECT_EQ(o.onlyLettersTag(), 0);
-    o.checkonly(1);
-    EXPECT_EQ(o.onlyLettersTag(), 1);
-    // The pair is untouched by the independent choice.
-    EXPECT_TRUE(o.scrambled());
-}
-
-// --- the start command ---------------------------------------------------------------
-
-TEST(GameStartMessage, DefaultsGiveFiveFieldsAndATrailingSeparator)
-{
-    GameStartOptions o;
-    EXPECT_EQ(wireOf(o.startMessage("Ann")), terminated("CMD_startgame+Ann+250+30+t+t+"));
-}
-
-TEST(GameStartMessage, SeveralCombinations)
-{
-    struct Case {
-        int score, time;
-        int scram, only;
-        const char* name;
-        const char* expected;
-    };
-    const Case cases[] = {
-        {1000, 120, 2, 0, "Bob", "CMD_startgame+Bob+1000+120+f+f+"},
-        {100, 20, 1, 0, "Cy", "CMD_startgame+Cy+100+20+t+f+"},
-        {450, 65, 2, 1, "Dee Dee", "CMD_startgame+Dee Dee+450+65+f+t+"},
-        {30, 1, 1, 1, "You", "CMD_startgame+You+100+20+t+t+"},
-    };
-    for (const Case& c : cases) {
-        GameStartOptions o;
-        o.playToScore.setPosition(c.score);
-        o.creationTime.setPosition(c.time);
-        o.checkscram(c.scram);
-        o.checkonly(c.only);
-        EXPECT_EQ(wireOf(o.startMessage(c.name)), terminated(c.expected)) << c.expected;
-    }
-}
-
-TEST(GameStartMessage, EmptyNameKeepsEveryField)
-{
-    GameStartOptions o;
-    EXPECT_EQ(wireOf(o.startMessage("")), terminated("CMD_startgame++250+30+t+t+"));
-}
-
-TEST(GameStartMessage, PlusInNameCannotShiftTheOptions)
-{
-    GameStartOptions o;
-    o.checkscram(2);
-    const QByteArray bytes = wireOf(o.startMessage("A+B"));
-    EXPECT_EQ(bytes, terminated("CMD_startgame+A?B+250+30+f+t+"));
-    EXPECT_EQ(bytes.count('+'), 6);
-}
-
-TEST(GameStartMessage, NameGoesOutInWindows1252)
-{
-    GameStartOptions o;
-    QByteArray expected("CMD_startgame+Jos\xE9+250+30+t+t+");
-    expected.append('\xFF');
-    EXPECT_EQ(wireOf(o.startMessage(QString::fromUtf8("Jos\u00e9"))), expected);
-    // ÿ would be the terminator byte: it must not end the message early.
-    const QByteArray y = wireOf(o.startMessage(QString::fromUtf8("\u00ffy")));
-    EXPECT_EQ(y.count('\xFF'), 1);
-    EXPECT_TRUE(y.endsWith("+t+t+\xFF"));
-}
-
 // --- the dialog ---------------------------------------------------------------------------
 
 class GameStartForm : public ::testing::Test {
 protected:
-    Tgamestart form;
+    Preferences prefs;
+    Tgamestart form{prefs};
     std::vector<QByteArray> sent;
     std::vector<QString> events;
 
     void SetUp() override
     {
         form.setPlayerName("Ann");
-        form.onStart = [this](const Message& m) {
+        QObject::connect(&form, &Tgamestart::startCommand, [this](const Message& m) {
             sent.push_back(m.bytes());
             events.push_back(form.isVisible() ? "send while shown" : "send while hidden");
-        };
-        form.onSaveSettings = [this] {
+        });
+        QObject::connect(&prefs, &Preferences::saveRequested, [this] {
             events.push_back(form.isVisible() ? "save while shown" : "save while hidden");
-        };
+        });
     }
 
     std::vector<int> tags() const
@@ -342,7 +155,8 @@ TEST_F(GameStartForm, SettingsPositionsAreHeldToTheRanges)
 
 TEST_F(GameStartForm, StartWithoutCallbacksOnlyHides)
 {
-    Tgamestart bare;
+    Preferences own;
+    Tgamestart bare(own);
     bare.show();
     bare.button_startClick();
     EXPECT_FALSE(bare.isVisible());

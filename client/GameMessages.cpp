@@ -1,0 +1,191 @@
+#include "client/GameMessages.h"
+
+#include "client/Preferences.h"
+#include "client/RoundStatus.h"
+#include "client/SeatRoster.h"
+#include "client/TurnClock.h"
+#include "client/TurnState.h"
+#include "net/FieldChecks.h"
+
+using fieldchecks::text;
+
+GameMessages::GameMessages(const ClientContext& context, const Preferences& prefs, SeatRoster& seats,
+                           RoundStatus& status, TurnClock& clock, TurnState& turn, QObject* parent)
+    : QObject(parent)
+    , m_context(context)
+    , m_prefs(prefs)
+    , m_seats(seats)
+    , m_status(status)
+    , m_clock(clock)
+    , m_turn(turn)
+{
+}
+
+void GameMessages::clearall()
+{
+    m_status.newGame();
+    m_turn.setJustWatching(false);
+    m_seats.newGame();
+}
+
+void GameMessages::newplayerinfo(const proto::NewPlayerInfo& m)
+{
+    const QString name = text(m.name);
+    const bool mine = m.slot == m_context.state.myslot;
+
+    if (mine) {
+        m_context.systemLine(QStringLiteral("You are Connected."));
+        emit ownArrival();
+    } else {
+        m_context.systemLine(name + QStringLiteral(" is Connected."));
+    }
+    if (game::isSeat(m.slot)) {
+        m_seats.setName(m.slot, name);
+    } else {
+        emit spectatorArrived(m.slot, name);
+        m_context.systemLine(mine ? QStringLiteral("You are spying.") : name + QStringLiteral(" is spying."));
+    }
+    m_context.sound(QStringLiteral("entered"));
+}
+
+void GameMessages::playerdisconnected(const proto::PlayerDisconnected& m)
+{
+    const QString name = text(m.name);
+    if (game::isSeat(m.slot)) {
+        if (!m_seats.leavesQuietly(m.slot))
+            m_context.systemLine(m_seats.seat(m.slot).name + QStringLiteral(" disconnected."));
+        m_seats.vacate(m.slot);
+    } else if (removeSpy && removeSpy(m.slot, name)) {
+        m_context.systemLine(name + QStringLiteral(" has left."));
+    }
+}
+
+void GameMessages::startthegame(const proto::StartGame& m)
+{
+    const QString starter = text(m.starter);
+    const bool straight = !m.scrambled();
+    int seconds = 60;
+    if (!FieldReader::toInt(m.secondsPerTurn, &seconds))
+        seconds = 60;
+
+    m_status.setStartShown(false);
+    clearall();
+    m_context.systemLine(starter + (straight ? QStringLiteral(" has started a STRAIGHT game.")
+                                             : QStringLiteral(" has started a SCRAMBLED game.")));
+    m_status.setGameType(straight);
+    m_turn.setStraight(straight);
+    if (m.onlyLetters())
+        m_context.systemLine(QStringLiteral("Using only letters that are found in the word."));
+    m_clock.setTimePerTurn(seconds, text(m.secondsPerTurn));
+    m_status.setPlayTo(text(m.playTo));
+}
+
+void GameMessages::loadstats(const proto::LoadStats& m)
+{
+    m_turn.resume(m.mayPlay);
+    m_clock.setTimePerTurn(m.secondsPerTurn, QString::number(m.secondsPerTurn));
+    m_status.setPlayTo(text(m.playTo));
+    m_status.setGameType(!m.scrambled);
+    m_turn.setStraight(!m.scrambled);
+    // A game is running: a leader who arrives now starts the next one after it ends.
+    m_status.setStartShown(false);
+    for (const proto::SeatStats& s : m.seats)
+        m_seats.load(s.seat, s.score, s.points, s.found);
+    // The seconds left are not used: the clock waits for the next turn.
+}
+
+void GameMessages::getnextplayer(const proto::NextPlayer& m)
+{
+    const bool mine = m.slot == m_context.state.myslot;
+    // The status names another player's seat, so it must be one.
+    const QString holder = mine ? QString() : m_seats.seat(m.slot).name;
+
+    m_turn.startSearch(m.slot);
+    if (mine) {
+        m_status.setStatus(QStringLiteral("Your Turn."));
+        m_context.sound(m_prefs.turnSoundNew() ? QStringLiteral("turnnew") : QStringLiteral("turn"));
+    } else {
+        m_status.setStatus(holder + QStringLiteral("'s turn."));
+    }
+    m_clock.restart();
+}
+
+void GameMessages::hefoundit(const proto::HeFoundIt& m)
+{
+    m_seats.found(m.seat, m.points, m.score);
+    if (m.seat == m_context.state.myslot) {
+        m_status.setStatus(QStringLiteral("You have found the word!"));
+        m_context.sound(QStringLiteral("goodword"));
+        m_turn.hideClear();
+    } else {
+        m_status.setStatus(m_seats.seat(m.seat).name + QStringLiteral(" has found the word!"));
+        m_context.sound(QStringLiteral("goodwordthem"));
+    }
+}
+
+void GameMessages::nomatch(const proto::NoMatch& m)
+{
+    if (m.slot != m_context.state.myslot)
+        return;
+    m_status.setStatus(QStringLiteral("You did not find the correct word."));
+    m_context.sound(QStringLiteral("invalid"));
+    m_turn.retry();
+}
+
+void GameMessages::endOfTurn(bool foundIt, const QList<proto::Cell>& cells, const QString& statusText,
+                             const QString& soundName)
+{
+    if (!foundIt)
+        emit wordRevealed(cells);
+    m_clock.stop();
+    m_turn.hideClear();
+    m_status.setStatus(statusText);
+    m_context.sound(soundName);
+}
+
+void GameMessages::outoftime(const proto::OutOfTime& m)
+{
+    endOfTurn(m.foundIt, m.cells, QStringLiteral("Out of Time!"), QStringLiteral("timeup"));
+}
+
+void GameMessages::roundover(const proto::RoundOver& m)
+{
+    endOfTurn(m.foundIt, m.cells, QStringLiteral("Round is over, please wait.."), QStringLiteral("roundover"));
+}
+
+void GameMessages::justwatching(const proto::JustWatching& m)
+{
+    if (!game::isSeat(m.seat))
+        return;
+    const QString name = m_seats.seat(m.seat).name;
+    if (m.seat == m_context.state.myslot)
+        m_turn.setJustWatching(m.watching);
+    m_context.systemLine(name + (m.watching ? QStringLiteral(" is just watching")
+                                            : QStringLiteral(" is now playing again")));
+    m_seats.setWatching(m.seat, m.watching);
+}
+
+void GameMessages::winner(const proto::Winner& m)
+{
+    const QString name = text(m.name);
+    const ClientState& st = m_context.state;
+    const bool seated = st.maySeat() && game::isSeat(st.myslot);
+    const bool iWon = seated && m_seats.seat(st.myslot).name == name;
+
+    m_turn.hideClear();
+    m_context.sound(QStringLiteral("gameover"));
+    const QString banner = iWon ? QStringLiteral("You have Won the Game!") : name + QStringLiteral(" has Won the Game!");
+    m_status.setStatus(QStringLiteral("Game Over!"));
+    m_context.systemLine(banner);
+    m_status.showWinner(banner);
+    if (st.leads())
+        m_status.setStartShown(true);
+    if (seated)
+        emit gameRecorded(iWon ? QStringLiteral("addtomine") : name);
+}
+
+void GameMessages::loadboardRound(const proto::LoadBoard& m)
+{
+    m_status.setRound(text(m.round));
+    m_seats.newRound();
+}

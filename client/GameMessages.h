@@ -1,0 +1,73 @@
+#pragma once
+// The host's messages about the game, as the scoreboard takes them: players arriving
+// and leaving, a game starting, each search, each word found or refused, the end of a
+// round, watching, the winner, and the state of a game a latecomer joins. Each handler
+// gets its message already read and checked, and passes it on to the parts that show
+// it: the seat rows, the round status, the turn clock and this player's turn state.
+//
+// What lies beyond the scoreboard is announced: a spectator for the spy list, the cells
+// of the word for the board, a finished game for the tally, and this player's own
+// arrival, on which his preferences are read.
+#include "client/ClientContext.h"
+#include "net/Protocol.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class Preferences;
+class RoundStatus;
+class SeatRoster;
+class TurnClock;
+class TurnState;
+
+class GameMessages : public QObject {
+    Q_OBJECT
+public:
+    GameMessages(const ClientContext& context, const Preferences& prefs, SeatRoster& seats, RoundStatus& status,
+                 TurnClock& clock, TurnState& turn, QObject* parent = nullptr);
+
+    // Takes a spectator off the spy list; true when he was listed there (only then is
+    // his leaving announced).
+    std::function<bool(int slot, const QString& name)> removeSpy;
+
+    void newplayerinfo(const proto::NewPlayerInfo& m);
+    void playerdisconnected(const proto::PlayerDisconnected& m);
+    void startthegame(const proto::StartGame& m);
+    void loadstats(const proto::LoadStats& m);
+    void getnextplayer(const proto::NextPlayer& m);
+    void hefoundit(const proto::HeFoundIt& m);
+    void nomatch(const proto::NoMatch& m);
+    void outoftime(const proto::OutOfTime& m);
+    void roundover(const proto::RoundOver& m);
+    void justwatching(const proto::JustWatching& m);
+    void winner(const proto::Winner& m);
+    // The round number that opens CMD_loadboard; also clears each seat's found mark and bonus.
+    void loadboardRound(const proto::LoadBoard& m);
+
+    // At window creation and at every game start: round 0, no banner, no watching,
+    // every seat's score back to 0.
+    void clearall();
+
+signals:
+    // The host announced this client's own arrival.
+    void ownArrival();
+    // A spectator arrived: "slot: name" belongs on the spy list.
+    void spectatorArrived(int slot, const QString& name);
+    // The round ended and the word lay on these cells.
+    void wordRevealed(const QList<proto::Cell>& cells);
+    // A seated player's game ended: "addtomine" when he won, else the winner's name.
+    void gameRecorded(const QString& result);
+
+private:
+    void endOfTurn(bool foundIt, const QList<proto::Cell>& cells, const QString& statusText,
+                   const QString& soundName);
+
+    const ClientContext& m_context;
+    const Preferences& m_prefs;
+    SeatRoster& m_seats;
+    RoundStatus& m_status;
+    TurnClock& m_clock;
+    TurnState& m_turn;
+};

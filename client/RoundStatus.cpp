@@ -1,0 +1,62 @@
+#include "client/RoundStatus.h"
+
+RoundStatus::RoundStatus(QObject* parent)
+    : QObject(parent)
+    , m_status(QStringLiteral("Welcome to Quillor "))
+    , m_round(QStringLiteral("ROUND: 0"))
+    , m_gameType(QStringLiteral("Game Type: Scrambled"))
+    , m_playTo(QStringLiteral("Play To Score: 250"))
+    , m_winner(QStringLiteral("You Have Won The Game!"))
+{
+}
+
+void RoundStatus::setStatus(const QString& text)
+{
+    m_status = text;
+    emit changed();
+}
+
+void RoundStatus::setRound(const QString& round)
+{
+    m_round = QStringLiteral("ROUND: ") + round;
+    emit changed();
+}
+
+void RoundStatus::setGameType(bool straight)
+{
+    m_gameType = straight ? QStringLiteral("Game Type: STRAIGHT") : QStringLiteral("Game Type: SCRAMBLED");
+    emit changed();
+}
+
+void RoundStatus::setPlayTo(const QString& target)
+{
+    m_playTo = QStringLiteral("Play To Score: ") + target;
+    emit changed();
+}
+
+void RoundStatus::showWinner(const QString& text)
+{
+    m_winner = text;
+    m_winnerShown = true;
+    emit changed();
+}
+
+void RoundStatus::newGame()
+{
+    m_round = QStringLiteral("ROUND: 0");
+    m_winnerShown = false;
+    emit changed();
+}
+
+void RoundStatus::setStartOffered(bool on)
+{
+    m_startShown = on;
+    m_startMenuEnabled = on;
+    emit changed();
+}
+
+void RoundStatus::setStartShown(bool shown)
+{
+    m_startShown = shown;
+    emit changed();
+}

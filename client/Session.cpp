@@ -1,0 +1,77 @@
+#include "client/Session.h"
+
+#include "client/ClientConnection.h"
+#include "net/Sock.h"
+#include "net/Wire.h"
+
+#include <QDebug>
+
+Session::Session(ClientContext& context, ClientConnection& connection, QObject* parent)
+    : QObject(parent)
+    , m_context(context)
+    , m_connection(connection)
+{
+}
+
+void Session::processparams(const QStringList& params)
+{
+    ClientState& st = m_context.state;
+    emit leadershipChanged(false);
+    st.loginname.clear();
+    if (params.isEmpty()) {
+        m_context.systemLine(QStringLiteral("Loading Solo Game..Please wait."));
+        emit downloadOffered();
+        st.hostaddress = QStringLiteral("127.0.0.1");
+        st.playername = QStringLiteral("You");
+        hostpress();
+        return;
+    }
+    m_context.systemLine(QStringLiteral("Loading Multi-player Game.. Please Wait."));
+    if (params.size() < 3)
+        return;
+    st.playername = params.at(0);
+    st.hostaddress = params.at(1);
+    if (params.at(2) == QLatin1String("true"))
+        hostpress();
+    else
+        joinpress();
+    m_connection.connectLobby();
+}
+
+void Session::hostpress()
+{
+    ClientState& st = m_context.state;
+    quint16 listening = port;
+    try {
+        if (startHost)
+            listening = startHost();
+    } catch (const ESockException& e) {
+        qWarning().noquote() << "cannot host on port" << port << "-" << e.what();
+        m_context.systemLine(
+            QStringLiteral("Could not start the game on port %1 (%2).").arg(port).arg(QString::fromLatin1(e.what())));
+        return;
+    }
+    st.loginname = st.playername;
+    st.ishost = true;
+    m_connection.connectToHost(QStringLiteral("127.0.0.1"), QString::number(listening));
+    emit leadershipChanged(true);
+}
+
+void Session::joinpress()
+{
+    ClientState& st = m_context.state;
+    st.loginname = st.playername;
+    m_connection.connectToHost(st.hostaddress, QString::number(port));
+    emit leadershipChanged(false);
+}
+
+void Session::sendloginfo(const proto::SendLoginInfo& request)
+{
+    ClientState& st = m_context.state;
+    st.myslot = request.slot;
+    st.connected = true;
+    m_context.send(proto::LoginInfo{request.slot, wire::toWire(versionText), wire::toWire(st.loginname)}.message());
+    // Whoever holds slot 1 leads, also when the host runs without a window of its own.
+    if (st.leads())
+        emit leadershipChanged(true);
+}

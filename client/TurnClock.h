@@ -1,0 +1,60 @@
+#pragma once
+// The client's turn clock `turntime`: the seconds left in the turn, shown as "Time: m:ss"
+// and as a bar that empties, red in the last 19 seconds, with a tick sound at 20, 15 and
+// every second from 10 down. It only shows time: the host's clock decides the turn.
+// At zero it announces `ranOut` and keeps running (showing 0:00) until stopped.
+#include "client/ClientContext.h"
+
+#include <QColor>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+class TurnClock : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int BarFullWidth = 184;
+    static constexpr int IntervalMs = 1000;
+
+    explicit TurnClock(const ClientContext& context, QObject* parent = nullptr);
+
+    // Seconds per turn from the game's options, and the text shown for them.
+    void setTimePerTurn(int seconds, const QString& shown);
+    int timePerTurn() const { return m_timePerTurn; }
+    const QString& timePerTurnText() const { return m_timePerTurnText; }
+    int barStep() const { return m_barStep; }
+
+    // A turn starts: the full time per turn, counting down from a second from now.
+    void restart();
+    void stop();
+    bool isRunning() const { return m_turntime.isActive(); }
+    // turntimeTimer: one second of the clock.
+    void tick();
+
+    int secondsLeft() const { return m_secondsLeft; }
+    int barWidth() const { return m_barWidth; }
+    const QString& text() const { return m_text; }
+    bool red() const { return m_red; }
+    QColor colour() const { return m_red ? QColor(Qt::red) : QColor(Qt::black); }
+
+    // Bar pixels per second for a time per turn (1 from 184 up).
+    static int barStepFor(int timePerTurn);
+    // "Time: m:ss".
+    static QString clockText(int seconds);
+
+signals:
+    void changed();
+    // The seconds have run out: no more picking.
+    void ranOut();
+
+private:
+    const ClientContext& m_context;
+    int m_timePerTurn = 45;
+    QString m_timePerTurnText;
+    int m_barStep = 4;
+    int m_secondsLeft = 0;
+    int m_barWidth = BarFullWidth;
+    QString m_text;
+    bool m_red = false;
+    QTimer m_turntime;
+};

@@ -1,0 +1,29 @@
+#pragma once
+// `panel_board`: the framed board of 10 by 9 tiles, and the winner banner `panel_winner`
+// that lies over it once a game is won. The panel keeps its size whatever the window's.
+#include <QFrame>
+
+class BoardView;
+class QLabel;
+class RoundStatus;
+class TileSet;
+class WordEntry;
+
+class BoardPanel : public QFrame {
+    Q_OBJECT
+public:
+    static constexpr int Width = 448;
+    static constexpr int Height = 404;
+
+    BoardPanel(WordEntry& entry, const TileSet& tiles, const RoundStatus& status, QWidget* parent = nullptr);
+
+    BoardView* paintbox_board = nullptr;
+    QFrame* panel_winner = nullptr;
+    QLabel* label_winner1 = nullptr;
+    QLabel* label_winner2 = nullptr;
+
+private:
+    void showWinner();
+
+    const RoundStatus& m_status;
+};

@@ -1,0 +1,127 @@
+#include "client/ui/ChatHistory.h"
+
+#include <QScrollBar>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
+
+namespace {
+
+constexpr int kMargin = 5;
+
+QFont historyFont(int points)
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(points);
+    return font;
+}
+
+QTextCharFormat runFormat(const QColor& colour, bool bold)
+{
+    QTextCharFormat format;
+    format.setForeground(colour);
+    format.setFontWeight(bold ? QFont::Bold : QFont::Normal);
+    return format;
+}
+
+} // namespace
+
+ChatHistory::ChatHistory(QTextEdit* view, QObject* parent)
+    : QObject(parent), m_view(view)
+{
+    Q_ASSERT(view);
+    view->setReadOnly(true);
+    view->setUndoRedoEnabled(false);
+    view->setAcceptRichText(false);
+    view->setLineWrapMode(QTextEdit::WidgetWidth);
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    view->document()->setDocumentMargin(kMargin);
+    view->setFont(historyFont(DefaultTextSize));
+
+    QPalette palette = view->palette();
+    palette.setColor(QPalette::Base, background());
+    palette.setColor(QPalette::Text, Qt::black);
+    // The selection stays visible while another control has the focus.
+    for (QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
+        palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
+    view->setPalette(palette);
+}
+
+QString ChatHistory::speakerPart(const QString& line)
+{
+    const qsizetype colon = line.indexOf(u':');
+    return colon < 0 ? QString() : line.left(colon + 1);
+}
+
+void ChatHistory::addlinetochat(const QString& line, ColorValue colour)
+{
+    addlinetochat(line, m_view ? colortext::toQColor(colour, m_view->palette()) : colortext::toQColor(colour));
+}
+
+void ChatHistory::addlinetochat(const QString& line, const QColor& colour)
+{
+    if (!m_view)
+        return;
+    QTextEdit* view = m_view;
+    QScrollBar* bar = view->verticalScrollBar();
+
+    // One repaint for the whole append, so a held view does not jump.
+    const bool updates = view->updatesEnabled();
+    view->setUpdatesEnabled(false);
+
+    const int heldScroll = bar->value();
+    const int heldCaret = view->textCursor().selectionStart();
+
+    QTextCursor end(view->document());
+    end.movePosition(QTextCursor::End);
+    const QString speaker = speakerPart(line);
+    if (!speaker.isEmpty())
+        end.insertText(speaker, runFormat(colour, true));
+    end.insertText(line.mid(speaker.size()), runFormat(colour, false));
+    end.insertBlock();
+
+    if (m_scrollChatOff) {
+        // Caret back where it was (without the old selection's length), view where it was.
+        QTextCursor caret(view->document());
+        caret.setPosition(qMin(heldCaret, view->document()->characterCount() - 1));
+        view->setTextCursor(caret);
+        bar->setValue(heldScroll);
+    } else {
+        QTextCursor caret(view->document());
+        caret.movePosition(QTextCursor::End);
+        view->setTextCursor(caret);
+        view->ensureCursorVisible();
+        bar->setValue(bar->maximum()); // the margin below the last line too
+    }
+
+    view->setUpdatesEnabled(updates);
+    view->viewport()->update();
+}
+
+void ChatHistory::clear()
+{
+    if (m_view)
+        m_view->clear();
+}
+
+void ChatHistory::setTextSize(int points)
+{
+    if (m_view && points > 0)
+        m_view->setFont(historyFont(points));
+}
+
+int ChatHistory::textSize() const
+{
+    return m_view ? m_view->font().pointSize() : DefaultTextSize;
+}
+
+void ChatHistory::setScrollChatOff(bool on)
+{
+    if (on == m_scrollChatOff)
+        return;
+    m_scrollChatOff = on;
+    emit scrollChatOffChanged(on);
+}

@@ -1,0 +1,57 @@
+#pragma once
+// The chat history: a read-only rich-text view to which every chat, action and status line
+// is appended, the speaker part in bold and the whole line in one colour.
+//
+// The speaker part is the line up to and including its first ":" ("Ann chats:"); a line
+// without ":" is all regular weight. New lines keep the caret at the end in view, so the
+// view follows the conversation, unless Scroll Chat Off is on: then the view and the caret
+// stay where the reader left them.
+#include "client/ColorText.h"
+#include "client/Preferences.h"
+
+#include <QColor>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <QTextEdit>
+
+class ChatHistory : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(bool scrollChatOff READ scrollChatOff WRITE setScrollChatOff NOTIFY scrollChatOffChanged)
+
+public:
+    // The history's background: red 237, green 207, blue 137.
+    static QColor background() { return QColor(237, 207, 137); }
+    static constexpr int DefaultTextSize = Preferences::DefaultTextSize;
+
+    // Takes over the given view (a QTextEdit or QTextBrowser) and sets it up as the history:
+    // read-only, vertical scroll bar only, the history's background, font and margin.
+    explicit ChatHistory(QTextEdit* view, QObject* parent = nullptr);
+
+    QTextEdit* view() const { return m_view; }
+
+    // Appends one line. The colour applies to the whole line.
+    void addlinetochat(const QString& line, const QColor& colour);
+    void addlinetochat(const QString& line, ColorValue colour);
+
+    // Empties the history.
+    void clear();
+
+    // The history's font size in points; the lines already shown follow it.
+    void setTextSize(int points);
+    int textSize() const;
+
+    bool scrollChatOff() const { return m_scrollChatOff; }
+    void setScrollChatOff(bool on);
+
+    // The part of a line written in bold: up to and including the first ":", or empty.
+    static QString speakerPart(const QString& line);
+
+signals:
+    void scrollChatOffChanged(bool on);
+
+private:
+    QPointer<QTextEdit> m_view;
+    bool m_scrollChatOff = false;
+};

@@ -1,0 +1,28 @@
+#pragma once
+// The main window's look, shared by its panels: the inks and font of its labels and the
+// pictures that stand in for missing artwork.
+#include <QColor>
+#include <QFont>
+#include <QPixmap>
+#include <QRect>
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+namespace looks {
+
+// Ordinary text on the background, and empty seats and headings.
+inline QColor ink() { return QColor(52, 34, 14); }
+inline QColor inkSoft() { return QColor(112, 80, 44); }
+
+QFont uiFont(int pixelSize, bool bold);
+// Sets the colour a widget's text is drawn in.
+void setInk(QWidget* widget, const QColor& colour);
+// A label placed at a fixed spot of a panel whose drawing does not change with the window.
+QLabel* label(QWidget* parent, const QString& name, const QString& text, const QRect& geometry, int pixelSize,
+              bool bold = false, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter);
+// A picture from the resources, or a plain round drawing of the same size until it exists.
+QPixmap pictureOr(const QString& path, QSize size, const QColor& fallback);
+
+} // namespace looks

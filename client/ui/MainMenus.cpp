@@ -1,0 +1,43 @@
+#include "client/ui/MainMenus.h"
+
+#include "client/ui/TileMenu.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace {
+
+QAction* item(QMenu* menu, const QString& caption, const QString& name)
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    return action;
+}
+
+} // namespace
+
+MainMenus::MainMenus(QMenuBar* bar, TileSet& tiles, const QString& programFolder, QObject* parent)
+    : QObject(parent)
+{
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    StartGame1 = item(file, QStringLiteral("Start Game"), QStringLiteral("StartGame1"));
+    StartGame1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    JustWatch1 = item(file, QStringLiteral("Just Watch"), QStringLiteral("JustWatch1"));
+    JustWatch1->setCheckable(true);
+    file->addSeparator();
+    Exit1 = item(file, QStringLiteral("Exit"), QStringLiteral("Exit1"));
+
+    QMenu* view = bar->addMenu(QStringLiteral("&View"));
+    SpyList1 = item(view, QStringLiteral("Spy List"), QStringLiteral("SpyList1"));
+    ViewTally1 = item(view, QStringLiteral("View Tally"), QStringLiteral("ViewTally1"));
+    Tiles1 = view->addMenu(QStringLiteral("Tiles"));
+    Tiles1->setObjectName(QStringLiteral("Tiles1"));
+    m_tileMenu = new TileMenu(Tiles1, tiles, programFolder, this);
+
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    Content1 = item(help, QStringLiteral("Content"), QStringLiteral("Content1"));
+    Content1->setShortcut(QKeySequence(Qt::Key_F1));
+    About1 = item(help, QStringLiteral("About"), QStringLiteral("About1"));
+}

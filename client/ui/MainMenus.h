@@ -1,0 +1,32 @@
+#pragma once
+// The main window's menu bar: File ("Start Game", "Just Watch", "Exit"), View ("Spy
+// List", "View Tally", the "Tiles" menu) and Help ("Content", "About"). The window
+// connects the items to its commands.
+#include <QObject>
+#include <QString>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+class TileMenu;
+class TileSet;
+
+class MainMenus : public QObject {
+    Q_OBJECT
+public:
+    MainMenus(QMenuBar* bar, TileSet& tiles, const QString& programFolder, QObject* parent = nullptr);
+
+    TileMenu& tiles() { return *m_tileMenu; }
+
+    QAction* StartGame1 = nullptr;
+    QAction* JustWatch1 = nullptr;
+    QAction* Exit1 = nullptr;
+    QAction* SpyList1 = nullptr;
+    QAction* ViewTally1 = nullptr;
+    QMenu* Tiles1 = nullptr;
+    QAction* Content1 = nullptr;
+    QAction* About1 = nullptr;
+
+private:
+    TileMenu* m_tileMenu = nullptr;
+};

@@ -1,0 +1,38 @@
+#pragma once
+// The strip between the word and the board: the status line, the round number, the
+// Start button (for the game's leader between games), the turn clock with its time bar,
+// and this player's Clear button. Its drawing is fixed; it shows the round status, the
+// turn clock and the turn state whenever they change.
+#include <QWidget>
+
+class PictureButton;
+class QLabel;
+class RoundStatus;
+class TimeBar;
+class TurnClock;
+class TurnState;
+
+class RoundBar : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int Width = 486;
+    static constexpr int Height = 52;
+
+    RoundBar(const RoundStatus& status, const TurnClock& clock, const TurnState& turn, QWidget* parent = nullptr);
+
+    QLabel* label_status = nullptr;
+    QLabel* label_round = nullptr;
+    PictureButton* button_start = nullptr;
+    TimeBar* image_timer = nullptr;
+    QLabel* label_timer = nullptr;
+    PictureButton* button_clearword = nullptr;
+
+private:
+    void showStatus();
+    void showClock();
+    void showTurn();
+
+    const RoundStatus& m_status;
+    const TurnClock& m_clock;
+    const TurnState& m_turn;
+};

@@ -1,0 +1,132 @@
+#include "client/ui/ScorePanel.h"
+
+#include "client/PlayerCommands.h"
+#include "client/RoundStatus.h"
+#include "client/SeatRoster.h"
+#include "client/TurnClock.h"
+#include "client/ui/Looks.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+
+namespace {
+
+constexpr int kRowTops[game::Seats] = {103, 129, 156, 182, 207, 234};
+
+} // namespace
+
+ScorePanel::ScorePanel(const SeatRoster& seats, const RoundStatus& status, const TurnClock& clock,
+                       PlayerCommands& commands, QWidget* parent)
+    : QWidget(parent)
+    , m_seats(seats)
+    , m_status(status)
+    , m_clock(clock)
+    , m_commands(commands)
+{
+    setObjectName(QStringLiteral("scorepanel"));
+    setFixedSize(Width, Height);
+
+    QLabel* title = looks::label(this, QStringLiteral("label_title"), QStringLiteral("Quillor"), QRect(10, 2, 259, 34),
+                                 26, true, Qt::AlignCenter);
+    looks::setInk(title, QColor(150, 70, 20));
+    label_gametype = looks::label(this, QStringLiteral("label_gametype"), QString(), QRect(10, 37, 259, 22), 14, true,
+                                  Qt::AlignCenter);
+    label_timeperturn = looks::label(this, QStringLiteral("label_timeperturn"), QString(), QRect(9, 61, 140, 14), 11);
+    label_playtoscore = looks::label(this, QStringLiteral("label_playtoscore"), QString(), QRect(148, 61, 122, 14), 11,
+                                     false, Qt::AlignRight | Qt::AlignVCenter);
+
+    const struct {
+        const char* text;
+        int x;
+        int w;
+    } headings[] = {{"Player", 45, 113}, {"Score", 169, 50}, {"Bonus", 225, 50}};
+    for (const auto& h : headings) {
+        QLabel* l = looks::label(this, QStringLiteral("heading_") + QLatin1String(h.text), QLatin1String(h.text),
+                                 QRect(h.x, 84, h.w, 15), 11, true);
+        looks::setInk(l, looks::inkSoft());
+    }
+
+    popup_kick = new QMenu(this);
+    popup_kick->setObjectName(QStringLiteral("popup_kick"));
+    RemoveFromGame1 = popup_kick->addAction(QStringLiteral("Remove From Game"));
+    SetToJustWatch1 = popup_kick->addAction(QStringLiteral("Set to Just Watch"));
+    UnsetJustWatch1 = popup_kick->addAction(QStringLiteral("Unset Just Watch"));
+    connect(RemoveFromGame1, &QAction::triggered, this, [this] { m_commands.removeFromGame(); });
+    connect(SetToJustWatch1, &QAction::triggered, this, [this] { m_commands.setToJustWatch(); });
+    connect(UnsetJustWatch1, &QAction::triggered, this, [this] { m_commands.unsetJustWatch(); });
+
+    for (int i = 0; i < game::Seats; ++i) {
+        const int seat = i + 1;
+        const int top = kRowTops[i];
+        const QString n = QString::number(seat);
+        image_foundit[i] = makeMark(QStringLiteral("image_foundit") + n, QStringLiteral(":/pictures/foundit.png"), 10,
+                                    top, QSize(14, 14));
+        image_eyes[i] = makeMark(QStringLiteral("image_eyes") + n, QStringLiteral(":/pictures/eyes.png"), 17, top,
+                                 QSize(20, 12));
+        label_playername[i] = looks::label(this, QStringLiteral("label_playername") + n, QString(),
+                                           QRect(45, top, 113, 16), 13, true);
+        label_playername[i]->setProperty("Tag", seat);
+        label_playername[i]->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(label_playername[i], &QWidget::customContextMenuRequested, this, [this, seat, i](const QPoint& p) {
+            label_playername1ContextPopup(seat, label_playername[i]->mapToGlobal(p));
+        });
+        label_score[i] = looks::label(this, QStringLiteral("label_score") + n, QString(), QRect(169, top, 50, 16), 13,
+                                      true);
+        label_bonus[i] = looks::label(this, QStringLiteral("label_bonus") + n, QString(), QRect(225, top, 45, 16), 13);
+        looks::setInk(label_bonus[i], QColor(40, 120, 40));
+    }
+
+    connect(&seats, &SeatRoster::changed, this, &ScorePanel::showSeats);
+    connect(&status, &RoundStatus::changed, this, &ScorePanel::showGame);
+    connect(&clock, &TurnClock::changed, this, &ScorePanel::showGame);
+    showSeats();
+    showGame();
+}
+
+QLabel* ScorePanel::makeMark(const QString& name, const QString& picture, int x, int rowTop, QSize fallback)
+{
+    const QPixmap pm = looks::pictureOr(picture, fallback, QColor(70, 140, 60));
+    const QSize size = pm.deviceIndependentSize().toSize();
+    auto* l = new QLabel(this);
+    l->setObjectName(name);
+    l->setPixmap(pm);
+    // Level with the 16-pixel name label of the row.
+    l->setGeometry(x, rowTop + (16 - size.height()) / 2, size.width(), size.height());
+    l->hide();
+    return l;
+}
+
+void ScorePanel::showSeats()
+{
+    for (int i = 0; i < game::Seats; ++i) {
+        const SeatRoster::Seat& s = m_seats.seat(i + 1);
+        label_playername[i]->setText(s.name);
+        const bool empty = s.name == SeatRoster::Waiting;
+        looks::setInk(label_playername[i], empty ? looks::inkSoft() : looks::ink());
+        QFont nf = label_playername[i]->font();
+        nf.setBold(!empty);
+        nf.setItalic(empty);
+        label_playername[i]->setFont(nf);
+        label_score[i]->setText(s.score);
+        label_bonus[i]->setText(s.bonus);
+        image_foundit[i]->setVisible(s.foundShown);
+        image_eyes[i]->setVisible(s.eyesShown);
+    }
+}
+
+void ScorePanel::showGame()
+{
+    label_gametype->setText(m_status.gameTypeText());
+    label_playtoscore->setText(m_status.playToText());
+    label_timeperturn->setText(m_clock.timePerTurnText());
+}
+
+void ScorePanel::label_playername1ContextPopup(int seat, const QPoint& globalPos)
+{
+    const PlayerCommands::SeatMenu m = m_commands.seatPopup(seat);
+    RemoveFromGame1->setEnabled(m.removeEnabled);
+    SetToJustWatch1->setEnabled(m.setWatchEnabled);
+    UnsetJustWatch1->setEnabled(m.unsetWatchEnabled);
+    popup_kick->popup(globalPos);
+}

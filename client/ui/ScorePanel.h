@@ -1,0 +1,53 @@
+#pragma once
+// The scoreboard beside the board: the game's title, type and target, the time per turn,
+// and the six seat rows (found mark, watching eyes, name, score, bonus). A right click on
+// a seat's name opens `popup_kick`, whose commands the game's leader may give.
+#include "net/GameConstants.h"
+
+#include <QWidget>
+#include <array>
+
+class PlayerCommands;
+class QAction;
+class QLabel;
+class QMenu;
+class RoundStatus;
+class SeatRoster;
+class TurnClock;
+
+class ScorePanel : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int Width = 276;
+    static constexpr int Height = 258;
+
+    ScorePanel(const SeatRoster& seats, const RoundStatus& status, const TurnClock& clock, PlayerCommands& commands,
+               QWidget* parent = nullptr);
+
+    // Before a seat's pop-up opens: its items enabled for the leader, then shown.
+    void label_playername1ContextPopup(int seat, const QPoint& globalPos);
+
+    QLabel* label_gametype = nullptr;
+    QLabel* label_timeperturn = nullptr;
+    QLabel* label_playtoscore = nullptr;
+    std::array<QLabel*, game::Seats> label_playername{};
+    std::array<QLabel*, game::Seats> label_score{};
+    std::array<QLabel*, game::Seats> label_bonus{};
+    std::array<QLabel*, game::Seats> image_foundit{};
+    std::array<QLabel*, game::Seats> image_eyes{};
+
+    QMenu* popup_kick = nullptr;
+    QAction* RemoveFromGame1 = nullptr;
+    QAction* SetToJustWatch1 = nullptr;
+    QAction* UnsetJustWatch1 = nullptr;
+
+private:
+    QLabel* makeMark(const QString& name, const QString& picture, int x, int rowTop, QSize fallback);
+    void showSeats();
+    void showGame();
+
+    const SeatRoster& m_seats;
+    const RoundStatus& m_status;
+    const TurnClock& m_clock;
+    PlayerCommands& m_commands;
+};

@@ -1,0 +1,310 @@
+#include "client/ui/chatform.h"
+
+#include "client/ChatReceive.h"
+#include "client/SoundPlayer.h"
+#include "client/TileSet.h"
+#include "client/WindowPlacement.h"
+#include "client/ui/BoardPanel.h"
+#include "client/ui/ChatHistory.h"
+#include "client/ui/ChatPane.h"
+#include "client/ui/MainMenus.h"
+#include "client/ui/RoundBar.h"
+#include "client/ui/ScorePanel.h"
+#include "client/ui/TileMenu.h"
+#include "client/ui/WordStrip.h"
+#include "widgets/BackdropForm.h"
+#include "widgets/PictureButton.h"
+#include "windows/aboutform.h"
+#include "windows/gamestartform.h"
+#include "windows/helpform.h"
+#include "windows/spylistform.h"
+#include "windows/tallylistform.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+// The left column: the word strip, the round bar and the board, at fixed places.
+constexpr int kPlayWidth = 484;
+constexpr int kPlayHeight = 513;
+constexpr int kRoundBarTop = 57;
+constexpr QPoint kBoardAt(19, 109);
+
+} // namespace
+
+Tchat::Tchat(QStringList params, QWidget* parent)
+    : QMainWindow(parent)
+    , m_params(std::move(params))
+    , m_tiles(std::make_unique<TileSet>())
+    , m_sounds(std::make_unique<SoundPlayer>(m_client.prefs, [] { QApplication::beep(); }))
+{
+    setObjectName(QStringLiteral("chat"));
+    setWindowTitle(QStringLiteral("Quillor"));
+    m_menus = new MainMenus(menuBar(), *m_tiles, QCoreApplication::applicationDirPath(), this);
+    buildPanels();
+    connectMenus();
+    wireOutlets();
+    FormCreate();
+}
+
+Tchat::~Tchat()
+{
+    // The panels draw from the client's parts; let them go first.
+    delete takeCentralWidget();
+    delete m_menus;
+}
+
+ChatHistory& Tchat::history()
+{
+    return m_chatPane->history();
+}
+
+void Tchat::FormCreate()
+{
+    m_menus->tiles().grouptilesmenu();
+    m_client.game.clearall();
+    showMenuState();
+}
+
+// ---- building the window ----
+
+void Tchat::buildPanels()
+{
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("client"));
+    central->setAutoFillBackground(true);
+    QPalette cpal = central->palette();
+    cpal.setColor(QPalette::Window, QColor(196, 160, 104));
+    central->setPalette(cpal);
+    central->setMinimumSize(MinimumWidth, MinimumHeight);
+    setCentralWidget(central);
+
+    auto* background = new BackdropForm(central, Qt::Widget);
+    background->setObjectName(QStringLiteral("panel_background"));
+    auto* frame = new QVBoxLayout(central);
+    frame->setContentsMargins(1, 2, 1, 2);
+    frame->addWidget(background);
+
+    // Left: the game's drawing, which keeps its size.
+    auto* play = new QWidget(background);
+    play->setObjectName(QStringLiteral("panel_play"));
+    play->setFixedSize(kPlayWidth, kPlayHeight);
+    GameClient& c = m_client;
+    m_wordStrip = new WordStrip(c.words, *m_tiles, play);
+    m_wordStrip->move(0, 0);
+    m_roundBar = new RoundBar(c.status, c.clock, c.turn, play);
+    m_roundBar->move(0, kRoundBarTop);
+    m_boardPanel = new BoardPanel(c.words, *m_tiles, c.status, play);
+    m_boardPanel->move(kBoardAt);
+
+    // Right: the scoreboard beside the board, the chat pane under it taking what is left.
+    m_scorePanel = new ScorePanel(c.seats, c.status, c.clock, c.commands, background);
+    m_chatPane = new ChatPane(c.prefs, background);
+    auto* side = new QVBoxLayout;
+    side->setContentsMargins(0, 0, 0, 0);
+    side->setSpacing(7);
+    side->addWidget(m_scorePanel, 0, Qt::AlignLeft);
+    side->addWidget(m_chatPane, 1);
+
+    auto* columns = new QHBoxLayout(background);
+    columns->setContentsMargins(0, 0, 5, 3);
+    columns->setSpacing(0);
+    columns->addWidget(play, 0, Qt::AlignLeft | Qt::AlignTop);
+    columns->addLayout(side, 1);
+
+    resize(Preferences::DefaultPlacement.size());
+}
+
+void Tchat::connectMenus()
+{
+    MainMenus& m = *m_menus;
+    connect(m.StartGame1, &QAction::triggered, this, &Tchat::button_startClick);
+    connect(m.JustWatch1, &QAction::triggered, this, &Tchat::JustWatch1Click);
+    connect(m.Exit1, &QAction::triggered, this, &Tchat::Exit1Click);
+    connect(m.SpyList1, &QAction::triggered, this, &Tchat::SpyList1Click);
+    connect(m.ViewTally1, &QAction::triggered, this, &Tchat::ViewTally1Click);
+    connect(m.Content1, &QAction::triggered, this, &Tchat::Content1Click);
+    connect(m.About1, &QAction::triggered, this, &Tchat::About1Click);
+    connect(m_roundBar->button_start, &QAbstractButton::clicked, this, &Tchat::button_startClick);
+    connect(m_roundBar->button_clearword, &QAbstractButton::clicked, this, [this] { m_client.words.clearword(); });
+
+    // The tile set in use is a preference: a choice from the menu is kept (and saved),
+    // and a set named by the preferences is loaded.
+    TileMenu& tiles = m.tiles();
+    Preferences& prefs = m_client.prefs;
+    connect(&tiles, &TileMenu::tileSetChosen, this, [&prefs](const QString& name) {
+        prefs.setTiles(name);
+        prefs.requestSave();
+    });
+    connect(&prefs, &Preferences::changed, this, [&prefs, &tiles](Preferences::Key key) {
+        if (key == Preferences::Key::Tiles && prefs.tiles() != tiles.current())
+            tiles.restore(prefs.tiles());
+    });
+    connect(&m_client.status, &RoundStatus::changed, this, &Tchat::showMenuState);
+    connect(&m_client.turn, &TurnState::changed, this, &Tchat::showMenuState);
+}
+
+void Tchat::wireOutlets()
+{
+    ClientOutlets& out = m_client.ctx.out;
+    out.addlinetochat = [this](const QString& line, const QColor& colour) { history().addlinetochat(line, colour); };
+    out.playsounds = [this](const QString& name) { m_sounds->playsounds(name); };
+    out.messageBox = [this](const QString& text) { QMessageBox::information(this, QStringLiteral("Quillor"), text); };
+    m_receiver = std::make_unique<ChatReceiver>(m_client.ctx);
+    connect(&m_client, &GameClient::chatrecieved, this, [this](const QByteArray& rest) { m_receiver->chatrecieved(rest); });
+    m_client.chatter.play = [this](const QString& name) { m_sounds->play(name); };
+    connect(&m_client.game, &GameMessages::gameRecorded, this, &Tchat::recordGame);
+    connect(&m_client, &GameClient::closeRequested, this, &QWidget::close);
+}
+
+void Tchat::setWindows(const Windows& windows)
+{
+    m_windows = windows;
+    if (Tspylist* spy = windows.spylist) {
+        connect(&m_client.game, &GameMessages::spectatorArrived, spy, &Tspylist::addSpy);
+        m_client.game.removeSpy = [spy](int slot, const QString& name) { return spy->removeSpy(slot, name); };
+        connect(spy, &Tspylist::kickRequested, &m_client.commands, &PlayerCommands::kicking);
+        connect(&m_client.session, &Session::leadershipChanged, spy, &Tspylist::setHostMode);
+        spy->setHostMode(m_client.ctx.state.leads());
+    }
+    if (Tgamestart* start = windows.gamestart) {
+        connect(start, &Tgamestart::startCommand, this, [this](const Message& m) { m_client.ctx.send(m); });
+        connect(&m_client.commands, &PlayerCommands::gameStartRequested, this, [this, start] {
+            start->setPlayerName(m_client.ctx.state.loginname);
+            showWindow(start);
+            start->activateWindow();
+        });
+    }
+    if (QWidget* download = windows.download)
+        connect(&m_client.session, &Session::downloadOffered, download, &QWidget::show);
+    if (Tabout* about = windows.about)
+        m_client.session.versionText = about->versionText();
+}
+
+// ---- showing the model ----
+
+void Tchat::showMenuState()
+{
+    m_menus->StartGame1->setEnabled(m_client.status.startMenuEnabled());
+    m_menus->JustWatch1->setChecked(m_client.turn.justWatching());
+}
+
+// ---- commands ----
+
+void Tchat::button_startClick()
+{
+    m_client.commands.button_startClick();
+}
+
+void Tchat::JustWatch1Click()
+{
+    m_client.commands.justWatchClick();
+    // The tick follows the host's answer, not the click.
+    showMenuState();
+}
+
+void Tchat::ViewTally1Click()
+{
+    if (m_windows.tally)
+        m_windows.tally->viewTally(m_client.seats.tallyCandidates(m_client.ctx.state.myslot));
+}
+
+void Tchat::recordGame(const QString& result)
+{
+    if (!m_windows.tally)
+        return;
+    const int myslot = m_client.ctx.state.myslot;
+    const QString own = m_client.seats.seat(myslot).name;
+    const QString winner = result == QLatin1String("addtomine") ? own : result;
+    m_windows.tally->addgame(m_client.seats.tallyCandidates(myslot), winner, own);
+}
+
+void Tchat::Exit1Click()
+{
+    close();
+}
+
+void Tchat::showWindow(QWidget* window)
+{
+    if (!window)
+        return;
+    window->show();
+    window->raise();
+}
+
+void Tchat::Content1Click()
+{
+    showWindow(m_windows.help);
+}
+
+void Tchat::About1Click()
+{
+    showWindow(m_windows.about);
+}
+
+void Tchat::SpyList1Click()
+{
+    showWindow(m_windows.spylist);
+}
+
+// ---- window events ----
+
+void Tchat::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (m_shown)
+        return;
+    m_shown = true;
+    // Read the command line once the window is on screen, so it appears at once.
+    QTimer::singleShot(0, this, &Tchat::FormShow);
+}
+
+void Tchat::FormShow()
+{
+    m_client.session.processparams(m_params);
+}
+
+void Tchat::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    FormResize(event->size());
+}
+
+void Tchat::FormResize(const QSize& size)
+{
+    // A window manager that ignores the minimum size (or none at all) may make the window
+    // smaller than its inner area allows: it is set back at once.
+    const QSize least = minimumSizeHint();
+    if (size.width() < least.width() || size.height() < least.height())
+        resize(size.expandedTo(least));
+}
+
+void Tchat::closeEvent(QCloseEvent* event)
+{
+    FormClose();
+    QMainWindow::closeEvent(event);
+    if (event->isAccepted())
+        emit closed();
+}
+
+void Tchat::FormClose()
+{
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const QRect work = screen ? screen->availableGeometry() : QRect(0, 0, 1 << 15, 1 << 15);
+    const QRect window(x(), y(), width(), height());
+    Preferences& prefs = m_client.prefs;
+    if (const auto r = placement::toSave(window, prefs.placement(), work)) {
+        prefs.setPlacement(*r);
+        prefs.requestSave();
+    }
+}

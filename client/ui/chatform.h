@@ -1,0 +1,111 @@
+#pragma once
+// Tchat, the main window. On the left the word strip, the round bar and the board, whose
+// drawing never changes size; on the right the scoreboard beside the board and the chat
+// pane under it, which grows with the window; the menus above. The window holds no rules
+// of its own: the GameClient's parts decide, its panels show them, and it passes the
+// player's commands on and connects the windows around it.
+//
+// The window may be resized and maximised, but its inner area never gets smaller than
+// 769 by 529 pixels.
+#include "client/GameClient.h"
+
+#include <QMainWindow>
+#include <memory>
+
+class BoardPanel;
+class ChatHistory;
+class ChatPane;
+class ChatReceiver;
+class MainMenus;
+class RoundBar;
+class ScorePanel;
+class SoundPlayer;
+class Tabout;
+class Tgamestart;
+class Thelp;
+class TileSet;
+class Tspylist;
+class Ttallylist;
+class WordStrip;
+
+class Tchat : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr int MinimumWidth = 769;
+    static constexpr int MinimumHeight = 529;
+
+    // The other windows the main window shows or reports to; any may be missing.
+    struct Windows {
+        Ttallylist* tally = nullptr;
+        Tabout* about = nullptr;
+        Tgamestart* gamestart = nullptr;
+        Thelp* help = nullptr;
+        Tspylist* spylist = nullptr;
+        QWidget* download = nullptr;
+    };
+
+    // `params` is the lobby's command line (without the program name and options); it
+    // is read when the window is first shown.
+    explicit Tchat(QStringList params = {}, QWidget* parent = nullptr);
+    ~Tchat() override;
+
+    void setWindows(const Windows& windows);
+
+    GameClient& client() { return m_client; }
+    const GameClient& client() const { return m_client; }
+    Preferences& prefs() { return m_client.prefs; }
+    SoundPlayer& sounds() { return *m_sounds; }
+    TileSet& tiles() { return *m_tiles; }
+    ChatHistory& history();
+
+    WordStrip* wordStrip() const { return m_wordStrip; }
+    RoundBar* roundBar() const { return m_roundBar; }
+    BoardPanel* boardPanel() const { return m_boardPanel; }
+    ScorePanel* scorePanel() const { return m_scorePanel; }
+    ChatPane* chatPane() const { return m_chatPane; }
+    MainMenus& menus() { return *m_menus; }
+
+    // Menu and button handlers, also callable directly.
+    void button_startClick();
+    void JustWatch1Click();
+    void ViewTally1Click();
+    void Exit1Click();
+    void Content1Click();
+    void About1Click();
+    void SpyList1Click();
+
+signals:
+    // The window has closed: the program ends.
+    void closed();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void FormCreate();
+    void FormShow();
+    void FormResize(const QSize& size);
+    void FormClose();
+    void buildPanels();
+    void connectMenus();
+    void wireOutlets();
+    void showMenuState();
+    void recordGame(const QString& result);
+    void showWindow(QWidget* window);
+
+    QStringList m_params;
+    GameClient m_client;
+    std::unique_ptr<TileSet> m_tiles;
+    std::unique_ptr<SoundPlayer> m_sounds;
+    std::unique_ptr<ChatReceiver> m_receiver;
+    MainMenus* m_menus = nullptr;
+    WordStrip* m_wordStrip = nullptr;
+    RoundBar* m_roundBar = nullptr;
+    BoardPanel* m_boardPanel = nullptr;
+    ScorePanel* m_scorePanel = nullptr;
+    ChatPane* m_chatPane = nullptr;
+    Windows m_windows;
+    bool m_shown = false;
+};

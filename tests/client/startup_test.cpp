@@ -1,0 +1,141 @@
+// Start-up of the client: what the lobby's command line makes it do, and what the main
+// window stores of its placement when it closes.
+#include "client/GameClient.h"
+#include "client/WindowPlacement.h"
+#include "common/EventLoop.h"
+#include "common/FakeHost.h"
+#include "net/Sock.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using testutil::FakeHost;
+using testutil::frame;
+
+class CommandLineTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        client.connection.timer1().stop();
+        client.ctx.out.addlinetochat = [this](const QString& l, const QColor&) { lines.append(l); };
+        QObject::connect(&client.session, &Session::downloadOffered, [this] { ++downloadShown; });
+        client.session.startHost = [this] {
+            ++hostsStarted;
+            return host.portNumber();
+        };
+        client.session.port = host.portNumber();
+    }
+
+    FakeHost host;
+    GameClient client;
+    QStringList lines;
+    int downloadShown = 0;
+    int hostsStarted = 0;
+};
+
+TEST_F(CommandLineTest, NoParametersStartsASoloGameAsYou)
+{
+    client.session.processparams({});
+    EXPECT_EQ(lines, QStringList{"Loading Solo Game..Please wait."});
+    EXPECT_EQ(downloadShown, 1);
+    EXPECT_EQ(hostsStarted, 1);
+    EXPECT_TRUE(client.ctx.state.ishost);
+    EXPECT_EQ(client.ctx.state.playername, "You");
+    EXPECT_EQ(client.ctx.state.loginname, "You");
+    EXPECT_EQ(client.ctx.state.hostaddress, "127.0.0.1");
+    EXPECT_TRUE(client.status.startShown());
+    EXPECT_TRUE(client.status.startMenuEnabled());
+    EXPECT_FALSE(client.connection.lobbySock().hasHandle()); // no lobby behind a solo game
+
+    ASSERT_TRUE(testutil::waitFor([&] { return host.conn != nullptr; }));
+    host.conn->Send(frame("CMD_sendlogininfo+1"));
+    ASSERT_TRUE(testutil::waitFor([&] {
+        client.connection.processsocktimer();
+        return !host.received.isEmpty();
+    }));
+    EXPECT_EQ(host.received, frame("CMD_logininfo+1+1.0.4+You"));
+}
+
+TEST_F(CommandLineTest, HostingConnectsToThisMachineWhateverTheAddress)
+{
+    client.session.processparams({"Ann", "192.0.2.44", "true", "ignored"});
+    EXPECT_EQ(lines, QStringList{"Loading Multi-player Game.. Please Wait."});
+    EXPECT_EQ(hostsStarted, 1);
+    EXPECT_EQ(downloadShown, 0);
+    EXPECT_EQ(client.connection.hostName(), "127.0.0.1");
+    EXPECT_EQ(client.ctx.state.hostaddress, "192.0.2.44");
+    EXPECT_EQ(client.ctx.state.loginname, "Ann");
+    EXPECT_TRUE(client.ctx.state.ishost);
+    EXPECT_TRUE(client.status.startShown());
+    EXPECT_TRUE(client.connection.lobbySock().hasHandle());
+    EXPECT_EQ(client.connection.lobbySock().PortName(), "9001");
+    ASSERT_TRUE(testutil::waitFor([&] { return host.conn != nullptr; }));
+}
+
+TEST_F(CommandLineTest, AnyOtherThirdParameterJoinsTheAddress)
+{
+    // "True" is not "true": the comparison keeps letter case.
+    client.session.processparams({"Bob", "127.0.0.2", "True"});
+    EXPECT_EQ(hostsStarted, 0);
+    EXPECT_FALSE(client.ctx.state.ishost);
+    EXPECT_EQ(client.connection.hostName(), "127.0.0.2");
+    EXPECT_EQ(client.ctx.state.loginname, "Bob");
+    EXPECT_FALSE(client.status.startShown());
+    EXPECT_FALSE(client.status.startMenuEnabled());
+    EXPECT_TRUE(client.connection.lobbySock().hasHandle());
+    ASSERT_TRUE(testutil::waitFor([&] { return host.conn != nullptr; }));
+}
+
+TEST_F(CommandLineTest, FewerThanThreeParametersOnlyAnnounceTheGame)
+{
+    for (const QStringList& params : {QStringList{"Ann"}, QStringList{"Ann", "127.0.0.1"}}) {
+        GameClient c;
+        QStringList seen;
+        c.ctx.out.addlinetochat = [&](const QString& l, const QColor&) { seen.append(l); };
+        c.session.startHost = [this] {
+            ++hostsStarted;
+            return host.portNumber();
+        };
+        c.session.processparams(params);
+        EXPECT_EQ(seen, QStringList{"Loading Multi-player Game.. Please Wait."});
+        EXPECT_FALSE(c.connection.sock().hasHandle());
+        EXPECT_FALSE(c.connection.lobbySock().hasHandle());
+        EXPECT_FALSE(c.status.startShown());
+        EXPECT_TRUE(c.ctx.state.loginname.isEmpty());
+    }
+    EXPECT_EQ(hostsStarted, 0);
+}
+
+TEST_F(CommandLineTest, HostThatCannotListenLeavesTheClientUnconnected)
+{
+    client.session.startHost = []() -> quint16 { throw ESockException("Listen - Error Binding Socket"); };
+    client.session.processparams({"Ann", "127.0.0.1", "true"});
+    EXPECT_FALSE(client.ctx.state.ishost);
+    EXPECT_FALSE(client.connection.sock().hasHandle());
+    EXPECT_FALSE(client.status.startShown());
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_TRUE(lines[1].contains("Listen - Error Binding Socket"));
+}
+
+// ---- placement on closing ----
+
+TEST(Placement, UnchangedWindowWritesNothing)
+{
+    const QRect work(0, 0, 1920, 1040);
+    EXPECT_FALSE(placement::toSave(QRect(3, 3, 772, 535), QRect(3, 3, 772, 535), work).has_value());
+    const auto moved = placement::toSave(QRect(40, 3, 772, 535), QRect(3, 3, 772, 535), work);
+    ASSERT_TRUE(moved.has_value());
+    EXPECT_EQ(*moved, QRect(40, 3, 772, 535));
+}
+
+TEST(Placement, OversizedWindowIsSavedFifteenPixelsSmaller)
+{
+    const QRect work(0, 0, 800, 600);
+    EXPECT_EQ(*placement::toSave(QRect(0, 0, 900, 500), QRect(), work), QRect(0, 0, 885, 500));
+    EXPECT_EQ(*placement::toSave(QRect(0, 0, 700, 650), QRect(), work), QRect(0, 0, 700, 635));
+    EXPECT_EQ(*placement::toSave(QRect(5, 5, 801, 601), QRect(), work), QRect(5, 5, 786, 586));
+    EXPECT_EQ(*placement::toSave(QRect(0, 0, 800, 600), QRect(), work), QRect(0, 0, 800, 600));
+}
+
+} // namespace

@@ -1,0 +1,162 @@
+// The main window as a whole: its smallest inner area, what grows when it is enlarged and
+// what keeps its size and place, the chat pane following the preferences, the tile set
+// and the placement kept as preferences, and the start dialog opened from it.
+#include "client/TileSet.h"
+#include "client/ui/BoardPanel.h"
+#include "client/ui/ChatHistory.h"
+#include "client/ui/ChatPane.h"
+#include "client/ui/MainMenus.h"
+#include "client/ui/RoundBar.h"
+#include "client/ui/ScorePanel.h"
+#include "client/ui/TileMenu.h"
+#include "client/ui/chatform.h"
+#include "common/EventLoop.h"
+#include "common/Printers.h"
+#include "widgets/PictureButton.h"
+#include "windows/gamestartform.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextEdit>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A window given one parameter, so that it neither hosts nor joins.
+struct WindowRig {
+    WindowRig()
+    {
+        window.prefs().setPlaySounds(false);
+        window.client().ctx.out.messageBox = [this](const QString& t) { boxes.append(t); };
+        window.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+        settle();
+    }
+    void settle() { testutil::spin(30); }
+    // Where a widget lies in the window.
+    QRect placeOf(const QWidget* w) const { return QRect(w->mapTo(&window, QPoint(0, 0)), w->size()); }
+
+    Tchat window{QStringList{"Tester"}};
+    QStringList boxes;
+};
+
+} // namespace
+
+TEST(MainWindow, InnerAreaIsNeverSmallerThanTheGameNeeds)
+{
+    WindowRig rig;
+    QWidget* inner = rig.window.centralWidget();
+    EXPECT_GE(inner->width(), Tchat::MinimumWidth);
+    EXPECT_GE(inner->height(), Tchat::MinimumHeight);
+    rig.window.resize(300, 200);
+    rig.settle();
+    EXPECT_EQ(inner->size(), QSize(Tchat::MinimumWidth, Tchat::MinimumHeight));
+    // The whole game is inside it: the board and the chat entry box are not cut off.
+    const QRect all(QPoint(0, 0), rig.window.size());
+    EXPECT_TRUE(all.contains(rig.placeOf(rig.window.boardPanel())));
+    EXPECT_TRUE(all.contains(rig.placeOf(rig.window.scorePanel())));
+    EXPECT_TRUE(all.contains(rig.placeOf(rig.window.chatPane()->mychat)));
+}
+
+TEST(MainWindow, TheChatPaneGrowsAndTheBoardAndScoreboardStay)
+{
+    WindowRig rig;
+    Tchat& w = rig.window;
+    w.resize(w.minimumSizeHint());
+    rig.settle();
+    const QRect board = rig.placeOf(w.boardPanel());
+    const QRect scores = rig.placeOf(w.scorePanel());
+    const QRect history = rig.placeOf(w.chatPane()->mainchat);
+    const QRect entry = rig.placeOf(w.chatPane()->mychat);
+    EXPECT_EQ(board.size(), QSize(448, 404));
+    EXPECT_LE(board.right(), scores.left()); // the scoreboard is beside the board
+    EXPECT_LT(scores.bottom(), history.top());
+    EXPECT_LT(history.bottom(), entry.top());
+
+    const QSize grow(500, 300);
+    w.resize(w.size() + grow);
+    rig.settle();
+    EXPECT_EQ(rig.placeOf(w.boardPanel()), board);
+    EXPECT_EQ(rig.placeOf(w.scorePanel()), scores);
+    EXPECT_EQ(rig.placeOf(w.roundBar()).size(), QSize(RoundBar::Width, RoundBar::Height));
+    // The history is anchored to all four sides, the entry box to the left, right and bottom.
+    const QRect biggerHistory = rig.placeOf(w.chatPane()->mainchat);
+    EXPECT_EQ(biggerHistory.topLeft(), history.topLeft());
+    EXPECT_EQ(biggerHistory.size(), history.size() + grow);
+    const QRect movedEntry = rig.placeOf(w.chatPane()->mychat);
+    EXPECT_EQ(movedEntry.left(), entry.left());
+    EXPECT_EQ(movedEntry.width(), entry.width() + grow.width());
+    EXPECT_EQ(movedEntry.height(), entry.height());
+    EXPECT_EQ(movedEntry.top(), entry.top() + grow.height());
+    // The row kept for the phrase buttons sits directly above the history.
+    const QRect phrases = rig.placeOf(w.chatPane()->panel_phrases);
+    EXPECT_EQ(phrases.height(), ChatPane::PhraseButtonHeight);
+    EXPECT_GE(phrases.width(), ChatPane::PhraseButtons * ChatPane::PhraseButtonWidth);
+    EXPECT_LE(phrases.bottom(), biggerHistory.top());
+    EXPECT_GE(phrases.bottom() + 4, biggerHistory.top());
+}
+
+TEST(MainWindow, TheChatPaneFollowsThePreferences)
+{
+    WindowRig rig;
+    ChatHistory& history = rig.window.history();
+    EXPECT_EQ(history.textSize(), 8);
+    rig.window.prefs().setTextSize(12);
+    EXPECT_EQ(history.textSize(), 12);
+    rig.window.prefs().setChatColour(colortext::Red);
+    EXPECT_EQ(rig.window.chatPane()->mychat->palette().color(QPalette::Text), QColor(255, 0, 0));
+}
+
+TEST(MainWindow, TheTileSetIsAPreference)
+{
+    WindowRig rig;
+    Preferences& prefs = rig.window.prefs();
+    QSignalSpy saves(&prefs, &Preferences::saveRequested);
+    TileMenu& menu = rig.window.menus().tiles();
+    ASSERT_TRUE(menu.item("classic"));
+    menu.item("classic")->trigger();
+    EXPECT_EQ(prefs.tiles(), "classic");
+    EXPECT_EQ(saves.count(), 1);
+    // A set named by the preferences that has no file leaves the tiles as they are.
+    prefs.setTiles("nosuchset");
+    EXPECT_TRUE(rig.window.tiles().isClassic());
+    EXPECT_EQ(menu.current(), "classic");
+}
+
+TEST(MainWindow, ClosingKeepsThePlacementOnlyWhenItChanged)
+{
+    {
+        WindowRig rig;
+        Preferences& prefs = rig.window.prefs();
+        const QRect now(rig.window.x(), rig.window.y(), rig.window.width(), rig.window.height());
+        prefs.setPlacement(now);
+        QSignalSpy saves(&prefs, &Preferences::saveRequested);
+        rig.window.close();
+        EXPECT_EQ(saves.count(), 0);
+        EXPECT_EQ(prefs.placement(), now);
+    }
+    {
+        WindowRig rig;
+        Preferences& prefs = rig.window.prefs();
+        QSignalSpy saves(&prefs, &Preferences::saveRequested);
+        QSignalSpy closed(&rig.window, &Tchat::closed);
+        rig.window.close();
+        EXPECT_EQ(saves.count(), 1);
+        EXPECT_EQ(closed.count(), 1);
+        EXPECT_EQ(prefs.placement().size(), rig.window.size());
+    }
+}
+
+TEST(MainWindow, StartOpensTheDialogOnlyWhenConnected)
+{
+    WindowRig rig;
+    Tgamestart dialog(rig.window.prefs());
+    Tchat::Windows windows;
+    windows.gamestart = &dialog;
+    rig.window.setWindows(windows);
+    rig.window.button_startClick();
+    EXPECT_EQ(rig.boxes, QStringList{"You are not connected"});
+    EXPECT_FALSE(dialog.isVisible());
+}

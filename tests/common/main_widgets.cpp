@@ -1,0 +1,14 @@
+// Test entry for folders with widgets; runs on Qt's offscreen platform unless told otherwise.
+#include <QApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QUILLOR_SOURCE_DIR"))
+        qputenv("QUILLOR_SOURCE_DIR", QUILLOR_SOURCE_DIR);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,23 @@
+#include "widgets/BackdropForm.h"
+
+#include <QPainter>
+#include <QPaintEvent>
+
+BackdropForm::BackdropForm(QWidget* parent, Qt::WindowFlags flags)
+    : QWidget(parent, flags), m_picture(PicturePath)
+{
+    // Dark text on the warm background whatever the desktop's colour scheme is.
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, plainColour());
+    pal.setColor(QPalette::WindowText, QColor(40, 28, 10));
+    setPalette(pal);
+}
+
+void BackdropForm::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    if (m_picture.isNull())
+        painter.fillRect(event->rect(), plainColour());
+    else
+        painter.drawTiledPixmap(rect(), m_picture);
+}

@@ -1,0 +1,61 @@
+#include "widgets/PictureButton.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+
+PictureButton::PictureButton(const QString& picturePath, const QString& caption, QWidget* parent)
+    : QAbstractButton(parent), m_picture(picturePath)
+{
+    setText(caption);
+    setAccessibleName(caption);
+    setToolTip(caption);
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::StrongFocus);
+    setFixedSize(sizeHint());
+}
+
+QSize PictureButton::sizeHint() const
+{
+    if (!m_picture.isNull())
+        return m_picture.deviceIndependentSize().toSize();
+    return QSize(120, 33);
+}
+
+void PictureButton::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (m_picture.isNull()) {
+        paintFallback(painter);
+    } else {
+        // Pressed, the picture sinks by one pixel.
+        const int shift = isDown() ? 1 : 0;
+        painter.drawPixmap(QRect(QPoint(shift, shift), size()), m_picture);
+    }
+    if (hasFocus()) {
+        painter.setPen(QPen(QColor(90, 60, 20), 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5), 5, 5);
+    }
+}
+
+void PictureButton::paintFallback(QPainter& painter) const
+{
+    const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    QLinearGradient fill(box.topLeft(), box.bottomLeft());
+    const QColor top = isDown() ? QColor(160, 95, 30) : QColor(214, 140, 52);
+    const QColor bottom = isDown() ? QColor(196, 128, 48) : QColor(150, 86, 24);
+    fill.setColorAt(0, top);
+    fill.setColorAt(1, bottom);
+    painter.setPen(QPen(QColor(95, 52, 12), 1));
+    painter.setBrush(fill);
+    painter.drawRoundedRect(box, 7, 7);
+
+    QFont f = font();
+    f.setBold(true);
+    f.setPointSizeF(f.pointSizeF() * 1.1);
+    painter.setFont(f);
+    painter.setPen(Qt::white);
+    painter.drawText(rect().translated(isDown() ? 1 : 0, isDown() ? 1 : 0), Qt::AlignCenter, text());
+}

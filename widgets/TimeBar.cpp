@@ -1,0 +1,52 @@
+#include "widgets/TimeBar.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+
+TimeBar::TimeBar(QWidget* parent)
+    : QWidget(parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void TimeBar::setBarWidth(int pixels)
+{
+    pixels = qBound(0, pixels, width());
+    if (pixels == m_width)
+        return;
+    m_width = pixels;
+    update();
+}
+
+void TimeBar::setUrgent(bool urgent)
+{
+    if (urgent == m_urgent)
+        return;
+    m_urgent = urgent;
+    update();
+}
+
+void TimeBar::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF groove = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    p.setPen(QPen(QColor(120, 84, 40, 160), 1));
+    p.setBrush(QColor(255, 248, 228, 150));
+    p.drawRoundedRect(groove, 5, 5);
+    if (m_width <= 0)
+        return;
+    const QRectF bar(groove.left() + 1.5, groove.top() + 1.5, qMax(0.0, m_width - 4.0), groove.height() - 3.0);
+    QLinearGradient fill(bar.topLeft(), bar.bottomLeft());
+    // Pale fills, so that the clock's text reads on top of them in black or red.
+    if (m_urgent) {
+        fill.setColorAt(0, QColor(255, 226, 170));
+        fill.setColorAt(1, QColor(246, 178, 96));
+    } else {
+        fill.setColorAt(0, QColor(200, 236, 168));
+        fill.setColorAt(1, QColor(140, 200, 104));
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(fill);
+    p.drawRoundedRect(bar, 4, 4);
+}
