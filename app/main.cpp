@@ -10,6 +10,7 @@
 #include "app/NamedMutex.h"
 #include "app/ServeMode.h"
 #include "app/SingleInstance.h"
+#include "app/StorageFolder.h"
 #include "client/ui/chatform.h"
 #include "host/RandomSource.h"
 #include "host/TServer.h"
@@ -91,9 +92,9 @@ int main(int argc, char** argv)
     SeededRandom random(static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch()));
     chat.client().session.port = cmd.port;
 
-    const QString folder = QCoreApplication::applicationDirPath();
+    const QString programFolder = QCoreApplication::applicationDirPath();
     TallyDialogs tallyDialogs;
-    Ttallylist tally(folder, nullptr, tallyDialogs, GameClient::GameKey);
+    Ttallylist tally(storageFolder(StoredFile::Tally, programFolder), nullptr, tallyDialogs, GameClient::GameKey);
     Tabout about;
     Tgamestart gamestart(chat.prefs());
     Thelp help;
