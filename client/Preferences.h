@@ -17,6 +17,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <functional>
 
 class Preferences : public QObject {
     Q_OBJECT
@@ -86,6 +87,11 @@ public:
     // Asks whoever keeps the preferences to read them, or to write them all.
     void requestLoad() { emit loadRequested(); }
     void requestSave() { emit saveRequested(); }
+    // Asks the keeper to write the ten phrases (the phrase editor's "Done", which stays
+    // open when they could not be written, so it needs the answer). True when nobody
+    // keeps the preferences.
+    bool savePhrases() const { return phraseKeeper ? phraseKeeper() : true; }
+    std::function<bool()> phraseKeeper;
 
 signals:
     void changed(Preferences::Key key);
