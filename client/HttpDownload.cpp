@@ -60,6 +60,9 @@ void HttpDownload::onMetaData()
     const QVariant status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     if (!status.isValid())
         return;
+    // A redirection is followed: the answer that counts is the one at its end.
+    if (status.toInt() / 100 == 3 && m_reply->hasRawHeader("Location"))
+        return;
     m_begun = true;
     emit headerData(status.toByteArray() + ' '
                     + m_reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toByteArray());

@@ -122,6 +122,23 @@ TEST_F(LobbyDownloadTest, ProgressTextsComeInOrder)
     EXPECT_EQ(shown3, (QStringList{"", "Downloading: qvxsetup.exe", "Installing"}));
 }
 
+TEST_F(LobbyDownloadTest, RedirectionIsFollowedAndOnlyTheLastAnswerCounts)
+{
+    server.redirects.insert("/lobby/qvxsetup.exe", "/mirror/qvxsetup-1.2.exe");
+    server.answer.headers = {{"Server", "mirror"}, {"X-Mirror", "eu-1"}};
+    server.answer.body = bodyOf(777, 'r');
+    download.getbuttonClick();
+    ASSERT_TRUE(finished());
+    EXPECT_EQ(server.requests.size(), 2);
+    EXPECT_EQ(readFile(file()), server.answer.body); // still named after the URL asked for
+    // The status line and three fields of the mirror's answer, none of the redirection's
+    // (which has a status line and two fields).
+    EXPECT_TRUE(shown.contains("Loading...."));
+    EXPECT_FALSE(shown.contains("Loading....."));
+    EXPECT_EQ(view().infolabel, "Received 777 bytes");
+    EXPECT_EQ(opened.size(), 1);
+}
+
 TEST_F(LobbyDownloadTest, ErrorStatusAbortsWithoutInstalling)
 {
     server.answer.status = 404;

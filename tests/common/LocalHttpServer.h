@@ -2,11 +2,13 @@
 // A small HTTP server for download tests, on a free port of 127.0.0.1. Each connection
 // reads one request and gets the answer set up in `answer`: the status line and header,
 // then the body, all of it at once or, with `holdAt`, only its first bytes until the
-// test sends more with `sendMore`. The connection is closed after the last byte. It
-// records each request and notices when the client goes away before the end.
+// test sends more with `sendMore`; or, for a path listed in `redirects`, a redirection.
+// The connection is closed after the last byte. It records each request and notices when
+// the client goes away before the end.
 #include <QByteArray>
 #include <QHostAddress>
 #include <QList>
+#include <QMap>
 #include <QPair>
 #include <QPointer>
 #include <QString>
@@ -57,6 +59,7 @@ public:
     bool holding() const { return client && client->state() == QAbstractSocket::ConnectedState && sent < answer.body.size(); }
 
     Answer answer;
+    QMap<QByteArray, QByteArray> redirects;  // request path -> where a "302 Found" sends the client
     QList<QByteArray> requests;  // every request received, whole
     int connections = 0;
     bool clientLeftEarly = false;  // a client closed its connection before the whole answer was sent
@@ -82,6 +85,12 @@ private:
 
     void start(QTcpSocket* socket)
     {
+        const QByteArray path = requests.last().split(' ').value(1);
+        if (redirects.contains(path)) {
+            socket->write("HTTP/1.0 302 Found\r\nLocation: " + redirects.value(path) + "\r\nContent-Length: 0\r\n\r\n");
+            socket->disconnectFromHost();
+            return;
+        }
         client = socket;
         sent = 0;
         QByteArray head = "HTTP/1.0 " + QByteArray::number(answer.status) + ' ' + answer.reason + "\r\n";
