@@ -15,7 +15,9 @@
 #include "host/RandomSource.h"
 #include "host/TServer.h"
 #include "net/GameConstants.h"
+#include "client/IniFile.h"
 #include "windows/aboutform.h"
+#include "windows/downloadform.h"
 #include "windows/gamestartform.h"
 #include "windows/helpform.h"
 #include "windows/spylistform.h"
@@ -37,6 +39,20 @@ void bringForward(QWidget& window)
     window.show();
     window.raise();
     window.activateWindow();
+}
+
+// The download window's settings: the installer's URL and the lobby program, both from
+// the shared settings file, and the folder the download goes to.
+void configureDownload(Tdownload& download, const QString& programFolder)
+{
+    const IniDocument settings =
+        IniFile(storageFolder(StoredFile::Settings, programFolder) + QStringLiteral("/pelklobby.ini")).read();
+    const QString section = GameClient::GameKey;
+    if (const auto url = settings.value(section, u"LobbyURL"); url && !url->isEmpty())
+        download.setUrl(*url);
+    if (const auto lobby = settings.value(section, u"LobbyProgram"))
+        download.setLobbyProgram(*lobby);
+    download.setDownloadFolder(storageFolder(StoredFile::Download, programFolder));
 }
 
 void print(std::FILE* stream, const QString& text)
@@ -96,6 +112,8 @@ int main(int argc, char** argv)
     TallyDialogs tallyDialogs;
     Ttallylist tally(storageFolder(StoredFile::Tally, programFolder), nullptr, tallyDialogs, GameClient::GameKey);
     Tabout about;
+    Tdownload download;
+    configureDownload(download, programFolder);
     Tgamestart gamestart(chat.prefs());
     Thelp help;
     TServer server(nullptr, random, cmd.port);
@@ -107,6 +125,7 @@ int main(int argc, char** argv)
     windows.gamestart = &gamestart;
     windows.help = &help;
     windows.spylist = &spylist;
+    windows.download = &download;
     chat.setWindows(windows);
     chat.client().session.startHost = [&server] {
         server.startListening();
@@ -115,6 +134,8 @@ int main(int argc, char** argv)
 
     QObject::connect(&guard, &SingleInstance::raiseRequested, &chat, [&chat] { bringForward(chat); });
     QObject::connect(&chat, &Tchat::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    QObject::connect(&download, &Tdownload::exitRequested, &chat, &Tchat::Exit1Click);
+    QObject::connect(&download, &Tdownload::playWithOthersRequested, &download, &Tdownload::showNoLobbyMessage);
 
     // 4. Run until the main window closes.
     chat.show();

@@ -1,0 +1,190 @@
+#include "windows/downloadform.h"
+
+#include "windows/JpegPicture.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+
+namespace {
+
+const QColor Red(200, 0, 0);
+const QColor PanelEdge(170, 130, 80);
+
+QFrame* whitePanel(QWidget* parent, const QRect& geometry)
+{
+    auto* panel = new QFrame(parent);
+    panel->setGeometry(geometry);
+    panel->setFrameShape(QFrame::Box);
+    QPalette pal = panel->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    pal.setColor(QPalette::WindowText, PanelEdge);
+    panel->setPalette(pal);
+    panel->setAutoFillBackground(true);
+    return panel;
+}
+
+QLabel* text(QFrame* panel, const QString& text, const QRect& geometry, int pixelSize, bool bold,
+             const QColor& colour = QColor(40, 28, 10), Qt::Alignment align = Qt::AlignCenter)
+{
+    auto* label = new QLabel(text, panel);
+    label->setGeometry(geometry);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(align);
+    QFont font = label->font();
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    label->setFont(font);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, colour);
+    label->setPalette(pal);
+    return label;
+}
+
+QPushButton* redButton(QFrame* panel, const QString& caption, const QRect& geometry)
+{
+    auto* button = new QPushButton(caption, panel);
+    button->setGeometry(geometry);
+    QFont font = button->font();
+    font.setPixelSize(13);
+    font.setBold(true);
+    button->setFont(font);
+    QPalette pal = button->palette();
+    pal.setColor(QPalette::Active, QPalette::ButtonText, Red);
+    pal.setColor(QPalette::Inactive, QPalette::ButtonText, Red);
+    button->setPalette(pal);
+    button->setCursor(Qt::PointingHandCursor);
+    return button;
+}
+
+} // namespace
+
+Tdownload::Tdownload(QWidget* parent)
+    : BackdropForm(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    setWindowTitle(QStringLiteral("Download The Pelk22 Lobby"));
+    setFixedSize(InnerWidth, InnerHeight);
+    showMessage = [this](const QString& message) {
+        QMessageBox::warning(this, QStringLiteral("Quillor"), message);
+    };
+
+    // Left: the advert and the download.
+    Panel1 = whitePanel(this, QRect(6, 6, 450, 487));
+    Image1 = new QLabel(Panel1);
+    Image1->setGeometry(25, 10, 400, 339);
+    Image1->setPixmap(QPixmap::fromImage(jpeg::load(AdvertPath)));
+    Label1 = text(Panel1,
+                  QStringLiteral("Download The Pelk22 Lobby Now to play this  and other exciting games online with "
+                                 "other players!"),
+                  QRect(15, 352, 420, 40), 14, true);
+    getbutton = redButton(Panel1, QStringLiteral("Download And Install The Pelk22 Lobby Now"), QRect(40, 396, 370, 32));
+    infolabel = text(Panel1, QString(), QRect(15, 438, 290, 18), 13, true, QColor(40, 28, 10), Qt::AlignLeft | Qt::AlignVCenter);
+    infolabel3 = text(Panel1, QString(), QRect(15, 458, 290, 18), 13, false, QColor(40, 28, 10), Qt::AlignLeft | Qt::AlignVCenter);
+    infolabel2 = text(Panel1, QString(), QRect(15, 478, 290, 8), 8, false);
+    infolabel2->hide();
+    abortbutton = new QPushButton(QStringLiteral("Stop Download"), Panel1);
+    abortbutton->setGeometry(320, 448, 115, 28);
+
+    // Upper right: on with the solo game.
+    Panel2 = whitePanel(this, QRect(461, 6, 257, 228));
+    Label2 = text(Panel2,
+                  QStringLiteral("To proceed to the game without the ability to play against others click the button "
+                                 "below."),
+                  QRect(14, 14, 229, 64), 14, false);
+    Button1 = redButton(Panel2, QStringLiteral("Play Solo Game"), QRect(48, 86, 161, 32));
+    Label3 = text(Panel2,
+                  QStringLiteral("Note: Even if you are playing offline, you will need to configure your FIREWALL to "
+                                 "allow the game to access the internet components."),
+                  QRect(14, 130, 229, 84), 12, false, Red);
+
+    // Lower right: the lobby program already installed.
+    Panel3 = whitePanel(this, QRect(461, 236, 257, 257));
+    Label4 = text(Panel3,
+                  QStringLiteral("If you already have The Pelk22 Lobby and you wish to play with others then click "
+                                 "the button below to close this game and open The Pelk22 Lobby."),
+                  QRect(14, 30, 229, 110), 14, false);
+    Button2 = redButton(Panel3, QStringLiteral("Play with Others"), QRect(48, 160, 161, 32));
+
+    connect(getbutton, &QPushButton::clicked, this, &Tdownload::getbuttonClick);
+    connect(abortbutton, &QPushButton::clicked, this, &Tdownload::abortbuttonClick);
+    connect(Button1, &QPushButton::clicked, this, &Tdownload::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &Tdownload::Button2Click);
+    connect(&m_download, &LobbyDownload::changed, this, &Tdownload::showDownload);
+    connect(&m_download, &LobbyDownload::failure, this, [this](const QString& message) { showMessage(message); });
+    connect(&m_download, &LobbyDownload::exitRequested, this, &Tdownload::exitRequested);
+    showDownload();
+}
+
+void Tdownload::showDownload()
+{
+    const LobbyDownload::View& view = m_download.view();
+    infolabel->setText(view.infolabel);
+    infolabel->setProperty("Tag", view.tag);
+    infolabel2->setText(view.infolabel2);
+    infolabel3->setText(view.infolabel3);
+    getbutton->setEnabled(view.getEnabled);
+    abortbutton->setEnabled(view.abortEnabled);
+}
+
+void Tdownload::getbuttonClick()
+{
+    try {
+        m_download.getbuttonClick();
+    } catch (const DownloadFileError& e) {
+        showMessage(QString::fromStdString(e.what()));
+    }
+}
+
+void Tdownload::abortbuttonClick()
+{
+    m_download.abortbuttonClick();
+}
+
+void Tdownload::Button1Click()
+{
+    close();
+}
+
+void Tdownload::Button2Click()
+{
+    switch (m_launcher.launch()) {
+    case LobbyLauncher::Started:
+        emit exitRequested();
+        break;
+    case LobbyLauncher::NotInstalled:
+        emit playWithOthersRequested();
+        break;
+    case LobbyLauncher::StartFailed:
+        showMessage(LobbyDownload::ErrorMessage);
+        break;
+    }
+}
+
+void Tdownload::showNoLobbyMessage()
+{
+    showMessage(NoLobbyMessage);
+}
+
+void Tdownload::showEvent(QShowEvent* event)
+{
+    BackdropForm::showEvent(event);
+    if (!m_placed) {
+        m_placed = true;
+        centre();
+    }
+}
+
+void Tdownload::centre()
+{
+    QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+}
