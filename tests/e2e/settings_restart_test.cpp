@@ -9,6 +9,7 @@
 #include "client/ui/chatform.h"
 #include "common/EventLoop.h"
 #include "common/FakeHost.h"
+#include "common/Files.h"
 #include "common/Printers.h"
 #include "common/ServeProcess.h"
 #include "net/Protocol.h"
@@ -21,11 +22,7 @@
 
 namespace {
 
-QByteArray readFile(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+using testutil::readFile;
 
 // The host's side of a player's arrival and first turn, for slot 2.
 void confirmArrival(testutil::FakeHost& host)
@@ -92,11 +89,7 @@ TEST(SettingsAcrossRuns, TurnSoundNewIsHeardAtTheNextTurnAndAfterARestart)
     ASSERT_TRUE(QFile::setPermissions(program, QFile::permissions(program) | QFileDevice::ExeOwner));
     const QString ini = folder.filePath(SettingsFile::FileName);
     const QByteArray lobby = "[lobby]\r\nLobbyPath=C:\\Pelk22\\ \r\n; kept as it is\r\n\r\n";
-    {
-        QFile f(ini);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(lobby + "[agame]\r\nTextsize=10\r\n");
-    }
+    testutil::writeFile(ini, lobby + "[agame]\r\nTextsize=10\r\n");
 
     // First run: the turn is announced the classic way.
     {

@@ -13,6 +13,7 @@
 #include "client/ui/TileMenu.h"
 #include "client/ui/chatform.h"
 #include "common/EventLoop.h"
+#include "common/Files.h"
 #include "common/Printers.h"
 #include "widgets/PictureButton.h"
 #include "windows/gamestartform.h"
@@ -31,18 +32,8 @@
 
 namespace {
 
-QByteArray readFile(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
+using testutil::readFile;
+using testutil::writeFile;
 
 // A window given one parameter, so that it neither hosts nor joins.
 struct WindowRig {
