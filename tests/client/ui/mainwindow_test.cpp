@@ -195,14 +195,17 @@ TEST(MainWindow, TheSettingsFileRestoresTheWindowAndClosingUnmovedWritesNothing)
         rig.window.keepSettingsIn(dir.path());
         rig.window.prefs().requestLoad();
         rig.settle();
+        // Moved, and made wider than the screen's work area: stored 15 pixels narrower.
+        const QRect work = rig.window.screen()->availableGeometry();
         rig.window.move(60, 70);
-        rig.window.resize(800, 600);
+        rig.window.resize(work.width() + 50, 600);
         rig.settle();
+        ASSERT_EQ(rig.window.width(), work.width() + 50);
         rig.window.close();
         const IniDocument doc = IniDocument::fromBytes(readFile(path));
         EXPECT_EQ(doc.value(u"agame", u"Left"), QString("60"));
         EXPECT_EQ(doc.value(u"agame", u"Top"), QString("70"));
-        EXPECT_EQ(doc.value(u"agame", u"Width"), QString("800"));
+        EXPECT_EQ(doc.value(u"agame", u"Width"), QString::number(work.width() + 35));
         EXPECT_EQ(doc.value(u"agame", u"Height"), QString("600"));
         EXPECT_EQ(doc.value(u"agame", u"Textcolor"), QString("$000080FF"));
         EXPECT_TRUE(readFile(path).startsWith("[lobby]\r\nLobbyURL=x\r\n[agame]\r\nTextsize=12\r\nTop=70\r\n"));
