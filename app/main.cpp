@@ -109,6 +109,7 @@ int main(int argc, char** argv)
     chat.client().session.port = cmd.port;
 
     const QString programFolder = QCoreApplication::applicationDirPath();
+    chat.keepSettingsIn(storageFolder(StoredFile::Settings, programFolder));
     TallyDialogs tallyDialogs;
     Ttallylist tally(storageFolder(StoredFile::Tally, programFolder), nullptr, tallyDialogs, GameClient::GameKey);
     Tabout about;

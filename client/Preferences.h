@@ -88,8 +88,8 @@ public:
     void requestLoad() { emit loadRequested(); }
     void requestSave() { emit saveRequested(); }
     // Asks the keeper to write the ten phrases (the phrase editor's "Done", which stays
-    // open when they could not be written, so it needs the answer). True when nobody
-    // keeps the preferences.
+    // open when they could not be written, so it needs the answer; the keeper has already
+    // shown the player why). True when nobody keeps the preferences.
     bool savePhrases() const { return phraseKeeper ? phraseKeeper() : true; }
     std::function<bool()> phraseKeeper;
 

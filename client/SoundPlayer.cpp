@@ -2,6 +2,12 @@
 
 #include "client/Preferences.h"
 
+#include <QLoggingCategory>
+
+// Every sound asked for, for checking which one a game event chose:
+// QT_LOGGING_RULES="quillor.sounds.debug=true".
+Q_LOGGING_CATEGORY(lcSounds, "quillor.sounds", QtInfoMsg)
+
 SoundPlayer::SoundPlayer(const Preferences& prefs, Alert alert, QObject* parent)
     : SoundPlayer(prefs, std::make_unique<SoundBank>(), std::make_unique<AudioSinkOutput>(), std::move(alert), parent)
 {
@@ -22,6 +28,7 @@ SoundPlayer::~SoundPlayer() = default;
 
 void SoundPlayer::play(const QString& name)
 {
+    qCDebug(lcSounds).noquote() << "play" << name;
     if (const SoundPtr sound = m_bank->find(name)) {
         m_output->start(sound);
         return;

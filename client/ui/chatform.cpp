@@ -1,6 +1,7 @@
 #include "client/ui/chatform.h"
 
 #include "client/ChatReceive.h"
+#include "client/SettingsFile.h"
 #include "client/SoundPlayer.h"
 #include "client/TileSet.h"
 #include "client/WindowPlacement.h"
@@ -50,6 +51,7 @@ Tchat::Tchat(QStringList params, QWidget* parent)
 {
     setObjectName(QStringLiteral("chat"));
     setWindowTitle(QStringLiteral("Quillor"));
+    showError = [this](const QString& text) { QMessageBox::critical(this, QStringLiteral("Quillor"), text); };
     m_menus = new MainMenus(menuBar(), *m_tiles, QCoreApplication::applicationDirPath(), this);
     buildPanels();
     connectMenus();
@@ -191,6 +193,39 @@ void Tchat::setWindows(const Windows& windows)
         m_client.session.versionText = about->versionText();
 }
 
+void Tchat::keepSettingsIn(const QString& folder)
+{
+    m_settings = std::make_unique<SettingsFile>(m_client.prefs, folder, GameClient::GameKey);
+    m_settings->windowPlacement = [this] { return presentPlacement(); };
+    connect(m_settings.get(), &SettingsFile::placementRead, this, &Tchat::applyPlacement);
+    // The change that asked for the save has been made; the player learns that it will
+    // not be kept.
+    connect(m_settings.get(), &SettingsFile::writeFailed, this, [this](const QString& message) {
+        if (showError)
+            showError(message);
+    });
+}
+
+// ---- placement ----
+
+void Tchat::applyPlacement(const QRect& stored)
+{
+    QList<QRect> screens;
+    for (const QScreen* s : QGuiApplication::screens())
+        screens.append(s->availableGeometry());
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    const QRect r = primary ? placement::ontoScreens(stored, screens, primary->availableGeometry()) : stored;
+    if (isMaximized() || isFullScreen())
+        showNormal();
+    move(r.topLeft());
+    resize(r.size());
+}
+
+QRect Tchat::presentPlacement() const
+{
+    return m_closingPlacement.value_or(QRect(pos(), size()));
+}
+
 // ---- showing the model ----
 
 void Tchat::showMenuState()
@@ -299,12 +334,18 @@ void Tchat::closeEvent(QCloseEvent* event)
 
 void Tchat::FormClose()
 {
+    Preferences& prefs = m_client.prefs;
+    // Until the settings have been read the window is not where the player keeps it, and
+    // storing where it is would replace his placement.
+    if (prefs.placement().isNull())
+        return;
     const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     const QRect work = screen ? screen->availableGeometry() : QRect(0, 0, 1 << 15, 1 << 15);
-    const QRect window(x(), y(), width(), height());
-    Preferences& prefs = m_client.prefs;
-    if (const auto r = placement::toSave(window, prefs.placement(), work)) {
+    if (const auto r = placement::toSave(presentPlacement(), prefs.placement(), work)) {
+        m_closingPlacement = *r;
         prefs.setPlacement(*r);
         prefs.requestSave();
+        // The window may yet stay open (a refused close); from then on it is measured again.
+        m_closingPlacement.reset();
     }
 }

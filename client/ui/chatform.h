@@ -7,10 +7,17 @@
 //
 // The window may be resized and maximised, but its inner area never gets smaller than
 // 769 by 529 pixels.
+//
+// Its placement, as stored in the settings file and compared when it closes, is the
+// top-left corner of the window manager's frame and the size of the window inside that
+// frame (menu bar included): what Qt's move() and resize() take and pos() and size() give
+// back, so a placement applied unchanged reads back unchanged whatever the frame.
 #include "client/GameClient.h"
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
+#include <optional>
 
 class BoardPanel;
 class ChatHistory;
@@ -18,6 +25,7 @@ class ChatPane;
 class ChatReceiver;
 class MainMenus;
 class RoundBar;
+class SettingsFile;
 class ScorePanel;
 class SoundPlayer;
 class Tabout;
@@ -50,6 +58,23 @@ public:
     ~Tchat() override;
 
     void setWindows(const Windows& windows);
+
+    // Keeps the preferences in the settings file in `folder` from now on; until then (and
+    // in tests that never call it) nothing is read or written.
+    void keepSettingsIn(const QString& folder);
+    // The settings file, or null when none is kept; other windows keep keys of their own
+    // in its section.
+    SettingsFile* settings() const { return m_settings.get(); }
+
+    // Puts the window at a placement read from the settings file (or the default one).
+    // A placement that no screen shows is moved onto the primary screen.
+    void applyPlacement(const QRect& placement);
+    // Where the window is now, as the settings file stores it.
+    QRect presentPlacement() const;
+
+    // Shows a failure of the player's own action (a settings file that cannot be
+    // written) in an error box; tests replace it.
+    std::function<void(const QString&)> showError;
 
     GameClient& client() { return m_client; }
     const GameClient& client() const { return m_client; }
@@ -107,5 +132,8 @@ private:
     ScorePanel* m_scorePanel = nullptr;
     ChatPane* m_chatPane = nullptr;
     Windows m_windows;
+    std::unique_ptr<SettingsFile> m_settings;
+    // The placement decided when the window closes, which the settings file then stores.
+    std::optional<QRect> m_closingPlacement;
     bool m_shown = false;
 };

@@ -64,6 +64,26 @@ TEST(IniDocument, ReplacingAKeyChangesOnlyItsValue)
     EXPECT_TRUE(written.contains("\r\nPhrase1=C:\\x \"q\" k=v\r\n"));
 }
 
+TEST(IniDocument, MixedLineEndsAndStrayLinesSurviveAWrite)
+{
+    // Lines ending in CR LF and in LF in one file, a line that is no key, tabs, a value
+    // with an "=" and a key that differs only in letter case from the one written.
+    const QByteArray mixed = "[agame]\n"
+                             "just some words\r\n"
+                             "\tturnSOUND\t=\t0\t\n"
+                             "Motto = x = y \r\n"
+                             "[lobby]\r\n"
+                             "Turnsound=7\n";
+    QByteArray expected = mixed;
+    expected.replace("\tturnSOUND\t=\t0\t\n", "\tturnSOUND\t=\t1\t\n");
+    EXPECT_EQ(withValue(mixed, "agame", "Turnsound", "1"), expected.toStdString());
+    EXPECT_EQ(IniDocument::fromBytes(mixed).value(u"agame", u"motto"), QString("x = y"));
+    // A new key takes the first line end the file uses.
+    expected = mixed;
+    expected.replace("Motto = x = y \r\n", "Motto = x = y \r\nTiles=a=b\n");
+    EXPECT_EQ(withValue(mixed, "agame", "Tiles", "a=b"), expected.toStdString());
+}
+
 TEST(IniDocument, AMissingKeyGoesAtTheEndOfItsSectionBeforeTheBlankLines)
 {
     QByteArray expected = SharedFile;

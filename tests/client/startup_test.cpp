@@ -138,4 +138,24 @@ TEST(Placement, OversizedWindowIsSavedFifteenPixelsSmaller)
     EXPECT_EQ(*placement::toSave(QRect(0, 0, 800, 600), QRect(), work), QRect(0, 0, 800, 600));
 }
 
+TEST(Placement, AWindowNoScreenShowsIsMovedOntoThePrimaryScreen)
+{
+    const QRect primary(0, 0, 1920, 1040);
+    const QRect left(-1280, 0, 1280, 1024); // a second monitor left of the primary one
+    const QList<QRect> both{primary, left};
+    // On either screen, or partly off one with enough of its top edge to grab: kept.
+    for (const QRect& r : {QRect(3, 3, 772, 535), QRect(-1000, 200, 772, 535), QRect(1800, 1000, 772, 535),
+                           QRect(-700, 0, 772, 535)})
+        EXPECT_EQ(placement::ontoScreens(r, both, primary), r);
+    // The monitor on the left has gone: the window comes to the primary screen, same size.
+    EXPECT_EQ(placement::ontoScreens(QRect(-1000, 200, 800, 600), {primary}, primary), QRect(3, 3, 800, 600));
+    // Only a sliver of the title bar would show: not enough to drag it back.
+    EXPECT_EQ(placement::ontoScreens(QRect(1880, 10, 772, 535), {primary}, primary), QRect(3, 3, 772, 535));
+    EXPECT_EQ(placement::ontoScreens(QRect(100, 1030, 772, 535), {primary}, primary), QRect(3, 3, 772, 535));
+    EXPECT_EQ(placement::ontoScreens(QRect(100, -500, 772, 535), {primary}, primary), QRect(3, 3, 772, 535));
+    // A primary screen that does not start at the origin.
+    const QRect shifted(1280, 24, 1920, 1056);
+    EXPECT_EQ(placement::ontoScreens(QRect(0, 0, 0, 0), {shifted}, shifted), QRect(1283, 27, 0, 0));
+}
+
 } // namespace

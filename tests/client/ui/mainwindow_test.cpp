@@ -1,6 +1,8 @@
 // The main window as a whole: its smallest inner area, what grows when it is enlarged and
 // what keeps its size and place, the chat pane following the preferences, the tile set
 // and the placement kept as preferences, and the start dialog opened from it.
+#include "client/IniDocument.h"
+#include "client/SettingsFile.h"
 #include "client/TileSet.h"
 #include "client/ui/BoardPanel.h"
 #include "client/ui/ChatHistory.h"
@@ -11,11 +13,17 @@
 #include "client/ui/TileMenu.h"
 #include "client/ui/chatform.h"
 #include "common/EventLoop.h"
+#include "common/Files.h"
 #include "common/Printers.h"
 #include "widgets/PictureButton.h"
 #include "windows/gamestartform.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTemporaryDir>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -23,6 +31,9 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+using testutil::readFile;
+using testutil::writeFile;
 
 // A window given one parameter, so that it neither hosts nor joins.
 struct WindowRig {
@@ -140,13 +151,104 @@ TEST(MainWindow, ClosingKeepsThePlacementOnlyWhenItChanged)
     {
         WindowRig rig;
         Preferences& prefs = rig.window.prefs();
+        prefs.setPlacement(QRect(3, 3, 772, 535));
+        rig.window.move(20, 30);
+        rig.settle();
         QSignalSpy saves(&prefs, &Preferences::saveRequested);
         QSignalSpy closed(&rig.window, &Tchat::closed);
         rig.window.close();
         EXPECT_EQ(saves.count(), 1);
         EXPECT_EQ(closed.count(), 1);
-        EXPECT_EQ(prefs.placement().size(), rig.window.size());
+        EXPECT_EQ(prefs.placement(), QRect(20, 30, rig.window.width(), rig.window.height()));
     }
+    {
+        // Before the settings were read the window is not where the player keeps it.
+        WindowRig rig;
+        QSignalSpy saves(&rig.window.prefs(), &Preferences::saveRequested);
+        rig.window.close();
+        EXPECT_EQ(saves.count(), 0);
+    }
+}
+
+TEST(MainWindow, TheSettingsFileRestoresTheWindowAndClosingUnmovedWritesNothing)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("pelklobby.ini");
+    const QByteArray stored = "[lobby]\r\nLobbyURL=x\r\n[agame]\r\nTextsize=12\r\nTop=40\r\nLeft=50\r\n"
+                              "Width=790\r\nHeight=580\r\nTextcolor=$000080FF\r\n";
+    writeFile(path, stored);
+    {
+        WindowRig rig;
+        rig.window.keepSettingsIn(dir.path());
+        rig.window.prefs().requestLoad(); // the host confirmed the arrival
+        rig.settle();
+        EXPECT_EQ(rig.window.presentPlacement(), QRect(50, 40, 790, 580));
+        EXPECT_EQ(rig.window.pos(), QPoint(50, 40));
+        EXPECT_EQ(rig.window.size(), QSize(790, 580));
+        EXPECT_EQ(rig.window.history().textSize(), 12);
+        EXPECT_EQ(rig.window.chatPane()->mychat->palette().color(QPalette::Text), QColor(255, 128, 0));
+        rig.window.close();
+        EXPECT_EQ(readFile(path), stored);
+    }
+    {
+        WindowRig rig;
+        rig.window.keepSettingsIn(dir.path());
+        rig.window.prefs().requestLoad();
+        rig.settle();
+        // Moved, and made wider than the screen's work area: stored 15 pixels narrower.
+        const QRect work = rig.window.screen()->availableGeometry();
+        rig.window.move(60, 70);
+        rig.window.resize(work.width() + 50, 600);
+        rig.settle();
+        ASSERT_EQ(rig.window.width(), work.width() + 50);
+        rig.window.close();
+        const IniDocument doc = IniDocument::fromBytes(readFile(path));
+        EXPECT_EQ(doc.value(u"agame", u"Left"), QString("60"));
+        EXPECT_EQ(doc.value(u"agame", u"Top"), QString("70"));
+        EXPECT_EQ(doc.value(u"agame", u"Width"), QString::number(work.width() + 35));
+        EXPECT_EQ(doc.value(u"agame", u"Height"), QString("600"));
+        EXPECT_EQ(doc.value(u"agame", u"Textcolor"), QString("$000080FF"));
+        EXPECT_TRUE(readFile(path).startsWith("[lobby]\r\nLobbyURL=x\r\n[agame]\r\nTextsize=12\r\nTop=70\r\n"));
+    }
+    {
+        // A placement on a screen that is no longer there: the window comes back in sight.
+        writeFile(path, "[agame]\nLeft=-3000\nTop=5000\n");
+        WindowRig rig;
+        rig.window.keepSettingsIn(dir.path());
+        rig.window.prefs().requestLoad();
+        rig.settle();
+        const QRect primary = QGuiApplication::primaryScreen()->availableGeometry();
+        EXPECT_EQ(rig.window.pos(), primary.topLeft() + QPoint(3, 3));
+        EXPECT_EQ(rig.window.prefs().placement(), QRect(-3000, 5000, 772, 535));
+    }
+}
+
+TEST(MainWindow, ASettingsFileThatCannotBeWrittenIsShownAndTheWindowStillCloses)
+{
+    QTemporaryDir dir;
+    writeFile(dir.filePath("blocked"), "not a folder");
+    WindowRig rig;
+    QStringList errors;
+    rig.window.showError = [&errors](const QString& text) { errors.append(text); };
+    rig.window.keepSettingsIn(dir.filePath("blocked"));
+    const QString message = "Unable to write to " + QDir::toNativeSeparators(rig.window.settings()->path());
+    Preferences& prefs = rig.window.prefs();
+    prefs.requestLoad();
+    rig.settle();
+    // A choice from the menus: it takes effect, the save fails, the player is told.
+    prefs.setTextSize(14);
+    prefs.requestSave();
+    EXPECT_EQ(errors, QStringList{message});
+    EXPECT_EQ(rig.window.history().textSize(), 14);
+
+    rig.window.move(rig.window.pos() + QPoint(25, 25));
+    rig.settle();
+    QSignalSpy closed(&rig.window, &Tchat::closed);
+    rig.window.close();
+    EXPECT_EQ(closed.count(), 1);
+    EXPECT_FALSE(rig.window.isVisible());
+    EXPECT_EQ(errors, (QStringList{message, message}));
+    EXPECT_TRUE(rig.boxes.isEmpty());
 }
 
 TEST(MainWindow, StartOpensTheDialogOnlyWhenConnected)
