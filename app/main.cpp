@@ -15,7 +15,7 @@
 #include "host/RandomSource.h"
 #include "host/TServer.h"
 #include "net/GameConstants.h"
-#include "client/IniFile.h"
+#include "client/SettingsFile.h"
 #include "windows/aboutform.h"
 #include "windows/downloadform.h"
 #include "windows/gamestartform.h"
@@ -43,15 +43,11 @@ void bringForward(QWidget& window)
 
 // The download window's settings: the installer's URL and the lobby program, both from
 // the shared settings file, and the folder the download goes to.
-void configureDownload(Tdownload& download, const QString& programFolder)
+void configureDownload(Tdownload& download, const SettingsFile& settings, const QString& programFolder)
 {
-    const IniDocument settings =
-        IniFile(storageFolder(StoredFile::Settings, programFolder) + QStringLiteral("/pelklobby.ini")).read();
-    const QString section = GameClient::GameKey;
-    if (const auto url = settings.value(section, u"LobbyURL"); url && !url->isEmpty())
-        download.setUrl(*url);
-    if (const auto lobby = settings.value(section, u"LobbyProgram"))
-        download.setLobbyProgram(*lobby);
+    if (const QString url = settings.value(QStringLiteral("LobbyURL")); !url.isEmpty())
+        download.setUrl(url);
+    download.setLobbyProgram(settings.value(QStringLiteral("LobbyProgram")));
     download.setDownloadFolder(storageFolder(StoredFile::Download, programFolder));
 }
 
@@ -114,7 +110,7 @@ int main(int argc, char** argv)
     Ttallylist tally(storageFolder(StoredFile::Tally, programFolder), nullptr, tallyDialogs, GameClient::GameKey);
     Tabout about;
     Tdownload download;
-    configureDownload(download, programFolder);
+    configureDownload(download, *chat.settings(), programFolder);
     Tgamestart gamestart(chat.prefs());
     Thelp help;
     TServer server(nullptr, random, cmd.port);
