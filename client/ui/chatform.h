@@ -17,6 +17,8 @@ class ChatHistory;
 class ChatPane;
 class ChatReceiver;
 class MainMenus;
+class PlayWithOthersDialog;
+class QMessageBox;
 class RoundBar;
 class ScorePanel;
 class SoundPlayer;
@@ -42,6 +44,7 @@ public:
         Thelp* help = nullptr;
         Tspylist* spylist = nullptr;
         QWidget* download = nullptr;
+        PlayWithOthersDialog* playWithOthers = nullptr;
     };
 
     // `params` is the lobby's command line (without the program name and options); it
@@ -74,6 +77,13 @@ public:
     void About1Click();
     void SpyList1Click();
 
+    // The box that tells why the connection ended, while it is shown.
+    QMessageBox* endBox() const { return m_endBox; }
+
+public slots:
+    // Opens the "Play with Others" dialog (File menu; also the download window's button).
+    void playWithOthersRequested();
+
 signals:
     // The window has closed: the program ends.
     void closed();
@@ -94,6 +104,7 @@ private:
     void showMenuState();
     void recordGame(const QString& result);
     void showWindow(QWidget* window);
+    void connectionEnded(const QString& reason);
 
     QStringList m_params;
     GameClient m_client;
@@ -107,5 +118,6 @@ private:
     ScorePanel* m_scorePanel = nullptr;
     ChatPane* m_chatPane = nullptr;
     Windows m_windows;
+    QMessageBox* m_endBox = nullptr;
     bool m_shown = false;
 };
