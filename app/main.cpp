@@ -8,13 +8,16 @@
 #include "app/AppIcon.h"
 #include "app/CommandLine.h"
 #include "app/NamedMutex.h"
+#include "app/Relaunch.h"
 #include "app/ServeMode.h"
 #include "app/SingleInstance.h"
 #include "app/StorageFolder.h"
+#include "client/PlayChoiceStore.h"
 #include "client/ui/chatform.h"
 #include "host/RandomSource.h"
 #include "host/TServer.h"
 #include "net/GameConstants.h"
+#include "windows/PlayWithOthersDialog.h"
 #include "windows/aboutform.h"
 #include "windows/gamestartform.h"
 #include "windows/helpform.h"
@@ -100,6 +103,8 @@ int main(int argc, char** argv)
     Thelp help;
     TServer server(nullptr, random, cmd.port);
     Tspylist spylist;
+    PlayChoiceStore playChoices(storageFolder(StoredFile::Settings, programFolder) + QStringLiteral("/pelklobby.ini"));
+    PlayWithOthersDialog playWithOthers(playChoices);
 
     Tchat::Windows windows;
     windows.tally = &tally;
@@ -107,11 +112,34 @@ int main(int argc, char** argv)
     windows.gamestart = &gamestart;
     windows.help = &help;
     windows.spylist = &spylist;
+    windows.playWithOthers = &playWithOthers;
     chat.setWindows(windows);
     chat.client().session.startHost = [&server] {
         server.startListening();
         return server.port();
     };
+
+    // "Play with Others" starts a new copy with the chosen parameters and ends this one.
+    Relaunch relaunch(guard, QCoreApplication::applicationFilePath());
+    bool hosted = false;
+    relaunch.stopHosting = [&server, &hosted] {
+        hosted = server.isListening();
+        server.stopListening();
+    };
+    relaunch.resumeHosting = [&server, &hosted] {
+        try {
+            if (hosted)
+                server.startListening();
+        } catch (const ESockException& e) {
+            qWarning("cannot host again: %s", e.what());
+        }
+    };
+    QObject::connect(&playWithOthers, &PlayWithOthersDialog::playRequested, &chat, [&](const QStringList& arguments) {
+        if (relaunch.start(arguments))
+            chat.close();
+        else
+            chat.client().ctx.systemLine(QStringLiteral("Could not start the new game."));
+    });
 
     QObject::connect(&guard, &SingleInstance::raiseRequested, &chat, [&chat] { bringForward(chat); });
     QObject::connect(&chat, &Tchat::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
