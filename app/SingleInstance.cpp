@@ -71,6 +71,14 @@ bool SingleInstance::claim()
     return false;
 }
 
+void SingleInstance::release()
+{
+    m_server.close();
+    if (m_lock)
+        m_lock->unlock();
+    m_lock.reset();
+}
+
 bool SingleInstance::askFirstCopy() const
 {
     QLocalSocket socket;

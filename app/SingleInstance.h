@@ -24,6 +24,8 @@ public:
     // True when this is the first copy (it now holds the guard); false when another
     // copy runs, which has been asked to show itself.
     bool claim();
+    // Lets go of the guard, so that a copy started now runs (claim() takes it again).
+    void release();
 
     // The folder holding the lock file and the socket.
     static QString runtimeFolder();

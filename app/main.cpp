@@ -8,14 +8,18 @@
 #include "app/AppIcon.h"
 #include "app/CommandLine.h"
 #include "app/NamedMutex.h"
+#include "app/Relaunch.h"
 #include "app/ServeMode.h"
 #include "app/SingleInstance.h"
+#include "app/StopSignals.h"
 #include "app/StorageFolder.h"
+#include "client/PlayChoiceStore.h"
 #include "client/ui/chatform.h"
 #include "host/RandomSource.h"
 #include "host/TServer.h"
 #include "net/GameConstants.h"
 #include "client/SettingsFile.h"
+#include "windows/PlayWithOthersDialog.h"
 #include "windows/aboutform.h"
 #include "windows/downloadform.h"
 #include "windows/gamestartform.h"
@@ -115,6 +119,8 @@ int main(int argc, char** argv)
     Thelp help;
     TServer server(nullptr, random, cmd.port);
     Tspylist spylist;
+    PlayChoiceStore playChoices(chat.settings()->path());
+    PlayWithOthersDialog playWithOthers(playChoices);
 
     Tchat::Windows windows;
     windows.tally = &tally;
@@ -123,16 +129,44 @@ int main(int argc, char** argv)
     windows.help = &help;
     windows.spylist = &spylist;
     windows.download = &download;
+    windows.playWithOthers = &playWithOthers;
     chat.setWindows(windows);
     chat.client().session.startHost = [&server] {
         server.startListening();
         return server.port();
     };
 
+    // "Play with Others" starts a new copy with the chosen parameters and ends this one.
+    Relaunch relaunch(guard, QCoreApplication::applicationFilePath());
+    bool hosted = false;
+    relaunch.stopHosting = [&server, &hosted] {
+        hosted = server.isListening();
+        server.stopListening();
+    };
+    relaunch.resumeHosting = [&server, &hosted] {
+        try {
+            if (hosted)
+                server.startListening();
+        } catch (const ESockException& e) {
+            qWarning("cannot host again: %s", e.what());
+        }
+    };
+    QObject::connect(&playWithOthers, &PlayWithOthersDialog::playRequested, &chat, [&](const QStringList& arguments) {
+        if (relaunch.start(arguments))
+            chat.close();
+        else
+            chat.client().ctx.systemLine(QStringLiteral("Could not start the new game."));
+    });
+
     QObject::connect(&guard, &SingleInstance::raiseRequested, &chat, [&chat] { bringForward(chat); });
     QObject::connect(&chat, &Tchat::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     QObject::connect(&download, &Tdownload::exitRequested, &chat, &Tchat::Exit1Click);
-    QObject::connect(&download, &Tdownload::playWithOthersRequested, &download, &Tdownload::showNoLobbyMessage);
+    QObject::connect(&download, &Tdownload::playWithOthersRequested, &chat, &Tchat::playWithOthersRequested);
+
+    // SIGINT and SIGTERM (a logout, a kill) end the game as its Exit command does, so the
+    // placement and the tally are kept.
+    StopSignals stop;
+    QObject::connect(&stop, &StopSignals::stopRequested, &chat, &Tchat::Exit1Click);
 
     // 4. Run until the main window closes.
     chat.show();

@@ -1,6 +1,11 @@
 #include "client/ClientConnection.h"
 
 #include <QDebug>
+#include <QHostAddress>
+#include <QHostInfo>
+#include <QTimer>
+
+#include <cerrno>
 
 ClientConnection::ClientConnection(QObject* parent)
     : QObject(parent)
@@ -19,6 +24,7 @@ ClientConnection::ClientConnection(QObject* parent)
 
 ClientConnection::~ClientConnection()
 {
+    abortLookup();
     // Destroying a connected socket reports "Socket Closed"; nobody should hear it now.
     m_sock->OnRead = nullptr;
     m_sock->OnInfo = nullptr;
@@ -26,15 +32,107 @@ ClientConnection::~ClientConnection()
 
 void ClientConnection::connectToHost(const QString& host, const QString& port)
 {
-    m_flooded = false;
+    abortLookup();
+    m_phase = Phase::Idle; // a close of an earlier socket below is not the host's
+    if (m_sock->hasHandle())
+        m_sock->Close();
     m_framer.clear();
+    m_lost = false;
+    m_hostName = host;
+    m_portName = port;
+    m_addresses.clear();
+
+    QString address = host.trimmed();
+    if (address.startsWith(QLatin1Char('[')) && address.endsWith(QLatin1Char(']')))
+        address = address.mid(1, address.size() - 2);
+    if (address.isEmpty()) {
+        fail(QStringLiteral("no host address given"));
+        return;
+    }
+    if (QHostAddress().setAddress(address)) {
+        m_addresses.append(address);
+        tryNextAddress();
+        return;
+    }
+    // The system's resolver may take seconds; it runs outside the event loop's thread
+    // and its answer comes back through the event loop.
+    m_phase = Phase::Resolving;
+    m_lookupId = QHostInfo::lookupHost(address, this, &ClientConnection::hostLookedUp);
+}
+
+void ClientConnection::hostLookedUp(const QHostInfo& info)
+{
+    if (m_phase != Phase::Resolving || info.lookupId() != m_lookupId)
+        return;
+    m_lookupId = -1;
+    for (const QHostAddress& a : info.addresses()) {
+        if (a.protocol() != QAbstractSocket::IPv4Protocol && a.protocol() != QAbstractSocket::IPv6Protocol)
+            continue;
+        const QString text = a.toString();
+        if (!m_addresses.contains(text))
+            m_addresses.append(text);
+    }
+    if (m_addresses.isEmpty()) {
+        fail(QStringLiteral("host not found"));
+        return;
+    }
+    tryNextAddress();
+}
+
+void ClientConnection::tryNextAddress()
+{
+    m_phase = Phase::Connecting;
+    if (m_sock->hasHandle())
+        m_sock->Close(); // the last address's failed attempt; not a close of the host's
+    const QString address = m_addresses.takeFirst();
     try {
-        m_sock->setHostName(host);
-        m_sock->setPortName(port);
+        m_sock->setHostName(address);
+        m_sock->setPortName(m_portName);
         m_sock->Connect();
     } catch (const ESockException& e) {
-        qWarning().noquote() << "cannot connect to" << host << "port" << port << "-" << e.what();
+        fail(QString::fromLatin1(e.what()));
     }
+}
+
+void ClientConnection::fail(const QString& reason)
+{
+    m_phase = Phase::Idle;
+    m_addresses.clear();
+    qWarning().noquote() << "cannot connect to" << m_hostName << "port" << m_portName << "-" << reason;
+    emit connectFailed(m_hostName, m_portName, reason);
+}
+
+void ClientConnection::abortLookup()
+{
+    if (m_lookupId >= 0)
+        QHostInfo::abortHostLookup(m_lookupId);
+    m_lookupId = -1;
+}
+
+QString ClientConnection::failureReason(int errorCode)
+{
+    switch (errorCode) {
+    case ECONNREFUSED: return QStringLiteral("connection refused");
+    case ETIMEDOUT: return QStringLiteral("no answer (timed out)");
+    case EHOSTUNREACH: return QStringLiteral("host unreachable");
+    case ENETUNREACH: return QStringLiteral("network unreachable");
+    case ECONNRESET: return QStringLiteral("connection reset");
+    case EADDRNOTAVAIL: return QStringLiteral("address not available");
+    case EAFNOSUPPORT: return QStringLiteral("this machine cannot reach that kind of address");
+    default: return socketErrorText(errorCode);
+    }
+}
+
+void ClientConnection::finish()
+{
+    abortLookup();
+    m_phase = Phase::Ended;
+    m_addresses.clear();
+    m_receivedlist.clear();
+    m_framer.clear();
+    m_timer1.stop();
+    if (m_sock->hasHandle())
+        m_sock->Close();
 }
 
 void ClientConnection::connectLobby(const QString& port)
@@ -67,7 +165,7 @@ void ClientConnection::sockRead(TSock* sender, int)
 
 void ClientConnection::receiveBytes(const QByteArray& bytes)
 {
-    if (m_flooded)
+    if (m_phase == Phase::Ended)
         return;
     const QList<QByteArray> messages = m_framer.feed(bytes);
     for (const QByteArray& m : messages) {
@@ -87,11 +185,7 @@ void ClientConnection::closeForFlood()
 {
     qWarning("client: the host sent more than %zu unhandled messages (or %lld bytes); closing the connection",
              MaxQueued, static_cast<long long>(MaxQueuedBytes));
-    m_flooded = true;
-    m_receivedlist.clear();
-    m_framer.clear();
-    m_timer1.stop();
-    m_sock->Close();
+    finish();
     emit floodClosed();
 }
 
@@ -99,15 +193,51 @@ void ClientConnection::processsocktimer()
 {
     for (int i = 0; i < BatchPerTick && !m_receivedlist.isEmpty(); ++i)
         m_dispatcher.dispatch(m_receivedlist.take());
-    if (m_receivedlist.isEmpty())
-        m_timer1.stop();
-    else
+    if (!m_receivedlist.isEmpty()) {
         m_timer1.wake();
+        return;
+    }
+    m_timer1.stop();
+    if (m_phase == Phase::Closing) {
+        m_phase = Phase::Ended;
+        emit socketClosed(m_lost);
+    }
 }
 
-void ClientConnection::sockInfo(TSock*, TSocketInfo, const QString& msg)
+void ClientConnection::sockInfo(TSock*, TSocketInfo kind, const QString& msg)
 {
-    // A close of our own making is not the host going away: the window stays to say why.
-    if (msg == QLatin1String("Socket Closed") && !m_flooded)
-        emit socketClosed();
+    switch (m_phase) {
+    case Phase::Connecting:
+        if (kind == siConnect) {
+            m_phase = Phase::Connected;
+        } else if (kind == siError) {
+            const int code = m_sock->lastError();
+            if (m_addresses.isEmpty()) {
+                fail(failureReason(code));
+            } else {
+                qInfo().noquote() << "cannot connect to" << m_sock->HostName() << "-" << failureReason(code)
+                                  << "- trying the next address";
+                // From the event loop, not inside the socket's own notification.
+                QTimer::singleShot(0, this, [this] {
+                    if (m_phase == Phase::Connecting && !m_addresses.isEmpty())
+                        tryNextAddress();
+                });
+            }
+        }
+        return;
+    case Phase::Connected:
+        if (kind == siError) {
+            m_lost = true; // a reset or a timeout: the close that follows is no host's doing
+        } else if (msg == QLatin1String("Socket Closed")) {
+            // The host ended the game or removed this player. What it sent before that is
+            // handled first, so a last chat line, a winner or "Game is full" is seen.
+            m_phase = Phase::Closing;
+            m_timer1.wake();
+        }
+        return;
+    default:
+        // A close of our own making, or of an attempt that failed, is not the host going
+        // away: the window stays open to say why.
+        return;
+    }
 }

@@ -9,6 +9,12 @@
 // that finds the queue idle is handled at once, and a burst is worked off a bounded
 // batch per tick, far faster than any host sends. A host that still fills the queue
 // is cut off: the connection is closed and floodClosed() says so.
+//
+// The host is given as a dotted IPv4 address, an IPv6 address or a host name. A name is
+// looked up without blocking the window, and its addresses are tried in turn. When no
+// connection can be made, connectFailed() says why. When the host closes the connection,
+// every message that arrived before the close is still handled, and only then does
+// socketClosed() end the game.
 #include "net/GameConstants.h"
 #include "net/DispatchTimer.h"
 #include "net/Dispatcher.h"
@@ -19,6 +25,9 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
+
+class QHostInfo;
 
 class ClientConnection : public QObject {
     Q_OBJECT
@@ -40,9 +49,12 @@ public:
     // The table of command words and their handlers.
     Dispatcher& dispatcher() { return m_dispatcher; }
 
-    // Connects `sock` to the host; a name that does not resolve is logged and leaves
-    // the client unconnected.
+    // Connects `sock` to the host: a numeric address at once, a host name once it has been
+    // looked up (in the background). Failure is announced with connectFailed().
     void connectToHost(const QString& host, const QString& port = QString::number(game::DefaultPort));
+    // Ends the connection from this side for good: the socket is closed, waiting messages
+    // are dropped, and nothing more is handled or announced.
+    void finish();
     // Connects `Sock11` to the lobby on this machine; nothing is sent or read on it.
     void connectLobby(const QString& port = QString::fromLatin1(LobbyPort));
     // Sends one message to the host; without a connection it is logged and dropped.
@@ -58,19 +70,42 @@ public:
     DispatchTimer& timer1() { return m_timer1; }
     TSock& sock() { return *m_sock; }
     TSock& lobbySock() { return *m_sock11; }
-    QString hostName() const { return m_sock->HostName(); }
+    // The host as it was asked for (name or address).
+    QString hostName() const { return m_hostName; }
+    // A host name is being looked up.
+    bool resolving() const { return m_phase == Phase::Resolving; }
+
+    // Why a connection attempt failed, in words for the chat: "connection refused", ...
+    static QString failureReason(int errorCode);
 
 signals:
-    // `sock` reported "Socket Closed": the host ended or removed this player.
-    void socketClosed();
+    // The host closed the connection: it ended the game or removed this player. `lost`
+    // when the connection broke with an error instead (a reset, a timeout). Announced
+    // from a Timer1 tick once every message that arrived before the close is handled.
+    void socketClosed(bool lost);
+    // No connection could be made to `host` on `port`; the client stays unconnected.
+    void connectFailed(const QString& host, const QString& port, const QString& reason);
     // The host sent more than MaxQueued messages (or MaxQueuedBytes) that were not yet
     // handled; the queue has been emptied and the connection closed by this end.
     void floodClosed();
 
 private:
+    enum class Phase {
+        Idle,       // no connection asked for, or the last attempt failed
+        Resolving,  // a host name is being looked up
+        Connecting, // a connection to one of the host's addresses is being made
+        Connected,
+        Closing,    // the host closed; what it sent before is still being handled
+        Ended,      // closed by this end, or the close announced: nothing more happens
+    };
+
     void sockRead(TSock* sender, int count);
     void sockInfo(TSock* sender, TSocketInfo kind, const QString& msg);
     void closeForFlood();
+    void hostLookedUp(const QHostInfo& info);
+    void tryNextAddress();
+    void fail(const QString& reason);
+    void abortLookup();
 
     TSock* m_sock;
     TSock* m_sock11;
@@ -78,5 +113,10 @@ private:
     ReceiveQueue m_receivedlist{QByteArray("receivedlist")};
     Dispatcher m_dispatcher{QStringLiteral("client")};
     DispatchTimer m_timer1{TickMs};
-    bool m_flooded = false; // closed by closeForFlood(); what still arrives is ignored
+    Phase m_phase = Phase::Idle;
+    QString m_hostName;       // as asked for
+    QString m_portName;
+    QStringList m_addresses;  // the host's addresses not yet tried
+    int m_lookupId = -1;      // the running host-name lookup
+    bool m_lost = false;      // the connection broke with an error before it closed
 };

@@ -22,7 +22,12 @@ GameClient::GameClient(QObject* parent)
     connect(&game, &GameMessages::wordRevealed, &words, &WordEntry::reveal);
     connect(&game, &GameMessages::ownArrival, &prefs, &Preferences::requestLoad);
     connect(&session, &Session::leadershipChanged, &status, &RoundStatus::setStartOffered);
-    connect(&connection, &ClientConnection::socketClosed, this, &GameClient::closeRequested);
+    connect(&connection, &ClientConnection::socketClosed, this,
+            [this](bool lost) { end(lost ? ConnectionLostText : HostEndedText); });
+    connect(&connection, &ClientConnection::connectFailed, this,
+            [this](const QString& host, const QString& port, const QString& reason) {
+                ctx.systemLine(QStringLiteral("Could not connect to %1 port %2: %3.").arg(host, port, reason));
+            });
     connect(&connection, &ClientConnection::floodClosed, this, [this] {
         ctx.systemLine(QStringLiteral("The host sent more messages than this game could keep up with, "
                                       "so the connection was closed."));
@@ -52,8 +57,8 @@ void GameClient::registerHandlers()
     d.on<NextPlayer>([g](const NextPlayer& m) { g->getnextplayer(m); });
     d.on<Winner>([g](const Winner& m) { g->winner(m); });
     d.on<Full>([this](const Full&) {
-        ctx.notice(QStringLiteral("Game is full"));
-        emit closeRequested();
+        connection.finish();
+        end(GameFullText);
     });
     d.on<JustWatching>([g](const JustWatching& m) { g->justwatching(m); });
     d.on<TheWord>([this](const TheWord& m) { words.theword(m); });
@@ -67,4 +72,12 @@ void GameClient::registerHandlers()
     d.on<RoundOver>([g](const RoundOver& m) { g->roundover(m); });
     d.on<LoadStats>([g](const LoadStats& m) { g->loadstats(m); });
     d.on<PlayASound>([this](const PlayASound& m) { chatter.playasound(m); });
+}
+
+void GameClient::end(const QString& reason)
+{
+    if (m_ended)
+        return;
+    m_ended = true;
+    emit closeRequested(reason);
 }

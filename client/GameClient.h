@@ -24,6 +24,11 @@ class GameClient : public QObject {
 public:
     static inline const QString GameKey = QString::fromLatin1(game::Key);
 
+    // What the player is told before the window closes on the end of the connection.
+    static inline const QString GameFullText = QStringLiteral("Game is full");
+    static inline const QString HostEndedText = QStringLiteral("The host ended the game or removed you from it.");
+    static inline const QString ConnectionLostText = QStringLiteral("The connection to the host was lost.");
+
     explicit GameClient(QObject* parent = nullptr);
 
     ClientContext ctx;
@@ -40,11 +45,15 @@ public:
     ChatterSound chatter;
 
 signals:
-    // The connection ended or the game is full: the window closes and the program ends.
-    void closeRequested();
+    // The connection ended or the game is full: the window tells the player `reason`,
+    // then closes, and the program ends. Announced at most once.
+    void closeRequested(const QString& reason);
     // A chat or action line relayed by the host (the text after the command word).
     void chatrecieved(const QByteArray& rest);
 
 private:
     void registerHandlers();
+    void end(const QString& reason);
+
+    bool m_ended = false;
 };

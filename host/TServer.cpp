@@ -56,6 +56,12 @@ void TServer::startListening()
     Sock1->setListen(true);
 }
 
+void TServer::stopListening()
+{
+    if (Sock1->Listen())
+        Sock1->setListen(false);
+}
+
 bool TServer::isListening() const
 {
     return Sock1->Listen();

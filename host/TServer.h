@@ -53,6 +53,8 @@ public:
     // Switches the listening socket on. Throws ESockException ("Listen - Error
     // Binding Socket", ...) when the port cannot be taken.
     void startListening();
+    // Stops taking new connections and frees the port; players already in stay.
+    void stopListening();
     bool isListening() const;
     // The port listened on once listening, otherwise the configured one.
     quint16 port() const;

@@ -21,15 +21,67 @@ namespace {
 constexpr int kReadArea = 32768;
 
 // Resolved host names, shared by every socket of the process and never emptied.
-QHash<QString, in_addr>& hostCache()
+QHash<QString, SockAddress>& hostCache()
 {
-    static QHash<QString, in_addr> cache;
+    static QHash<QString, SockAddress> cache;
     return cache;
 }
 
-int newStreamSocket()
+int newStreamSocket(int family)
 {
-    return ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    return ::socket(family, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+}
+
+SockAddress ipv4Address(in_addr address)
+{
+    SockAddress a;
+    auto* in = reinterpret_cast<sockaddr_in*>(&a.storage);
+    in->sin_family = AF_INET;
+    in->sin_addr = address;
+    a.length = sizeof(sockaddr_in);
+    return a;
+}
+
+// The first address getaddrinfo gives for `text` (any family), or nothing.
+bool resolve(const QString& text, int flags, SockAddress* out)
+{
+    addrinfo hints{};
+    hints.ai_family = AF_UNSPEC;
+    hints.ai_socktype = SOCK_STREAM;
+    hints.ai_flags = flags;
+    addrinfo* result = nullptr;
+    if (::getaddrinfo(text.toLatin1().constData(), nullptr, &hints, &result) != 0 || !result)
+        return false;
+    std::memcpy(&out->storage, result->ai_addr, result->ai_addrlen);
+    out->length = result->ai_addrlen;
+    ::freeaddrinfo(result);
+    return true;
+}
+
+// A dual-stack listener: one IPv6 socket that also takes IPv4 connections (as
+// IPv4-mapped addresses). Returns -1 where IPv6 is not available at all.
+int newDualStackListener(quint16 port, int* bindError)
+{
+    const int fd = newStreamSocket(AF_INET6);
+    if (fd < 0)
+        return -1;
+    const int no = 0;
+    const int yes = 1;
+    if (::setsockopt(fd, IPPROTO_IPV6, IPV6_V6ONLY, &no, sizeof no) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    ::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+    sockaddr_in6 addr{};
+    addr.sin6_family = AF_INET6;
+    addr.sin6_addr = in6addr_any;
+    addr.sin6_port = htons(port);
+    if (::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0) {
+        *bindError = errno;
+        ::close(fd);
+        return -1;
+    }
+    return fd;
 }
 
 // Every game message is written whole in one send, so holding small writes back
@@ -121,32 +173,40 @@ quint16 TSock::lookupPort()
     return ntohs(static_cast<quint16>(entry->s_port));
 }
 
-in_addr TSock::lookupHost()
+SockAddress TSock::lookupHost()
 {
     in_addr none{};
     none.s_addr = INADDR_NONE;
     if (m_hostName.isEmpty())
-        return none;
+        return ipv4Address(none);
     report(siLookup, QStringLiteral("Lookup Of Host ") + m_hostName);
-    if (m_hostName.at(0).isDigit()) {
-        in_addr addr{};
-        if (::inet_pton(AF_INET, m_hostName.toLatin1().constData(), &addr) != 1)
-            return none;
+    // Numeric addresses, dotted IPv4 or IPv6 (which may carry a "%interface" scope and
+    // may be given in brackets), are taken as they are: no name lookup, no cache.
+    QString text = m_hostName;
+    if (text.startsWith(QLatin1Char('[')) && text.endsWith(QLatin1Char(']')))
+        text = text.mid(1, text.size() - 2);
+    if (text.contains(QLatin1Char(':'))) {
+        SockAddress addr;
+        if (!resolve(text, AI_NUMERICHOST, &addr))
+            return ipv4Address(none);
         return addr;
+    }
+    if (text.at(0).isDigit()) {
+        in_addr addr{};
+        if (::inet_pton(AF_INET, text.toLatin1().constData(), &addr) != 1)
+            return ipv4Address(none);
+        return ipv4Address(addr);
     }
     const QString key = m_hostName.toLower();
     const auto cached = hostCache().constFind(key);
     if (cached != hostCache().cend())
         return cached.value();
 
-    addrinfo hints{};
-    hints.ai_family = AF_INET;
-    hints.ai_socktype = SOCK_STREAM;
-    addrinfo* result = nullptr;
-    if (::getaddrinfo(m_hostName.toLatin1().constData(), nullptr, &hints, &result) != 0 || !result)
+    // The resolver's first answer, IPv4 or IPv6. This blocks; callers that must not
+    // wait resolve the name themselves and hand over the address.
+    SockAddress addr;
+    if (!resolve(m_hostName, AI_ADDRCONFIG, &addr))
         throw ESockException("Host Lookup - Could Not Find Host Entry");
-    const in_addr addr = reinterpret_cast<sockaddr_in*>(result->ai_addr)->sin_addr;
-    ::freeaddrinfo(result);
     hostCache().insert(key, addr);
     return addr;
 }
@@ -205,22 +265,28 @@ void TSock::setListen(bool on)
         return;
     }
     const quint16 port = lookupPort();
-    m_fd = newStreamSocket();
-    if (m_fd < 0)
-        throw ESockException("Listen - Error Binding Socket");
     // Lets a restarted host take its port back while old connections linger in
     // TIME_WAIT; a port that another socket listens on is still refused.
     const int yes = 1;
-    ::setsockopt(m_fd, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
-
-    sockaddr_in addr{};
-    addr.sin_family = AF_INET;
-    addr.sin_addr.s_addr = htonl(INADDR_ANY);
-    addr.sin_port = htons(port);
-    if (::bind(m_fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0) {
-        ::close(m_fd);
-        m_fd = -1;
+    // IPv6 and IPv4 players on one socket; plain IPv4 where the machine has no IPv6.
+    int bindError = 0;
+    m_fd = newDualStackListener(port, &bindError);
+    if (m_fd < 0 && bindError != 0 && bindError != EADDRNOTAVAIL && bindError != EAFNOSUPPORT)
         throw ESockException("Listen - Error Binding Socket");
+    if (m_fd < 0) {
+        m_fd = newStreamSocket(AF_INET);
+        if (m_fd < 0)
+            throw ESockException("Listen - Error Binding Socket");
+        ::setsockopt(m_fd, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+        sockaddr_in addr{};
+        addr.sin_family = AF_INET;
+        addr.sin_addr.s_addr = htonl(INADDR_ANY);
+        addr.sin_port = htons(port);
+        if (::bind(m_fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0) {
+            ::close(m_fd);
+            m_fd = -1;
+            throw ESockException("Listen - Error Binding Socket");
+        }
     }
     if (::listen(m_fd, 5) != 0) {
         ::close(m_fd);
@@ -237,19 +303,20 @@ bool TSock::Connect()
     if (m_fd >= 0)
         return m_connected;
     const quint16 port = lookupPort();
-    const in_addr address = lookupHost();
-    m_fd = newStreamSocket();
+    SockAddress addr = lookupHost();
+    const int family = addr.storage.ss_family;
+    if (family == AF_INET6)
+        reinterpret_cast<sockaddr_in6*>(&addr.storage)->sin6_port = htons(port);
+    else
+        reinterpret_cast<sockaddr_in*>(&addr.storage)->sin_port = htons(port);
+    m_fd = newStreamSocket(family);
     if (m_fd < 0)
         return false;
     sendAtOnce(m_fd);
     m_connecting = true;
     attachNotifiers(false);
 
-    sockaddr_in addr{};
-    addr.sin_family = AF_INET;
-    addr.sin_addr = address;
-    addr.sin_port = htons(port);
-    if (::connect(m_fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0 && errno != EINPROGRESS) {
+    if (::connect(m_fd, reinterpret_cast<sockaddr*>(&addr.storage), addr.length) != 0 && errno != EINPROGRESS) {
         // The attempt failed at once; it is reported like any later failure, from the
         // event loop, as an error notification.
         const int code = errno;
@@ -269,8 +336,8 @@ bool TSock::Accept(TSock*& newSock)
 {
     if (!m_listening)
         throw ESockException("Accept - Socket Not In Listening Mode");
-    socklen_t len = sizeof m_peer;
-    sockaddr_in peer{};
+    sockaddr_storage peer{};
+    socklen_t len = sizeof peer;
     const int fd = ::accept4(m_fd, reinterpret_cast<sockaddr*>(&peer), &len, SOCK_NONBLOCK | SOCK_CLOEXEC);
     if (fd < 0) {
         report(siAccept, QStringLiteral("Could Not Accept Connection"));
@@ -299,8 +366,20 @@ bool TSock::Accept(TSock*& newSock)
 
 QString TSock::peerAddress() const
 {
-    char text[INET_ADDRSTRLEN] = {};
-    ::inet_ntop(AF_INET, &m_peer.sin_addr, text, sizeof text);
+    char text[INET6_ADDRSTRLEN] = {};
+    if (m_peer.ss_family == AF_INET6) {
+        const in6_addr& a = reinterpret_cast<const sockaddr_in6*>(&m_peer)->sin6_addr;
+        // An IPv4 player on the dual-stack listener is shown in dotted form.
+        if (IN6_IS_ADDR_V4MAPPED(&a))
+            ::inet_ntop(AF_INET, &a.s6_addr[12], text, sizeof text);
+        else
+            ::inet_ntop(AF_INET6, &a, text, sizeof text);
+    } else {
+        in_addr a{};
+        if (m_peer.ss_family == AF_INET)
+            a = reinterpret_cast<const sockaddr_in*>(&m_peer)->sin_addr;
+        ::inet_ntop(AF_INET, &a, text, sizeof text);
+    }
     return QString::fromLatin1(text);
 }
 
@@ -308,11 +387,13 @@ quint16 TSock::boundPort() const
 {
     if (m_fd < 0)
         return 0;
-    sockaddr_in addr{};
+    sockaddr_storage addr{};
     socklen_t len = sizeof addr;
     if (::getsockname(m_fd, reinterpret_cast<sockaddr*>(&addr), &len) != 0)
         return 0;
-    return ntohs(addr.sin_port);
+    if (addr.ss_family == AF_INET6)
+        return ntohs(reinterpret_cast<sockaddr_in6*>(&addr)->sin6_port);
+    return ntohs(reinterpret_cast<sockaddr_in*>(&addr)->sin_port);
 }
 
 bool TSock::Send(const QByteArray& text)
@@ -479,5 +560,6 @@ void TSock::handleCloseNotification()
 
 void TSock::handleError(int code)
 {
+    m_lastError = code;
     report(siError, socketErrorText(code));
 }

@@ -6,6 +6,10 @@
 // loop through QSocketNotifier and is turned into the events below, on the thread
 // that owns the object. The socket delivers bytes exactly as they arrive; cutting them
 // into messages is the job of MessageFramer.
+//
+// IPv4 and IPv6 both work: a listener takes both on one dual-stack socket (plain IPv4
+// where the machine has no IPv6), and HostName may be a dotted IPv4 address, an IPv6
+// address or a host name.
 #include <QByteArray>
 #include <QObject>
 #include <QString>
@@ -13,8 +17,15 @@
 #include <stdexcept>
 
 #include <netinet/in.h>
+#include <sys/socket.h>
 
 class QSocketNotifier;
+
+// A socket address of either family, with its length.
+struct SockAddress {
+    sockaddr_storage storage{};
+    socklen_t length = 0;
+};
 
 class ESockException : public std::runtime_error {
 public:
@@ -73,8 +84,11 @@ public:
     bool Connected() const { return m_connected; }
     bool hasHandle() const { return m_fd >= 0; }
     int handle() const { return m_fd; }
-    // Peer address of the last accepted connection (on a listener).
+    // Peer address of the last accepted connection (on a listener): dotted IPv4 (also
+    // for an IPv4 peer of the dual-stack listener) or IPv6 text.
     QString peerAddress() const;
+    // The error code of the last siError report (0 before any).
+    int lastError() const { return m_lastError; }
     quint16 boundPort() const; // the local port of an open handle (0 if none)
 
     qsizetype sendBufferSize() const { return m_sendBuffer.size(); }
@@ -86,7 +100,7 @@ public:
 private:
     void report(TSocketInfo kind, const QString& msg);
     quint16 lookupPort();
-    in_addr lookupHost();
+    SockAddress lookupHost();
     void attachNotifiers(bool forListener);
     void detachNotifiers();
     void flushSendBuffer();
@@ -111,7 +125,8 @@ private:
     QString m_portName;
     QByteArray m_receiveBuffer;
     QByteArray m_sendBuffer;
-    sockaddr_in m_peer{};
+    int m_lastError = 0;
+    sockaddr_storage m_peer{};
     QSocketNotifier* m_readNotifier = nullptr;
     QSocketNotifier* m_writeNotifier = nullptr;
 };

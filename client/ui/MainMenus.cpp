@@ -27,6 +27,8 @@ MainMenus::MainMenus(QMenuBar* bar, TileSet& tiles, const QString& programFolder
     JustWatch1 = item(file, QStringLiteral("Just Watch"), QStringLiteral("JustWatch1"));
     JustWatch1->setCheckable(true);
     file->addSeparator();
+    PlayWithOthers1 = item(file, QStringLiteral("Play with Others..."), QStringLiteral("PlayWithOthers1"));
+    file->addSeparator();
     Exit1 = item(file, QStringLiteral("Exit"), QStringLiteral("Exit1"));
 
     QMenu* view = bar->addMenu(QStringLiteral("&View"));

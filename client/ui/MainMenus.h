@@ -1,5 +1,6 @@
 #pragma once
-// The main window's menu bar: File ("Start Game", "Just Watch", "Exit"), View ("Spy
+// The main window's menu bar: File ("Start Game", "Just Watch", "Play with Others...",
+// "Exit"), View ("Spy
 // List", "View Tally", the "Tiles" menu) and Help ("Content", "About"). The window
 // connects the items to its commands.
 #include <QObject>
@@ -20,6 +21,7 @@ public:
 
     QAction* StartGame1 = nullptr;
     QAction* JustWatch1 = nullptr;
+    QAction* PlayWithOthers1 = nullptr;
     QAction* Exit1 = nullptr;
     QAction* SpyList1 = nullptr;
     QAction* ViewTally1 = nullptr;

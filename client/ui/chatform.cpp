@@ -16,6 +16,7 @@
 #include "widgets/BackdropForm.h"
 #include "widgets/PictureButton.h"
 #include "windows/aboutform.h"
+#include "windows/PlayWithOthersDialog.h"
 #include "windows/gamestartform.h"
 #include "windows/helpform.h"
 #include "windows/spylistform.h"
@@ -133,6 +134,7 @@ void Tchat::connectMenus()
     connect(m.StartGame1, &QAction::triggered, this, &Tchat::button_startClick);
     connect(m.JustWatch1, &QAction::triggered, this, &Tchat::JustWatch1Click);
     connect(m.Exit1, &QAction::triggered, this, &Tchat::Exit1Click);
+    connect(m.PlayWithOthers1, &QAction::triggered, this, &Tchat::playWithOthersRequested);
     connect(m.SpyList1, &QAction::triggered, this, &Tchat::SpyList1Click);
     connect(m.ViewTally1, &QAction::triggered, this, &Tchat::ViewTally1Click);
     connect(m.Content1, &QAction::triggered, this, &Tchat::Content1Click);
@@ -166,7 +168,7 @@ void Tchat::wireOutlets()
     connect(&m_client, &GameClient::chatrecieved, this, [this](const QByteArray& rest) { m_receiver->chatrecieved(rest); });
     m_client.chatter.play = [this](const QString& name) { m_sounds->play(name); };
     connect(&m_client.game, &GameMessages::gameRecorded, this, &Tchat::recordGame);
-    connect(&m_client, &GameClient::closeRequested, this, &QWidget::close);
+    connect(&m_client, &GameClient::closeRequested, this, &Tchat::connectionEnded);
 }
 
 void Tchat::setWindows(const Windows& windows)
@@ -275,6 +277,26 @@ void Tchat::showWindow(QWidget* window)
         return;
     window->show();
     window->raise();
+}
+
+void Tchat::playWithOthersRequested()
+{
+    showWindow(m_windows.playWithOthers);
+    if (m_windows.playWithOthers)
+        m_windows.playWithOthers->activateWindow();
+}
+
+// The player is told why before the window closes; closing the box closes the window,
+// which ends the program. The box does not block: the event loop goes on meanwhile.
+void Tchat::connectionEnded(const QString& reason)
+{
+    if (m_endBox)
+        return;
+    m_endBox = new QMessageBox(QMessageBox::Information, QStringLiteral("Quillor"), reason, QMessageBox::Ok, this);
+    m_endBox->setObjectName(QStringLiteral("box_connectionended"));
+    m_endBox->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_endBox, &QDialog::finished, this, &QWidget::close);
+    m_endBox->open();
 }
 
 void Tchat::Content1Click()

@@ -24,6 +24,8 @@ class ChatHistory;
 class ChatPane;
 class ChatReceiver;
 class MainMenus;
+class PlayWithOthersDialog;
+class QMessageBox;
 class RoundBar;
 class SettingsFile;
 class ScorePanel;
@@ -50,6 +52,7 @@ public:
         Thelp* help = nullptr;
         Tspylist* spylist = nullptr;
         QWidget* download = nullptr;
+        PlayWithOthersDialog* playWithOthers = nullptr;
     };
 
     // `params` is the lobby's command line (without the program name and options); it
@@ -99,6 +102,13 @@ public:
     void About1Click();
     void SpyList1Click();
 
+    // The box that tells why the connection ended, while it is shown.
+    QMessageBox* endBox() const { return m_endBox; }
+
+public slots:
+    // Opens the "Play with Others" dialog (File menu; also the download window's button).
+    void playWithOthersRequested();
+
 signals:
     // The window has closed: the program ends.
     void closed();
@@ -119,6 +129,7 @@ private:
     void showMenuState();
     void recordGame(const QString& result);
     void showWindow(QWidget* window);
+    void connectionEnded(const QString& reason);
 
     QStringList m_params;
     GameClient m_client;
@@ -135,5 +146,6 @@ private:
     std::unique_ptr<SettingsFile> m_settings;
     // The placement decided when the window closes, which the settings file then stores.
     std::optional<QRect> m_closingPlacement;
+    QMessageBox* m_endBox = nullptr;
     bool m_shown = false;
 };

@@ -7,6 +7,8 @@
 #include "net/Sock.h"
 
 #include <QRandomGenerator>
+
+#include <sys/socket.h>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 #include <memory>
@@ -207,15 +209,17 @@ TEST_F(ClientFixture, TheClientInSlotOneLeadsTheGame)
     EXPECT_TRUE(client.status.startMenuEnabled());
 }
 
-TEST_F(ClientFixture, GameIsFullEndsTheProgramOnlyWithItsPlus)
+TEST_F(ClientFixture, GameIsFullEndsTheProgramOnlyWithItsPlusAndNothingAfterItIsHandled)
 {
     QSignalSpy closing(&client, &GameClient::closeRequested);
     deliver(frame("CMD_full"));
-    EXPECT_TRUE(boxes.isEmpty());
     EXPECT_EQ(closing.count(), 0);
+    deliver(frame("CMD_full+") + frame("CMD_chat+after"));
+    ASSERT_EQ(closing.count(), 1);
+    EXPECT_EQ(closing.at(0).at(0).toString(), "Game is full");
+    EXPECT_TRUE(chats.isEmpty());
     deliver(frame("CMD_full+"));
-    EXPECT_EQ(boxes, QStringList{"Game is full"});
-    EXPECT_EQ(closing.count(), 1);
+    EXPECT_EQ(closing.count(), 1); // the end is announced once
 }
 
 TEST_F(ClientFixture, VersionLines)
@@ -298,7 +302,7 @@ TEST_F(ClientFixture, GarbageFromTheHostNeverCrashes)
         }
     for (int s = 1; s <= 10; ++s)
         EXPECT_TRUE(client.words.slotLetter(s) >= 0 && client.words.slotLetter(s) <= 26);
-    EXPECT_EQ(boxes.size(), boxes.count(QStringLiteral("Game is full"))); // no dialog for bad input
+    EXPECT_TRUE(boxes.isEmpty()); // no dialog for bad input
 }
 
 TEST_F(ClientFixture, ChatterSoundIsNamedInTheChatWhenChatterIsOff)
@@ -359,32 +363,149 @@ TEST(ClientSocket, AFloodingHostIsDisconnectedAndTheWindowStays)
     EXPECT_EQ(closing.count(), 0);
 }
 
-TEST(ClientSocket, RefusedConnectionLeavesTheClientOpen)
+// A port on which nobody listens.
+QString unusedPort()
 {
-    quint16 freePort = 0;
-    {
-        TSock probe;
-        probe.setPortName(QStringLiteral("0"));
-        probe.setListen(true);
-        freePort = probe.boundPort();
-    }
-    GameClient client;
-    QSignalSpy closing(&client, &GameClient::closeRequested);
-    client.connection.connectToHost(QStringLiteral("127.0.0.1"), QString::number(freePort));
-    testutil::spin(200);
-    EXPECT_EQ(closing.count(), 0);
-    EXPECT_FALSE(client.ctx.state.connected);
-    client.connection.send(Message("CMD_chat").add(1).add("hi")); // nowhere to go, no crash
+    TSock probe;
+    probe.setPortName(QStringLiteral("0"));
+    probe.setListen(true);
+    return QString::number(probe.boundPort());
 }
 
-TEST(ClientSocket, UnknownHostNameLeavesTheClientUnconnected)
-{
+// A client wired to record its chat lines and its end.
+struct RecordingClient {
+    RecordingClient()
+    {
+        client.ctx.out.addlinetochat = [this](const QString& l, const QColor&) { lines.append(l); };
+        QObject::connect(&client, &GameClient::chatrecieved, [this](const QByteArray& rest) {
+            chats.append(rest);
+        });
+        QObject::connect(&client, &GameClient::closeRequested, [this](const QString& why) {
+            ends.append(why);
+            chatsBeforeEnd = chats.size();
+        });
+    }
     GameClient client;
-    QSignalSpy closing(&client, &GameClient::closeRequested);
-    client.connection.connectToHost(QStringLiteral("no-such-host.invalid"), QStringLiteral("7772"));
+    QStringList lines;
+    QList<QByteArray> chats;
+    QStringList ends;
+    qsizetype chatsBeforeEnd = -1;
+};
+
+TEST(ClientSocket, EverythingTheHostSentBeforeClosingIsHandledBeforeTheEnd)
+{
+    FakeHost host;
+    RecordingClient r;
+    r.client.connection.connectToHost(QStringLiteral("127.0.0.1"), host.port());
+    ASSERT_TRUE(testutil::waitFor([&] { return host.conn != nullptr; }));
+    ASSERT_TRUE(testutil::waitFor([&] { return r.client.connection.queued() == 0; })); // the placeholder
+    QByteArray last;
+    for (int i = 1; i <= 3 * ClientConnection::BatchPerTick; ++i)
+        last += frame("CMD_chat+line " + QByteArray::number(i));
+    host.conn->Send(last);
+    host.conn->Close();
+    ASSERT_TRUE(testutil::waitFor([&] { return !r.ends.isEmpty(); }));
+    EXPECT_EQ(r.chatsBeforeEnd, 3 * ClientConnection::BatchPerTick);
+    EXPECT_EQ(r.ends, QStringList{GameClient::HostEndedText});
     testutil::spin(50);
-    EXPECT_EQ(closing.count(), 0);
-    EXPECT_FALSE(client.connection.sock().Connected());
+    EXPECT_EQ(r.ends.size(), 1);
+}
+
+TEST(ClientSocket, GameIsFullSentJustBeforeTheCloseIsWhatThePlayerIsTold)
+{
+    FakeHost host;
+    RecordingClient r;
+    r.client.connection.connectToHost(QStringLiteral("127.0.0.1"), host.port());
+    ASSERT_TRUE(testutil::waitFor([&] { return host.conn != nullptr; }));
+    host.conn->Send(frame("CMD_full+"));
+    host.conn->Close();
+    ASSERT_TRUE(testutil::waitFor([&] { return !r.ends.isEmpty(); }));
+    testutil::spin(50);
+    EXPECT_EQ(r.ends, QStringList{"Game is full"});
+}
+
+TEST(ClientSocket, AConnectionThatBreaksIsReportedAsLost)
+{
+    FakeHost host;
+    RecordingClient r;
+    r.client.connection.connectToHost(QStringLiteral("127.0.0.1"), host.port());
+    ASSERT_TRUE(testutil::waitFor([&] { return host.conn != nullptr; }));
+    ASSERT_TRUE(testutil::waitFor([&] { return r.client.connection.sock().Connected(); }));
+    // An abortive close: the client sees a reset, not the host's orderly end.
+    linger abort{1, 0};
+    ::setsockopt(host.conn->handle(), SOL_SOCKET, SO_LINGER, &abort, sizeof abort);
+    host.conn->OnInfo = nullptr;
+    host.conn->Close();
+    ASSERT_TRUE(testutil::waitFor([&] { return !r.ends.isEmpty(); }));
+    EXPECT_EQ(r.ends, QStringList{GameClient::ConnectionLostText});
+}
+
+TEST(ClientSocket, ARefusedConnectionIsNamedInTheChatAndTheClientStaysOpen)
+{
+    RecordingClient r;
+    const QString port = unusedPort();
+    r.client.connection.connectToHost(QStringLiteral("127.0.0.1"), port);
+    ASSERT_TRUE(testutil::waitFor([&] { return !r.lines.isEmpty(); }));
+    EXPECT_EQ(r.lines, QStringList{"Could not connect to 127.0.0.1 port " + port + ": connection refused."});
+    testutil::spin(50);
+    EXPECT_TRUE(r.ends.isEmpty());
+    EXPECT_EQ(r.lines.size(), 1);
+    EXPECT_FALSE(r.client.ctx.state.connected);
+    r.client.connection.send(Message("CMD_chat").add(1).add("hi")); // nowhere to go, no crash
+
+    // Over IPv6 the same, naming the address as it was given.
+    r.lines.clear();
+    r.client.connection.connectToHost(QStringLiteral("::1"), port);
+    ASSERT_TRUE(testutil::waitFor([&] { return !r.lines.isEmpty(); }));
+    EXPECT_EQ(r.lines, QStringList{"Could not connect to ::1 port " + port + ": connection refused."});
+    EXPECT_TRUE(r.ends.isEmpty());
+}
+
+TEST(ClientSocket, AHostNameThatDoesNotResolveIsNamedInTheChat)
+{
+    RecordingClient r;
+    r.client.connection.connectToHost(QStringLiteral("no-such-host.invalid"), QStringLiteral("7772"));
+    ASSERT_TRUE(testutil::waitFor([&] { return !r.lines.isEmpty(); }, 20000));
+    EXPECT_EQ(r.lines, QStringList{"Could not connect to no-such-host.invalid port 7772: host not found."});
+    EXPECT_TRUE(r.ends.isEmpty());
+    EXPECT_FALSE(r.client.connection.sock().Connected());
+}
+
+TEST(ClientSocket, AHostNameIsLookedUpWithoutBlockingAndThenJoined)
+{
+    FakeHost host;
+    RecordingClient r;
+    r.client.ctx.state.loginname = QStringLiteral("Bob");
+    r.client.connection.connectToHost(QStringLiteral("localhost"), host.port());
+    // The call came back before the name was resolved: nothing is connecting yet, and the
+    // socket's own (blocking) resolver was never asked.
+    EXPECT_TRUE(r.client.connection.resolving());
+    EXPECT_FALSE(r.client.connection.sock().hasHandle());
+    EXPECT_EQ(r.client.connection.hostName(), "localhost");
+    ASSERT_TRUE(testutil::waitFor([&] { return host.conn != nullptr; }, 10000));
+    EXPECT_FALSE(TSock::hostCacheContains(QStringLiteral("localhost")));
+    host.conn->Send(frame("CMD_sendlogininfo+2"));
+    ASSERT_TRUE(testutil::waitFor([&] { return !host.received.isEmpty(); }));
+    EXPECT_EQ(host.received, frame("CMD_logininfo+2+1.0.4+Bob"));
+    EXPECT_TRUE(r.lines.isEmpty());
+}
+
+TEST(ClientSocket, JoinsOverIPv6)
+{
+    FakeHost host;
+    RecordingClient r;
+    r.client.connection.connectToHost(QStringLiteral("::1"), host.port());
+    ASSERT_TRUE(testutil::waitFor([&] { return host.conn != nullptr; }));
+    EXPECT_EQ(host.listener.peerAddress(), "::1");
+    host.conn->Send(frame("CMD_chat+over six"));
+    ASSERT_TRUE(testutil::waitFor([&] { return !r.chats.isEmpty(); }));
+    EXPECT_EQ(r.chats, QList<QByteArray>{"over six"});
+
+    // The same host in brackets, as addresses with a port are often written.
+    FakeHost second;
+    RecordingClient r2;
+    r2.client.connection.connectToHost(QStringLiteral("[::1]"), second.port());
+    ASSERT_TRUE(testutil::waitFor([&] { return second.conn != nullptr; }));
 }
 
 } // namespace

@@ -3,9 +3,11 @@
 // starts the game through the Start button and the game start dialog and then only
 // watches; the other player finds the word by clicking its letters on the board, and
 // wins. Against `quillor --serve`: the first player to join leads the game from his
-// window.
+// window. Leaving: every way a connection ends is told in a box before the window
+// closes, and a connection that cannot be made is named in the chat.
 #include "client/ui/BoardPanel.h"
 #include "client/ui/BoardView.h"
+#include "client/ui/ChatHistory.h"
 #include "client/ui/MainMenus.h"
 #include "client/ui/RoundBar.h"
 #include "client/ui/ScorePanel.h"
@@ -21,8 +23,11 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QMessageBox>
+#include <QTextEdit>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -182,7 +187,25 @@ TEST(EndToEnd, HostAndGuestPlayARoundByMouseToTheWinnerBanner)
     EXPECT_TRUE(bob.boxes.isEmpty());
 }
 
-TEST(EndToEnd, GuestClosesWhenTheHostGoesAway)
+// Waits for the box that tells why the connection ended, with the window still open,
+// and answers it: the window then closes, which ends the program.
+void expectEndBoxThenClose(Player& p, const QString& text)
+{
+    bool closed = false;
+    QObject::connect(&p.window, &Tchat::closed, [&] { closed = true; });
+    ASSERT_TRUE(testutil::waitFor([&] { return p.window.endBox() != nullptr; }, 10000));
+    QMessageBox* box = p.window.endBox();
+    EXPECT_EQ(box->text(), text);
+    EXPECT_TRUE(box->isVisible());
+    testutil::spin(30);
+    EXPECT_TRUE(p.window.isVisible()); // the window waits for the box
+    EXPECT_FALSE(closed);
+    QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+    ASSERT_TRUE(testutil::waitFor([&] { return closed; }));
+    EXPECT_FALSE(p.window.isVisible());
+}
+
+TEST(EndToEnd, GuestIsToldWhenTheHostGoesAwayAndThenCloses)
 {
     SeededRandom random(7);
     auto server = std::make_unique<TServer>(nullptr, random, 0);
@@ -192,11 +215,97 @@ TEST(EndToEnd, GuestClosesWhenTheHostGoesAway)
     bob.client().session.port = server->port();
     bob.window.show();
     ASSERT_TRUE(testutil::waitFor([&] { return bob.client().ctx.state.connected; }));
-    bool closed = false;
-    QObject::connect(&bob.window, &Tchat::closed, [&] { closed = true; });
     server.reset();
-    ASSERT_TRUE(testutil::waitFor([&] { return closed; }));
-    EXPECT_FALSE(bob.window.isVisible());
+    expectEndBoxThenClose(bob, "The host ended the game or removed you from it.");
+}
+
+TEST(EndToEnd, ARemovedPlayerIsToldSoAndTheOthersPlayOn)
+{
+    SeededRandom random(8);
+    TServer server(nullptr, random, 0);
+    Player ann(QStringList{"Ann", "127.0.0.1", "true"});
+    ann.client().session.startHost = [&server] {
+        server.startListening();
+        return server.port();
+    };
+    ann.window.show();
+    ASSERT_TRUE(testutil::waitFor([&] { return ann.client().ctx.state.myslot == 1; }));
+    Player bob(QStringList{"Bob", "127.0.0.1", "false"});
+    bob.client().session.port = server.port();
+    bob.window.show();
+    ASSERT_TRUE(testutil::waitFor([&] { return ann.scores().label_playername[1]->text() == "Bob"; }));
+
+    ann.client().commands.kicking(2);
+    expectEndBoxThenClose(bob, "The host ended the game or removed you from it.");
+    ASSERT_TRUE(testutil::waitFor([&] { return ann.scores().label_playername[1]->text() != "Bob"; }));
+    EXPECT_TRUE(ann.window.history().view()->toPlainText().contains("Bob disconnected."));
+    EXPECT_EQ(ann.window.endBox(), nullptr);
+    EXPECT_TRUE(ann.window.isVisible());
+}
+
+TEST(EndToEnd, TheTenthPlayerIsToldTheGameIsFullAndHisProgramEnds)
+{
+    testutil::ServeProcess serve({"--port", "0"});
+    ASSERT_TRUE(serve.waitForLog("listening on port")) << serve.log.constData();
+    const QString port = QString::number(serve.port());
+    std::vector<std::unique_ptr<TSock>> nine;
+    for (int i = 0; i < 9; ++i) {
+        nine.push_back(std::make_unique<TSock>());
+        nine.back()->setHostName(QStringLiteral("127.0.0.1"));
+        nine.back()->setPortName(port);
+        nine.back()->Connect();
+    }
+    ASSERT_TRUE(serve.waitForLog("in slot 9")) << serve.log.constData();
+
+    // The host sends "CMD_full+" and closes at once: the message still comes first.
+    Player tenth(QStringList{"Tenth", "127.0.0.1", "false"});
+    tenth.client().session.port = serve.port();
+    tenth.window.show();
+    expectEndBoxThenClose(tenth, "Game is full");
+    EXPECT_TRUE(serve.waitForLog("connection refused: the game is full"));
+    EXPECT_TRUE(tenth.boxes.isEmpty());
+}
+
+TEST(EndToEnd, AFailedConnectionIsNamedInTheChatAndTheWindowStaysUnconnected)
+{
+    quint16 port = 0;
+    {
+        TSock probe;
+        probe.setPortName(QStringLiteral("0"));
+        probe.setListen(true);
+        port = probe.boundPort();
+    }
+    Player bob(QStringList{"Bob", "127.0.0.1", "false"});
+    bob.client().session.port = port;
+    bob.window.show();
+    const QString line = QStringLiteral("Could not connect to 127.0.0.1 port %1: connection refused.").arg(port);
+    ASSERT_TRUE(testutil::waitFor([&] { return bob.window.history().view()->toPlainText().contains(line); }));
+    testutil::spin(50);
+    EXPECT_TRUE(bob.window.isVisible());
+    EXPECT_EQ(bob.window.endBox(), nullptr);
+    bob.window.button_startClick();
+    EXPECT_EQ(bob.boxes, QStringList{"You are not connected"});
+}
+
+TEST(EndToEnd, APlayerJoinsOverIPv6)
+{
+    SeededRandom random(9);
+    TServer server(nullptr, random, 0);
+    QStringList events;
+    server.setEventLog([&events](const QString& line) { events.append(line); });
+    server.startListening();
+
+    Player ann(QStringList{"Ann", "127.0.0.1", "false"});
+    ann.client().session.port = server.port();
+    ann.window.show();
+    Player bob(QStringList{"Bob", "::1", "false"});
+    bob.client().session.port = server.port();
+    bob.window.show();
+    ASSERT_TRUE(testutil::waitFor([&] {
+        return ann.scores().label_playername[1]->text() == "Bob" && bob.scores().label_playername[0]->text() == "Ann";
+    }));
+    EXPECT_TRUE(events.contains("connection from 127.0.0.1 in slot 1")) << events.join('\n').toStdString();
+    EXPECT_TRUE(events.contains("connection from ::1 in slot 2")) << events.join('\n').toStdString();
 }
 
 TEST(EndToEnd, TheFirstToJoinAHeadlessHostStartsTheGameFromHisWindow)

@@ -62,8 +62,8 @@ QStringList runProgram(const QString& folder, testutil::FakeHost& host)
     EXPECT_TRUE(heard("entered")) << log.constData();
     giveTurn(host);
     EXPECT_TRUE(heard("turn")) << log.constData();
-    // The host goes away: the window closes and the program ends.
-    host.conn->Close();
+    // The player logs out: the program ends as its Exit command ends it.
+    program.terminate();
     EXPECT_TRUE(testutil::waitFor([&] { return program.state() == QProcess::NotRunning; }, 10000));
     if (program.state() != QProcess::NotRunning) {
         program.kill();

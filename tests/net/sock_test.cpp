@@ -103,6 +103,37 @@ TEST(SockTest, ConnectAcceptAndTextSentBeforeCompletionGoesOutInOrder)
     EXPECT_TRUE(c->Connect());
 }
 
+TEST(SockTest, OneListenerTakesIPv4AndIPv6Connections)
+{
+    Server server;
+    auto v4 = client(server.port());
+    v4->Connect();
+    ASSERT_TRUE(waitFor([&] { return server.accepted.size() == 1 && v4->Connected(); }));
+    // An IPv4 player of the dual-stack listener keeps his dotted address.
+    EXPECT_EQ(server.listener.peerAddress(), "127.0.0.1");
+    EXPECT_EQ(server.accepted[0]->HostName(), "127.0.0.1");
+
+    auto v6 = std::make_unique<TSock>();
+    v6->setHostName("::1");
+    v6->setPortName(server.port());
+    v6->Connect();
+    ASSERT_TRUE(waitFor([&] { return server.accepted.size() == 2 && v6->Connected(); }));
+    EXPECT_EQ(server.listener.peerAddress(), "::1");
+    EXPECT_EQ(server.accepted[1]->HostName(), "::1");
+    v6->Send("over six");
+    ASSERT_TRUE(waitFor([&] { return server.received == "over six"; }));
+    server.accepted[1]->Send("back");
+    QByteArray back;
+    v6->OnRead = [&](TSock* s, int) { back += s->Receive(); };
+    ASSERT_TRUE(waitFor([&] { return back == "back"; }));
+    int on = 0;
+    socklen_t len = sizeof on;
+    ::getsockopt(v6->handle(), IPPROTO_TCP, TCP_NODELAY, &on, &len);
+    EXPECT_NE(on, 0);
+    // A numeric IPv6 address, like a dotted one, is never looked up by name.
+    EXPECT_FALSE(TSock::hostCacheContains("::1"));
+}
+
 TEST(SockTest, AcceptCopiesHandlersAndReportsPropertySetters)
 {
     Recorder rec; // outlives the server, whose sockets report to it while closing

@@ -16,6 +16,8 @@
 #include "common/Files.h"
 #include "common/Printers.h"
 #include "widgets/PictureButton.h"
+#include "client/PlayChoiceStore.h"
+#include "windows/PlayWithOthersDialog.h"
 #include "windows/gamestartform.h"
 
 #include <QAction>
@@ -27,6 +29,7 @@
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTemporaryDir>
 #include <QTextEdit>
 #include <gtest/gtest.h>
 
@@ -261,4 +264,23 @@ TEST(MainWindow, StartOpensTheDialogOnlyWhenConnected)
     rig.window.button_startClick();
     EXPECT_EQ(rig.boxes, QStringList{"You are not connected"});
     EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST(MainWindow, FileMenuOpensPlayWithOthers)
+{
+    QTemporaryDir dir;
+    PlayChoiceStore store(dir.path() + "/pelklobby.ini");
+    PlayWithOthersDialog dialog(store);
+    WindowRig rig;
+    Tchat::Windows windows;
+    windows.playWithOthers = &dialog;
+    rig.window.setWindows(windows);
+    QAction* item = rig.window.menus().PlayWithOthers1;
+    EXPECT_EQ(item->text(), "Play with Others...");
+    item->trigger();
+    EXPECT_TRUE(dialog.isVisible());
+    dialog.button_cancelClick();
+    // The same dialog is reachable without the menu (the download window's button).
+    QMetaObject::invokeMethod(&rig.window, "playWithOthersRequested");
+    EXPECT_TRUE(dialog.isVisible());
 }

@@ -1,0 +1,139 @@
+#include "windows/PlayWithOthersDialog.h"
+
+#include "client/PlayChoiceStore.h"
+
+#include <QButtonGroup>
+#include <QDebug>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+PlayWithOthersDialog::PlayWithOthersDialog(PlayChoiceStore& store, QWidget* parent)
+    : BackdropForm(parent, Qt::Dialog)
+    , m_store(store)
+{
+    setObjectName(QStringLiteral("playwithothers"));
+    setWindowTitle(QStringLiteral("Play with Others"));
+
+    edit_name = new QLineEdit(this);
+    edit_name->setObjectName(QStringLiteral("edit_name"));
+    edit_name->setMaxLength(40);
+    radio_host = new QRadioButton(QStringLiteral("Host a game"), this);
+    radio_host->setObjectName(QStringLiteral("radio_host"));
+    radio_join = new QRadioButton(QStringLiteral("Join a game"), this);
+    radio_join->setObjectName(QStringLiteral("radio_join"));
+    auto* mode = new QButtonGroup(this);
+    mode->addButton(radio_host);
+    mode->addButton(radio_join);
+    radio_join->setChecked(true);
+    edit_address = new QLineEdit(this);
+    edit_address->setObjectName(QStringLiteral("edit_address"));
+    edit_address->setPlaceholderText(QStringLiteral("name or address of the host"));
+    edit_port = new QSpinBox(this);
+    edit_port->setObjectName(QStringLiteral("edit_port"));
+    edit_port->setRange(1, 65535);
+    edit_port->setValue(game::DefaultPort);
+
+    auto* modeRow = new QHBoxLayout;
+    modeRow->addWidget(radio_host);
+    modeRow->addWidget(radio_join);
+    modeRow->addStretch(1);
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Your name:"), edit_name);
+    form->addRow(QString(), modeRow);
+    form->addRow(QStringLiteral("Host address:"), edit_address);
+    form->addRow(QStringLiteral("Port:"), edit_port);
+
+    button_ok = new QPushButton(QStringLiteral("OK"), this);
+    button_ok->setDefault(true);
+    button_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(button_ok);
+    buttons->addWidget(button_cancel);
+
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(18, 16, 18, 14);
+    column->setSpacing(12);
+    column->addLayout(form);
+    column->addLayout(buttons);
+
+    connect(edit_name, &QLineEdit::textChanged, this, &PlayWithOthersDialog::showState);
+    connect(edit_address, &QLineEdit::textChanged, this, &PlayWithOthersDialog::showState);
+    connect(radio_host, &QRadioButton::toggled, this, &PlayWithOthersDialog::showState);
+    connect(edit_name, &QLineEdit::returnPressed, this, &PlayWithOthersDialog::button_okClick);
+    connect(edit_address, &QLineEdit::returnPressed, this, &PlayWithOthersDialog::button_okClick);
+    connect(button_ok, &QPushButton::clicked, this, &PlayWithOthersDialog::button_okClick);
+    connect(button_cancel, &QPushButton::clicked, this, &PlayWithOthersDialog::button_cancelClick);
+
+    showState();
+    setFixedSize(sizeHint().expandedTo(QSize(340, 0)));
+}
+
+PlayChoice PlayWithOthersDialog::choice() const
+{
+    PlayChoice c;
+    c.name = edit_name->text().trimmed();
+    c.address = edit_address->text().trimmed();
+    c.port = static_cast<quint16>(edit_port->value());
+    c.host = radio_host->isChecked();
+    return c;
+}
+
+void PlayWithOthersDialog::setChoice(const PlayChoice& c)
+{
+    edit_name->setText(c.name);
+    edit_address->setText(c.address);
+    edit_port->setValue(c.port);
+    (c.host ? radio_host : radio_join)->setChecked(true);
+    showState();
+}
+
+void PlayWithOthersDialog::showState()
+{
+    // The host is this machine when hosting: the address is not asked for.
+    edit_address->setEnabled(radio_join->isChecked());
+    button_ok->setEnabled(choice().complete());
+}
+
+void PlayWithOthersDialog::showEvent(QShowEvent* event)
+{
+    BackdropForm::showEvent(event);
+    setChoice(m_store.load());
+    edit_name->setFocus();
+}
+
+void PlayWithOthersDialog::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        button_cancelClick();
+        return;
+    }
+    BackdropForm::keyPressEvent(event);
+}
+
+void PlayWithOthersDialog::button_okClick()
+{
+    const PlayChoice c = choice();
+    if (!c.complete())
+        return;
+    try {
+        m_store.save(c);
+    } catch (const IniWriteError& e) {
+        // The game still starts; only the choice is not remembered.
+        qWarning().noquote() << "play with others:" << e.what();
+    }
+    hide();
+    emit playRequested(c.arguments());
+}
+
+void PlayWithOthersDialog::button_cancelClick()
+{
+    hide();
+}

@@ -1,0 +1,50 @@
+#pragma once
+// "Play with Others": the player's name, "Host a game" here or "Join a game" at a host
+// address, and the game port. It opens with the choice remembered in the settings file;
+// OK remembers the new choice and asks for the game to be started with it, exactly as
+// the command line would start it. The main window's File menu and the download window
+// open it.
+#include "client/PlayChoice.h"
+#include "widgets/BackdropForm.h"
+
+class PlayChoiceStore;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+
+class PlayWithOthersDialog : public BackdropForm {
+    Q_OBJECT
+public:
+    explicit PlayWithOthersDialog(PlayChoiceStore& store, QWidget* parent = nullptr);
+
+    // The choice as the controls show it, and showing one.
+    PlayChoice choice() const;
+    void setChoice(const PlayChoice& choice);
+
+    // Click handlers, also callable directly.
+    void button_okClick();
+    void button_cancelClick();
+
+    QLineEdit* edit_name = nullptr;
+    QRadioButton* radio_host = nullptr;
+    QRadioButton* radio_join = nullptr;
+    QLineEdit* edit_address = nullptr;
+    QSpinBox* edit_port = nullptr;
+    QPushButton* button_ok = nullptr;
+    QPushButton* button_cancel = nullptr;
+
+signals:
+    // Start the game with these program parameters (name, address, "true"/"false",
+    // "--port N"); this window has been hidden.
+    void playRequested(const QStringList& arguments);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void showState();
+
+    PlayChoiceStore& m_store;
+};
