@@ -18,6 +18,7 @@
 #include "windows/aboutform.h"
 #include "windows/gamestartform.h"
 #include "windows/helpform.h"
+#include "windows/phrasesform.h"
 #include "windows/spylistform.h"
 #include "windows/tallylistform.h"
 
@@ -98,6 +99,7 @@ int main(int argc, char** argv)
     Tabout about;
     Tgamestart gamestart(chat.prefs());
     Thelp help;
+    Tphrases phrases(chat.prefs());
     TServer server(nullptr, random, cmd.port);
     Tspylist spylist;
 
@@ -107,6 +109,7 @@ int main(int argc, char** argv)
     windows.gamestart = &gamestart;
     windows.help = &help;
     windows.spylist = &spylist;
+    windows.phrases = &phrases;
     chat.setWindows(windows);
     chat.client().session.startHost = [&server] {
         server.startListening();

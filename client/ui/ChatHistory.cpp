@@ -39,6 +39,8 @@ ChatHistory::ChatHistory(QTextEdit* view, QObject* parent)
     view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     view->document()->setDocumentMargin(kMargin);
+    // Every line is a block, and an empty block follows the last one.
+    view->document()->setMaximumBlockCount(MaxLines + 1);
     view->setFont(historyFont(DefaultTextSize));
 
     QPalette palette = view->palette();
@@ -73,7 +75,9 @@ void ChatHistory::addlinetochat(const QString& line, const QColor& colour)
     view->setUpdatesEnabled(false);
 
     const int heldScroll = bar->value();
-    const int heldCaret = view->textCursor().selectionStart();
+    // A cursor, not a number: it moves with the text when old lines are dropped.
+    QTextCursor heldCaret = view->textCursor();
+    heldCaret.setPosition(heldCaret.selectionStart());
 
     QTextCursor end(view->document());
     end.movePosition(QTextCursor::End);
@@ -85,9 +89,7 @@ void ChatHistory::addlinetochat(const QString& line, const QColor& colour)
 
     if (m_scrollChatOff) {
         // Caret back where it was (without the old selection's length), view where it was.
-        QTextCursor caret(view->document());
-        caret.setPosition(qMin(heldCaret, view->document()->characterCount() - 1));
-        view->setTextCursor(caret);
+        view->setTextCursor(heldCaret);
         bar->setValue(heldScroll);
     } else {
         QTextCursor caret(view->document());
@@ -105,6 +107,11 @@ void ChatHistory::clear()
 {
     if (m_view)
         m_view->clear();
+}
+
+int ChatHistory::lineCount() const
+{
+    return m_view ? m_view->document()->blockCount() - 1 : 0;
 }
 
 void ChatHistory::setTextSize(int points)

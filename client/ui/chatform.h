@@ -22,6 +22,7 @@ class ScorePanel;
 class SoundPlayer;
 class Tabout;
 class Tgamestart;
+class Tphrases;
 class Thelp;
 class TileSet;
 class Tspylist;
@@ -42,6 +43,7 @@ public:
         Thelp* help = nullptr;
         Tspylist* spylist = nullptr;
         QWidget* download = nullptr;
+        Tphrases* phrases = nullptr;
     };
 
     // `params` is the lobby's command line (without the program name and options); it
@@ -73,6 +75,8 @@ public:
     void Content1Click();
     void About1Click();
     void SpyList1Click();
+    void PrhaseList1Click();
+    void ResetScreenLocation1Click();
 
 signals:
     // The window has closed: the program ends.
