@@ -5,16 +5,10 @@
 #include "net/Protocol.h"
 #include "net/Wire.h"
 
-namespace {
-
-const QString kAction = QStringLiteral("/me ");
-
-QByteArray coloured(const QString& text, ColorValue colour)
+QByteArray ChatSender::colouredText(const QString& text, ColorValue colour)
 {
     return wire::toWire(text + u'|' + colortext::ColorToText(colour));
 }
-
-} // namespace
 
 bool ChatSender::sendit(const QString& text) const
 {
@@ -24,8 +18,9 @@ bool ChatSender::sendit(const QString& text) const
     if (text.isEmpty())
         return true;
     if (!text.startsWith(u'/'))
-        m_context.send(proto::Chat{state.myslot, coloured(text, m_prefs.chatColour())}.message());
-    else if (text.startsWith(kAction))
-        m_context.send(proto::Action{state.myslot, coloured(text.mid(kAction.size()), m_prefs.actionColour())}.message());
+        m_context.send(proto::Chat{state.myslot, colouredText(text, m_prefs.chatColour())}.message());
+    else if (text.startsWith(ActionPrefix))
+        m_context.send(
+            proto::Action{state.myslot, colouredText(text.mid(ActionPrefix.size()), m_prefs.actionColour())}.message());
     return true;
 }

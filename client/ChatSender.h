@@ -7,6 +7,7 @@
 // as typed, "|" and "+" included. Before the login has completed nothing is sent and the
 // box keeps its text; otherwise the box is emptied.
 #include "client/ClientContext.h"
+#include "client/ColorText.h"
 #include "net/MessageFramer.h"
 
 #include <QString>
@@ -19,6 +20,11 @@ public:
     // framer's limit without a word; this leaves room for the command word, the slot,
     // the colour text and, on the way back, the sender's name.
     static constexpr int MaxTyped = int(MessageFramer::MaxTail) - 512;
+
+    // The start of a line (or a phrase) that is sent as an action.
+    static inline const QString ActionPrefix = QStringLiteral("/me ");
+    // What follows the slot in CMD_chat and CMD_action: the text, "|" and the colour text.
+    static QByteArray colouredText(const QString& text, ColorValue colour);
 
     ChatSender(const ClientContext& context, const Preferences& prefs)
         : m_context(context), m_prefs(prefs) {}

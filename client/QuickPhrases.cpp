@@ -1,15 +1,9 @@
 #include "client/QuickPhrases.h"
 
+#include "client/ChatSender.h"
 #include "client/Preferences.h"
 #include "net/Protocol.h"
 #include "net/Sock.h"
-#include "net/Wire.h"
-
-namespace {
-
-const QString kAction = QStringLiteral("/me ");
-
-} // namespace
 
 QuickPhrases::QuickPhrases(const ClientContext& context, const Preferences& prefs, QObject* parent)
     : QObject(parent), m_context(context), m_prefs(prefs)
@@ -21,8 +15,9 @@ QuickPhrases::QuickPhrases(const ClientContext& context, const Preferences& pref
 
 Message QuickPhrases::phraseMessage(int slot, const QString& phrase, ColorValue actionColour)
 {
-    const QString said = phrase.startsWith(kAction) ? phrase.mid(kAction.size()) : QStringLiteral("says: ") + phrase;
-    return proto::Action{slot, wire::toWire(said + u'|' + colortext::ColorToText(actionColour))}.message();
+    const QString& action = ChatSender::ActionPrefix;
+    const QString said = phrase.startsWith(action) ? phrase.mid(action.size()) : QStringLiteral("says: ") + phrase;
+    return proto::Action{slot, ChatSender::colouredText(said, actionColour)}.message();
 }
 
 void QuickPhrases::b_phrase1Click(int n)

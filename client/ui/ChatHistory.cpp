@@ -1,6 +1,8 @@
 #include "client/ui/ChatHistory.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QScrollBar>
+#include <QTextBlock>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -74,10 +76,14 @@ void ChatHistory::addlinetochat(const QString& line, const QColor& colour)
     const bool updates = view->updatesEnabled();
     view->setUpdatesEnabled(false);
 
+    QTextDocument* doc = view->document();
     const int heldScroll = bar->value();
-    // A cursor, not a number: it moves with the text when old lines are dropped.
+    // Cursors, not numbers: they move with the text when old lines are dropped.
     QTextCursor heldCaret = view->textCursor();
     heldCaret.setPosition(heldCaret.selectionStart());
+    const bool dropsALine = lineCount() >= MaxLines;
+    const QTextCursor heldTop = view->cursorForPosition(QPoint(0, 0));
+    const int topOffset = blockTop(heldTop) - heldScroll;
 
     QTextCursor end(view->document());
     end.movePosition(QTextCursor::End);
@@ -90,7 +96,8 @@ void ChatHistory::addlinetochat(const QString& line, const QColor& colour)
     if (m_scrollChatOff) {
         // Caret back where it was (without the old selection's length), view where it was.
         view->setTextCursor(heldCaret);
-        bar->setValue(heldScroll);
+        // When the oldest line went, the line at the top of the view keeps its place.
+        bar->setValue(dropsALine ? blockTop(heldTop) - topOffset : heldScroll);
     } else {
         QTextCursor caret(view->document());
         caret.movePosition(QTextCursor::End);
@@ -101,6 +108,11 @@ void ChatHistory::addlinetochat(const QString& line, const QColor& colour)
 
     view->setUpdatesEnabled(updates);
     view->viewport()->update();
+}
+
+int ChatHistory::blockTop(const QTextCursor& at) const
+{
+    return int(m_view->document()->documentLayout()->blockBoundingRect(at.block()).top());
 }
 
 void ChatHistory::clear()

@@ -58,6 +58,9 @@ signals:
     void scrollChatOffChanged(bool on);
 
 private:
+    // Where the line holding a cursor starts, in the view's scroll coordinates.
+    int blockTop(const QTextCursor& at) const;
+
     QPointer<QTextEdit> m_view;
     bool m_scrollChatOff = false;
 };

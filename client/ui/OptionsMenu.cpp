@@ -109,38 +109,32 @@ void OptionsMenu::ActionColor1Click()
     m_prefs->requestSave();
 }
 
-void OptionsMenu::N14Click(QAction* size)
+template <typename Change>
+void OptionsMenu::choose(Change change)
 {
     if (!m_prefs)
         return;
-    m_prefs->setTextSize(size->data().toInt());
-    showPreferences(); // a second click on the marked size keeps its mark
+    change(*m_prefs);
+    showPreferences(); // an item chosen again keeps its mark
     m_prefs->requestSave();
+}
+
+void OptionsMenu::N14Click(QAction* size)
+{
+    choose([size](Preferences& p) { p.setTextSize(size->data().toInt()); });
 }
 
 void OptionsMenu::PlaySounds1Click()
 {
-    if (!m_prefs)
-        return;
-    m_prefs->setPlaySounds(!m_prefs->playSounds());
-    showPreferences();
-    m_prefs->requestSave();
+    choose([](Preferences& p) { p.setPlaySounds(!p.playSounds()); });
 }
 
 void OptionsMenu::PlayChatterSounds1Click()
 {
-    if (!m_prefs)
-        return;
-    m_prefs->setChatterSounds(!m_prefs->chatterSounds());
-    showPreferences();
-    m_prefs->requestSave();
+    choose([](Preferences& p) { p.setChatterSounds(!p.chatterSounds()); });
 }
 
 void OptionsMenu::New1Click(QAction* choice)
 {
-    if (!m_prefs)
-        return;
-    m_prefs->setTurnSoundNew(choice->data().toInt() == 1);
-    showPreferences();
-    m_prefs->requestSave();
+    choose([choice](Preferences& p) { p.setTurnSoundNew(choice->data().toInt() == 1); });
 }

@@ -58,6 +58,9 @@ public:
 
 private:
     void showPreferences();
+    // Hands a choice to the preferences, shows the marks again and asks for a save.
+    template <typename Change>
+    void choose(Change change);
 
     Preferences* m_prefs = nullptr;
     QActionGroup* m_sizes = nullptr;

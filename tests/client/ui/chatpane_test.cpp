@@ -177,13 +177,18 @@ TEST(ChatPane, TheHistoryKeepsItsLastLinesAndClears)
     // The kept lines still have their bold speaker.
     EXPECT_TRUE(doc->firstBlock().begin().fragment().charFormat().fontWeight() >= QFont::Bold);
 
-    // With Scroll Chat Off the caret stays on the line it was on while old lines go.
+    // With Scroll Chat Off the caret and the view stay on the lines they were on while
+    // old lines go.
     history.setScrollChatOff(true);
     QTextCursor caret(doc->findBlockByNumber(100));
     rig.pane.mainchat->setTextCursor(caret);
+    QScrollBar* bar = rig.pane.mainchat->verticalScrollBar();
+    bar->setValue(bar->maximum() / 2);
+    const QString topLine = rig.pane.mainchat->cursorForPosition(QPoint(0, 0)).block().text();
     for (int i = 0; i < 10; ++i)
         history.addlinetochat(QStringLiteral("more"), QColor(Qt::black));
     EXPECT_EQ(rig.pane.mainchat->textCursor().block().text(), QStringLiteral("Ann chats: line %1").arg(extra + 100));
+    EXPECT_EQ(rig.pane.mainchat->cursorForPosition(QPoint(0, 0)).block().text(), topLine);
 
     rig.pane.ClearMainChat1Click();
     EXPECT_EQ(history.lineCount(), 0);
