@@ -24,6 +24,7 @@
 #include "windows/downloadform.h"
 #include "windows/gamestartform.h"
 #include "windows/helpform.h"
+#include "windows/phrasesform.h"
 #include "windows/spylistform.h"
 #include "windows/tallylistform.h"
 
@@ -117,6 +118,7 @@ int main(int argc, char** argv)
     configureDownload(download, *chat.settings(), programFolder);
     Tgamestart gamestart(chat.prefs());
     Thelp help;
+    Tphrases phrases(chat.prefs());
     TServer server(nullptr, random, cmd.port);
     Tspylist spylist;
     PlayChoiceStore playChoices(chat.settings()->path());
@@ -130,6 +132,7 @@ int main(int argc, char** argv)
     windows.spylist = &spylist;
     windows.download = &download;
     windows.playWithOthers = &playWithOthers;
+    windows.phrases = &phrases;
     chat.setWindows(windows);
     chat.client().session.startHost = [&server] {
         server.startListening();

@@ -33,6 +33,14 @@ bool ChatterSound::chatterOn() const
     return m_prefs.chatterSounds();
 }
 
+void ChatterSound::wave14Click(int number) const
+{
+    const ClientState& state = m_context.state;
+    if (number < 1 || number > Count || !state.connected || state.myslot > state.seatcount)
+        return;
+    m_context.send(proto::PlayASound{state.myslot, "wave" + QByteArray::number(number)}.message());
+}
+
 void ChatterSound::playasound(const proto::PlayASound& sound) const
 {
     if (chatterOn()) {

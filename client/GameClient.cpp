@@ -11,8 +11,12 @@ GameClient::GameClient(QObject* parent)
     , game(ctx, prefs, seats, status, clock, turn)
     , words(ctx, turn)
     , chatter(ctx, prefs, seats)
+    , chatSender(ctx, prefs)
+    , phrases(ctx, prefs)
 {
     ctx.out.send = [this](const Message& m) { connection.send(m); };
+    // A phrase needs to know when there is no socket yet: it sends on the socket itself.
+    phrases.send = [this](const Message& m) { connection.sock().Send(m.bytes()); };
 
     // The board and the scoreboard talk through signals: a new search clears the picks,
     // a sent word or a clock at zero ends picking, a round's end shows where the word lay.

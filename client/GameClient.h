@@ -3,11 +3,13 @@
 // window shows, put together and wired to each other, and the table that hands every
 // message from the host to the part that handles it. The main window owns one
 // GameClient and shows what its parts hold; tests drive it directly.
+#include "client/ChatSender.h"
 #include "client/ChatterSound.h"
 #include "client/ClientConnection.h"
 #include "client/ClientContext.h"
 #include "client/GameMessages.h"
 #include "client/PlayerCommands.h"
+#include "client/QuickPhrases.h"
 #include "client/Preferences.h"
 #include "client/RoundStatus.h"
 #include "client/SeatRoster.h"
@@ -43,6 +45,8 @@ public:
     GameMessages game;
     WordEntry words;
     ChatterSound chatter;
+    ChatSender chatSender;
+    QuickPhrases phrases;
 
 signals:
     // The connection ended or the game is full: the window tells the player `reason`,

@@ -147,6 +147,73 @@ Painter check(bool on)
     };
 }
 
+// A small badge for the quick-phrase row: a cream rounded plate with a brown rim, so
+// the ten buttons read as one row of keys above the chat.
+void badge(QPainter& p, QSizeF size)
+{
+    const QRectF body(0.75, 0.75, size.width() - 1.5, size.height() - 1.5);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 40));
+    p.drawRoundedRect(body.translated(0, 0.8), 3.5, 3.5);
+    QLinearGradient fill(body.topLeft(), body.bottomLeft());
+    fill.setColorAt(0, QColor(255, 250, 236));
+    fill.setColorAt(1, QColor(236, 214, 168));
+    p.setBrush(fill);
+    p.setPen(QPen(Ink, 1));
+    p.drawRoundedRect(body, 3.5, 3.5);
+}
+
+// Quick-phrase button n: the badge lettered "P" and the number.
+Painter phrase(int n)
+{
+    return [n](QPainter& p, QSizeF size) {
+        badge(p, size);
+        QFont font("DejaVu Sans");
+        font.setBold(true);
+        font.setPixelSize(10);
+        font.setLetterSpacing(QFont::AbsoluteSpacing, -0.4);
+        p.setFont(font);
+        const QRectF body(0, 0, size.width(), size.height() - 0.5);
+        p.setPen(RedEdge);
+        p.drawText(body, Qt::AlignCenter, QStringLiteral("P%1").arg(n));
+    };
+}
+
+// The chatter-sound button: the badge with a pair of joined eighth notes.
+void phraseNote(QPainter& p, QSizeF size)
+{
+    badge(p, size);
+    const qreal w = size.width();
+    const qreal h = size.height();
+    const QColor ink = GreenEdge;
+    const QPointF head1(w * 0.36, h * 0.72);
+    const QPointF head2(w * 0.66, h * 0.64);
+    const qreal rx = w * 0.085;
+    const qreal ry = h * 0.11;
+    p.setPen(Qt::NoPen);
+    p.setBrush(ink);
+    for (const QPointF& head : {head1, head2}) {
+        p.save();
+        p.translate(head);
+        p.rotate(-20);
+        p.drawEllipse(QPointF(0, 0), rx, ry);
+        p.restore();
+    }
+    const qreal top1 = h * 0.22;
+    const qreal top2 = h * 0.14;
+    p.setPen(QPen(ink, 1.1, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(QPointF(head1.x() + rx * 0.9, head1.y() - ry * 0.3), QPointF(head1.x() + rx * 0.9, top1));
+    p.drawLine(QPointF(head2.x() + rx * 0.9, head2.y() - ry * 0.3), QPointF(head2.x() + rx * 0.9, top2));
+    QPainterPath beam;
+    beam.moveTo(head1.x() + rx * 0.9, top1);
+    beam.lineTo(head2.x() + rx * 0.9, top2);
+    beam.lineTo(head2.x() + rx * 0.9, top2 + h * 0.13);
+    beam.lineTo(head1.x() + rx * 0.9, top1 + h * 0.13);
+    beam.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.drawPath(beam);
+}
+
 // A seamless parchment tile: gentle noise plus a few soft blotches that wrap at the edges.
 void background(QPainter& p, QSizeF size)
 {
@@ -197,5 +264,8 @@ int main(int argc, char** argv)
     ok &= render(folder, "eyes", QSize(20, 12), eyes);
     ok &= render(folder, "check_on", QSize(20, 20), check(true));
     ok &= render(folder, "check_off", QSize(20, 20), check(false));
+    for (int n = 1; n <= 9; ++n)
+        ok &= render(folder, QStringLiteral("phrase%1").arg(n), QSize(21, 15), phrase(n));
+    ok &= render(folder, "phrase_note", QSize(21, 15), phraseNote);
     return ok ? 0 : 1;
 }

@@ -29,6 +29,9 @@ PICTURES = {
     "eyes": (20, 12),
     "check_on": (20, 20),
     "check_off": (20, 20),
+    # the quick-phrase row above the chat: P1 to P9 and the chatter-sound note
+    **{"phrase%d" % n: (21, 15) for n in range(1, 10)},
+    "phrase_note": (21, 15),
 }
 
 

@@ -78,9 +78,22 @@ const char* const DocumentationText = R"(
 <b>Spy List</b> shows the spectators; the host can remove one with a right click.<br>
 <b>View Tally</b> shows your record against the players you follow.<br>
 <b>Tiles</b> chooses the look of the letters.<br>
+<b>Phrase List</b> lets you write your own quick phrases.<br>
 <b>Content</b> (F1) opens this help; <b>About</b> shows the version.</p>
-<p>The chat pane takes messages for everybody; start a line with <code>/me </code> to
-describe an action. Links in the chat open in your browser.</p>
+<p><b>Chat.</b> Type in the box under the chat and press Enter to talk to everybody.
+Start a line with <code>/me </code> to describe an action (&ldquo;/me waves&rdquo; shows
+as &ldquo;Ann waves&rdquo;). Links in the chat show a hand under the pointer; click one
+to open it in your browser (links to files on your computer are not opened). Right-click
+the chat to copy the selected text, hold it still with <b>Scroll Chat Off</b>, or clear
+it; right-click the box to paste.</p>
+<p><b>Quick phrases.</b> The small buttons P1 to P9 above the chat send their phrase
+with one click (point at one to read it); afterwards the buttons rest for 2 seconds.
+The note button opens the chatter sounds: players who have <b>Play Chatter
+Sounds</b> on hear the one you choose, the others see it named in the chat. Spectators
+cannot send them.</p>
+<p><b>Options</b> sets your chat colour, your action colour and the chat's text size,
+turns the game's sounds and the chatter sounds on or off, chooses the sound that
+announces your turn, and puts the window back in its first place and size.</p>
 <p>Preferences are saved as you change them and come back the next time you play.</p>
 )";
 

@@ -1,6 +1,8 @@
 #include "client/ui/ChatHistory.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QScrollBar>
+#include <QTextBlock>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -39,6 +41,8 @@ ChatHistory::ChatHistory(QTextEdit* view, QObject* parent)
     view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     view->document()->setDocumentMargin(kMargin);
+    // Every line is a block, and an empty block follows the last one.
+    view->document()->setMaximumBlockCount(MaxLines + 1);
     view->setFont(historyFont(DefaultTextSize));
 
     QPalette palette = view->palette();
@@ -72,8 +76,14 @@ void ChatHistory::addlinetochat(const QString& line, const QColor& colour)
     const bool updates = view->updatesEnabled();
     view->setUpdatesEnabled(false);
 
+    QTextDocument* doc = view->document();
     const int heldScroll = bar->value();
-    const int heldCaret = view->textCursor().selectionStart();
+    // Cursors, not numbers: they move with the text when old lines are dropped.
+    QTextCursor heldCaret = view->textCursor();
+    heldCaret.setPosition(heldCaret.selectionStart());
+    const bool dropsALine = lineCount() >= MaxLines;
+    const QTextCursor heldTop = view->cursorForPosition(QPoint(0, 0));
+    const int topOffset = blockTop(heldTop) - heldScroll;
 
     QTextCursor end(view->document());
     end.movePosition(QTextCursor::End);
@@ -85,10 +95,9 @@ void ChatHistory::addlinetochat(const QString& line, const QColor& colour)
 
     if (m_scrollChatOff) {
         // Caret back where it was (without the old selection's length), view where it was.
-        QTextCursor caret(view->document());
-        caret.setPosition(qMin(heldCaret, view->document()->characterCount() - 1));
-        view->setTextCursor(caret);
-        bar->setValue(heldScroll);
+        view->setTextCursor(heldCaret);
+        // When the oldest line went, the line at the top of the view keeps its place.
+        bar->setValue(dropsALine ? blockTop(heldTop) - topOffset : heldScroll);
     } else {
         QTextCursor caret(view->document());
         caret.movePosition(QTextCursor::End);
@@ -101,10 +110,20 @@ void ChatHistory::addlinetochat(const QString& line, const QColor& colour)
     view->viewport()->update();
 }
 
+int ChatHistory::blockTop(const QTextCursor& at) const
+{
+    return int(m_view->document()->documentLayout()->blockBoundingRect(at.block()).top());
+}
+
 void ChatHistory::clear()
 {
     if (m_view)
         m_view->clear();
+}
+
+int ChatHistory::lineCount() const
+{
+    return m_view ? m_view->document()->blockCount() - 1 : 0;
 }
 
 void ChatHistory::setTextSize(int points)

@@ -6,6 +6,9 @@
 // without ":" is all regular weight. New lines keep the caret at the end in view, so the
 // view follows the conversation, unless Scroll Chat Off is on: then the view and the caret
 // stay where the reader left them.
+//
+// The history keeps the last MaxLines lines: older ones are dropped from the top as new
+// ones come, so a flood of chat cannot grow the program without end.
 #include "client/ColorText.h"
 #include "client/Preferences.h"
 
@@ -24,6 +27,7 @@ public:
     // The history's background: red 237, green 207, blue 137.
     static QColor background() { return QColor(237, 207, 137); }
     static constexpr int DefaultTextSize = Preferences::DefaultTextSize;
+    static constexpr int MaxLines = 5000;
 
     // Takes over the given view (a QTextEdit or QTextBrowser) and sets it up as the history:
     // read-only, vertical scroll bar only, the history's background, font and margin.
@@ -37,6 +41,8 @@ public:
 
     // Empties the history.
     void clear();
+    // The number of lines shown.
+    int lineCount() const;
 
     // The history's font size in points; the lines already shown follow it.
     void setTextSize(int points);
@@ -52,6 +58,9 @@ signals:
     void scrollChatOffChanged(bool on);
 
 private:
+    // Where the line holding a cursor starts, in the view's scroll coordinates.
+    int blockTop(const QTextCursor& at) const;
+
     QPointer<QTextEdit> m_view;
     bool m_scrollChatOff = false;
 };

@@ -1,17 +1,36 @@
 #include "client/ui/ChatPane.h"
 
+#include "client/ChatterSound.h"
 #include "client/ColorText.h"
-#include "client/Preferences.h"
+#include "client/GameClient.h"
+#include "client/ui/ChatEntry.h"
 #include "client/ui/ChatHistory.h"
+#include "client/ui/ChatView.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QLineEdit>
-#include <QTextEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QTextCursor>
+#include <QTextDocumentFragment>
+#include <QToolButton>
 #include <QVBoxLayout>
 
-ChatPane::ChatPane(const Preferences& prefs, QWidget* parent)
+namespace {
+
+QString picturePath(int n)
+{
+    return n == ChatPane::SoundsButton ? QStringLiteral(":/pictures/phrase_note.png")
+                                       : QStringLiteral(":/pictures/phrase%1.png").arg(n);
+}
+
+} // namespace
+
+ChatPane::ChatPane(GameClient& client, QWidget* parent)
     : QWidget(parent)
-    , m_prefs(prefs)
+    , m_client(client)
 {
     setObjectName(QStringLiteral("chatpane"));
 
@@ -22,17 +41,19 @@ ChatPane::ChatPane(const Preferences& prefs, QWidget* parent)
     m_phraseRow = new QHBoxLayout(panel_phrases);
     m_phraseRow->setContentsMargins(0, 0, 0, 0);
     m_phraseRow->setSpacing(0);
+    buildPhraseRow();
     m_phraseRow->addStretch(1);
 
-    mainchat = new QTextEdit(this);
+    mainchat = new ChatView(this);
     mainchat->setObjectName(QStringLiteral("mainchat"));
     mainchat->setMinimumHeight(60);
     m_history = std::make_unique<ChatHistory>(mainchat);
+    mainchat->viewport()->setCursor(Qt::ArrowCursor);
 
-    mychat = new QLineEdit(QStringLiteral("<Enter Chat Here>"), this);
+    mychat = new ChatEntry(this);
     mychat->setObjectName(QStringLiteral("mychat"));
     mychat->setFixedHeight(22);
-    mychat->setEnabled(false);
+    mychat->setMaxLength(ChatSender::MaxTyped);
 
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
@@ -43,20 +64,160 @@ ChatPane::ChatPane(const Preferences& prefs, QWidget* parent)
     column->addSpacing(4);
     column->addWidget(mychat);
 
-    connect(&prefs, &Preferences::changed, this, [this](Preferences::Key key) {
-        if (key == Preferences::Key::TextSize || key == Preferences::Key::ChatColour)
-            showPreferences();
-    });
-    showPreferences();
+    buildMenus();
+
+    connect(mychat, &ChatEntry::sendRequested, this, &ChatPane::sendit);
+    connect(mychat, &ChatEntry::pasteRequested, this, &ChatPane::Paste1Click);
+    connect(mainchat, &ChatView::copyRequested, this, &ChatPane::Copy1Click);
+    connect(mainchat, &ChatView::linkClicked, this, &ChatPane::linkClicked);
+    // mainchatMouseUp: the player goes back to typing.
+    connect(mainchat, &ChatView::mouseReleased, this, [this] { mychat->setFocus(Qt::MouseFocusReason); });
+
+    connect(&client.prefs, &Preferences::changed, this, &ChatPane::showPreferences);
+    for (Preferences::Key key : {Preferences::Key::TextSize, Preferences::Key::ChatColour, Preferences::Key::Phrases})
+        showPreferences(key);
 }
 
 ChatPane::~ChatPane() = default;
 
-void ChatPane::showPreferences()
+void ChatPane::buildPhraseRow()
 {
-    m_history->setTextSize(m_prefs.textSize());
-    QPalette mp = mychat->palette();
-    mp.setColor(QPalette::Base, ChatHistory::background());
-    mp.setColor(QPalette::Text, colortext::toQColor(m_prefs.chatColour()));
-    mychat->setPalette(mp);
+    for (int n = 1; n <= PhraseButtons; ++n) {
+        auto* button = new QToolButton(panel_phrases);
+        button->setObjectName(QStringLiteral("b_phrase%1").arg(n));
+        button->setAutoRaise(true);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setFixedSize(PhraseButtonWidth, PhraseButtonHeight);
+        button->setIcon(QIcon(picturePath(n)));
+        button->setIconSize(QSize(PhraseButtonWidth - 4, PhraseButtonHeight - 4));
+        m_phraseRow->addWidget(button);
+        b_phrase[std::size_t(n - 1)] = button;
+        if (n == SoundsButton)
+            connect(button, &QToolButton::clicked, this, &ChatPane::b_phrase10Click);
+        else
+            connect(button, &QToolButton::clicked, this, [this, n] { b_phrase1Click(n); });
+    }
+}
+
+void ChatPane::buildMenus()
+{
+    popup_mainchat = new QMenu(this);
+    popup_mainchat->setObjectName(QStringLiteral("popup_mainchat"));
+    Copy1 = popup_mainchat->addAction(QStringLiteral("Copy"));
+    Copy1->setObjectName(QStringLiteral("Copy1"));
+    Copy1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    Copy1->setShortcutContext(Qt::WidgetShortcut);
+    mainchat->addAction(Copy1);
+    ScrollChatOff1 = popup_mainchat->addAction(QStringLiteral("Scroll Chat Off"));
+    ScrollChatOff1->setObjectName(QStringLiteral("ScrollChatOff1"));
+    ScrollChatOff1->setCheckable(true);
+    ClearMainChat2 = popup_mainchat->addAction(QStringLiteral("Clear Main Chat"));
+    ClearMainChat2->setObjectName(QStringLiteral("ClearMainChat2"));
+    mainchat->setContextMenu(popup_mainchat);
+    connect(Copy1, &QAction::triggered, this, &ChatPane::Copy1Click);
+    connect(ClearMainChat2, &QAction::triggered, this, &ChatPane::ClearMainChat1Click);
+    followScrollChatOff(ScrollChatOff1);
+
+    popup_mychat = new QMenu(this);
+    popup_mychat->setObjectName(QStringLiteral("popup_mychat"));
+    Paste1 = popup_mychat->addAction(QStringLiteral("Paste"));
+    Paste1->setObjectName(QStringLiteral("Paste1"));
+    Paste1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
+    Paste1->setShortcutContext(Qt::WidgetShortcut);
+    mychat->addAction(Paste1);
+    mychat->setContextMenu(popup_mychat);
+    connect(Paste1, &QAction::triggered, this, &ChatPane::Paste1Click);
+
+    popup_sounds = new QMenu(this);
+    popup_sounds->setObjectName(QStringLiteral("popup_sounds"));
+    popup_sounds->setToolTipsVisible(false);
+    for (int number = 0; number <= ChatterSound::Count; ++number) {
+        const QString caption = number == 0 ? QStringLiteral("<Cancel>") : ChatterSound::caption(number);
+        QAction* item = popup_sounds->addAction(caption);
+        item->setObjectName(number == 0 ? QStringLiteral("Cancel1") : QStringLiteral("wave%1").arg(number));
+        item->setData(number);
+        item->setToolTip(caption);
+        item->setStatusTip(caption);
+        connect(item, &QAction::triggered, this, [this, number] { wave14Click(number); });
+        if (number == 0)
+            popup_sounds->addSeparator();
+    }
+}
+
+void ChatPane::followScrollChatOff(QAction* item)
+{
+    item->setCheckable(true);
+    item->setChecked(m_history->scrollChatOff());
+    // ScrollChatOff1Click: the item inverts the state; every item shows it.
+    connect(item, &QAction::triggered, this, [this] { m_history->setScrollChatOff(!m_history->scrollChatOff()); });
+    connect(m_history.get(), &ChatHistory::scrollChatOffChanged, item, &QAction::setChecked);
+}
+
+void ChatPane::showPreferences(Preferences::Key key)
+{
+    const Preferences& prefs = m_client.prefs;
+    switch (key) {
+    case Preferences::Key::TextSize:
+        m_history->setTextSize(prefs.textSize());
+        break;
+    case Preferences::Key::ChatColour: {
+        QPalette mp = mychat->palette();
+        mp.setColor(QPalette::Base, ChatHistory::background());
+        mp.setColor(QPalette::Text, colortext::toQColor(prefs.chatColour(), mp));
+        mychat->setPalette(mp);
+        break;
+    }
+    case Preferences::Key::Phrases:
+        for (int n = 1; n <= PhraseButtons; ++n)
+            b_phrase[std::size_t(n - 1)]->setToolTip(prefs.phrase(n));
+        break;
+    default:
+        break;
+    }
+}
+
+// ---- the entry box ----
+
+void ChatPane::sendit()
+{
+    if (m_client.chatSender.sendit(mychat->text()))
+        mychat->clear();
+}
+
+void ChatPane::Paste1Click()
+{
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (data && data->hasText())
+        mychat->setText(data->text());
+}
+
+// ---- the history ----
+
+void ChatPane::Copy1Click()
+{
+    QGuiApplication::clipboard()->setText(mainchat->textCursor().selection().toPlainText());
+}
+
+void ChatPane::ClearMainChat1Click()
+{
+    m_history->clear();
+    mychat->setFocus(Qt::OtherFocusReason);
+}
+
+// ---- the phrase row ----
+
+void ChatPane::b_phrase1Click(int n)
+{
+    m_client.phrases.b_phrase1Click(n);
+}
+
+void ChatPane::b_phrase10Click()
+{
+    QToolButton* button = b_phrase[SoundsButton - 1];
+    popup_sounds->popup(button->mapToGlobal(QPoint(button->width(), button->height())));
+}
+
+void ChatPane::wave14Click(int number)
+{
+    m_client.chatter.wave14Click(number);
 }

@@ -1,5 +1,6 @@
 #include "client/ui/MainMenus.h"
 
+#include "client/ui/OptionsMenu.h"
 #include "client/ui/TileMenu.h"
 
 #include <QAction>
@@ -37,6 +38,9 @@ MainMenus::MainMenus(QMenuBar* bar, TileSet& tiles, const QString& programFolder
     Tiles1 = view->addMenu(QStringLiteral("Tiles"));
     Tiles1->setObjectName(QStringLiteral("Tiles1"));
     m_tileMenu = new TileMenu(Tiles1, tiles, programFolder, this);
+    PrhaseList1 = item(view, QStringLiteral("Phrase List"), QStringLiteral("PrhaseList1"));
+
+    m_optionsMenu = new OptionsMenu(bar->addMenu(QStringLiteral("&Options")), this);
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     Content1 = item(help, QStringLiteral("Content"), QStringLiteral("Content1"));

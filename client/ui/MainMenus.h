@@ -1,14 +1,15 @@
 #pragma once
 // The main window's menu bar: File ("Start Game", "Just Watch", "Play with Others...",
-// "Exit"), View ("Spy
-// List", "View Tally", the "Tiles" menu) and Help ("Content", "About"). The window
-// connects the items to its commands.
+// "Exit"), View ("Spy List", "View Tally", the "Tiles" menu, "Phrase List"), Options
+// (chat, sounds and the window's place, see OptionsMenu) and Help ("Content", "About").
+// The window connects the items to its commands.
 #include <QObject>
 #include <QString>
 
 class QAction;
 class QMenu;
 class QMenuBar;
+class OptionsMenu;
 class TileMenu;
 class TileSet;
 
@@ -18,6 +19,7 @@ public:
     MainMenus(QMenuBar* bar, TileSet& tiles, const QString& programFolder, QObject* parent = nullptr);
 
     TileMenu& tiles() { return *m_tileMenu; }
+    OptionsMenu& options() { return *m_optionsMenu; }
 
     QAction* StartGame1 = nullptr;
     QAction* JustWatch1 = nullptr;
@@ -26,9 +28,11 @@ public:
     QAction* SpyList1 = nullptr;
     QAction* ViewTally1 = nullptr;
     QMenu* Tiles1 = nullptr;
+    QAction* PrhaseList1 = nullptr;
     QAction* Content1 = nullptr;
     QAction* About1 = nullptr;
 
 private:
     TileMenu* m_tileMenu = nullptr;
+    OptionsMenu* m_optionsMenu = nullptr;
 };

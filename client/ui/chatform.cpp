@@ -2,6 +2,7 @@
 
 #include "client/ChatReceive.h"
 #include "client/SettingsFile.h"
+#include "client/RteUrl.h"
 #include "client/SoundPlayer.h"
 #include "client/TileSet.h"
 #include "client/WindowPlacement.h"
@@ -9,6 +10,7 @@
 #include "client/ui/ChatHistory.h"
 #include "client/ui/ChatPane.h"
 #include "client/ui/MainMenus.h"
+#include "client/ui/OptionsMenu.h"
 #include "client/ui/RoundBar.h"
 #include "client/ui/ScorePanel.h"
 #include "client/ui/TileMenu.h"
@@ -19,6 +21,7 @@
 #include "windows/PlayWithOthersDialog.h"
 #include "windows/gamestartform.h"
 #include "windows/helpform.h"
+#include "windows/phrasesform.h"
 #include "windows/spylistform.h"
 #include "windows/tallylistform.h"
 
@@ -26,12 +29,14 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QTimer>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace {
@@ -112,7 +117,7 @@ void Tchat::buildPanels()
 
     // Right: the scoreboard beside the board, the chat pane under it taking what is left.
     m_scorePanel = new ScorePanel(c.seats, c.status, c.clock, c.commands, background);
-    m_chatPane = new ChatPane(c.prefs, background);
+    m_chatPane = new ChatPane(c, background);
     auto* side = new QVBoxLayout;
     side->setContentsMargins(0, 0, 0, 0);
     side->setSpacing(7);
@@ -155,6 +160,20 @@ void Tchat::connectMenus()
             tiles.restore(prefs.tiles());
     });
     connect(&m_client.status, &RoundStatus::changed, this, &Tchat::showMenuState);
+
+    // View > "Phrase List" and the Options menu.
+    connect(m.PrhaseList1, &QAction::triggered, this, &Tchat::PrhaseList1Click);
+    OptionsMenu& options = m.options();
+    options.bind(prefs);
+    m_chatPane->followScrollChatOff(options.ScrollChatOff2);
+    connect(options.ClearMainChat1, &QAction::triggered, m_chatPane, &ChatPane::ClearMainChat1Click);
+    connect(options.ResetScreenLocation1, &QAction::triggered, this, &Tchat::ResetScreenLocation1Click);
+    // Links from the chat open in the desktop's own programs, never through a shell; a
+    // link to a file of this computer is not opened.
+    connect(m_chatPane, &ChatPane::linkClicked, this, [](const QString& link) {
+        if (const auto url = rteurl::urlToOpen(link))
+            QDesktopServices::openUrl(*url);
+    });
     connect(&m_client.turn, &TurnState::changed, this, &Tchat::showMenuState);
 }
 
@@ -269,6 +288,23 @@ void Tchat::recordGame(const QString& result)
 void Tchat::Exit1Click()
 {
     close();
+}
+
+void Tchat::PrhaseList1Click()
+{
+    if (m_windows.phrases)
+        m_windows.phrases->PrhaseList1Click(this);
+}
+
+void Tchat::ResetScreenLocation1Click()
+{
+    // The placement's default, as the window is measured when it is saved; nothing is
+    // written: a later close compares with the saved placement as always.
+    const QRect place = Preferences::DefaultPlacement;
+    if (isMaximized() || isFullScreen())
+        showNormal();
+    move(place.topLeft());
+    resize(place.size());
 }
 
 void Tchat::showWindow(QWidget* window)

@@ -32,6 +32,7 @@ class ScorePanel;
 class SoundPlayer;
 class Tabout;
 class Tgamestart;
+class Tphrases;
 class Thelp;
 class TileSet;
 class Tspylist;
@@ -53,6 +54,7 @@ public:
         Tspylist* spylist = nullptr;
         QWidget* download = nullptr;
         PlayWithOthersDialog* playWithOthers = nullptr;
+        Tphrases* phrases = nullptr;
     };
 
     // `params` is the lobby's command line (without the program name and options); it
@@ -101,6 +103,8 @@ public:
     void Content1Click();
     void About1Click();
     void SpyList1Click();
+    void PrhaseList1Click();
+    void ResetScreenLocation1Click();
 
     // The box that tells why the connection ended, while it is shown.
     QMessageBox* endBox() const { return m_endBox; }
