@@ -300,11 +300,7 @@ void Tchat::ResetScreenLocation1Click()
 {
     // The placement's default, as the window is measured when it is saved; nothing is
     // written: a later close compares with the saved placement as always.
-    const QRect place = Preferences::DefaultPlacement;
-    if (isMaximized() || isFullScreen())
-        showNormal();
-    move(place.topLeft());
-    resize(place.size());
+    applyPlacement(Preferences::DefaultPlacement);
 }
 
 void Tchat::showWindow(QWidget* window)
