@@ -29,6 +29,7 @@ PICTURES = {
     "eyes": (20, 12),
     "check_on": (20, 20),
     "check_off": (20, 20),
+    "watching": (100, 22),
 }
 
 
