@@ -8,7 +8,7 @@
 #include "client/ui/WinnerBanner.h"
 #include "client/ui/chatform.h"
 #include "common/EventLoop.h"
-#include "common/FakeHost.h"
+#include "common/HostMessages.h"
 #include "widgets/ElidedLabel.h"
 #include "widgets/TimeBar.h"
 
@@ -19,8 +19,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-using testutil::frame;
 
 class GameLook : public ::testing::Test {
 protected:
@@ -34,13 +32,7 @@ protected:
         testutil::spin(30);
     }
 
-    void arrive(const QByteArray& text)
-    {
-        ClientConnection& c = window.client().connection;
-        c.receiveBytes(frame(text));
-        while (c.queued() > 0)
-            c.processsocktimer();
-    }
+    void arrive(const QByteArray& text) { testutil::arrive(window.client().connection, text); }
 
     QRect placeOf(const QWidget* w) const { return QRect(w->mapTo(&window, QPoint(0, 0)), w->size()); }
 

@@ -9,7 +9,7 @@
 #include "client/ui/WinnerBanner.h"
 #include "client/ui/chatform.h"
 #include "common/EventLoop.h"
-#include "common/FakeHost.h"
+#include "common/HostMessages.h"
 #include "widgets/ElidedItemDelegate.h"
 #include "widgets/ElidedLabel.h"
 #include "widgets/TagListBox.h"
@@ -31,8 +31,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-using testutil::frame;
 
 // Names that Qt would take for markup: a local picture, and another seat's look.
 const QString Picture = QStringLiteral("<img src=\"/any/local/picture.png\"> file");
@@ -84,13 +82,7 @@ protected:
         testutil::spin(30);
     }
 
-    void arrive(const QByteArray& text)
-    {
-        ClientConnection& c = window.client().connection;
-        c.receiveBytes(frame(text));
-        while (c.queued() > 0)
-            c.processsocktimer();
-    }
+    void arrive(const QByteArray& text) { testutil::arrive(window.client().connection, text); }
     static QByteArray wire(const QString& text) { return text.toLatin1(); }
 
     QTemporaryDir dir;
