@@ -5,7 +5,7 @@
 // second copy asks the first to show its window and ends before creating any window);
 // then the application title; then the windows, in the order the game has always
 // created them; then the event loop, until the main window closes.
-#include "app/AppIcon.h"
+#include "app/AppIdentity.h"
 #include "app/CommandLine.h"
 #include "app/NamedMutex.h"
 #include "app/Relaunch.h"
@@ -96,10 +96,7 @@ int main(int argc, char** argv)
         return 0;
 
     // 2. The application title.
-    QApplication::setApplicationName(QStringLiteral("Quillor"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quillor"));
-    QApplication::setWindowIcon(appIcon());
-    QApplication::setDesktopFileName(QStringLiteral("org.example.quillor"));
+    setApplicationIdentity();
     QApplication::setQuitOnLastWindowClosed(false);
 
     // 3. The windows. The marker "agame" and the random generator the host draws from

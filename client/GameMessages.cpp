@@ -35,6 +35,7 @@ void GameMessages::newplayerinfo(const proto::NewPlayerInfo& m)
 
     if (mine) {
         m_context.systemLine(QStringLiteral("You are Connected."));
+        m_turn.setSpectating(!game::isSeat(m.slot));
         emit ownArrival();
     } else {
         m_context.systemLine(name + QStringLiteral(" is Connected."));
@@ -70,6 +71,8 @@ void GameMessages::startthegame(const proto::StartGame& m)
 
     m_status.setStartShown(false);
     clearall();
+    // The clock waits for the new game's first turn.
+    m_clock.waitForTurn();
     m_context.systemLine(starter + (straight ? QStringLiteral(" has started a STRAIGHT game.")
                                              : QStringLiteral(" has started a SCRAMBLED game.")));
     m_status.setGameType(straight);
@@ -92,6 +95,7 @@ void GameMessages::loadstats(const proto::LoadStats& m)
     for (const proto::SeatStats& s : m.seats)
         m_seats.load(s.seat, s.score, s.points, s.found);
     // The seconds left are not used: the clock waits for the next turn.
+    m_clock.waitForTurn();
 }
 
 void GameMessages::getnextplayer(const proto::NextPlayer& m)
@@ -172,6 +176,7 @@ void GameMessages::winner(const proto::Winner& m)
     const bool seated = st.maySeat() && game::isSeat(st.myslot);
     const bool iWon = seated && m_seats.seat(st.myslot).name == name;
 
+    m_clock.stop();
     m_turn.hideClear();
     m_context.sound(QStringLiteral("gameover"));
     const QString banner = iWon ? QStringLiteral("You have Won the Game!") : name + QStringLiteral(" has Won the Game!");

@@ -1,5 +1,7 @@
 #include "client/TurnClock.h"
 
+#include "net/GameConstants.h"
+
 #include <QtGlobal>
 
 TurnClock::TurnClock(const ClientContext& context, QObject* parent)
@@ -7,6 +9,7 @@ TurnClock::TurnClock(const ClientContext& context, QObject* parent)
     , m_context(context)
     , m_timePerTurnText(QStringLiteral("Time Per Turn: 45 secs"))
     , m_text(QStringLiteral("Time: 0:00"))
+    , m_turntime(this)
 {
     m_barStep = barStepFor(m_timePerTurn);
     m_turntime.setInterval(IntervalMs);
@@ -29,16 +32,28 @@ QString TurnClock::clockText(int seconds)
 
 void TurnClock::setTimePerTurn(int seconds, const QString& shown)
 {
-    m_timePerTurn = seconds;
-    m_timePerTurnText = QStringLiteral("Time Per Turn: ") + shown + QStringLiteral("secs");
-    m_barStep = barStepFor(seconds);
+    // The host passes the leader's text on unchanged; it plays only 0 to a day.
+    const int played = game::playableTimePerTurn(seconds);
+    m_timePerTurn = played;
+    m_timePerTurnText = QStringLiteral("Time Per Turn: ") + (played == seconds ? shown : QString::number(played))
+        + QStringLiteral("secs");
+    m_barStep = barStepFor(played);
     emit changed();
+}
+
+void TurnClock::show(int seconds)
+{
+    m_secondsLeft = seconds;
+    m_barWidth = qMin(BarFullWidth, m_barStep * seconds);
+    m_red = seconds < 20;
+    m_text = clockText(seconds);
 }
 
 void TurnClock::restart()
 {
     m_turntime.stop();
-    m_secondsLeft = m_timePerTurn;
+    m_waiting = false;
+    show(m_timePerTurn);
     m_turntime.start();
     emit changed();
 }
@@ -49,21 +64,27 @@ void TurnClock::stop()
     emit changed();
 }
 
+void TurnClock::waitForTurn()
+{
+    m_turntime.stop();
+    m_waiting = true;
+    show(0);
+    m_red = false;
+    emit changed();
+}
+
 void TurnClock::tick()
 {
-    --m_secondsLeft;
-    if (m_secondsLeft < 1) {
-        m_secondsLeft = 0;
-        m_text = clockText(0);
-        m_barWidth = 0;
+    if (m_secondsLeft <= 1) {
+        // Run out: picking ends, the clock shows 0:00 and sleeps until the next turn.
+        m_turntime.stop();
+        show(0);
         emit changed();
         emit ranOut();
         return;
     }
-    m_barWidth = qMin(BarFullWidth, m_barStep * m_secondsLeft);
-    m_red = m_secondsLeft < 20;
+    show(m_secondsLeft - 1);
     if (m_secondsLeft == 20 || m_secondsLeft == 15 || m_secondsLeft <= 10)
         m_context.sound(QStringLiteral("tick"));
-    m_text = clockText(m_secondsLeft);
     emit changed();
 }

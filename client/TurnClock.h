@@ -2,7 +2,11 @@
 // The client's turn clock `turntime`: the seconds left in the turn, shown as "Time: m:ss"
 // and as a bar that empties, red in the last 19 seconds, with a tick sound at 20, 15 and
 // every second from 10 down. It only shows time: the host's clock decides the turn.
-// At zero it announces `ranOut` and keeps running (showing 0:00) until stopped.
+//
+// The timer runs only during a turn: it starts with the turn, and stops when the turn
+// ends or when the seconds run out (it announces `ranOut` and keeps showing 0:00).
+// Before a game's first turn, and for a player who arrives during a game until the
+// next turn, the clock waits: its bar is empty and it says so (`waiting`).
 #include "client/ClientContext.h"
 
 #include <QColor>
@@ -18,7 +22,9 @@ public:
 
     explicit TurnClock(const ClientContext& context, QObject* parent = nullptr);
 
-    // Seconds per turn from the game's options, and the text shown for them.
+    // Seconds per turn from the game's options, and the text shown for them. A number
+    // outside the range the host plays is taken as the host takes it (60 seconds), and
+    // then that number is shown.
     void setTimePerTurn(int seconds, const QString& shown);
     int timePerTurn() const { return m_timePerTurn; }
     const QString& timePerTurnText() const { return m_timePerTurnText; }
@@ -27,7 +33,10 @@ public:
     // A turn starts: the full time per turn, counting down from a second from now.
     void restart();
     void stop();
+    // No turn yet in this game: the timer stops and the bar empties.
+    void waitForTurn();
     bool isRunning() const { return m_turntime.isActive(); }
+    bool waiting() const { return m_waiting; }
     // turntimeTimer: one second of the clock.
     void tick();
 
@@ -48,13 +57,16 @@ signals:
     void ranOut();
 
 private:
+    void show(int seconds);
+
     const ClientContext& m_context;
     int m_timePerTurn = 45;
     QString m_timePerTurnText;
     int m_barStep = 4;
     int m_secondsLeft = 0;
-    int m_barWidth = BarFullWidth;
+    int m_barWidth = 0;
     QString m_text;
     bool m_red = false;
+    bool m_waiting = true;
     QTimer m_turntime;
 };

@@ -61,3 +61,9 @@ void TurnState::setJustWatching(bool watching)
     m_justWatching = watching;
     emit changed();
 }
+
+void TurnState::setSpectating(bool spectating)
+{
+    m_spectating = spectating;
+    emit changed();
+}

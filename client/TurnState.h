@@ -21,6 +21,8 @@ public:
     // The "Just Watch" tick, which only the host's answer sets.
     bool justWatching() const { return m_justWatching; }
     bool clearShown() const { return m_clearShown; }
+    // This player holds no seat: he only watches the game (the spy list names him).
+    bool spectating() const { return m_spectating; }
 
     // A search begins (CMD_nextplayer): the slot may pick, and this player's Clear button
     // shows when it is his own.
@@ -37,6 +39,7 @@ public:
     void hideClear();
     void setStraight(bool straight);
     void setJustWatching(bool watching);
+    void setSpectating(bool spectating);
 
 signals:
     void changed();
@@ -51,4 +54,5 @@ private:
     bool m_straight = false;
     bool m_justWatching = false;
     bool m_clearShown = false;
+    bool m_spectating = false;
 };

@@ -49,6 +49,14 @@ QString WordEntry::slotPick(int slot) const
     return QString::number(cell.x()) + QLatin1Char('+') + QString::number(cell.y());
 }
 
+int WordEntry::wordLength() const
+{
+    int length = 0;
+    while (length < Slots && m_letter[length] != 0)
+        ++length;
+    return length;
+}
+
 QPoint WordEntry::pickpath(int index) const
 {
     checkRange(index, 1, Slots, "path entry");
@@ -130,10 +138,9 @@ void WordEntry::pick(int column, int row)
         return;
     }
     // The click must hit the word's next letter, unmarked. A complete word has no next
-    // letter (its next slot is empty), so nothing more can be picked.
-    const int wanted = m_letter[n - 1];
-    if (wanted == 0 || at(column, row) != wanted) {
-        m_context.sound(QStringLiteral("invalid"));
+    // letter, so nothing more can be picked.
+    if (n > wordLength() || at(column, row) != m_letter[n - 1]) {
+        refuse(column, row);
         return;
     }
     if (m_pathlength == 0) {
@@ -147,7 +154,13 @@ void WordEntry::pick(int column, int row)
     if (fits)
         placeletter(column, row, n);
     else
-        m_context.sound(QStringLiteral("invalid"));
+        refuse(column, row);
+}
+
+void WordEntry::refuse(int column, int row)
+{
+    m_context.sound(QStringLiteral("invalid"));
+    emit refused(column, row);
 }
 
 void WordEntry::unpickLast()
@@ -212,7 +225,7 @@ void WordEntry::placeletter(int column, int row, int n)
     emit boardChanged();
     emit stripChanged();
     m_context.sound(QStringLiteral("valid"));
-    if (n == Slots || m_letter[n] == 0)
+    if (n >= wordLength())
         sendword();
 }
 
@@ -240,10 +253,10 @@ void WordEntry::sendword()
     emit wordSent();
     proto::MyWord word;
     word.slot = m_context.state.myslot;
-    for (int slot = 0; slot < Slots; ++slot) {
-        if (m_letter[slot] != 0)
-            word.cells.append(proto::Cell{m_pick[slot].x(), m_pick[slot].y()});
-    }
+    // The cells of the letters that make the word complete, and no others: a word text
+    // with a gap ends at the gap, so a letter beyond it is never sent without its cell.
+    for (int slot = 0; slot < wordLength(); ++slot)
+        word.cells.append(proto::Cell{m_pick[slot].x(), m_pick[slot].y()});
     if (m_context.state.connected) {
         if (!word.cells.isEmpty())
             m_context.send(word.message());

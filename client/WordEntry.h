@@ -46,6 +46,9 @@ public:
     int slotPicture(int slot) const;
     // The board cell picked for slot 1..10 as "column+row", empty before any pick.
     QString slotPick(int slot) const;
+    // The letters to pick: the word's slots from the first up to the first empty one.
+    // The word is complete when they are all picked, and their cells are what is sent.
+    int wordLength() const;
     // The cell the pick marker goes over, if a letter is picked.
     std::optional<QPoint> lastPicked() const;
 
@@ -92,6 +95,9 @@ signals:
     void stripChanged();
     // The word went to the host (or would have, without a connection): picking ends.
     void wordSent();
+    // A click on (column, row) was refused: not the word's next letter, or off the
+    // allowed shape. The refusal sound plays with it.
+    void refused(int column, int row);
 
 private:
     bool myTurn() const { return m_turn.myTurn(); }
@@ -99,6 +105,7 @@ private:
     int at(int column, int row) const { return m_board[(column - 1) * Rows + (row - 1)]; }
     void unpickLast();
     void pick(int column, int row);
+    void refuse(int column, int row);
 
     const ClientContext& m_context;
     const TurnState& m_turn;

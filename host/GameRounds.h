@@ -15,6 +15,7 @@
 #include "host/HostLink.h"
 #include "host/Outbox.h"
 #include "host/PlayerTable.h"
+#include "net/GameConstants.h"
 
 #include <QByteArray>
 #include <functional>
@@ -34,9 +35,9 @@ public:
     enum ClockMode { Turn = 1, Pause = 2 };
     static constexpr int kPauseSeconds = 7;
     static constexpr int kGraceSeconds = 4; // clock seconds of a turn that score nothing
-    static constexpr int kDefaultTimePerTurn = 60;
+    static constexpr int kDefaultTimePerTurn = game::DefaultTimePerTurn;
     static constexpr int kDefaultPlayToScore = 250;
-    static constexpr int kMaxTimePerTurn = 24 * 60 * 60;
+    static constexpr int kMaxTimePerTurn = game::MaxTimePerTurn;
 
     GameRounds(PlayerTable& players, const Outbox& out, const HostLink& link, RandomSource& random,
                WordSource words);

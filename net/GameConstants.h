@@ -27,6 +27,16 @@ inline constexpr int Seats = 6;
 inline constexpr int MaxSlots = 9;
 inline constexpr int LeaderSlot = 1;
 
+// Seconds per turn: the host plays a time from 0 to a day, and 60 seconds for any
+// other number it is given; a client brings the number the host passes on into the
+// same range before it counts with it.
+inline constexpr int DefaultTimePerTurn = 60;
+inline constexpr int MaxTimePerTurn = 24 * 60 * 60;
+constexpr int playableTimePerTurn(int seconds)
+{
+    return seconds < 0 || seconds > MaxTimePerTurn ? DefaultTimePerTurn : seconds;
+}
+
 constexpr bool isSeat(int slot) { return slot >= 1 && slot <= Seats; }
 constexpr bool isSlot(int slot) { return slot >= 1 && slot <= MaxSlots; }
 constexpr bool onBoard(int x, int y) { return x >= 1 && x <= Columns && y >= 1 && y <= Rows; }

@@ -132,6 +132,37 @@ void eyes(QPainter& p, QSizeF size)
     }
 }
 
+// The spectator's badge: a pale rounded tag with the watching eyes and its word.
+void watching(QPainter& p, QSizeF size)
+{
+    const QRectF body(0.75, 0.75, size.width() - 1.5, size.height() - 1.5);
+    const qreal radius = body.height() / 2;
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 35));
+    p.drawRoundedRect(body.translated(0, 1), radius, radius);
+    QLinearGradient fill(body.topLeft(), body.bottomLeft());
+    fill.setColorAt(0, QColor(255, 252, 240));
+    fill.setColorAt(1, Cream.darker(106));
+    p.setBrush(fill);
+    p.setPen(QPen(Ink, 1.1));
+    p.drawRoundedRect(body, radius, radius);
+
+    p.save();
+    p.translate(body.left() + 6, body.center().y() - 6);
+    eyes(p, QSizeF(20, 12));
+    p.restore();
+
+    QFont font("DejaVu Sans");
+    font.setBold(true);
+    font.setPixelSize(12);
+    p.setFont(font);
+    const QRectF caption = body.adjusted(29, 0, -6, 0);
+    p.setPen(QColor(255, 255, 255, 160));
+    p.drawText(caption.translated(0, 1), Qt::AlignVCenter | Qt::AlignLeft, "Watching");
+    p.setPen(Ink);
+    p.drawText(caption, Qt::AlignVCenter | Qt::AlignLeft, "Watching");
+}
+
 Painter check(bool on)
 {
     return [on](QPainter& p, QSizeF size) {
@@ -267,5 +298,6 @@ int main(int argc, char** argv)
     for (int n = 1; n <= 9; ++n)
         ok &= render(folder, QStringLiteral("phrase%1").arg(n), QSize(21, 15), phrase(n));
     ok &= render(folder, "phrase_note", QSize(21, 15), phraseNote);
+    ok &= render(folder, "watching", QSize(100, 22), watching);
     return ok ? 0 : 1;
 }

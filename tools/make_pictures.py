@@ -32,6 +32,7 @@ PICTURES = {
     # the quick-phrase row above the chat: P1 to P9 and the chatter-sound note
     **{"phrase%d" % n: (21, 15) for n in range(1, 10)},
     "phrase_note": (21, 15),
+    "watching": (100, 22),
 }
 
 

@@ -26,11 +26,25 @@ void TimeBar::setUrgent(bool urgent)
     update();
 }
 
+void TimeBar::setDimmed(bool dimmed)
+{
+    if (dimmed == m_dimmed)
+        return;
+    m_dimmed = dimmed;
+    update();
+}
+
 void TimeBar::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF groove = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    if (m_dimmed) {
+        p.setPen(QPen(QColor(120, 100, 80, 90), 1, Qt::DashLine));
+        p.setBrush(QColor(90, 70, 50, 40));
+        p.drawRoundedRect(groove, 5, 5);
+        return;
+    }
     p.setPen(QPen(QColor(120, 84, 40, 160), 1));
     p.setBrush(QColor(255, 248, 228, 150));
     p.drawRoundedRect(groove, 5, 5);

@@ -1,6 +1,7 @@
 #pragma once
 // `image_timer`: the turn clock's bar. It fills from the left to the given width and
 // empties as the seconds run out; the part that has run out stays as a faint groove.
+// While no turn has begun the bar is dimmed: an empty, greyed groove.
 #include <QWidget>
 
 class TimeBar : public QWidget {
@@ -12,6 +13,8 @@ public:
     void setBarWidth(int pixels);
     // Drawn in red when time runs short.
     void setUrgent(bool urgent);
+    void setDimmed(bool dimmed);
+    bool dimmed() const { return m_dimmed; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -19,4 +22,5 @@ protected:
 private:
     int m_width = 0;
     bool m_urgent = false;
+    bool m_dimmed = false;
 };

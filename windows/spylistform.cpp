@@ -1,6 +1,7 @@
 #include "windows/spylistform.h"
 
 #include "client/SpyLines.h"
+#include "widgets/ElidedItemDelegate.h"
 #include "widgets/TagListBox.h"
 
 #include <QHBoxLayout>
@@ -23,6 +24,8 @@ Tspylist::Tspylist(QWidget* parent)
 
     listbox_spys = new TagListBox(this);
     listbox_spys->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Long names end in an ellipsis and show whole in their tooltips.
+    ElidedItemDelegate::install(listbox_spys);
     listbox_spys->setStyleSheet(QStringLiteral(
         "QListWidget { background: rgb(255, 250, 238); color: rgb(40, 28, 10);"
         " border: 1px solid rgb(150, 110, 50); border-radius: 3px; padding: 2px; }"

@@ -1,5 +1,9 @@
 #include "windows/tallylistform.h"
 
+#include "widgets/ElidedItemDelegate.h"
+#include "widgets/ElidedLabel.h"
+#include "widgets/PlainMessageBox.h"
+
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -28,6 +32,15 @@ QLabel* namedLabel(const QString& objectName, const QString& text)
 {
     auto* l = new QLabel(text);
     l->setObjectName(objectName);
+    l->setTextFormat(Qt::PlainText);
+    return l;
+}
+
+// A label that shows an opponent's name: plain text, cut with an ellipsis when long.
+ElidedLabel* nameLabel(const QString& objectName, const QString& text)
+{
+    auto* l = new ElidedLabel(text);
+    l->setObjectName(objectName);
     return l;
 }
 
@@ -38,13 +51,14 @@ Ttallylist::Ttallylist(const QString& folder, QWidget* parent, TallyDialogs dial
 {
     if (!m_dialogs.ask) {
         m_dialogs.ask = [this](const QString& question) {
-            return QMessageBox::question(this, windowTitle(), question, QMessageBox::Yes | QMessageBox::No)
+            return plainMessageBox(this, QMessageBox::Question, windowTitle(), question,
+                                   QMessageBox::Yes | QMessageBox::No)
                 == QMessageBox::Yes;
         };
     }
     if (!m_dialogs.showError) {
         m_dialogs.showError = [this](const QString& message) {
-            QMessageBox::critical(this, windowTitle(), message);
+            plainMessageBox(this, QMessageBox::Critical, windowTitle(), message, QMessageBox::Ok);
         };
     }
 
@@ -82,16 +96,18 @@ void Ttallylist::buildControls()
 
     listbox_tally = new QListWidget;
     listbox_tally->setObjectName(QStringLiteral("listbox_tally"));
+    ElidedItemDelegate::install(listbox_tally);
     auto* tallied = new QGroupBox(QStringLiteral("Players Being Tallied"));
     (new QVBoxLayout(tallied))->addWidget(listbox_tally);
 
     checklist = new QListWidget;
     checklist->setObjectName(QStringLiteral("checklist"));
+    ElidedItemDelegate::install(checklist);
     auto* inGame = new QGroupBox(QStringLiteral("Players In Current Game"));
     (new QVBoxLayout(inGame))->addWidget(checklist);
 
-    label_hisnametop = namedLabel(QStringLiteral("label_hisnametop"), QString());
-    label_hisname = namedLabel(QStringLiteral("label_hisname"), QStringLiteral("XX Wins:"));
+    label_hisnametop = nameLabel(QStringLiteral("label_hisnametop"), QString());
+    label_hisname = nameLabel(QStringLiteral("label_hisname"), QStringLiteral("XX Wins:"));
     auto* his = new QGridLayout;
     his->addWidget(label_hisnametop, 0, 0, 1, 3);
     his->addWidget(new QLabel(QStringLiteral("Total")), 1, 1);

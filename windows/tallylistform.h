@@ -12,6 +12,7 @@
 // opponents are the names shown on the other five seats, in seat order; seats that
 // show "<Waiting>" are skipped.
 #include "widgets/BackdropForm.h"
+#include "widgets/ElidedLabel.h"
 #include "tally/TallyFile.h"
 #include "tally/TallyRecord.h"
 
@@ -63,8 +64,8 @@ public:
     std::array<QLabel*, 4> mylabel{};
     // label_[0..7] are "label_1" to "label_8": selected opponent, columns 1 to 8.
     std::array<QLabel*, 8> label{};
-    QLabel* label_hisname = nullptr;
-    QLabel* label_hisnametop = nullptr;
+    ElidedLabel* label_hisname = nullptr;
+    ElidedLabel* label_hisnametop = nullptr;
     QPushButton* button_done = nullptr;
     QPushButton* button_reset = nullptr;
 

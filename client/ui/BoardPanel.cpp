@@ -3,9 +3,8 @@
 #include "client/RoundStatus.h"
 #include "client/TileSet.h"
 #include "client/ui/BoardView.h"
-#include "client/ui/Looks.h"
-
-#include <QLabel>
+#include "client/ui/WinnerBanner.h"
+#include "widgets/ElidedLabel.h"
 
 BoardPanel::BoardPanel(WordEntry& entry, const TileSet& tiles, const RoundStatus& status, QWidget* parent)
     : QFrame(parent)
@@ -22,29 +21,10 @@ BoardPanel::BoardPanel(WordEntry& entry, const TileSet& tiles, const RoundStatus
     paintbox_board = new BoardView(entry, tiles, this); // names and sizes itself
     paintbox_board->move(4, 4);
 
-    panel_winner = new QFrame(this);
-    panel_winner->setObjectName(QStringLiteral("panel_winner"));
-    panel_winner->setGeometry(8, 123, 433, 41);
-    panel_winner->setFrameShape(QFrame::Panel);
-    panel_winner->setFrameShadow(QFrame::Raised);
-    panel_winner->setLineWidth(2);
-    panel_winner->setAutoFillBackground(true);
-    QPalette wp = panel_winner->palette();
-    wp.setColor(QPalette::Window, QColor(255, 226, 120));
-    panel_winner->setPalette(wp);
-    // Black text on top of a grey copy one pixel lower and to the right.
-    auto bannerLabel = [this](const QString& name, const QColor& colour, int dx) {
-        auto* l = new QLabel(panel_winner);
-        l->setObjectName(name);
-        l->setGeometry(2 + dx, 2 + dx, 429, 37);
-        l->setAlignment(Qt::AlignCenter);
-        l->setFont(looks::uiFont(20, true));
-        looks::setInk(l, colour);
-        return l;
-    };
-    label_winner2 = bannerLabel(QStringLiteral("label_winner2"), QColor(150, 140, 120), 1);
-    label_winner1 = bannerLabel(QStringLiteral("label_winner1"), Qt::black, 0);
-    panel_winner->hide();
+    panel_winner = new WinnerBanner(this);
+    panel_winner->setGeometry(paintbox_board->geometry());
+    label_winner1 = panel_winner->label_winner1;
+    label_winner2 = panel_winner->label_winner2;
 
     connect(&status, &RoundStatus::changed, this, &BoardPanel::showWinner);
     showWinner();
@@ -52,9 +32,10 @@ BoardPanel::BoardPanel(WordEntry& entry, const TileSet& tiles, const RoundStatus
 
 void BoardPanel::showWinner()
 {
-    label_winner1->setText(m_status.winnerText1());
-    label_winner2->setText(m_status.winnerText2());
-    panel_winner->setVisible(m_status.winnerShown());
+    // The shadow line repeats the winner text.
+    panel_winner->setText(m_status.winnerText1());
     if (m_status.winnerShown())
-        panel_winner->raise();
+        panel_winner->appear();
+    else
+        panel_winner->disappear();
 }

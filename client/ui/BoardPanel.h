@@ -1,10 +1,12 @@
 #pragma once
 // `panel_board`: the framed board of 10 by 9 tiles, and the winner banner `panel_winner`
 // that lies over it once a game is won. The panel keeps its size whatever the window's.
+#include "client/ui/WinnerBanner.h"
+#include "widgets/ElidedLabel.h"
+
 #include <QFrame>
 
 class BoardView;
-class QLabel;
 class RoundStatus;
 class TileSet;
 class WordEntry;
@@ -18,9 +20,9 @@ public:
     BoardPanel(WordEntry& entry, const TileSet& tiles, const RoundStatus& status, QWidget* parent = nullptr);
 
     BoardView* paintbox_board = nullptr;
-    QFrame* panel_winner = nullptr;
-    QLabel* label_winner1 = nullptr;
-    QLabel* label_winner2 = nullptr;
+    WinnerBanner* panel_winner = nullptr;
+    ElidedLabel* label_winner1 = nullptr;
+    ElidedLabel* label_winner2 = nullptr;
 
 private:
     void showWinner();

@@ -1,5 +1,7 @@
 #include "client/ui/Looks.h"
 
+#include "widgets/ElidedLabel.h"
+
 #include <QLabel>
 #include <QPainter>
 
@@ -21,16 +23,32 @@ void setInk(QWidget* widget, const QColor& colour)
     widget->setPalette(pal);
 }
 
-QLabel* label(QWidget* parent, const QString& name, const QString& text, const QRect& geometry, int pixelSize,
-              bool bold, Qt::Alignment align)
+namespace {
+
+template <typename Label>
+Label* placed(Label* l, const QString& name, const QRect& geometry, int pixelSize, bool bold, Qt::Alignment align)
 {
-    auto* l = new QLabel(text, parent);
     l->setObjectName(name);
+    l->setTextFormat(Qt::PlainText);
     l->setGeometry(geometry);
     l->setFont(uiFont(pixelSize, bold));
     l->setAlignment(align);
     setInk(l, ink());
     return l;
+}
+
+} // namespace
+
+QLabel* label(QWidget* parent, const QString& name, const QString& text, const QRect& geometry, int pixelSize,
+              bool bold, Qt::Alignment align)
+{
+    return placed(new QLabel(text, parent), name, geometry, pixelSize, bold, align);
+}
+
+ElidedLabel* nameLabel(QWidget* parent, const QString& name, const QRect& geometry, int pixelSize, bool bold,
+                       Qt::Alignment align)
+{
+    return placed(new ElidedLabel(parent), name, geometry, pixelSize, bold, align);
 }
 
 QPixmap pictureOr(const QString& path, QSize size, const QColor& fallback)

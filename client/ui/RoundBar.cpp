@@ -4,6 +4,7 @@
 #include "client/TurnClock.h"
 #include "client/TurnState.h"
 #include "client/ui/Looks.h"
+#include "widgets/ElidedLabel.h"
 #include "widgets/PictureButton.h"
 #include "widgets/TimeBar.h"
 
@@ -18,9 +19,9 @@ RoundBar::RoundBar(const RoundStatus& status, const TurnClock& clock, const Turn
     setObjectName(QStringLiteral("roundbar"));
     setFixedSize(Width, Height);
 
-    label_status = looks::label(this, QStringLiteral("label_status"), QString(), QRect(6, 0, 480, 16), 13, true,
-                                Qt::AlignCenter);
-    label_round = looks::label(this, QStringLiteral("label_round"), QString(), QRect(21, 19, 127, 30), 15, true);
+    label_status = looks::nameLabel(this, QStringLiteral("label_status"), QRect(6, 0, 480, 16), 13, true,
+                                    Qt::AlignCenter);
+    label_round = looks::nameLabel(this, QStringLiteral("label_round"), QRect(21, 19, 127, 30), 15, true);
 
     image_timer = new TimeBar(this);
     image_timer->setObjectName(QStringLiteral("image_timer"));
@@ -38,6 +39,17 @@ RoundBar::RoundBar(const RoundStatus& status, const TurnClock& clock, const Turn
     button_clearword->setGeometry(359, 18, 107, 33);
     button_clearword->setToolTip(QStringLiteral("Clear the letters picked so far"));
     button_clearword->hide();
+
+    // Where a seated player's Clear button would be: a spectator never has one.
+    const QPixmap watching = looks::pictureOr(QStringLiteral(":/pictures/watching.png"), QSize(100, 22),
+                                              QColor(110, 130, 170));
+    image_watching = new QLabel(this);
+    image_watching->setObjectName(QStringLiteral("image_watching"));
+    image_watching->setPixmap(watching);
+    const QSize markSize = watching.deviceIndependentSize().toSize();
+    image_watching->setGeometry(366, 23, markSize.width(), markSize.height());
+    image_watching->setToolTip(QStringLiteral("Just watching"));
+    image_watching->hide();
 
     connect(&status, &RoundStatus::changed, this, &RoundBar::showStatus);
     connect(&clock, &TurnClock::changed, this, &RoundBar::showClock);
@@ -57,12 +69,15 @@ void RoundBar::showStatus()
 void RoundBar::showClock()
 {
     label_timer->setText(m_clock.text());
-    looks::setInk(label_timer, m_clock.colour());
+    // Before the first turn the clock has nothing to count: an empty, greyed bar.
+    looks::setInk(label_timer, m_clock.waiting() ? looks::inkFaint() : m_clock.colour());
     image_timer->setBarWidth(m_clock.barWidth());
     image_timer->setUrgent(m_clock.red());
+    image_timer->setDimmed(m_clock.waiting());
 }
 
 void RoundBar::showTurn()
 {
     button_clearword->setVisible(m_turn.clearShown());
+    image_watching->setVisible(m_turn.spectating());
 }

@@ -3,6 +3,8 @@
 // Start button (for the game's leader between games), the turn clock with its time bar,
 // and this player's Clear button. Its drawing is fixed; it shows the round status, the
 // turn clock and the turn state whenever they change.
+#include "widgets/ElidedLabel.h"
+
 #include <QWidget>
 
 class PictureButton;
@@ -20,12 +22,14 @@ public:
 
     RoundBar(const RoundStatus& status, const TurnClock& clock, const TurnState& turn, QWidget* parent = nullptr);
 
-    QLabel* label_status = nullptr;
-    QLabel* label_round = nullptr;
+    ElidedLabel* label_status = nullptr;
+    ElidedLabel* label_round = nullptr;
     PictureButton* button_start = nullptr;
     TimeBar* image_timer = nullptr;
     QLabel* label_timer = nullptr;
     PictureButton* button_clearword = nullptr;
+    // The lasting sign that this player watches the game from beyond the six seats.
+    QLabel* image_watching = nullptr;
 
 private:
     void showStatus();

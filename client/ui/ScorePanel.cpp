@@ -5,6 +5,7 @@
 #include "client/SeatRoster.h"
 #include "client/TurnClock.h"
 #include "client/ui/Looks.h"
+#include "widgets/ElidedLabel.h"
 
 #include <QAction>
 #include <QLabel>
@@ -32,9 +33,10 @@ ScorePanel::ScorePanel(const SeatRoster& seats, const RoundStatus& status, const
     looks::setInk(title, QColor(150, 70, 20));
     label_gametype = looks::label(this, QStringLiteral("label_gametype"), QString(), QRect(10, 37, 259, 22), 14, true,
                                   Qt::AlignCenter);
-    label_timeperturn = looks::label(this, QStringLiteral("label_timeperturn"), QString(), QRect(9, 61, 140, 14), 11);
-    label_playtoscore = looks::label(this, QStringLiteral("label_playtoscore"), QString(), QRect(148, 61, 122, 14), 11,
-                                     false, Qt::AlignRight | Qt::AlignVCenter);
+    // The leader's options come as he typed them.
+    label_timeperturn = looks::nameLabel(this, QStringLiteral("label_timeperturn"), QRect(9, 61, 140, 14), 11);
+    label_playtoscore = looks::nameLabel(this, QStringLiteral("label_playtoscore"), QRect(148, 61, 122, 14), 11, false,
+                                         Qt::AlignRight | Qt::AlignVCenter);
 
     const struct {
         const char* text;
@@ -64,8 +66,8 @@ ScorePanel::ScorePanel(const SeatRoster& seats, const RoundStatus& status, const
                                     top, QSize(14, 14));
         image_eyes[i] = makeMark(QStringLiteral("image_eyes") + n, QStringLiteral(":/pictures/eyes.png"), 17, top,
                                  QSize(20, 12));
-        label_playername[i] = looks::label(this, QStringLiteral("label_playername") + n, QString(),
-                                           QRect(45, top, 113, 16), 13, true);
+        label_playername[i] = looks::nameLabel(this, QStringLiteral("label_playername") + n, QRect(45, top, 113, 16),
+                                               13, true);
         label_playername[i]->setProperty("Tag", seat);
         label_playername[i]->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(label_playername[i], &QWidget::customContextMenuRequested, this, [this, seat, i](const QPoint& p) {

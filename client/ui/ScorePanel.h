@@ -3,6 +3,7 @@
 // and the six seat rows (found mark, watching eyes, name, score, bonus). A right click on
 // a seat's name opens `popup_kick`, whose commands the game's leader may give.
 #include "net/GameConstants.h"
+#include "widgets/ElidedLabel.h"
 
 #include <QWidget>
 #include <array>
@@ -28,9 +29,9 @@ public:
     void label_playername1ContextPopup(int seat, const QPoint& globalPos);
 
     QLabel* label_gametype = nullptr;
-    QLabel* label_timeperturn = nullptr;
-    QLabel* label_playtoscore = nullptr;
-    std::array<QLabel*, game::Seats> label_playername{};
+    ElidedLabel* label_timeperturn = nullptr;
+    ElidedLabel* label_playtoscore = nullptr;
+    std::array<ElidedLabel*, game::Seats> label_playername{};
     std::array<QLabel*, game::Seats> label_score{};
     std::array<QLabel*, game::Seats> label_bonus{};
     std::array<QLabel*, game::Seats> image_foundit{};

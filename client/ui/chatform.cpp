@@ -17,6 +17,7 @@
 #include "client/ui/WordStrip.h"
 #include "widgets/BackdropForm.h"
 #include "widgets/PictureButton.h"
+#include "widgets/PlainMessageBox.h"
 #include "windows/aboutform.h"
 #include "windows/PlayWithOthersDialog.h"
 #include "windows/gamestartform.h"
@@ -182,7 +183,9 @@ void Tchat::wireOutlets()
     ClientOutlets& out = m_client.ctx.out;
     out.addlinetochat = [this](const QString& line, const QColor& colour) { history().addlinetochat(line, colour); };
     out.playsounds = [this](const QString& name) { m_sounds->playsounds(name); };
-    out.messageBox = [this](const QString& text) { QMessageBox::information(this, QStringLiteral("Quillor"), text); };
+    out.messageBox = [this](const QString& text) {
+        plainMessageBox(this, QMessageBox::Information, QStringLiteral("Quillor"), text);
+    };
     m_receiver = std::make_unique<ChatReceiver>(m_client.ctx);
     connect(&m_client, &GameClient::chatrecieved, this, [this](const QByteArray& rest) { m_receiver->chatrecieved(rest); });
     m_client.chatter.play = [this](const QString& name) { m_sounds->play(name); };

@@ -259,6 +259,41 @@ TEST_F(ClientFixture, ARoundReachesBoardStripAndScoreboard)
     EXPECT_EQ(client.status.status(), "Out of Time!");
 }
 
+TEST_F(ClientFixture, NoTimerRunsBetweenTurns)
+{
+    // Messages arrive through the event loop as from the socket; once they are handled
+    // the client must be asleep unless a turn is running.
+    client.ctx.state.myslot = 2;
+    auto arrive = [&](const QByteArray& bytes) {
+        client.connection.receiveBytes(bytes);
+        ASSERT_TRUE(testutil::waitFor([&] { return client.connection.queued() == 0; }));
+    };
+    auto asleep = [&] { return !client.connection.timer1().isActive() && !client.clock.isRunning(); };
+    arrive(QByteArray());
+    EXPECT_TRUE(asleep());
+
+    arrive(frame("CMD_startgame+Ann+250+30+t+f+"));
+    EXPECT_TRUE(asleep()) << "before the first turn";
+    arrive(frame("CMD_loadboard+1+1+1+3") + frame("CMD_theword+1+3") + frame("CMD_nextplayer+2+"));
+    EXPECT_TRUE(client.clock.isRunning()) << "during the turn";
+    arrive(frame("CMD_roundover+*"));
+    EXPECT_TRUE(asleep()) << "after the round";
+
+    arrive(frame("CMD_nextplayer+2+"));
+    EXPECT_TRUE(client.clock.isRunning());
+    arrive(frame("CMD_outoftime+1+1"));
+    EXPECT_TRUE(asleep()) << "after the time ran out on the host";
+
+    arrive(frame("CMD_nextplayer+2+"));
+    for (int i = 0; i < 30; ++i)
+        client.clock.tick();
+    EXPECT_EQ(client.clock.text(), "Time: 0:00");
+    EXPECT_TRUE(asleep()) << "after the clock reached zero";
+
+    arrive(frame("CMD_nextplayer+2+") + frame("CMD_winner+Ann+"));
+    EXPECT_TRUE(asleep()) << "after the game";
+}
+
 TEST_F(ClientFixture, MalformedBoardChangesNeitherBoardNorRound)
 {
     deliver(frame("CMD_loadboard+1+1+1+5"));

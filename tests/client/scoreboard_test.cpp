@@ -92,7 +92,10 @@ TEST_F(ScoreBoardTest, StartsWithEmptySeatsAndDefaultTexts)
     EXPECT_EQ(clock.timePerTurnText(), "Time Per Turn: 45 secs");
     EXPECT_EQ(status.playToText(), "Play To Score: 250");
     EXPECT_EQ(clock.text(), "Time: 0:00");
-    EXPECT_EQ(clock.barWidth(), 184);
+    // Waiting for the first turn: an empty bar, and no timer.
+    EXPECT_TRUE(clock.waiting());
+    EXPECT_EQ(clock.barWidth(), 0);
+    EXPECT_FALSE(clock.isRunning());
     EXPECT_FALSE(status.winnerShown());
     EXPECT_FALSE(turn.clearShown());
     EXPECT_EQ(roster.seat(3).quietName, "Klick");
@@ -318,10 +321,84 @@ TEST_F(ScoreBoardTest, ClockCountsDownTurnsRedAndTicks)
     EXPECT_EQ(clock.text(), "Time: 0:00");
     EXPECT_EQ(clock.barWidth(), 0);
     EXPECT_EQ(turn.activeplayer(), 0);
-    EXPECT_TRUE(clock.isRunning()); // keeps running until a message stops it
+    // It shows 0:00 until the next turn without ticking on.
+    EXPECT_FALSE(clock.isRunning());
     clock.tick();
     EXPECT_EQ(clock.secondsLeft(), 0);
     EXPECT_EQ(clock.text(), "Time: 0:00");
+}
+
+TEST_F(ScoreBoardTest, ATurnShowsItsFullTimeAtOnce)
+{
+    feed(&GameMessages::startthegame, "Ann+250+30+t+f+");
+    EXPECT_TRUE(clock.waiting());
+    feed(&GameMessages::getnextplayer, "2+");
+    EXPECT_FALSE(clock.waiting());
+    EXPECT_EQ(clock.text(), "Time: 0:30");
+    EXPECT_EQ(clock.barWidth(), 180);
+    EXPECT_FALSE(clock.red());
+
+    // The next game waits for its first turn again, and so does a latecomer.
+    feed(&GameMessages::startthegame, "Ann+250+30+t+f+");
+    EXPECT_TRUE(clock.waiting());
+    EXPECT_FALSE(clock.isRunning());
+    EXPECT_EQ(clock.barWidth(), 0);
+    EXPECT_EQ(clock.text(), "Time: 0:00");
+    feed(&GameMessages::getnextplayer, "2+");
+    feed(&GameMessages::loadstats, "f+250+30+12+t+1+0+0+f");
+    EXPECT_TRUE(clock.waiting());
+    EXPECT_FALSE(clock.isRunning());
+}
+
+TEST_F(ScoreBoardTest, HostGivenTimesPerTurnAreTakenAsTheHostPlaysThem)
+{
+    // The host passes the leader's text on unchanged but plays 0 to 86400 seconds, and
+    // 60 for any other number; the client counts with the same number.
+    const struct {
+        const char* sent;
+        int played;
+        const char* shown;
+        const char* first;
+    } cases[] = {
+        {"-2147483648", 60, "Time Per Turn: 60secs", "Time: 0:59"},
+        {"2147483647", 60, "Time Per Turn: 60secs", "Time: 0:59"},
+        {"86401", 60, "Time Per Turn: 60secs", "Time: 0:59"},
+        {"-1", 60, "Time Per Turn: 60secs", "Time: 0:59"},
+        {"86400", 86400, "Time Per Turn: 86400secs", "Time: 1439:59"},
+        {"0", 0, "Time Per Turn: 0secs", "Time: 0:00"},
+        {"21474836470", 60, "Time Per Turn: 21474836470secs", "Time: 0:59"}, // no number at all
+    };
+    for (const auto& c : cases) {
+        feed(&GameMessages::startthegame, QByteArray("X+250+") + c.sent + "+f+f+");
+        EXPECT_EQ(clock.timePerTurn(), c.played) << c.sent;
+        EXPECT_EQ(clock.timePerTurnText(), c.shown) << c.sent;
+        EXPECT_GE(clock.barStep(), 1);
+        feed(&GameMessages::getnextplayer, "2+");
+        clock.tick();
+        EXPECT_EQ(clock.text(), c.first) << c.sent;
+        EXPECT_GE(clock.barWidth(), 0);
+        EXPECT_LE(clock.barWidth(), TurnClock::BarFullWidth);
+    }
+
+    // A latecomer's state of the game is read the same way.
+    feed(&GameMessages::loadstats, "f+250+-2147483648+-2147483648+t+1+0+0+f");
+    EXPECT_EQ(clock.timePerTurn(), 60);
+    feed(&GameMessages::getnextplayer, "2+");
+    EXPECT_EQ(clock.text(), "Time: 1:00");
+    for (int i = 0; i < 70; ++i)
+        clock.tick();
+    EXPECT_EQ(clock.secondsLeft(), 0);
+}
+
+TEST_F(ScoreBoardTest, OwnArrivalTellsWhetherThisPlayerOnlyWatches)
+{
+    EXPECT_FALSE(turn.spectating());
+    ctx.state.myslot = 8;
+    seat(8, "Me");
+    EXPECT_TRUE(turn.spectating());
+    ctx.state.myslot = 3;
+    seat(3, "Me");
+    EXPECT_FALSE(turn.spectating());
 }
 
 TEST_F(ScoreBoardTest, BarNeverOutgrowsItsImage)

@@ -562,6 +562,72 @@ TEST_F(WordEntryTest, RefusedWordCanBeMendedAndSentAgain)
     EXPECT_EQ(sent[1], sent[0]);
 }
 
+TEST_F(WordEntryTest, WordTextWithAGapEndsAtTheGap)
+{
+    // Slot 1 "c" and slot 3 "a", slot 2 empty: the word ends before the gap, so its one
+    // letter completes it and only that letter's cell goes out.
+    loadBoard();
+    loadWordText("1+3+3+1");
+    EXPECT_EQ(entry.wordLength(), 1);
+    EXPECT_EQ(entry.slotLetter(3), 1); // still shown in the strip
+    click(3, 4);
+    ASSERT_EQ(sent.size(), 1);
+    EXPECT_EQ(sent[0], "CMD_myword+2+3+4");
+    FieldReader fields(sent[0].mid(int(qstrlen("CMD_myword+"))));
+    const proto::MyWord word = proto::MyWord::read(fields);
+    EXPECT_TRUE(word.valid);
+    EXPECT_EQ(word.cells.size(), 1);
+
+    // The same with the gap later in the word, and with no first letter at all.
+    turn.startSearch(2);
+    entry.clearword();
+    loadWordText("1+23+2+15+4+18+5+4");
+    EXPECT_EQ(entry.wordLength(), 2);
+    click(3, 5);
+    click(4, 5);
+    ASSERT_EQ(sent.size(), 2);
+    EXPECT_EQ(sent[1], "CMD_myword+2+3+5+4+5");
+
+    turn.startSearch(2);
+    entry.clearword();
+    loadWordText("2+3");
+    EXPECT_EQ(entry.wordLength(), 0);
+    sounds.clear();
+    click(3, 4);
+    EXPECT_EQ(sounds, QStringList{"invalid"});
+    EXPECT_EQ(sent.size(), 2);
+}
+
+TEST_F(WordEntryTest, EveryRefusedClickIsAnnouncedWithItsCell)
+{
+    QSignalSpy refused(&entry, &WordEntry::refused);
+    loadBoard();
+    loadWord("word");
+    click(1, 1); // not the first letter
+    click(3, 5);
+    click(5, 6); // the second letter is an "o"
+    click(3, 6); // an "r" after the "w", skipping the "o"
+    click(4, 5);
+    click(5, 6); // an "r" off the straight line
+    ASSERT_EQ(refused.size(), 4);
+    const QList<QPoint> cells = {{1, 1}, {5, 6}, {3, 6}, {5, 6}};
+    for (int i = 0; i < refused.size(); ++i)
+        EXPECT_EQ(QPoint(refused[i][0].toInt(), refused[i][1].toInt()), cells[i]) << i;
+    EXPECT_EQ(sounds.count("invalid"), 4);
+
+    // Accepted picks, unpicks, a watching player's click and a click out of turn are
+    // no refusals.
+    refused.clear();
+    click(5, 5);
+    click(5, 5, Qt::RightButton);
+    turn.setJustWatching(true);
+    click(5, 5);
+    turn.setJustWatching(false);
+    turn.startSearch(1);
+    click(1, 1);
+    EXPECT_EQ(refused.size(), 0);
+}
+
 TEST_F(WordEntryTest, WithoutConnectionTheWordEndsPickingButIsNotSent)
 {
     context.state.connected = false;

@@ -123,6 +123,43 @@ TEST_F(BoardViewTest, PaintsTheCellsAndTheMarkerOverTheLastPick)
     EXPECT_EQ(next.copy(cell22), markedOnly);
 }
 
+TEST_F(BoardViewTest, ARefusedClickShakesItsTileRedForAMoment)
+{
+    BoardView view(entry, tiles);
+    const QImage before = shot(view);
+    const QRect cell55(4 * 44, 4 * 44, 44, 44);
+    // An "a" where the word's first letter, "b", is wanted.
+    entry.mouseUp(Qt::LeftButton, centre(5, 5).x(), centre(5, 5).y());
+    EXPECT_EQ(sounds, QStringList{"invalid"});
+    ASSERT_TRUE(view.refusing());
+    EXPECT_EQ(view.refusedCell(), QPoint(5, 5));
+
+    // Early on, the tile glows red; nothing else on the board changes.
+    view.refusal().setCurrentTime(BoardView::RefusalMs / 5);
+    const QImage flash = shot(view);
+    const QColor middle = flash.pixelColor(cell55.center());
+    const QColor plainMiddle = before.pixelColor(cell55.center());
+    EXPECT_GT(middle.red() - middle.green(), plainMiddle.red() - plainMiddle.green() + 30);
+    QImage outside = flash;
+    QImage outsideBefore = before;
+    {
+        QPainter p(&outside);
+        p.fillRect(cell55.adjusted(-8, 0, 8, 0), Qt::black);
+        QPainter q(&outsideBefore);
+        q.fillRect(cell55.adjusted(-8, 0, 8, 0), Qt::black);
+    }
+    EXPECT_EQ(outside, outsideBefore);
+
+    // It ends by itself and leaves the board as it was.
+    view.refusal().setCurrentTime(BoardView::RefusalMs);
+    EXPECT_FALSE(view.refusing());
+    EXPECT_EQ(shot(view), before);
+
+    // An accepted pick starts no refusal.
+    entry.mouseUp(Qt::LeftButton, centre(2, 2).x(), centre(2, 2).y());
+    EXPECT_FALSE(view.refusing());
+}
+
 TEST_F(BoardViewTest, WordStripShowsTheWordInItsSlots)
 {
     WordStrip strip(entry, tiles);

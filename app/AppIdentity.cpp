@@ -1,0 +1,12 @@
+#include "app/AppIdentity.h"
+
+#include "app/AppIcon.h"
+
+#include <QGuiApplication>
+
+void setApplicationIdentity()
+{
+    QGuiApplication::setApplicationName(QStringLiteral("Quillor"));
+    QGuiApplication::setWindowIcon(appIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.quillor"));
+}
