@@ -23,6 +23,8 @@
 #include <QMessageBox>
 #include <QTextStream>
 
+#include <csignal>
+
 namespace {
 
 // Brings the main window forward when another copy asked for it.
@@ -39,6 +41,10 @@ void bringForward(QWidget& window)
 
 int main(int argc, char** argv)
 {
+    // A log line written into a pipe whose reader has gone must not end the program:
+    // the write fails and is forgotten (sockets already send without the signal).
+    std::signal(SIGPIPE, SIG_IGN);
+
     // The headless host needs no display: it must decide before any GUI object exists.
     if (serve::requested(argc, argv)) {
         QCoreApplication app(argc, argv);
