@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 
 namespace {
@@ -155,4 +156,59 @@ TEST_F(TallyFileTest, AFailedSaveKeepsThePreviousFile)
     const TallyFile gone = TallyFile::in(m_dir.filePath("no-such-folder"));
     EXPECT_THROW(gone.save(record), TallyFileError);
     EXPECT_FALSE(gone.exists());
+}
+
+TEST_F(TallyFileTest, FilesFarLargerInsideThanOutAreRefusedEarlyAndLeaveNothing)
+{
+    const lztest::PrivateTempFolder temp;
+    // 128 KB on disk claiming 100 MiB of line feeds: refused on its header alone.
+    writeRaw(lztest::lineFeedContainer(100 * 1024 * 1024, 3200));
+    EXPECT_GT(readRaw().size(), 100000);
+    EXPECT_EQ(loadFailure(), m_file.path() + " : Lzrw1 decompression : the original size is too large !");
+
+    // One that claims a small record but holds the 100 MiB: refused at the first block
+    // past the claim, before it is written.
+    writeRaw(lztest::lineFeedContainer(100, 3200));
+    EXPECT_EQ(loadFailure(), "Lzrw1 (decompression LZRW1/KH) : Original and compressed sizes do not match !");
+
+    // The largest record a tally may claim, all line feeds: read, found wanting.
+    writeRaw(lztest::lineFeedContainer(TallyFile::MaxPlainSize, TallyFile::MaxPlainSize / 32768));
+    EXPECT_EQ(loadFailure(), m_file.path() + " : this file holds no tally record");
+    EXPECT_TRUE(temp.leftovers().isEmpty()) << temp.leftovers().join(' ').toStdString();
+}
+
+TEST_F(TallyFileTest, MutatedFilesLoadOrFailCleanly)
+{
+    const lztest::PrivateTempFolder temp;
+    TallyRecord record;
+    for (const char* name : {"Ann", "Bob", "Cid", "Dee"})
+        record.follow(name);
+    record.addgame({"Ann", "Bob"}, "Ann", "Me");
+    m_file.save(record);
+    const QByteArray good = readRaw();
+
+    QRandomGenerator random(15);
+    int loaded = 0;
+    int refused = 0;
+    for (int i = 0; i < 300; ++i) {
+        QByteArray bad = good;
+        for (int flips = 1 + int(random.bounded(4)); flips > 0; --flips) {
+            const int at = int(random.bounded(quint32(bad.size())));
+            switch (random.bounded(3)) {
+            case 0: bad[at] = char(random.bounded(256)); break;
+            case 1: bad.truncate(at); break;
+            default: bad.insert(at, char(random.bounded(256))); break;
+            }
+        }
+        writeRaw(bad);
+        try {
+            m_file.read();
+            ++loaded;
+        } catch (const TallyFileError&) {
+            ++refused;
+        }
+    }
+    EXPECT_EQ(loaded + refused, 300);
+    EXPECT_GT(refused, 150);
+    EXPECT_TRUE(temp.leftovers().isEmpty());
 }
