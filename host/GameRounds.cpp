@@ -1,7 +1,7 @@
 #include "host/GameRounds.h"
 
 #include "net/FieldReader.h"
-#include "net/Wire.h"
+#include "net/LogText.h"
 
 #include <QDebug>
 
@@ -56,7 +56,8 @@ void GameRounds::startgame(const QByteArray& starter, const QByteArray& playTo, 
 
     int seconds = kDefaultTimePerTurn;
     if (FieldReader::toInt(secondsPerTurn, &seconds) && (seconds < 0 || seconds > kMaxTimePerTurn)) {
-        qWarning().noquote() << "host: seconds per turn" << seconds << "out of range, using" << kDefaultTimePerTurn;
+        // Only the hosting player (slot 1) starts games.
+        m_out.refused(1, QStringLiteral("host: seconds per turn %1 out of range, using %2").arg(seconds).arg(kDefaultTimePerTurn));
         seconds = kDefaultTimePerTurn;
     }
     m_timeperturn = seconds;
@@ -138,12 +139,12 @@ void GameRounds::tick()
 void GameRounds::myword(int seat, FieldReader& fields)
 {
     if (!PlayerTable::isSeat(seat) || m_players[seat].found) {
-        qWarning("host: word from slot %d ignored (not a seat, or already found)", seat);
+        m_out.refused(seat, QStringLiteral("host: word from slot %1 ignored (not a seat, or already found)").arg(seat));
         return;
     }
     if (!m_gamerunning) {
         // Between games there is no word to find and no round to end.
-        qWarning("host: word from seat %d ignored: no game is running", seat);
+        m_out.refused(seat, QStringLiteral("host: word from seat %1 ignored: no game is running").arg(seat));
         return;
     }
 
@@ -163,7 +164,9 @@ void GameRounds::myword(int seat, FieldReader& fields)
         cells[count++] = Cell{x, y};
     }
     if (!valid)
-        qWarning("host: word from seat %d refused: a cell off the board or more than %d cells", seat, kMaxCells);
+        m_out.refused(seat, QStringLiteral("host: word from seat %1 refused: a cell off the board or more than %2 cells")
+                                .arg(seat)
+                                .arg(kMaxCells));
 
     // Only letter codes are compared: any cells that spell the word's first letters in
     // order are accepted.
@@ -255,7 +258,7 @@ bool GameRounds::checkforwin()
             text += " and " + displayName(seat);
     }
     m_out.toAll(Message("CMD_winner").add(text).add(""));
-    m_out.event(QStringLiteral("winner: %1 with %2 points").arg(wire::fromWire(text)).arg(top));
+    m_out.event(QStringLiteral("winner: %1 with %2 points").arg(logtext::field(text, 2 * logtext::FieldChars)).arg(top));
     m_gamerunning = false;
     return true;
 }
