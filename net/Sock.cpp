@@ -298,8 +298,9 @@ void TSock::pauseAccepting(int code)
 {
     if (!m_acceptFailing) {
         m_acceptFailing = true;
-        qWarning().noquote() << "socket: cannot accept a connection:" << socketErrorText(code)
-                             << "- trying again every" << AcceptPauseMs << "ms";
+        // Formatted without a stream: nothing here may need a descriptor of its own.
+        qWarning("socket: cannot accept a connection: %s - trying again every %d ms",
+                 qUtf8Printable(socketErrorText(code)), AcceptPauseMs);
     }
     if (m_acceptPaused || !m_readNotifier)
         return;

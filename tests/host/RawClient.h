@@ -95,6 +95,8 @@ public:
         return out;
     }
     bool closedByPeer() const { return m_closed; }
+    // The slot the host gave in its CMD_sendlogininfo, as text (empty before it came).
+    QByteArray givenSlot() const { return messages("CMD_sendlogininfo").value(0).mid(18); }
 
     // Runs the event loop (the host lives in it) until a message with the command
     // word arrives, up to `count` of them.

@@ -190,8 +190,7 @@ TEST(TServerLimits, ManyShortVisitsLeaveNoConnectionBehind)
         ASSERT_TRUE(c.connectTo(host.port()));
         ASSERT_TRUE(c.waitForMessage("CMD_sendlogininfo"));
         // The previous visitor's close may not have been seen yet: log in to the slot given.
-        const QByteArray slot = c.messages("CMD_sendlogininfo").first().mid(int(sizeof "CMD_sendlogininfo+") - 1);
-        c.send("CMD_logininfo+" + slot + "+1.0.4+Visitor");
+        c.send("CMD_logininfo+" + c.givenSlot() + "+1.0.4+Visitor");
         ASSERT_TRUE(c.waitForMessage("CMD_newplayerinfo"));
     }
     ASSERT_TRUE(waitFor([&] {
