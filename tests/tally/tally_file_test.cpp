@@ -4,6 +4,7 @@
 #include "tally/Lzrw1.h"
 #include "tally/TallyFile.h"
 
+#include "common/Mutate.h"
 #include "tally/lz_test_helpers.h"
 
 #include <gtest/gtest.h>
@@ -191,16 +192,7 @@ TEST_F(TallyFileTest, MutatedFilesLoadOrFailCleanly)
     int loaded = 0;
     int refused = 0;
     for (int i = 0; i < 300; ++i) {
-        QByteArray bad = good;
-        for (int flips = 1 + int(random.bounded(4)); flips > 0; --flips) {
-            const int at = int(random.bounded(quint32(bad.size())));
-            switch (random.bounded(3)) {
-            case 0: bad[at] = char(random.bounded(256)); break;
-            case 1: bad.truncate(at); break;
-            default: bad.insert(at, char(random.bounded(256))); break;
-            }
-        }
-        writeRaw(bad);
+        writeRaw(testutil::mutated(good, random));
         try {
             m_file.read();
             ++loaded;
