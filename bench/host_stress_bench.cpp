@@ -9,6 +9,7 @@
 //   MutatedTallyFiles/3000         quillor-tally show on damaged files: a table or a message
 //
 // Times are also given as a ratio to a bare baseline measured in the same run.
+#include "BenchTools.h"
 #include "host/RandomSource.h"
 #include "host/TServer.h"
 #include "tally/TallyFile.h"
@@ -38,35 +39,12 @@
 
 namespace {
 
-long residentKiB()
-{
-    QFile status("/proc/self/status");
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    }
-    return 0;
-}
-
-void pump(int ms)
-{
-    QDeadlineTimer deadline(ms);
-    do
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 2);
-    while (!deadline.hasExpired());
-}
+using benchtools::pump;
+using benchtools::residentKiB;
 
 int connectTo(quint16 port)
 {
-    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
-    sockaddr_in addr{};
-    addr.sin_family = AF_INET;
-    addr.sin_port = htons(port);
-    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    ::connect(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr);
-    return fd;
+    return benchtools::connectLoopback(port);
 }
 
 // Appends whatever has arrived; false once the peer has closed.

@@ -2,6 +2,7 @@
 // running out of file descriptors pauses accepting instead of spinning on it.
 #include "common/EventLoop.h"
 #include "common/LogCapture.h"
+#include "common/Loopback.h"
 #include "net/Sock.h"
 
 #include <QPointer>
@@ -21,19 +22,6 @@ using testutil::LogCapture;
 using testutil::waitFor;
 
 namespace {
-
-// A non-blocking connect to 127.0.0.1:port; the handshake is done by the kernel alone
-// when the listener's queue has room.
-int startConnect(quint16 port)
-{
-    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
-    sockaddr_in addr{};
-    addr.sin_family = AF_INET;
-    addr.sin_port = htons(port);
-    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    ::connect(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr);
-    return fd;
-}
 
 bool established(int fd)
 {
@@ -106,7 +94,7 @@ TEST(SockLimits, ABurstOfConnectionsWaitsInTheQueueBeforeTheEventLoopRuns)
     // handshake in the kernel (a queue of five would leave most of them retrying).
     std::vector<int> fds;
     for (int i = 0; i < 64; ++i)
-        fds.push_back(startConnect(listener.port()));
+        fds.push_back(testutil::connectLoopback(listener.port()));
     int done = 0;
     for (int fd : fds)
         done += established(fd) ? 1 : 0;
@@ -122,7 +110,7 @@ TEST(SockLimits, OutOfDescriptorsTheListenerPausesLogsOnceAndAcceptsLater)
     LogCapture log;
     NoFreeDescriptors limit;
     limit.freeOne();
-    const int waiting = startConnect(listener.port()); // takes the one free descriptor
+    const int waiting = testutil::connectLoopback(listener.port()); // takes the one free descriptor
     ASSERT_GE(waiting, 0);
 
     ASSERT_TRUE(waitFor([&] { return listener.sock.acceptPaused(); }, 2000));
