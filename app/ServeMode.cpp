@@ -14,10 +14,12 @@
 
 namespace {
 
+// A line that cannot be written (stderr is a pipe nobody reads any more, a full disk)
+// is dropped; the host goes on, and later lines are tried again.
 void logLine(const QString& line)
 {
-    std::fprintf(stderr, "quillor host: %s\n", qUtf8Printable(line));
-    std::fflush(stderr);
+    if (std::fprintf(stderr, "quillor host: %s\n", qUtf8Printable(line)) < 0 || std::fflush(stderr) != 0)
+        std::clearerr(stderr);
 }
 
 std::uint64_t clockSeed()

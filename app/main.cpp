@@ -34,6 +34,8 @@
 
 #include <cstdio>
 
+#include <csignal>
+
 namespace {
 
 // Brings the main window forward when another copy asked for it.
@@ -65,6 +67,10 @@ void print(std::FILE* stream, const QString& text)
 
 int main(int argc, char** argv)
 {
+    // A log line written into a pipe whose reader has gone must not end the program:
+    // the write fails and is forgotten (sockets already send without the signal).
+    std::signal(SIGPIPE, SIG_IGN);
+
     // The headless host needs no display: it must decide before any GUI object exists.
     if (serve::requested(argc, argv)) {
         QCoreApplication app(argc, argv);

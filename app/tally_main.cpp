@@ -16,6 +16,7 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <exception>
 
 namespace {
 
@@ -71,5 +72,9 @@ int main(int argc, char** argv)
         return failure(e.message());
     } catch (const TallyFileError& e) {
         return failure(e.message());
+    } catch (const std::exception& e) {
+        // Out of memory, say: still a message and status 1, and the temporary
+        // folders are removed on the way out.
+        return failure(QStringLiteral("quillor-tally: ") + QString::fromLocal8Bit(e.what()));
     }
 }

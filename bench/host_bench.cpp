@@ -1,5 +1,6 @@
 // The game host's costs: boards generated per second, messages handled per second
 // with nine connections, and the host's memory while one connection floods it.
+#include "BenchTools.h"
 #include "host/BoardGenerator.h"
 #include "host/HostGame.h"
 #include "host/RandomSource.h"
@@ -103,36 +104,8 @@ void BM_HandleWrongWordsNineConnections(benchmark::State& state)
 }
 BENCHMARK(BM_HandleWrongWordsNineConnections);
 
-long residentKiB()
-{
-    QFile status("/proc/self/status");
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    }
-    return 0;
-}
-
-int connectTo(quint16 port)
-{
-    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in addr{};
-    addr.sin_family = AF_INET;
-    addr.sin_port = htons(port);
-    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    ::connect(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr);
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
-    return fd;
-}
-
-void pump(int ms)
-{
-    QDeadlineTimer deadline(ms);
-    while (!deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-}
+using benchtools::pump;
+using benchtools::residentKiB;
 
 // A real host on loopback with nine connections; connection 2 floods it with chat
 // messages as fast as the kernel takes them until the host cuts it off. Reports the
@@ -146,7 +119,7 @@ void BM_FloodMemory(benchmark::State& state)
         server.startListening();
         std::vector<int> fds;
         for (int i = 0; i < 9; ++i) {
-            fds.push_back(connectTo(server.port()));
+            fds.push_back(benchtools::connectLoopback(server.port()));
             pump(5);
         }
         pump(50);

@@ -3,6 +3,7 @@
 #include "net/FieldReader.h"
 #include "net/Protocol.h"
 #include "net/Wire.h"
+#include "net/LogText.h"
 
 #include <QDebug>
 
@@ -48,7 +49,8 @@ void GameRounds::startgame(const proto::StartGame& options)
 
     int seconds = kDefaultTimePerTurn;
     if (FieldReader::toInt(options.secondsPerTurn, &seconds) && (seconds < 0 || seconds > kMaxTimePerTurn)) {
-        qWarning().noquote() << "host: seconds per turn" << seconds << "out of range, using" << kDefaultTimePerTurn;
+        // Only the hosting player (slot 1) starts games.
+        m_out.refused(1, QStringLiteral("host: seconds per turn %1 out of range, using %2").arg(seconds).arg(kDefaultTimePerTurn));
         seconds = kDefaultTimePerTurn;
     }
     m_timeperturn = seconds;
@@ -125,20 +127,21 @@ void GameRounds::tick()
 void GameRounds::myword(int seat, const proto::MyWord& word)
 {
     if (!PlayerTable::isSeat(seat) || m_players[seat].found) {
-        qWarning("host: word from slot %d ignored (not a seat, or already found)", seat);
+        m_out.refused(seat, QStringLiteral("host: word from slot %1 ignored (not a seat, or already found)").arg(seat));
         return;
     }
     if (!m_gamerunning) {
         // Between games there is no word to find and no round to end.
-        qWarning("host: word from seat %d ignored: no game is running", seat);
+        m_out.refused(seat, QStringLiteral("host: word from seat %1 ignored: no game is running").arg(seat));
         return;
     }
 
     // A cell off the board or more cells than the longest word make the message invalid;
     // its reader stopped there.
     if (!word.valid)
-        qWarning("host: word from seat %d refused: a cell off the board or more than %d cells", seat,
-                 game::MaxWordLength);
+        m_out.refused(seat, QStringLiteral("host: word from seat %1 refused: a cell off the board or more than %2 cells")
+                                .arg(seat)
+                                .arg(game::MaxWordLength));
 
     // Only letter codes are compared: any cells that spell the word's first letters in
     // order are accepted.
@@ -231,7 +234,7 @@ bool GameRounds::checkforwin()
             text += " and " + displayName(seat);
     }
     m_out.toAll(proto::Winner{text}.message());
-    m_out.event(QStringLiteral("winner: %1 with %2 points").arg(wire::fromWire(text)).arg(top));
+    m_out.event(QStringLiteral("winner: %1 with %2 points").arg(logtext::field(text, 2 * logtext::FieldChars)).arg(top));
     m_gamerunning = false;
     return true;
 }

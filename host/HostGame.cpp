@@ -1,25 +1,28 @@
 #include "host/HostGame.h"
 
+#include "net/LogText.h"
 #include "net/Protocol.h"
 #include "net/Wire.h"
 
-#include <QDebug>
+#include <algorithm>
 
 namespace {
 
-QString shown(const QByteArray& name)
+// A name or version as a log line shows it: cut and with control characters escaped.
+QString shown(const QByteArray& text)
 {
-    return wire::fromWire(name);
+    return logtext::field(text);
 }
 
 } // namespace
 
 HostGame::HostGame(RandomSource& random, GameRounds::WordSource words, HostLink link)
     : m_link(std::move(link))
-    , m_out(m_players, m_link)
+    , m_out(m_players, m_link, m_refusals)
     , m_rounds(m_players, m_out, m_link, random, std::move(words))
     , m_dispatcher(QStringLiteral("host"))
 {
+    m_dispatcher.setLogsFailures(false); // refusals go through the per-connection summary
     m_dispatcher.on<proto::LoginInfo>([this](const proto::LoginInfo& m) { receivedlogininfo(m); });
     m_dispatcher.on<proto::KickHim>([this](const proto::KickHim& m) { kickhim(m); });
     m_dispatcher.on<proto::Chat>([this](const proto::Chat& m) { chat(m); });
@@ -41,7 +44,45 @@ void HostGame::connectionAccepted(int slot)
         return;
     }
     m_players.take(slot);
+    if (m_link.now) {
+        m_logins.accepted(slot, m_link.now());
+        wakeForLogins();
+    }
     m_out.to(slot, proto::SendLoginInfo{slot}.message());
+}
+
+void HostGame::setLoginTimeoutMs(qint64 ms)
+{
+    m_logins.setTimeoutMs(ms);
+}
+
+void HostGame::wakeForLogins()
+{
+    if (!m_link.now || !m_link.wakeForLogins)
+        return;
+    const std::optional<qint64> next = m_logins.nextDeadline();
+    if (next == m_wakeAt)
+        return;
+    m_wakeAt = next;
+    m_link.wakeForLogins(next ? std::max<qint64>(0, *next - m_link.now()) : -1);
+}
+
+void HostGame::loginDeadline()
+{
+    if (!m_link.now)
+        return;
+    m_wakeAt.reset(); // the wake-up asked for has come
+    const QList<int> overdue = m_logins.takeExpired(m_link.now());
+    for (int slot : overdue) {
+        if (!m_players.isConnected(slot))
+            continue;
+        m_out.event(QStringLiteral("slot %1 closed: no login within %2 seconds")
+                        .arg(slot)
+                        .arg(m_logins.timeoutMs() / 1000.0));
+        if (m_link.closeConnection)
+            m_link.closeConnection(slot);
+    }
+    wakeForLogins();
 }
 
 void HostGame::connectionClosed(int slot)
@@ -54,19 +95,26 @@ void HostGame::connectionClosed(int slot)
         m_out.event(QStringLiteral("slot %1 closed (%2)").arg(slot).arg(shown(p.name)));
     }
     m_players.release(slot);
+    m_out.closeRefusals(slot);
+    if (m_logins.awaiting(slot)) {
+        m_logins.forget(slot);
+        wakeForLogins();
+    }
 }
 
 Dispatcher::Outcome HostGame::handle(int slot, const QByteArray& text)
 {
     if (!m_players.isConnected(slot)) {
-        qWarning("host: message from slot %d, which has no connection, ignored", slot);
+        m_out.refused(slot, QStringLiteral("host: message from slot %1, which has no connection, ignored").arg(slot));
         return Dispatcher::Outcome::Dropped;
     }
     m_sender = slot;
     const Dispatcher::Outcome outcome = m_dispatcher.dispatch(text);
     m_sender = 0;
-    if (outcome == Dispatcher::Outcome::Unknown || (outcome == Dispatcher::Outcome::Dropped && !text.isEmpty()))
-        qWarning().noquote() << "host: message from slot" << slot << "dropped:" << text.left(40);
+    if (outcome == Dispatcher::Outcome::Failed)
+        m_out.refused(slot, m_dispatcher.lastFailure());
+    else if (outcome == Dispatcher::Outcome::Unknown || (outcome == Dispatcher::Outcome::Dropped && !text.isEmpty()))
+        m_out.refused(slot, QStringLiteral("host: message from slot %1 dropped: %2").arg(slot).arg(logtext::field(text, 40)));
     return outcome;
 }
 
@@ -74,7 +122,10 @@ bool HostGame::isOwnSlot(int claimed, const char* command) const
 {
     if (claimed == m_sender)
         return true;
-    qWarning("host: %s from slot %d claims slot %d; ignored", command, m_sender, claimed);
+    m_out.refused(m_sender, QStringLiteral("host: %1 from slot %2 claims slot %3; ignored")
+                                .arg(QLatin1String(command))
+                                .arg(m_sender)
+                                .arg(claimed));
     return false;
 }
 
@@ -82,7 +133,9 @@ bool HostGame::fromHostPlayer(const char* command) const
 {
     if (m_sender == game::LeaderSlot)
         return true;
-    qWarning("host: %s from slot %d ignored: only the hosting player (slot 1) may send it", command, m_sender);
+    m_out.refused(m_sender, QStringLiteral("host: %1 from slot %2 ignored: only the hosting player (slot 1) may send it")
+                                .arg(QLatin1String(command))
+                                .arg(m_sender));
     return false;
 }
 
@@ -91,6 +144,10 @@ void HostGame::receivedlogininfo(const proto::LoginInfo& m)
     if (!isOwnSlot(m.slot, cmd::logininfo))
         return;
     const int slot = m_sender;
+    if (m_logins.awaiting(slot)) {
+        m_logins.forget(slot);
+        wakeForLogins();
+    }
     PlayerRec& p = m_players[slot];
     p.name = m.name;
     p.inuse = true;

@@ -7,6 +7,10 @@
 // Outputs go only through the HostLink: messages to slots, close requests, clock
 // starts and stops, and event lines for a log.
 //
+// A connection that has not logged in within 30 seconds is closed: while any
+// connection awaits its login the host asks its link to wake it at the earliest
+// deadline (loginDeadline()); with every connection logged in it asks for nothing.
+//
 // A message is always taken to come from the slot of the connection it arrived on:
 // one that writes another slot number where its sender's belongs is ignored. Starting
 // a game, removing a player and switching another seat's watching are obeyed only
@@ -14,10 +18,14 @@
 #include "net/GameConstants.h"
 #include "host/GameRounds.h"
 #include "host/HostLink.h"
+#include "host/LoginDeadlines.h"
 #include "host/Outbox.h"
 #include "host/PlayerTable.h"
 #include "net/Commands.h"
+#include "host/RefusalLog.h"
 #include "net/Dispatcher.h"
+
+#include <optional>
 
 #include <QByteArray>
 
@@ -55,6 +63,13 @@ public:
     Dispatcher::Outcome handle(int slot, const QByteArray& text);
     // One tick of the 1-second game clock.
     void tick() { m_rounds.tick(); }
+    // The wake-up asked for through HostLink::wakeForLogins: closes, and logs, every
+    // connection whose login is overdue.
+    void loginDeadline();
+    // How long a connection may take to log in (LoginDeadlines::kTimeoutMs unless set).
+    void setLoginTimeoutMs(qint64 ms);
+    // True while the slot's connection has not logged in and is on the clock for it.
+    bool awaitingLogin(int slot) const { return m_logins.awaiting(slot); }
 
     const PlayerTable& players() const { return m_players; }
     const GameRounds& rounds() const { return m_rounds; }
@@ -73,10 +88,15 @@ private:
     bool isOwnSlot(int claimed, const char* command) const;
     // True for slot 1; otherwise logs that the command needs the hosting player.
     bool fromHostPlayer(const char* command) const;
+    // Asks the link for a wake-up at the earliest login deadline, or for none.
+    void wakeForLogins();
 
     HostLink m_link;
     PlayerTable m_players;
+    RefusalLog m_refusals;
     Outbox m_out;
+    LoginDeadlines m_logins;
+    std::optional<qint64> m_wakeAt; // the deadline the link was last asked to wake for
     GameRounds m_rounds;
     Dispatcher m_dispatcher;
     int m_sender = 0; // slot of the connection whose message is being handled

@@ -19,4 +19,11 @@ struct HostLink {
     // One line about a game event (connection, login, game start, round end,
     // winner) for whoever keeps a log; may be left empty.
     std::function<void(const QString& line)> event;
+    // The time in milliseconds on a steady clock. Left empty, no login deadline is
+    // kept and refused messages are summarised only when a connection closes.
+    std::function<qint64()> now;
+    // Asks for HostGame::loginDeadline() to be called once, `ms` milliseconds from
+    // now, replacing any earlier request; a negative `ms` cancels the request. It is
+    // asked for only while some connection has not logged in yet.
+    std::function<void(qint64 ms)> wakeForLogins;
 };

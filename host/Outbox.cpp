@@ -1,5 +1,7 @@
 #include "host/Outbox.h"
 
+#include <QDebug>
+
 void Outbox::to(int slot, const Message& message) const
 {
     if (m_link.send)
@@ -24,4 +26,16 @@ void Outbox::event(const QString& line) const
 {
     if (m_link.event)
         m_link.event(line);
+}
+
+void Outbox::refused(int slot, const QString& line) const
+{
+    for (const QString& l : m_refusals->refused(slot, line, now()))
+        qWarning().noquote() << l;
+}
+
+void Outbox::closeRefusals(int slot) const
+{
+    for (const QString& l : m_refusals->closed(slot))
+        qWarning().noquote() << l;
 }

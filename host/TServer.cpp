@@ -4,6 +4,9 @@
 
 #include <QDebug>
 
+#include <algorithm>
+#include <limits>
+
 TServer::TServer(QObject* parent, RandomSource& random, quint16 port)
     : QObject(parent)
     , m_port(port)
@@ -18,6 +21,10 @@ TServer::TServer(QObject* parent, RandomSource& random, quint16 port)
     connect(&socktimer, &DispatchTimer::tick, this, &TServer::socktimerTimer);
     timer1.setInterval(kClockMs);
     connect(&timer1, &QTimer::timeout, this, &TServer::timer1Timer);
+    m_uptime.start();
+    m_loginTimer.setSingleShot(true);
+    m_loginTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_loginTimer, &QTimer::timeout, this, [this] { m_game.loginDeadline(); });
 }
 
 TServer::~TServer()
@@ -27,6 +34,7 @@ TServer::~TServer()
     m_destroying = true;
     socktimer.stop();
     timer1.stop();
+    m_loginTimer.stop();
     for (TSock* sock : Sock1->findChildren<TSock*>()) {
         sock->OnRead = nullptr;
         sock->OnDisconnect = nullptr;
@@ -48,6 +56,13 @@ HostLink TServer::makeLink()
             timer1.start();
     };
     link.event = [this](const QString& line) { logEvent(line); };
+    link.now = [this] { return m_uptime.elapsed(); };
+    link.wakeForLogins = [this](qint64 ms) {
+        if (ms < 0)
+            m_loginTimer.stop();
+        else
+            m_loginTimer.start(static_cast<int>(std::min<qint64>(ms, std::numeric_limits<int>::max())));
+    };
     return link;
 }
 

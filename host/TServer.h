@@ -20,7 +20,8 @@
 // The hosting player's own client then connects to 127.0.0.1 on that port like any
 // other player and gets slot 1. A connection that sends more than SlotQueues'
 // cap of unhandled messages, or that lets more than kMaxSendBacklog bytes pile up
-// unread, is closed.
+// unread, is closed; so is one that has not logged in within 30 seconds, checked by a
+// single-shot timer that runs only while such a connection exists.
 #include "net/GameConstants.h"
 #include "host/HostGame.h"
 #include "host/SlotQueues.h"
@@ -29,6 +30,7 @@
 #include "net/MessageFramer.h"
 #include "net/Sock.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
@@ -69,6 +71,12 @@ public:
     DispatchTimer& dispatchTimer() { return socktimer; }
     bool clockRunning() const { return timer1.isActive(); }
 
+    // How long a connection may take to log in before it is closed (30 s unless set).
+    void setLoginTimeout(int ms) { m_game.setLoginTimeoutMs(ms); }
+    // True while the timer for overdue logins is set, i.e. while some connection has
+    // not logged in yet.
+    bool loginTimerActive() const { return m_loginTimer.isActive(); }
+
 private:
     struct Connection {
         QPointer<TSock> sock;
@@ -96,6 +104,8 @@ private:
     SlotQueues m_queues;
     DispatchTimer socktimer{kSockTimerMs};
     QTimer timer1;
+    QTimer m_loginTimer;
+    QElapsedTimer m_uptime;
     std::function<void(const QString&)> m_eventLog;
     HostGame m_game;
     bool m_destroying = false;

@@ -1,5 +1,7 @@
 #include "net/Dispatcher.h"
 
+#include "net/LogText.h"
+
 #include <QDebug>
 #include <stdexcept>
 
@@ -20,7 +22,11 @@ Dispatcher::Outcome Dispatcher::dispatch(const QByteArray& entry)
         return Outcome::Unknown;
     FieldReader fields(entry.mid(plus + 1));
     const auto refuse = [&](const std::exception& e) {
-        qWarning().noquote() << m_who << "refused" << command << "-" << e.what();
+        // Both the command word and the failure's text may hold whatever a peer sent.
+        m_lastFailure = m_who + QStringLiteral(" refused ") + logtext::field(command) + QStringLiteral(" - ")
+            + logtext::field(QByteArray(e.what()), 2 * logtext::FieldChars);
+        if (m_logsFailures)
+            qWarning().noquote() << m_lastFailure;
         return Outcome::Failed;
     };
     try {

@@ -5,7 +5,8 @@
 // over the text after it. Entries without "+", with an empty command word, or with a
 // word nobody handles are dropped. A handler that meets a malformed field throws
 // FieldError (or std::out_of_range for a number outside its range); that ends the
-// handling of that one message, which is logged, and the next message goes on.
+// handling of that one message, which is logged (or, for a caller that keeps its own
+// log, only described by lastFailure()), and the next message goes on.
 #include "net/FieldReader.h"
 
 #include <QByteArray>
@@ -36,7 +37,14 @@ public:
     // The command word of an entry, or empty when it has none.
     static QByteArray commandOf(const QByteArray& entry);
 
+    // Whether a failed message is logged here (the default) or left to the caller.
+    void setLogsFailures(bool on) { m_logsFailures = on; }
+    // Why the last Failed message failed, with its fields cut and escaped for a log.
+    const QString& lastFailure() const { return m_lastFailure; }
+
 private:
     QString m_who;
+    bool m_logsFailures = true;
+    QString m_lastFailure;
     QHash<QByteArray, Handler> m_handlers;
 };

@@ -288,7 +288,8 @@ void TSock::setListen(bool on)
             throw ESockException("Listen - Error Binding Socket");
         }
     }
-    if (::listen(m_fd, 5) != 0) {
+    // A burst of connections waits in the kernel until the event loop takes it.
+    if (::listen(m_fd, SOMAXCONN) != 0) {
         ::close(m_fd);
         m_fd = -1;
         throw ESockException("Listen - Error Starting Listen");
@@ -340,11 +341,18 @@ bool TSock::Accept(TSock*& newSock)
     socklen_t len = sizeof peer;
     const int fd = ::accept4(m_fd, reinterpret_cast<sockaddr*>(&peer), &len, SOCK_NONBLOCK | SOCK_CLOEXEC);
     if (fd < 0) {
+        const int code = errno;
+        if (code == EMFILE || code == ENFILE || code == ENOBUFS || code == ENOMEM)
+            pauseAccepting(code);
         report(siAccept, QStringLiteral("Could Not Accept Connection"));
         return false;
     }
     m_peer = peer;
     sendAtOnce(fd);
+    if (m_acceptFailing) {
+        m_acceptFailing = false;
+        qWarning("socket: accepting connections again");
+    }
 
     auto* sock = new TSock(this);
     sock->Blocking = Blocking;
@@ -362,6 +370,27 @@ bool TSock::Accept(TSock*& newSock)
     newSock = sock;
     report(siAccept, QStringLiteral("Created New TSock Structure"));
     return true;
+}
+
+void TSock::pauseAccepting(int code)
+{
+    if (!m_acceptFailing) {
+        m_acceptFailing = true;
+        // Formatted without a stream: nothing here may need a descriptor of its own.
+        qWarning("socket: cannot accept a connection: %s - trying again every %d ms",
+                 qUtf8Printable(socketErrorText(code)), AcceptPauseMs);
+    }
+    if (m_acceptPaused || !m_readNotifier)
+        return;
+    m_acceptPaused = true;
+    m_readNotifier->setEnabled(false);
+    QTimer::singleShot(AcceptPauseMs, this, [this] {
+        if (!m_acceptPaused)
+            return;
+        m_acceptPaused = false;
+        if (m_listening && m_readNotifier)
+            m_readNotifier->setEnabled(true);
+    });
 }
 
 QString TSock::peerAddress() const
@@ -445,6 +474,7 @@ bool TSock::Close()
         m_connected = false;
         m_connecting = false;
         m_connectFailed = false;
+        m_acceptPaused = false;
         if (!wasListener)
             report(siClose, QStringLiteral("Socket Closed"));
     } catch (...) {

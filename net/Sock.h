@@ -91,6 +91,11 @@ public:
     int lastError() const { return m_lastError; }
     quint16 boundPort() const; // the local port of an open handle (0 if none)
 
+    // Milliseconds a listener stops accepting after running out of file descriptors.
+    static constexpr int AcceptPauseMs = 250;
+    // A listener that ran out of descriptors waits before it tries to accept again.
+    bool acceptPaused() const { return m_acceptPaused; }
+
     qsizetype sendBufferSize() const { return m_sendBuffer.size(); }
     qsizetype receiveBufferSize() const { return m_receiveBuffer.size(); }
 
@@ -115,12 +120,18 @@ private:
     void handleAccept();
     void handleCloseNotification();
     void handleError(int code);
+    // accept() failed for want of descriptors or memory: the pending connection keeps
+    // the listener readable, so it is not watched for a moment instead of being
+    // retried at once in a busy loop.
+    void pauseAccepting(int code);
 
     int m_fd = -1;
     bool m_connected = false;
     bool m_listening = false;
     bool m_connecting = false;
     bool m_connectFailed = false; // a failed attempt leaves the handle open but silent
+    bool m_acceptPaused = false;
+    bool m_acceptFailing = false; // since the last accept that succeeded (logged once)
     QString m_hostName;
     QString m_portName;
     QByteArray m_receiveBuffer;

@@ -196,6 +196,8 @@ qint64 Tlzrw1::Decompress()
         fail(m_inputFile + QStringLiteral(" : Lzrw1 decompression : this file has no valid header !"));
     readOrFail(header, 4);
     const qint64 plainSize = readLe32(header);
+    if (plainSize > m_plainSizeLimit)
+        fail(m_inputFile + QStringLiteral(" : Lzrw1 decompression : the original size is too large !"));
 
     if (identifier == FastIdentifier) {
         int last = BlockSize; // as if a full block came before the first
@@ -206,8 +208,12 @@ qint64 Tlzrw1::Decompress()
             readOrFail(buf.in.data(), length);
             yieldToEvents();
             last = TLZR::decompressBlock(buf.in.data(), length, buf.out.data(), BlockSize);
-            if (last < 0)
-                break; // damaged block: reported as a size mismatch below
+            // A damaged block, or more data than the header claims, is reported as a
+            // size mismatch below, before the excess is ever written.
+            if (last < 0 || files.written() + last > plainSize) {
+                last = -1;
+                break;
+            }
             write(buf.out.data(), last);
         }
         if (last < 0 || files.written() != plainSize)

@@ -41,6 +41,10 @@ public:
     // caller that runs inside an event handler which must not be re-entered turns it off.
     bool yieldsToEvents() const { return m_yield; }
     void setYieldsToEvents(bool on) { m_yield = on; }
+    // The largest plain size a compressed file may claim; Decompress refuses a file
+    // that claims more before writing anything. No limit below 4 GiB unless set.
+    qint64 plainSizeLimit() const { return m_plainSizeLimit; }
+    void setPlainSizeLimit(qint64 bytes) { m_plainSizeLimit = bytes; }
 
     // Compresses InputFile into OutputFile in the current mode (Auto asks Advise).
     // Returns the bytes written, header included.
@@ -60,5 +64,6 @@ private:
     TCompressMode m_mode = TCompressMode::Good;
     int m_threshold = 40;
     bool m_yield = true;
+    qint64 m_plainSizeLimit = 0xFFFFFFFFLL;
     TLZR m_coder;
 };

@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <new>
+
 namespace {
 
 const QString PlainName = QStringLiteral("tally.txt");
@@ -26,6 +28,7 @@ void configure(Tlzrw1& coder, const QString& input, const QString& output)
     coder.setYieldsToEvents(false);
     coder.setInputFile(input);
     coder.setOutputFile(output);
+    coder.setPlainSizeLimit(TallyFile::MaxPlainSize);
 }
 
 } // namespace
@@ -62,10 +65,21 @@ TallyRecord TallyFile::read() const
         throw TallyFileError(e.message());
     }
 
-    QFile plainFile(plainPath);
-    if (!plainFile.open(QIODevice::ReadOnly))
-        throw TallyFileError(QStringLiteral("Tally : cannot read the record of : ") + m_path);
-    std::optional<TallyRecord> record = TallyRecord::fromPlain(plainFile.readAll());
+    std::optional<TallyRecord> record;
+    try {
+        QByteArray plain;
+        {
+            QFile plainFile(plainPath);
+            if (!plainFile.open(QIODevice::ReadOnly))
+                throw TallyFileError(QStringLiteral("Tally : cannot read the record of : ") + m_path);
+            plain = plainFile.readAll();
+        }
+        // The plain copy goes at once; the folder goes with `dir`, also on a failure.
+        QFile::remove(plainPath);
+        record = TallyRecord::fromPlain(plain);
+    } catch (const std::bad_alloc&) {
+        throw TallyFileError(QStringLiteral("Tally : not enough memory to read the record of : ") + m_path);
+    }
     if (!record)
         throw TallyFileError(m_path + QStringLiteral(" : this file holds no tally record"));
     return *record;

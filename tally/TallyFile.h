@@ -27,6 +27,10 @@ private:
 class TallyFile {
 public:
     static inline const QString DefaultGameKey = QString::fromLatin1(game::Key);
+    // The largest plain layout a tally file may claim. A record of a thousand followed
+    // players takes about 100 KB; a file that claims more than this is refused before
+    // it is decompressed, so a small damaged or hostile file cannot fill memory or disk.
+    static constexpr qint64 MaxPlainSize = 1024 * 1024;
 
     explicit TallyFile(QString path) : m_path(std::move(path)) {}
     // The tally file of a game key in a folder: folder + "/" + key + "tally.tld".

@@ -141,30 +141,38 @@ QByteArray TallyRecord::toPlain() const
 
 std::optional<TallyRecord> TallyRecord::fromPlain(const QByteArray& plain)
 {
-    QList<QByteArray> lines = plain.split('\n');
-    for (QByteArray& line : lines) {
+    // Lines are taken one at a time instead of splitting the whole text first: a
+    // damaged file of nothing but line ends must not become millions of empty lines.
+    qsizetype pos = 0;
+    const auto nextLine = [&plain, &pos] {
+        qsizetype end = plain.indexOf('\n', pos);
+        if (end < 0)
+            end = plain.size();
+        QByteArray line = plain.mid(pos, end - pos);
         if (line.endsWith('\r'))
             line.chop(1);
-    }
-    if (lines.size() < 2)
+        pos = end + 1;
+        return line;
+    };
+    const qint64 lineCount = plain.count('\n') + 1;
+    if (lineCount < 2)
         return std::nullopt;
 
     bool columnsOk = false;
     bool rowsOk = false;
-    const int columns = lines[0].trimmed().toInt(&columnsOk);
-    const int rows = lines[1].trimmed().toInt(&rowsOk);
+    const int columns = nextLine().trimmed().toInt(&columnsOk);
+    const int rows = nextLine().trimmed().toInt(&rowsOk);
     if (!columnsOk || !rowsOk || columns != Columns || rows < 1)
         return std::nullopt;
     // Checked before sizing anything, so a huge row count costs nothing.
-    if (qint64(lines.size()) - 2 < qint64(rows) * Columns)
+    if (lineCount - 2 < qint64(rows) * Columns)
         return std::nullopt;
 
     TallyRecord record;
     record.m_rows = QList<QStringList>(rows, QStringList(Columns));
-    int at = 2;
     for (int column = 0; column < Columns; ++column) {
         for (int row = 0; row < rows; ++row)
-            record.m_rows[row][column] = wire::fromWire(lines[at++]);
+            record.m_rows[row][column] = wire::fromWire(nextLine());
     }
     return record;
 }

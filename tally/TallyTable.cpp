@@ -1,5 +1,7 @@
 #include "tally/TallyTable.h"
 
+#include "net/LogText.h"
+
 #include <QList>
 #include <QStringList>
 
@@ -22,7 +24,8 @@ QString tallyTable(const TallyRecord& record)
                                   QStringLiteral("Neither Won")};
     QList<QStringList> rows;
     for (int line = 0; line < names.size(); ++line) {
-        QStringList row = {names[line]};
+        // A name may hold any byte a peer sent; none may reach the terminal as a control.
+        QStringList row = {logtext::escapeControls(names[line])};
         for (int column = TallyRecord::Games; column <= TallyRecord::NeitherWon; ++column)
             row.append(QString::number(record.count(line + 1, column)));
         rows.append(row);

@@ -9,6 +9,7 @@
 #include <QList>
 #include <QString>
 #include <functional>
+#include <optional>
 
 namespace hosttest {
 
@@ -42,6 +43,8 @@ public:
     QList<int> closeRequests;
     bool clockRunning = false;
     QStringList events;
+    qint64 nowMs = 0;                // the steady clock the host reads
+    std::optional<qint64> wakeAtMs;  // when the host asked to be woken for logins
     HostGame game;
 
     // Accepts one connection; returns its slot (PlayerTable::kFullSlot when refused).
@@ -52,6 +55,12 @@ public:
         return slot;
     }
     void disconnect(int slot) { game.connectionClosed(slot); }
+    // The wake-up the host asked for comes (at whatever time nowMs says).
+    void wake()
+    {
+        wakeAtMs.reset();
+        game.loginDeadline();
+    }
     Dispatcher::Outcome send(int slot, const QByteArray& text) { return game.handle(slot, text); }
     void login(int slot, const QByteArray& name, const QByteArray& version = "1.0.4")
     {
@@ -138,6 +147,8 @@ private:
         };
         l.runClock = [this](bool running) { clockRunning = running; };
         l.event = [this](const QString& line) { events.append(line); };
+        l.now = [this] { return nowMs; };
+        l.wakeForLogins = [this](qint64 ms) { wakeAtMs = ms < 0 ? std::nullopt : std::optional<qint64>(nowMs + ms); };
         return l;
     }
 };

@@ -23,11 +23,15 @@ public:
     ~RawClient() { close(); }
 
     // Connects to 127.0.0.1:port; the loopback handshake completes in the kernel.
-    bool connectTo(quint16 port)
+    // A receive buffer set below the system's default keeps the kernel from taking
+    // much on behalf of a client that does not read.
+    bool connectTo(quint16 port, int receiveBuffer = 0)
     {
         m_fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
         if (m_fd < 0)
             return false;
+        if (receiveBuffer > 0)
+            ::setsockopt(m_fd, SOL_SOCKET, SO_RCVBUF, &receiveBuffer, sizeof receiveBuffer);
         sockaddr_in addr{};
         addr.sin_family = AF_INET;
         addr.sin_port = htons(port);
@@ -91,6 +95,8 @@ public:
         return out;
     }
     bool closedByPeer() const { return m_closed; }
+    // The slot the host gave in its CMD_sendlogininfo, as text (empty before it came).
+    QByteArray givenSlot() const { return messages("CMD_sendlogininfo").value(0).mid(18); }
 
     // Runs the event loop (the host lives in it) until a message with the command
     // word arrives, up to `count` of them.
@@ -117,6 +123,15 @@ public:
         }, ms);
     }
     void clear() { m_bytes.clear(); }
+    // Ends the connection with a reset instead of the orderly close.
+    void reset()
+    {
+        if (m_fd < 0)
+            return;
+        linger lg{1, 0};
+        ::setsockopt(m_fd, SOL_SOCKET, SO_LINGER, &lg, sizeof lg);
+        close();
+    }
     void close()
     {
         if (m_fd >= 0)

@@ -1,54 +1,15 @@
 // The real network host on a loopback port with plain socket clients.
-#include "RawClient.h"
-#include "common/EventLoop.h"
-#include "host/RandomSource.h"
-#include "host/TServer.h"
+#include "LoopbackHost.h"
 
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
 #include <memory>
 
+using hosttest::Host;
 using hosttest::RawClient;
-
-namespace {
-
-struct Host {
-    SeededRandom random{99};
-    TServer server{nullptr, random, 0};
-    QStringList events;
-
-    Host()
-    {
-        server.setEventLog([this](const QString& line) { events.append(line); });
-        server.startListening();
-    }
-    quint16 port() const { return server.port(); }
-};
-
-// Connects and logs in; waits until the host has announced the player.
-std::unique_ptr<RawClient> join(Host& host, int slot, const QByteArray& name)
-{
-    auto c = std::make_unique<RawClient>();
-    if (!c->connectTo(host.port()) || !c->waitForMessage("CMD_sendlogininfo"))
-        return nullptr;
-    c->send("CMD_logininfo+" + QByteArray::number(slot) + "+1.0.4+" + name);
-    if (!c->waitForMessage("CMD_newplayerinfo"))
-        return nullptr;
-    return c;
-}
-
-// Lets everything in flight arrive, then forgets what the clients have received.
-void settle(std::initializer_list<RawClient*> clients)
-{
-    testutil::spin(100);
-    for (RawClient* c : clients) {
-        c->poll();
-        c->clear();
-    }
-}
-
-} // namespace
+using hosttest::join;
+using hosttest::settle;
 
 TEST(TServerLoopback, ListensOnAFreePortAndRefusesATakenOne)
 {

@@ -4,12 +4,14 @@
 #include "tally/Lzrw1.h"
 #include "tally/TallyFile.h"
 
+#include "common/Mutate.h"
 #include "tally/lz_test_helpers.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 
 namespace {
@@ -155,4 +157,50 @@ TEST_F(TallyFileTest, AFailedSaveKeepsThePreviousFile)
     const TallyFile gone = TallyFile::in(m_dir.filePath("no-such-folder"));
     EXPECT_THROW(gone.save(record), TallyFileError);
     EXPECT_FALSE(gone.exists());
+}
+
+TEST_F(TallyFileTest, FilesFarLargerInsideThanOutAreRefusedEarlyAndLeaveNothing)
+{
+    const lztest::PrivateTempFolder temp;
+    // 128 KB on disk claiming 100 MiB of line feeds: refused on its header alone.
+    writeRaw(lztest::lineFeedContainer(100 * 1024 * 1024, 3200));
+    EXPECT_GT(readRaw().size(), 100000);
+    EXPECT_EQ(loadFailure(), m_file.path() + " : Lzrw1 decompression : the original size is too large !");
+
+    // One that claims a small record but holds the 100 MiB: refused at the first block
+    // past the claim, before it is written.
+    writeRaw(lztest::lineFeedContainer(100, 3200));
+    EXPECT_EQ(loadFailure(), "Lzrw1 (decompression LZRW1/KH) : Original and compressed sizes do not match !");
+
+    // The largest record a tally may claim, all line feeds: read, found wanting.
+    writeRaw(lztest::lineFeedContainer(TallyFile::MaxPlainSize, TallyFile::MaxPlainSize / 32768));
+    EXPECT_EQ(loadFailure(), m_file.path() + " : this file holds no tally record");
+    EXPECT_TRUE(temp.leftovers().isEmpty()) << temp.leftovers().join(' ').toStdString();
+}
+
+TEST_F(TallyFileTest, MutatedFilesLoadOrFailCleanly)
+{
+    const lztest::PrivateTempFolder temp;
+    TallyRecord record;
+    for (const char* name : {"Ann", "Bob", "Cid", "Dee"})
+        record.follow(name);
+    record.addgame({"Ann", "Bob"}, "Ann", "Me");
+    m_file.save(record);
+    const QByteArray good = readRaw();
+
+    QRandomGenerator random(15);
+    int loaded = 0;
+    int refused = 0;
+    for (int i = 0; i < 300; ++i) {
+        writeRaw(testutil::mutated(good, random));
+        try {
+            m_file.read();
+            ++loaded;
+        } catch (const TallyFileError&) {
+            ++refused;
+        }
+    }
+    EXPECT_EQ(loaded + refused, 300);
+    EXPECT_GT(refused, 150);
+    EXPECT_TRUE(temp.leftovers().isEmpty());
 }

@@ -1,6 +1,7 @@
 // The quillor-tally program, run as a user would run it.
 #include "tally/TallyFile.h"
 #include "tally/TallyTable.h"
+#include "tally/lz_test_helpers.h"
 
 #include <gtest/gtest.h>
 
@@ -140,4 +141,32 @@ TEST_F(TallyTool, ShowsTheRecordAsATable)
     EXPECT_EQ(r.out, expected);
     EXPECT_EQ(tallyTable(record), expected);
     EXPECT_EQ(tallyTable(TallyRecord()), "Total Games: 0\nYour Wins:   0\n\nNo players are being tallied.\n");
+}
+
+TEST_F(TallyTool, ShowEscapesControlCharactersInNames)
+{
+    TallyRecord record;
+    // U+0081 is the control that the undefined Windows-1252 byte 0x81 stands for.
+    record.follow(QString::fromLatin1("\x1b]0;owned\x07" "Eve\x1b[2J\x81"));
+    record.follow(QString::fromLatin1("Zo\xeb"));
+    const TallyFile file = TallyFile::in(m_dir.path());
+    file.save(record);
+
+    const ToolRun r = run({"show", file.path()});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains("\\x1B]0;owned\\x07Eve\\x1B[2J\\x81  ")) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains(QString::fromUtf8("Zoë")));
+    for (const QChar ch : r.out)
+        EXPECT_TRUE(ch == '\n' || ch.category() != QChar::Other_Control) << int(ch.unicode());
+}
+
+TEST_F(TallyTool, AHugeClaimFailsWithAMessageAndLeavesNoTemporaryCopy)
+{
+    const lztest::PrivateTempFolder temp;
+    write("hostile.tld", lztest::lineFeedContainer(100 * 1024 * 1024, 3200));
+    const ToolRun r = run({"show", path("hostile.tld")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err.trimmed(), path("hostile.tld") + " : Lzrw1 decompression : the original size is too large !");
+    EXPECT_TRUE(r.out.isEmpty());
+    EXPECT_TRUE(temp.leftovers().isEmpty());
 }
