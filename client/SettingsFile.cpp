@@ -4,8 +4,6 @@
 #include "client/IniFile.h"
 
 #include <QDir>
-#include <QList>
-#include <QPair>
 #include <optional>
 
 namespace {
@@ -42,8 +40,6 @@ std::optional<int> toInt(const QString& text)
     return ok ? std::optional<int>(n) : std::nullopt;
 }
 
-using Entries = QList<QPair<QString, QString>>;
-
 } // namespace
 
 SettingsFile::SettingsFile(Preferences& prefs, const QString& folder, const QString& section, QObject* parent)
@@ -68,12 +64,16 @@ SettingsFile::~SettingsFile()
 
 void SettingsFile::loadinifile()
 {
+    load(IniFile(m_path).read());
+}
+
+void SettingsFile::load(const IniDocument& doc)
+{
     // From here on every save writes the whole set, and what is read now is no change of
     // the player's.
     m_loaded = true;
     m_changedBeforeLoad.clear();
 
-    const IniDocument doc = IniFile(m_path).read();
     const auto text = [&](const QString& name, const QString& missing) {
         return doc.value(m_section, name).value_or(missing);
     };
@@ -130,6 +130,20 @@ QRect SettingsFile::presentPlacement() const
 
 bool SettingsFile::saveinifile()
 {
+    // Nothing to write leaves the file untouched, even one that could not be written.
+    if (entriesToSave().isEmpty())
+        return true;
+    return write([this](IniDocument& doc) { store(doc); });
+}
+
+void SettingsFile::store(IniDocument& doc) const
+{
+    for (const auto& [name, value] : entriesToSave())
+        doc.setValue(m_section, name, value);
+}
+
+SettingsFile::Entries SettingsFile::entriesToSave() const
+{
     using Key = Preferences::Key;
     const auto wanted = [this](Key k) { return m_loaded || m_changedBeforeLoad.count(k) > 0; };
     const Preferences& p = m_prefs;
@@ -166,13 +180,7 @@ bool SettingsFile::saveinifile()
         put(key::Turnsound, p.turnSoundNew() ? QStringLiteral("1") : QStringLiteral("0"));
     if (wanted(Key::ChatterSounds))
         put(key::ChatterSounds, flag(p.chatterSounds()));
-
-    if (entries.isEmpty())
-        return true;
-    return write([&](IniDocument& doc) {
-        for (const auto& [name, value] : entries)
-            doc.setValue(m_section, name, value);
-    });
+    return entries;
 }
 
 bool SettingsFile::savePhrases()
