@@ -2,6 +2,7 @@
 
 #include "client/ColorText.h"
 #include "client/IniFile.h"
+#include "client/WindowPlacement.h"
 
 #include <QDir>
 #include <optional>
@@ -80,12 +81,19 @@ void SettingsFile::load(const IniDocument& doc)
     const auto number = [&](const QString& name, int missing) { return toInt(text(name, {})).value_or(missing); };
 
     // The window's placement, taken as it is stored; the window decides where it can go.
+    // A number no window could have counts as missing: it would overflow the window's
+    // right or bottom edge.
     const int textSize = number(key::Textsize, Preferences::DefaultTextSize);
+    const auto placed = [&](const QString& name, int missing, int lowest) {
+        const int n = number(name, missing);
+        return n >= lowest && n <= placement::MaxExtent ? n : missing;
+    };
     const QRect d = Preferences::DefaultPlacement;
-    const QRect placement(number(key::Left, d.left()), number(key::Top, d.top()), number(key::Width, d.width()),
-                          number(key::Height, d.height()));
-    m_prefs.setPlacement(placement);
-    emit placementRead(placement);
+    const QRect stored(placed(key::Left, d.left(), -placement::MaxExtent),
+                       placed(key::Top, d.top(), -placement::MaxExtent), placed(key::Width, d.width(), 0),
+                       placed(key::Height, d.height(), 0));
+    m_prefs.setPlacement(stored);
+    emit placementRead(stored);
 
     m_prefs.setTextSize(textSize);
 
