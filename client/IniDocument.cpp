@@ -6,7 +6,9 @@
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+// What surrounds a value without being part of it: spaces, tabs, and a carriage return
+// left over from a doubled line end (CR CR LF) or a lone CR ending the last line.
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
 QByteArray trimmed(const QByteArray& text) { return text.trimmed(); }
 
