@@ -37,6 +37,16 @@ public:
         });
     }
 
+    // The server's sockets still report their disconnection while they are destroyed,
+    // when they are no longer whole sockets; nothing may listen to them by then.
+    ~LocalHttpServer()
+    {
+        for (QTcpSocket* socket : server.findChildren<QTcpSocket*>())
+            QObject::disconnect(socket, nullptr, nullptr, nullptr);
+    }
+    LocalHttpServer(const LocalHttpServer&) = delete;
+    LocalHttpServer& operator=(const LocalHttpServer&) = delete;
+
     quint16 port() const { return server.serverPort(); }
     QString url(const QString& path = QStringLiteral("/lobby/qvxsetup.exe")) const
     {
