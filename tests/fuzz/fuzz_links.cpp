@@ -6,12 +6,12 @@
 // range (start, length) handed to RteGetUrl as the history would; the text follows.
 //
 // Properties: a word holds its position and is bounded by spaces and line ends; the
-// first, a middle and the last letter of a word and a space after it find the same link; a link lies in the text at its range, inside
-// the word, starts with one of the prefixes in any letter case, is longer than it, holds
-// no space or line end and ends in a letter (one that lower-cases to "a" to "z"), a digit
-// or "/"; the desktop is never asked
-// to open a "file:" address, and is asked to open "http://" and the link for a "www."
-// link.
+// first, a middle and the last letter of a word and a space after it find the same
+// link; a link lies in the text at its range, inside the word, starts with one of the
+// prefixes in any letter case, is longer than it, holds no space or line end and ends in
+// a letter (one that lower-cases to "a" to "z"), a digit or "/"; the desktop is never
+// asked to open a "file:" address, and is asked to open "http://" and the link for a
+// "www." link.
 #include "FuzzCheck.h"
 #include "client/RteUrl.h"
 #include "net/Wire.h"
