@@ -6,7 +6,9 @@
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+// What surrounds a value without being part of it: spaces, tabs, and a carriage return
+// left over from a doubled line end (CR CR LF) or a lone CR ending the last line.
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
 QByteArray trimmed(const QByteArray& text) { return text.trimmed(); }
 
@@ -20,25 +22,59 @@ QString decode(const QByteArray& bytes)
     return text;
 }
 
-// The section named by a "[name]" line, or nothing for any other line.
-std::optional<QString> sectionName(const QByteArray& line)
+// The name of a "[name]" line as stored, or nothing for any other line.
+std::optional<QByteArrayView> sectionName(QByteArrayView line)
 {
-    const QByteArray t = trimmed(line);
+    const QByteArrayView t = line.trimmed();
     if (!t.startsWith('['))
         return std::nullopt;
     const qsizetype close = t.indexOf(']');
     if (close < 0)
         return std::nullopt;
-    return decode(t.mid(1, close - 1).trimmed());
+    return t.sliced(1, close - 1).trimmed();
 }
 
-bool isComment(const QByteArray& line)
+bool isComment(QByteArrayView line)
 {
-    const QByteArray t = trimmed(line);
+    const QByteArrayView t = line.trimmed();
     return t.startsWith(';') || t.startsWith('#');
 }
 
-bool sameName(QStringView a, QStringView b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
+
+bool isAscii(QByteArrayView text)
+{
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    }
+    return true;
+}
+
+bool isAscii(QStringView text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x80)
+            return false;
+    }
+    return true;
+}
+
+// Whether a stored name is `name`, letter case aside. Names in plain ASCII, as good as
+// all of them, are compared as they are; others once decoded.
+bool sameName(QByteArrayView stored, QStringView name)
+{
+    if (isAscii(stored) && isAscii(name)) {
+        if (stored.size() != name.size())
+            return false;
+        for (qsizetype i = 0; i < stored.size(); ++i) {
+            if (asciiLower(stored[i]) != asciiLower(char(name[i].unicode())))
+                return false;
+        }
+        return true;
+    }
+    return decode(stored.toByteArray()).compare(name, Qt::CaseInsensitive) == 0;
+}
 
 } // namespace
 
@@ -87,7 +123,7 @@ std::optional<IniDocument::KeyLine> IniDocument::findKey(qsizetype headerLine, Q
         if (isComment(text))
             continue;
         const qsizetype eq = text.indexOf('=');
-        if (eq < 0 || !sameName(decode(text.left(eq).trimmed()), key))
+        if (eq < 0 || !sameName(QByteArrayView(text).first(eq).trimmed(), key))
             continue;
         KeyLine found;
         found.line = i;

@@ -5,7 +5,8 @@
 //
 // Section names and keys are found without regard to letter case. When a section or key
 // appears twice, the first one counts, for reading and for writing alike. Values are the
-// text after the first "=", without the spaces around it; quotes are kept as they are.
+// text after the first "=", without the spaces, tabs and stray carriage returns around it;
+// quotes are kept as they are.
 // Text is UTF-8; a value that is not valid UTF-8 is read as Windows-1252, the encoding a
 // file from an older program of the family would use.
 #include <QByteArray>

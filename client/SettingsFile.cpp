@@ -2,10 +2,9 @@
 
 #include "client/ColorText.h"
 #include "client/IniFile.h"
+#include "client/WindowPlacement.h"
 
 #include <QDir>
-#include <QList>
-#include <QPair>
 #include <optional>
 
 namespace {
@@ -42,8 +41,6 @@ std::optional<int> toInt(const QString& text)
     return ok ? std::optional<int>(n) : std::nullopt;
 }
 
-using Entries = QList<QPair<QString, QString>>;
-
 } // namespace
 
 SettingsFile::SettingsFile(Preferences& prefs, const QString& folder, const QString& section, QObject* parent)
@@ -68,24 +65,35 @@ SettingsFile::~SettingsFile()
 
 void SettingsFile::loadinifile()
 {
+    load(IniFile(m_path).read());
+}
+
+void SettingsFile::load(const IniDocument& doc)
+{
     // From here on every save writes the whole set, and what is read now is no change of
     // the player's.
     m_loaded = true;
     m_changedBeforeLoad.clear();
 
-    const IniDocument doc = IniFile(m_path).read();
     const auto text = [&](const QString& name, const QString& missing) {
         return doc.value(m_section, name).value_or(missing);
     };
     const auto number = [&](const QString& name, int missing) { return toInt(text(name, {})).value_or(missing); };
 
     // The window's placement, taken as it is stored; the window decides where it can go.
+    // A number no window could have counts as missing: it would overflow the window's
+    // right or bottom edge.
     const int textSize = number(key::Textsize, Preferences::DefaultTextSize);
+    const auto placed = [&](const QString& name, int missing, int lowest) {
+        const int n = number(name, missing);
+        return n >= lowest && n <= placement::MaxExtent ? n : missing;
+    };
     const QRect d = Preferences::DefaultPlacement;
-    const QRect placement(number(key::Left, d.left()), number(key::Top, d.top()), number(key::Width, d.width()),
-                          number(key::Height, d.height()));
-    m_prefs.setPlacement(placement);
-    emit placementRead(placement);
+    const QRect stored(placed(key::Left, d.left(), -placement::MaxExtent),
+                       placed(key::Top, d.top(), -placement::MaxExtent), placed(key::Width, d.width(), 0),
+                       placed(key::Height, d.height(), 0));
+    m_prefs.setPlacement(stored);
+    emit placementRead(stored);
 
     m_prefs.setTextSize(textSize);
 
@@ -130,6 +138,20 @@ QRect SettingsFile::presentPlacement() const
 
 bool SettingsFile::saveinifile()
 {
+    // Nothing to write leaves the file untouched, even one that could not be written.
+    if (entriesToSave().isEmpty())
+        return true;
+    return write([this](IniDocument& doc) { store(doc); });
+}
+
+void SettingsFile::store(IniDocument& doc) const
+{
+    for (const auto& [name, value] : entriesToSave())
+        doc.setValue(m_section, name, value);
+}
+
+SettingsFile::Entries SettingsFile::entriesToSave() const
+{
     using Key = Preferences::Key;
     const auto wanted = [this](Key k) { return m_loaded || m_changedBeforeLoad.count(k) > 0; };
     const Preferences& p = m_prefs;
@@ -166,13 +188,7 @@ bool SettingsFile::saveinifile()
         put(key::Turnsound, p.turnSoundNew() ? QStringLiteral("1") : QStringLiteral("0"));
     if (wanted(Key::ChatterSounds))
         put(key::ChatterSounds, flag(p.chatterSounds()));
-
-    if (entries.isEmpty())
-        return true;
-    return write([&](IniDocument& doc) {
-        for (const auto& [name, value] : entries)
-            doc.setValue(m_section, name, value);
-    });
+    return entries;
 }
 
 bool SettingsFile::savePhrases()

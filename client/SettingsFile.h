@@ -17,7 +17,9 @@
 // the window shows it. The change that asked for the save stays in effect.
 #include "client/Preferences.h"
 
+#include <QList>
 #include <QObject>
+#include <QPair>
 #include <QRect>
 #include <QString>
 #include <functional>
@@ -41,9 +43,13 @@ public:
     // Reads the section and hands every value to the preferences, and the window's
     // placement to `placementRead`.
     void loadinifile();
+    // The same from a settings text already read.
+    void load(const IniDocument& doc);
     // Writes every preference except the phrases (before the file was read: only those
     // changed in this run). False when the file could not be written.
     bool saveinifile();
+    // Puts into `doc` the keys that saveinifile would write.
+    void store(IniDocument& doc) const;
     // Writes "Phrase1" to "Phrase10". False when the file could not be written.
     bool savePhrases();
 
@@ -64,6 +70,10 @@ signals:
     void writeFailed(const QString& message);
 
 private:
+    using Entries = QList<QPair<QString, QString>>;
+
+    // The keys and values saveinifile writes, in the order it writes them.
+    Entries entriesToSave() const;
     bool write(const std::function<void(IniDocument&)>& edit);
     QRect presentPlacement() const;
 

@@ -9,6 +9,10 @@ namespace placement {
 
 constexpr int OversizeTrim = 15;
 
+// The largest width or height a window may have (Qt's QWIDGETSIZE_MAX), and so the
+// furthest a stored position may lie from the desktop's origin.
+constexpr int MaxExtent = (1 << 24) - 1;
+
 // How much of the window a screen must show for the player to reach it and drag it.
 constexpr int ReachableWidth = 100;
 constexpr int ReachableHeight = 30;

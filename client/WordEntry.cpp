@@ -90,6 +90,10 @@ void WordEntry::theword(const proto::TheWord& word)
         m_letter[slot - 1] = l.letter;
         m_picture[slot - 1] = l.letter;
     }
+    // Picks made for the last word are no part of this one: kept, they would count
+    // towards it and go out without their cells.
+    resetCounters();
+    clearPickPath();
     emit stripChanged();
 }
 

@@ -61,7 +61,8 @@ public:
     // --- messages from the host ------------------------------------------------------
     // The cells of a board (CMD_loadboard); cells not named keep their tile.
     void loadboardCells(const QList<proto::BoardCell>& cells);
-    // Clears the strip, then shows the word's letters in their slots (CMD_theword).
+    // Clears the strip and the picks, then shows the word's letters in their slots
+    // (CMD_theword).
     void theword(const proto::TheWord& word);
     // Marks the cells where the word lay (CMD_outoftime, CMD_roundover).
     void reveal(const QList<proto::Cell>& cells);

@@ -123,6 +123,19 @@ TEST(IniDocument, AValueNeverAddsALineAndOldBytesStillRead)
     EXPECT_EQ(d.value(u"agame", u"B"), QString::fromUtf8("Caf\xc3\xa9"));
 }
 
+TEST(IniDocument, AStrayCarriageReturnEndsAValueAndStaysInTheFile)
+{
+    // A last line ended by a lone CR, or a line end doubled to CR CR LF: the CR is no
+    // part of the value ("classic\r" would be no tile set's name), and a write keeps it.
+    const QByteArray text = "[agame]\r\nTiles=classic\r\r\nTop=5\r";
+    IniDocument d = IniDocument::fromBytes(text);
+    EXPECT_EQ(d.value(u"agame", u"Tiles"), QStringLiteral("classic"));
+    EXPECT_EQ(d.value(u"agame", u"Top"), QStringLiteral("5"));
+    d.setValue(u"agame", u"Top", QStringLiteral("6"));
+    d.setValue(u"agame", u"Tiles", QStringLiteral("slate"));
+    EXPECT_EQ(d.toBytes().toStdString(), "[agame]\r\nTiles=slate\r\r\nTop=6\r");
+}
+
 TEST(IniFile, AMissingFileReadsEmptyAndTheFirstWriteCreatesIt)
 {
     QTemporaryDir dir;

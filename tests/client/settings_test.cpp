@@ -143,6 +143,22 @@ TEST(SettingsFile, ValuesAreComparedExactly)
     EXPECT_EQ(p.tiles(), "Garden");
 }
 
+TEST(SettingsFile, APlacementNoWindowCouldHaveTakesTheDefaults)
+{
+    // A window is at most 16,777,215 pixels each way; numbers beyond that are no
+    // placement, and the window's right and bottom edges must not overflow.
+    SettingsRig rig;
+    rig.store("[agame]\nLeft=2147483000\nTop=-2147483648\nWidth=16777215\nHeight=-5\n");
+    rig.load();
+    EXPECT_EQ(rig.prefs.placement(), QRect(3, 3, 16777215, 535));
+    ASSERT_EQ(rig.placements.size(), 1);
+    EXPECT_EQ(rig.placements[0], rig.prefs.placement());
+
+    rig.store("[agame]\nLeft=-16777215\nTop=16777215\nWidth=0\nHeight=16777216\n");
+    rig.load();
+    EXPECT_EQ(rig.prefs.placement(), QRect(-16777215, 16777215, 0, 535));
+}
+
 TEST(SettingsFile, ColoursGoBackAsColourText)
 {
     const std::pair<QByteArray, QString> cases[] = {

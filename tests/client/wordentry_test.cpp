@@ -715,6 +715,28 @@ TEST_F(WordEntryTest, NewSearchForgetsThePathAndCounters)
     EXPECT_EQ(entry.lastPicked(), QPoint(3, 5));
 }
 
+TEST_F(WordEntryTest, NewWordDropsThePicksMadeForTheLastOne)
+{
+    // A word text that arrives during a search, without a new search announced, starts
+    // the picking again: a pick kept from the last word would complete the new one and
+    // go out as the cell (0, 0).
+    loadBoard();
+    loadWord("word");
+    click(3, 5);
+    ASSERT_EQ(entry.pickcount(), 1);
+    loadWord("cd");
+    EXPECT_EQ(entry.pickcount(), 0);
+    EXPECT_EQ(entry.pathlength(), 0);
+    EXPECT_FALSE(entry.lastPicked());
+
+    click(4, 4); // "d" is the second letter, not the first
+    EXPECT_TRUE(sent.isEmpty());
+    click(3, 4);
+    click(4, 4);
+    ASSERT_EQ(sent.size(), 1);
+    EXPECT_EQ(sent[0], "CMD_myword+2+3+4+4+4");
+}
+
 TEST_F(WordEntryTest, DirectPlacementRejectsCellsOffTheBoard)
 {
     loadBoard();
