@@ -60,13 +60,13 @@ bool BoardGenerator::createboard(const QByteArray& word, bool scrambled, bool on
     }
 
     // Lay the word; a scrambled walk that gets stuck starts again on a cleared board.
-    do {
-        clearBoard();
-        if (scrambled)
-            setwordscram(word);
-        else
-            setwordstraight(word);
-    } while (m_word.isEmpty());
+    clearBoard();
+    if (scrambled) {
+        while (!setwordscram(word))
+            clearBoard();
+    } else {
+        setwordstraight(word);
+    }
 
     // Decoys: the word's own letters on free cells. A taken cell is skipped, but the
     // attempt still counts, so the word itself is never overwritten.
@@ -98,7 +98,7 @@ QList<proto::BoardCell> BoardGenerator::boardCells() const
     return cells;
 }
 
-QByteArray BoardGenerator::setwordstraight(const QByteArray& word)
+void BoardGenerator::setwordstraight(const QByteArray& word)
 {
     m_word.clear();
     clearLettercodes();
@@ -108,7 +108,11 @@ QByteArray BoardGenerator::setwordstraight(const QByteArray& word)
         // A ten-letter word fills a whole row, one way or the other.
         const bool leftward = m_random.draw(2) == 1;
         const int row = 1 + m_random.draw(kRows);
-        return leftward ? placeletter(word, kColumns + 1, row, 2) : placeletter(word, 0, row, 1);
+        if (leftward)
+            placeletter(word, kColumns + 1, row, 2);
+        else
+            placeletter(word, 0, row, 1);
+        return;
     }
 
     // First cell by direction. The ranges keep a word along x within columns 1 to 9,
@@ -127,10 +131,10 @@ QByteArray BoardGenerator::setwordstraight(const QByteArray& word)
     case 7: x0 = drawRange(length, 9); y0 = drawRange(1, 9 - length); break;
     default: x0 = drawRange(length, 9); y0 = drawRange(length, 8); break;
     }
-    return placeletter(word, x0 - kStepX[direction], y0 - kStepY[direction], direction);
+    placeletter(word, x0 - kStepX[direction], y0 - kStepY[direction], direction);
 }
 
-QByteArray BoardGenerator::placeletter(const QByteArray& word, int x, int y, int direction)
+void BoardGenerator::placeletter(const QByteArray& word, int x, int y, int direction)
 {
     m_word.clear();
     m_wordCells.clear();
@@ -145,10 +149,9 @@ QByteArray BoardGenerator::placeletter(const QByteArray& word, int x, int y, int
             m_board[x][y] = code;
         m_wordCells.append(proto::Cell{x, y});
     }
-    return wordcodes();
 }
 
-QByteArray BoardGenerator::setwordscram(const QByteArray& word)
+bool BoardGenerator::setwordscram(const QByteArray& word)
 {
     // Starts near the middle are twice as likely as starts near the edges.
     int x = 1 + m_random.draw(14);
@@ -186,9 +189,9 @@ QByteArray BoardGenerator::setwordscram(const QByteArray& word)
             m_word.clear();
             m_wordCells.clear();
             clearLettercodes();
-            return QByteArray();
+            return false;
         }
         m_wordCells.append(proto::Cell{x, y});
     }
-    return wordcodes();
+    return true;
 }

@@ -26,20 +26,20 @@ public:
     explicit BoardGenerator(RandomSource& random) : m_random(random) {}
 
     // Builds a whole board for the word: lays it (retrying a stuck scrambled walk),
-    // scatters decoys, fills the rest and keeps the board text. Returns false, and
+    // scatters decoys and fills the rest. Returns false, and
     // changes nothing, for a word that cannot be laid (empty, longer than 10, or
     // holding a character other than "a" to "z").
     bool createboard(const QByteArray& word, bool scrambled, bool onlyLetters);
 
-    // Straight layout on the cleared board; returns the word text (never empty for a
-    // word of 1 to 10 letters).
-    QByteArray setwordstraight(const QByteArray& word);
-    // Scrambled layout on the cleared board; returns the word text, or empty text when
-    // the walk got stuck.
-    QByteArray setwordscram(const QByteArray& word);
+    // Straight layout on the cleared board (always succeeds for a word of 1 to 10
+    // letters).
+    void setwordstraight(const QByteArray& word);
+    // Scrambled layout on the cleared board; false, with nothing laid, when the walk
+    // got stuck.
+    bool setwordscram(const QByteArray& word);
     // Writes the word on a straight line; (x, y) is the cell one step before the first
-    // letter. Returns the word text.
-    QByteArray placeletter(const QByteArray& word, int x, int y, int direction);
+    // letter.
+    void placeletter(const QByteArray& word, int x, int y, int direction);
     // Letter code of one letter, 1..26; 0 (with a warning) for anything but "a".."z".
     static int converttonum(char letter);
 

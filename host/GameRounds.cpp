@@ -48,12 +48,13 @@ void GameRounds::startgame(const proto::StartGame& options)
     m_gamerunning = true;
 
     int seconds = kDefaultTimePerTurn;
-    if (FieldReader::toInt(options.secondsPerTurn, &seconds) && (seconds < 0 || seconds > kMaxTimePerTurn)) {
-        // Only the hosting player (slot 1) starts games.
-        m_out.refused(1, QStringLiteral("host: seconds per turn %1 out of range, using %2").arg(seconds).arg(kDefaultTimePerTurn));
-        seconds = kDefaultTimePerTurn;
+    if (FieldReader::toInt(options.secondsPerTurn, &seconds) && game::playableTimePerTurn(seconds) != seconds) {
+        // Only the hosting player starts games.
+        m_out.refused(game::LeaderSlot,
+                      QStringLiteral("host: seconds per turn %1 out of range, using %2").arg(seconds).arg(kDefaultTimePerTurn));
     }
-    m_timeperturn = seconds;
+    // The same rule the clients apply to the number they are sent.
+    m_timeperturn = game::playableTimePerTurn(seconds);
     int target = kDefaultPlayToScore;
     FieldReader::toInt(options.playTo, &target);
     m_playtoscore = target;

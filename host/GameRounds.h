@@ -37,7 +37,6 @@ public:
     static constexpr int kGraceSeconds = 4; // clock seconds of a turn that score nothing
     static constexpr int kDefaultTimePerTurn = game::DefaultTimePerTurn;
     static constexpr int kDefaultPlayToScore = 250;
-    static constexpr int kMaxTimePerTurn = game::MaxTimePerTurn;
 
     GameRounds(PlayerTable& players, const Outbox& out, const HostLink& link, RandomSource& random,
                WordSource words);

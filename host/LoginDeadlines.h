@@ -4,6 +4,8 @@
 // connections that never log in cannot hold the nine slots for ever.
 //
 // Times are milliseconds on the caller's steady clock; nothing here runs by itself.
+#include "net/GameConstants.h"
+
 #include <QList>
 #include <QtGlobal>
 
@@ -13,7 +15,7 @@
 class LoginDeadlines {
 public:
     static constexpr qint64 kTimeoutMs = 30000;
-    static constexpr int kSlots = 9; // slots handed out to connections
+    static constexpr int kSlots = game::MaxSlots; // slots handed out to connections
 
     explicit LoginDeadlines(qint64 timeoutMs = kTimeoutMs) : m_timeoutMs(timeoutMs) {}
 

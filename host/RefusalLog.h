@@ -6,6 +6,8 @@
 //
 // The decisions take the time from the caller, so the rule runs under a test's clock;
 // the caller writes the lines it gets back.
+#include "net/GameConstants.h"
+
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
@@ -16,7 +18,8 @@ class RefusalLog {
 public:
     static constexpr int kLinesPerWindow = 3;
     static constexpr qint64 kWindowMs = 10000;
-    static constexpr int kSlots = 10; // connections in slots 1 to 10
+    // Connections in the nine slots, and in the one where a refused connection waits.
+    static constexpr int kSlots = game::MaxSlots + 1;
 
     // One refused message from a slot at `nowMs`: the lines to write now, which are
     // nothing (held back), the line, or a summary of those held back and then the line.

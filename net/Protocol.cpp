@@ -73,11 +73,6 @@ Message slotText(const char* command, int slot, const QByteArray& text)
     return Message(command).add(slot).add(text);
 }
 
-Message slotName(const char* command, int slot, const QByteArray& name)
-{
-    return Message(command).add(slot).add(name);
-}
-
 Message textOnly(const char* command, const QByteArray& text)
 {
     return Message(command).add(text);

@@ -67,8 +67,8 @@ QByteArray wordText(const QList<WordLetter>& letters);
 QByteArray cellList(const QList<Cell>& cells);
 
 namespace detail {
+// A slot and a text to the end (CMD_chat, CMD_action, and the slot-and-name notices).
 Message slotText(const char* command, int slot, const QByteArray& text);
-Message slotName(const char* command, int slot, const QByteArray& name);
 Message textOnly(const char* command, const QByteArray& text);
 Message roundEnd(const char* command, bool foundIt, const QList<Cell>& cells);
 Message slotNotice(const char* command, int slot);
@@ -202,7 +202,7 @@ struct SlotName {
     int slot = 0;
     QByteArray name;
 
-    Message message() const { return detail::slotName(Command, slot, name); }
+    Message message() const { return detail::slotText(Command, slot, name); }
     static SlotName read(FieldReader& f)
     {
         SlotName m;

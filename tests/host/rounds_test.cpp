@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 using hosttest::HostHarness;
 using hosttest::list;
 
@@ -86,6 +88,21 @@ TEST(HostRounds, OptionsFallBackWhenNotNumbersAndFlagsAreReadAsWritten)
     EXPECT_FALSE(h.game.rounds().onlyletters()) << "only exactly \"t\" means only-letters";
     EXPECT_EQ(h.textsTo(1).value(h.textsTo(1).size() - 4), "CMD_startgame+Ann+lots+soon+x+T+");
     EXPECT_EQ(h.game.rounds().countdown(), 64);
+}
+
+TEST(HostRounds, SecondsPerTurnOutsideNoneToADayAreSixtyWhileBothEndsArePlayed)
+{
+    const std::pair<QByteArray, int> cases[] = {
+        {"-1", 60}, {"0", 0}, {"86400", 86400}, {"86401", 60}, {"2147483647", 60},
+    };
+    for (const auto& [sent, played] : cases) {
+        HostHarness h;
+        h.join("Ann");
+        h.send(1, "CMD_startgame+Ann+250+" + sent + "+f+f+");
+        EXPECT_EQ(h.game.rounds().timeperturn(), played) << sent.constData();
+        // The clients still see the number as the hosting player wrote it.
+        EXPECT_TRUE(h.textsTo(1).contains("CMD_startgame+Ann+250+" + sent + "+f+f+")) << sent.constData();
+    }
 }
 
 // --- the clock and the end of a round -------------------------------------------
