@@ -191,7 +191,7 @@ SockAddress TSock::lookupHost()
             return ipv4Address(none);
         return addr;
     }
-    if (text.at(0).isDigit()) {
+    if (!text.isEmpty() && text.at(0).isDigit()) {
         in_addr addr{};
         if (::inet_pton(AF_INET, text.toLatin1().constData(), &addr) != 1)
             return ipv4Address(none);

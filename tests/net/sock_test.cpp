@@ -365,6 +365,12 @@ TEST(SockTest, FailuresRaiseTheirFixedMessages)
     badHost.setPortName("7772");
     badHost.setHostName("no-such-host.invalid");
     EXPECT_EQ(message([&] { badHost.Connect(); }), "Host Lookup - Could Not Find Host Entry");
+    // Empty brackets leave no address to read: the same failed lookup, never a read
+    // past the end of an empty name.
+    TSock emptyBrackets;
+    emptyBrackets.setPortName("7772");
+    emptyBrackets.setHostName("[]");
+    EXPECT_EQ(message([&] { emptyBrackets.Connect(); }), "Host Lookup - Could Not Find Host Entry");
 
     // A connecting socket has a handle but does not listen.
     auto c = client(server.port());
