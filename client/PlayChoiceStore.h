@@ -5,10 +5,11 @@
 // port 7772 and joining.
 #include "client/IniFile.h"
 #include "client/PlayChoice.h"
+#include "net/GameConstants.h"
 
 class PlayChoiceStore {
 public:
-    static inline const QString Section = QStringLiteral("agame");
+    static inline const QString Section = QString::fromLatin1(game::Key);
     static inline const QString NameKey = QStringLiteral("Playername");
     static inline const QString AddressKey = QStringLiteral("Hostaddress");
     static inline const QString PortKey = QStringLiteral("Port");

@@ -76,14 +76,21 @@ void ChatHistory::addlinetochat(const QString& line, const QColor& colour)
     const bool updates = view->updatesEnabled();
     view->setUpdatesEnabled(false);
 
-    QTextDocument* doc = view->document();
+    // What Scroll Chat Off holds still; only looked up while it is on. Cursors, not
+    // numbers: they move with the text when old lines are dropped.
     const int heldScroll = bar->value();
-    // Cursors, not numbers: they move with the text when old lines are dropped.
-    QTextCursor heldCaret = view->textCursor();
-    heldCaret.setPosition(heldCaret.selectionStart());
+    QTextCursor heldCaret;
+    QTextCursor heldTop;
+    int topOffset = 0;
     const bool dropsALine = lineCount() >= MaxLines;
-    const QTextCursor heldTop = view->cursorForPosition(QPoint(0, 0));
-    const int topOffset = blockTop(heldTop) - heldScroll;
+    if (m_scrollChatOff) {
+        heldCaret = view->textCursor();
+        heldCaret.setPosition(heldCaret.selectionStart());
+        if (dropsALine) {
+            heldTop = view->cursorForPosition(QPoint(0, 0));
+            topOffset = blockTop(heldTop) - heldScroll;
+        }
+    }
 
     QTextCursor end(view->document());
     end.movePosition(QTextCursor::End);
