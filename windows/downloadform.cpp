@@ -165,11 +165,6 @@ void Tdownload::Button2Click()
     }
 }
 
-void Tdownload::showNoLobbyMessage()
-{
-    showMessage(NoLobbyMessage);
-}
-
 void Tdownload::showEvent(QShowEvent* event)
 {
     BackdropForm::showEvent(event);

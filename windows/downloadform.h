@@ -23,9 +23,6 @@ public:
     static constexpr int InnerWidth = 724;
     static constexpr int InnerHeight = 500;
     static inline const QString AdvertPath = QStringLiteral(":/pictures/lobby_advert.jpg");
-    static inline const QString NoLobbyMessage = QStringLiteral(
-        "Please close the game and open the Pelk22 Lobby using the icon on your desktop or using the your "
-        "Window's start-up menu.");
 
     explicit Tdownload(QWidget* parent = nullptr);
 
@@ -43,9 +40,6 @@ public:
     void abortbuttonClick();
     void Button1Click();
     void Button2Click();
-
-    // Tells the player how to reach the lobby when none is installed here.
-    void showNoLobbyMessage();
 
     // Shows a message to the player: the error display of this window. Replaceable so
     // that tests show no dialog.

@@ -149,9 +149,6 @@ TEST_F(DownloadWindowTest, PlayWithOthersStartsTheInstalledLobby)
     EXPECT_EQ(exits, 1);
     EXPECT_EQ(others, 1);
     EXPECT_EQ(messages, QStringList{"An Error has Occurred."});
-
-    window.showNoLobbyMessage();
-    EXPECT_EQ(messages.last(), Tdownload::NoLobbyMessage);
 }
 
 TEST_F(DownloadWindowTest, DownloadShowsItsProgressAndInstalls)
