@@ -119,13 +119,29 @@ GameRecord record(int players, GameRecord::State state, const QString& leader = 
     return r;
 }
 
+// Keeps every line the announcer logs in `lines` (declared before the announcer).
+void collectLog(GameAnnouncer& announcer, QStringList& lines)
+{
+    QObject::connect(&announcer, &GameAnnouncer::logLine, [&lines](const QString& line) { lines.append(line); });
+}
+
+// Without a daemon both know it before start() returns: nothing waits for one.
+void startWithoutDaemon(GameAnnouncer& announcer, GameBrowser& browser, const QString& name)
+{
+    announcer.start(name, 7811);
+    browser.start();
+    EXPECT_EQ(announcer.state(), GameAnnouncer::State::NotRunning);
+    EXPECT_EQ(browser.statusText(), "Games on this network cannot be listed: the Avahi service is not running.");
+    EXPECT_EQ(browser.rowCount(), 0);
+}
+
 } // namespace
 
 TEST_F(WithAvahi, AnnouncedGameIsSeenByAvahiBrowseWithItsRecord)
 {
-    GameAnnouncer announcer;
     QStringList log;
-    QObject::connect(&announcer, &GameAnnouncer::logLine, [&log](const QString& line) { log.append(line); });
+    GameAnnouncer announcer;
+    collectLog(announcer, log);
     announcer.start(QStringLiteral("Ann's game"), 7772, record(1, GameRecord::State::Waiting, QStringLiteral("Ann")));
     ASSERT_TRUE(testutil::waitFor([&] { return announcer.state() == GameAnnouncer::State::Announcing; }, DaemonMs))
         << "state " << int(announcer.state()) << ": " << announcer.problem().toStdString();
@@ -224,10 +240,10 @@ TEST_F(WithAvahi, BrowserFollowsAnnouncersAndTheirNameCollision)
     GameBrowser browser;
     QAbstractItemModelTester tester(&browser, QAbstractItemModelTester::FailureReportingMode::Fatal);
     browser.start();
-    GameAnnouncer first, second;
     QStringList renamed, log;
+    GameAnnouncer first, second;
     QObject::connect(&second, &GameAnnouncer::nameChanged, [&renamed](const QString& name) { renamed.append(name); });
-    QObject::connect(&second, &GameAnnouncer::logLine, [&log](const QString& line) { log.append(line); });
+    collectLog(second, log);
     first.start(QStringLiteral("Dee's game"), 7791);
     ASSERT_TRUE(testutil::waitFor([&] { return first.state() == GameAnnouncer::State::Announcing; }, DaemonMs));
     second.start(QStringLiteral("Dee's game"), 7792);
@@ -259,10 +275,10 @@ TEST_F(WithAvahi, BrowserFollowsAnnouncersAndTheirNameCollision)
 
 TEST_F(WithAvahi, DaemonRestartAnnouncesAgain)
 {
-    GameAnnouncer announcer;
     QStringList log;
     QList<GameAnnouncer::State> states;
-    QObject::connect(&announcer, &GameAnnouncer::logLine, [&log](const QString& line) { log.append(line); });
+    GameAnnouncer announcer;
+    collectLog(announcer, log);
     QObject::connect(&announcer, &GameAnnouncer::stateChanged, [&states](GameAnnouncer::State s) { states.append(s); });
     GameBrowser browser;
     QAbstractItemModelTester tester(&browser, QAbstractItemModelTester::FailureReportingMode::Fatal);
@@ -288,15 +304,11 @@ TEST_F(WithAvahi, DaemonRestartAnnouncesAgain)
 
 TEST_F(WithoutAvahi, ReportedAtOnceAndAnnouncedWhenTheDaemonComes)
 {
-    GameAnnouncer announcer;
     QStringList log;
-    QObject::connect(&announcer, &GameAnnouncer::logLine, [&log](const QString& line) { log.append(line); });
+    GameAnnouncer announcer;
+    collectLog(announcer, log);
     GameBrowser browser;
-    // Both know before start() returns: nothing waits for the daemon.
-    announcer.start(QStringLiteral("Fay's game"), 7811);
-    browser.start();
-    EXPECT_EQ(announcer.state(), GameAnnouncer::State::NotRunning);
-    EXPECT_EQ(browser.statusText(), "Games on this network cannot be listed: the Avahi service is not running.");
+    startWithoutDaemon(announcer, browser, QStringLiteral("Fay's game"));
     EXPECT_EQ(log, QStringList {"not announced on this network: the Avahi service is not running"});
     announcer.setRecord(record(1, GameRecord::State::Waiting));
 
@@ -309,14 +321,11 @@ TEST_F(WithoutAvahi, ReportedAtOnceAndAnnouncedWhenTheDaemonComes)
 
 TEST_F(WithoutDbus, ReportedAtOnceWithOneLogLine)
 {
-    GameAnnouncer announcer;
     QStringList log;
-    QObject::connect(&announcer, &GameAnnouncer::logLine, [&log](const QString& line) { log.append(line); });
+    GameAnnouncer announcer;
+    collectLog(announcer, log);
     GameBrowser browser;
-    announcer.start(QStringLiteral("Gus's game"), 7821);
-    browser.start();
-    EXPECT_EQ(announcer.state(), GameAnnouncer::State::NotRunning);
-    EXPECT_EQ(browser.statusText(), "Games on this network cannot be listed: the Avahi service is not running.");
+    startWithoutDaemon(announcer, browser, QStringLiteral("Gus's game"));
     announcer.setRecord(record(2, GameRecord::State::Playing));
     testutil::spin(50);
     EXPECT_EQ(announcer.state(), GameAnnouncer::State::NotRunning);
