@@ -10,9 +10,14 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <functional>
 
 namespace {
+
+// A seat's column is no wider than this.
+constexpr int NameWidth = 110;
+constexpr int HeaderPadding = 8; // each side of a header's text, as the style sheet sets it
 
 // Columns before the seats' points.
 enum Column { RoundColumn, WordColumn, FirstColumn, TimeColumn, SeatColumns };
@@ -58,7 +63,7 @@ GameSummaryWindow::GameSummaryWindow(const GameSummary& summary, QWidget* parent
         "QTableWidget { background: rgb(255, 250, 238); color: rgb(40, 28, 10);"
         " gridline-color: rgb(230, 210, 170); border: 1px solid rgb(150, 110, 50); }"
         "QHeaderView::section { background: rgb(240, 222, 180); color: rgb(90, 60, 20);"
-        " border: none; border-right: 1px solid rgb(230, 210, 170); padding: 3px 6px; font-weight: bold; }"));
+        " border: none; border-right: 1px solid rgb(230, 210, 170); padding: 3px 8px; font-weight: bold; }"));
 
     label_fastest = new QLabel(this);
     label_fastest->setObjectName(QStringLiteral("label_fastest"));
@@ -147,9 +152,19 @@ void GameSummaryWindow::showSummary()
                },
                false);
 
-    QHeaderView* h = table_rounds->horizontalHeader();
-    h->setSectionResizeMode(QHeaderView::ResizeToContents);
-    h->setSectionResizeMode(WordColumn, QHeaderView::Stretch);
+    // Every column as wide as its contents; a long name is cut in its header, and shown
+    // whole in the header's tooltip.
+    QFont bold = table_rounds->horizontalHeader()->font();
+    bold.setBold(true);
+    const QFontMetrics heading(bold);
+    for (int i = 0; i < seats.size(); ++i) {
+        QTableWidgetItem* item = table_rounds->horizontalHeaderItem(SeatColumns + i);
+        item->setText(heading.elidedText(s.seatName(seats[i]), Qt::ElideRight, NameWidth - 2 * HeaderPadding - 4));
+        item->setToolTip(s.seatName(seats[i]));
+    }
+    table_rounds->resizeColumnsToContents();
+    for (int i = 0; i < seats.size(); ++i)
+        table_rounds->setColumnWidth(SeatColumns + i, std::min(table_rounds->columnWidth(SeatColumns + i), NameWidth));
 
     if (const std::optional<GameSummary::Fastest> f = s.fastest()) {
         const RoundRecord& r = rounds[f->round];

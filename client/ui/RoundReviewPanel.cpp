@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTextLayout>
 #include <QVBoxLayout>
 
 namespace {
@@ -26,6 +27,25 @@ QLabel* plainLabel(QWidget* parent, const QString& name, int pixelSize, bool bol
 QString pointsText(int points)
 {
     return points > 0 ? QStringLiteral("+%1").arg(points) : QString::number(points);
+}
+
+// The text as the label wraps it, cut with an ellipsis after `lines` lines.
+QString fitLines(const QString& text, const QFont& font, int width, int lines)
+{
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    QStringList out;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        if (out.size() == lines - 1) {
+            const QString rest = text.mid(line.textStart());
+            out << QFontMetrics(font).elidedText(rest, Qt::ElideRight, width);
+            break;
+        }
+        out << text.mid(line.textStart(), line.textLength()).trimmed();
+    }
+    layout.endLayout();
+    return out.join(QLatin1Char('\n'));
 }
 
 QString namesOf(const QList<SeatName>& list)
@@ -56,9 +76,6 @@ RoundReviewPanel::RoundReviewPanel(RoundReview& review, QWidget* parent)
     label_ending = plainLabel(this, QStringLiteral("label_ending"), 12, false, looks::inkSoft());
     label_ending->setAlignment(Qt::AlignCenter);
     label_meaning = plainLabel(this, QStringLiteral("label_meaning"), 12, false, looks::ink());
-    label_meaning->setWordWrap(true);
-    // The glosses can be long: a few lines at most, the rest in the tooltip.
-    label_meaning->setMaximumHeight(4 * QFontMetrics(label_meaning->font()).lineSpacing() + 4);
     label_meaning->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     table_finders = new QTableWidget(0, 4, this);
@@ -105,7 +122,7 @@ RoundReviewPanel::RoundReviewPanel(RoundReview& review, QWidget* parent)
     buttons->addWidget(button_close);
 
     auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(8, 6, 8, 8);
+    column->setContentsMargins(Margin, 6, Margin, Margin);
     column->setSpacing(5);
     column->addWidget(label_word);
     column->addWidget(label_ending);
@@ -134,10 +151,15 @@ void RoundReviewPanel::showReview()
         ending = QStringLiteral("the last round");
     label_ending->setText(QStringLiteral("Round %1: %2").arg(r.round, ending));
 
+    // Each gloss on two lines at most; the tooltip has them whole.
     QStringList glosses;
-    for (const WordMeanings::Meaning& m : r.meanings)
+    QStringList shown;
+    const int width = Width - 2 * Margin - 2;
+    for (const WordMeanings::Meaning& m : r.meanings) {
         glosses << QStringLiteral("%1: %2").arg(m.partOfSpeech, m.gloss);
-    label_meaning->setText(glosses.join(QLatin1Char('\n')));
+        shown << fitLines(glosses.last(), label_meaning->font(), width, GlossLines);
+    }
+    label_meaning->setText(shown.join(QLatin1Char('\n')));
     label_meaning->setToolTip(glosses.join(QLatin1Char('\n')));
     label_meaning->setVisible(!glosses.isEmpty());
 

@@ -16,6 +16,9 @@ class RoundReviewPanel : public QFrame {
 public:
     static constexpr int Width = 276;
     static constexpr int Height = 404;
+    static constexpr int Margin = 8;
+    // Lines each gloss may take; the rest is cut with an ellipsis.
+    static constexpr int GlossLines = 2;
 
     explicit RoundReviewPanel(RoundReview& review, QWidget* parent = nullptr);
 

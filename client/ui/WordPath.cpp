@@ -9,8 +9,8 @@
 
 namespace {
 
-const QColor kBand(255, 196, 40, 150);
-const QColor kEdge(120, 60, 0, 200);
+const QColor kBand(255, 200, 40, 235);
+const QColor kEdge(110, 50, 0, 220);
 
 } // namespace
 
@@ -20,38 +20,59 @@ void paintWordPath(QPainter& painter, const QRectF& board, const QList<QPoint>& 
         return;
     const QSizeF cell(board.width() / game::Columns, board.height() / game::Rows);
     const qreal unit = std::min(cell.width(), cell.height());
+    const qreal ring = unit * 0.43; // around the letter, inside its tile
     QList<QPointF> centres;
     for (const QPoint& c : cells)
         centres << board.topLeft() + QPointF((c.x() - 0.5) * cell.width(), (c.y() - 0.5) * cell.height());
 
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    QPainterPath band(centres.first());
-    for (qsizetype i = 1; i < centres.size(); ++i)
-        band.lineTo(centres[i]);
+
+    // The links from letter to letter, kept off the letters themselves so they stay legible.
+    QPainterPath links;
+    for (qsizetype i = 1; i < centres.size(); ++i) {
+        links.moveTo(centres[i - 1]);
+        links.lineTo(centres[i]);
+    }
+    QPainterPath letters;
+    for (const QPointF& c : centres)
+        letters.addEllipse(c, ring, ring);
+    QPainterPath outside;
+    outside.addRect(board.adjusted(-unit, -unit, unit, unit));
+    painter.setClipPath(outside.subtracted(letters), Qt::IntersectClip);
     // A dark rim under the band keeps it visible on light and dark tiles alike.
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(kEdge, unit * 0.36, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.drawPath(band);
-    painter.setPen(QPen(kBand, unit * 0.28, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.drawPath(band);
+    painter.setPen(QPen(kEdge, unit * 0.22, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+    painter.drawPath(links);
+    painter.setPen(QPen(kBand, unit * 0.14, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+    painter.drawPath(links);
+    painter.setClipping(false);
 
-    // The first letter: a ring around its tile's middle.
-    painter.setPen(QPen(kEdge, unit * 0.07));
-    painter.drawEllipse(centres.first(), unit * 0.36, unit * 0.36);
+    // A ring around each letter; the first one doubled.
+    for (qsizetype i = 0; i < centres.size(); ++i) {
+        painter.setPen(QPen(kEdge, unit * 0.09));
+        painter.drawEllipse(centres[i], ring, ring);
+        painter.setPen(QPen(kBand, unit * 0.05));
+        painter.drawEllipse(centres[i], ring, ring);
+        if (i == 0) {
+            painter.setPen(QPen(kEdge, unit * 0.04));
+            painter.drawEllipse(centres[i], ring * 0.78, ring * 0.78);
+        }
+    }
 
-    // The last letter: an arrowhead pointing along the last step.
+    // An arrowhead on the last ring, pointing along the last step.
     if (centres.size() > 1) {
-        const QPointF tip = centres.last();
         const QPointF from = centres[centres.size() - 2];
-        const qreal angle = qAtan2(tip.y() - from.y(), tip.x() - from.x());
-        const qreal length = unit * 0.34;
-        const auto corner = [&](qreal turn) {
-            return tip - QPointF(qCos(angle + turn), qSin(angle + turn)) * length;
-        };
-        const QPointF head[] = {tip + QPointF(qCos(angle), qSin(angle)) * unit * 0.12, corner(0.55), corner(-0.55)};
-        painter.setPen(QPen(kEdge, unit * 0.04));
-        painter.setBrush(kEdge);
+        const QPointF to = centres.last();
+        const qreal angle = qAtan2(to.y() - from.y(), to.x() - from.x());
+        const QPointF along(qCos(angle), qSin(angle));
+        const QPointF across(-along.y(), along.x());
+        const QPointF tip = to - along * ring;
+        const qreal length = unit * 0.2;
+        const QPointF head[] = {tip, tip - along * length + across * length * 0.7,
+                                tip - along * length - across * length * 0.7};
+        painter.setPen(QPen(kEdge, unit * 0.03));
+        painter.setBrush(kBand);
         painter.drawPolygon(head, 3);
     }
     painter.restore();

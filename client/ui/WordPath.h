@@ -1,7 +1,7 @@
 #pragma once
-// Where the round's word lay, drawn over the board: a broad translucent band through the
-// centres of its cells in letter order, a ring on the first letter and an arrowhead into
-// the last. The board's size is free: cells are as large as the board divided by its 10
+// Where the round's word lay, drawn over the board: a ring around each of its letters
+// (doubled on the first), bands linking them in letter order that keep off the letters
+// so they stay legible, and an arrowhead into the last. The board's size is free: cells are as large as the board divided by its 10
 // columns and 9 rows, so the drawing follows a board that scales with the window.
 //
 // `paintWordPath` draws onto any painter (a board view can call it at the end of its own

@@ -135,11 +135,19 @@ TEST_F(RoundReviewPanelTest, PathIsDrawnOverItsCellsAtAnyBoardSize)
         const auto centre = [scale](int column, int row) {
             return QPoint(((column - 1) * 44 + 22) * scale, ((row - 1) * 44 + 22) * scale);
         };
-        for (int column : {4, 5, 6})
-            EXPECT_GT(qAlpha(image.pixel(centre(column, 2))), 100) << column;
-        // Off the path: cells beside it, above it and far away stay clear.
+        const auto alpha = [&](QPoint p) { return qAlpha(image.pixel(p)); };
+        for (int column : {4, 5, 6}) {
+            SCOPED_TRACE(column);
+            // A ring around the letter, which itself stays clear.
+            EXPECT_GT(alpha(centre(column, 2) - QPoint(0, 19 * scale)), 100);
+            EXPECT_EQ(alpha(centre(column, 2)), 0);
+        }
+        // The links between the letters, where two tiles meet.
+        for (int column : {4, 5})
+            EXPECT_GT(alpha(QPoint(column * 44 * scale, (22 + 44) * scale)), 100) << column;
+        // Off the path: cells beside it, below it and far away stay clear.
         for (const QPoint& cell : {QPoint(2, 2), QPoint(5, 4), QPoint(10, 9), QPoint(8, 2)})
-            EXPECT_EQ(qAlpha(image.pixel(centre(cell.x(), cell.y()))), 0) << cell.x() << "," << cell.y();
+            EXPECT_EQ(alpha(centre(cell.x(), cell.y()) - QPoint(0, 19 * scale)), 0) << cell.x() << "," << cell.y();
     }
     review.loadBoard(QStringLiteral("4"));
     EXPECT_TRUE(overlay.cells().isEmpty());
