@@ -88,6 +88,42 @@ QByteArray firstField(const QByteArray& line)
     return space < 0 ? line : line.left(space);
 }
 
+// The first line that starts at or after `pos`, and its first field: mostly found in
+// one read, which finds the line's start and the key behind it.
+struct Probe {
+    qint64 start = 0;
+    QByteArray key;
+};
+
+Probe probe(QFile& file, qint64 pos, qint64 size)
+{
+    const qint64 at = pos == 0 ? 0 : pos - 1;
+    const QByteArray chunk = file.seek(at) ? file.read(kChunk) : QByteArray();
+    qsizetype from = 0;
+    if (pos > 0) {
+        const qsizetype end = chunk.indexOf('\n');
+        if (end < 0) {
+            // Inside a long line: find its end the long way.
+            const qint64 start = nextLineStart(file, pos, size);
+            return {start, start < size ? firstField(lineAt(file, start)) : QByteArray()};
+        }
+        from = end + 1;
+    }
+    Probe p{at + from, QByteArray()};
+    if (p.start >= size)
+        return {size, QByteArray()};
+    const qsizetype space = chunk.indexOf(' ', from);
+    const qsizetype end = chunk.indexOf('\n', from);
+    const qsizetype stop = space >= 0 && (end < 0 || space < end) ? space : end;
+    if (stop >= 0)
+        p.key = chunk.mid(from, stop - from);
+    else if (at + chunk.size() >= size)
+        p.key = chunk.mid(from); // the file's last line, without a line end
+    else
+        p.key = firstField(lineAt(file, p.start));
+    return p;
+}
+
 int compareKeys(const QByteArray& a, const QByteArray& b)
 {
     const int n = int(std::min(a.size(), b.size()));
@@ -180,17 +216,16 @@ QByteArray WordMeanings::findLine(const QString& path, const QByteArray& key)
     qint64 hi = size;
     while (lo < hi) {
         const qint64 mid = lo + (hi - lo) / 2;
-        const qint64 start = nextLineStart(file, mid, size);
-        if (start >= hi) {
+        const Probe p = probe(file, mid, size);
+        if (p.start >= hi) {
             hi = mid;
             continue;
         }
-        const QByteArray line = lineAt(file, start);
-        const int c = compareKeys(firstField(line), key);
+        const int c = compareKeys(p.key, key);
         if (c == 0)
-            return line;
+            return lineAt(file, p.start);
         if (c < 0)
-            lo = start + 1;
+            lo = p.start + 1;
         else
             hi = mid;
     }
@@ -208,11 +243,18 @@ QList<WordMeanings::Meaning> WordMeanings::lookUp(const QString& word, int count
     for (int part = 0; part < int(std::size(kParts)); ++part) {
         const QString suffix = QString::fromLatin1(kParts[part].file);
         const QString index = m_folder + QStringLiteral("/index.") + suffix;
-        // The word as given, its irregular base forms, then its regular ones.
-        QList<QByteArray> forms{key};
-        const QList<QByteArray> irregular =
-            findLine(m_folder + QLatin1Char('/') + suffix + QStringLiteral(".exc"), key).split(' ');
-        forms.append(irregular.mid(1));
+        const auto found = [&](const QByteArray& form) {
+            IndexEntry entry;
+            if (form.isEmpty() || !readIndexLine(findLine(index, form), part, &entry))
+                return false;
+            entries.append(entry);
+            return true;
+        };
+        // The word as given; failing that, its irregular base forms, then its regular ones.
+        if (found(key))
+            continue;
+        QList<QByteArray> forms =
+            findLine(m_folder + QLatin1Char('/') + suffix + QStringLiteral(".exc"), key).split(' ').mid(1);
         const auto [begin, end] = endingsOf(part);
         // Nouns in "-ss" (glass, address) are their own base form.
         const bool keepsEnding = part == 0 && key.endsWith("ss");
@@ -221,11 +263,8 @@ QList<WordMeanings::Meaning> WordMeanings::lookUp(const QString& word, int count
                 forms.append(key.chopped(strlen(e->suffix)) + e->replacement);
         }
         for (const QByteArray& form : std::as_const(forms)) {
-            IndexEntry entry;
-            if (!form.isEmpty() && readIndexLine(findLine(index, form), part, &entry)) {
-                entries.append(entry);
+            if (found(form))
                 break;
-            }
         }
     }
     // The most used part of speech first; the order above breaks ties.

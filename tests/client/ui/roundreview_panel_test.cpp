@@ -26,10 +26,10 @@ protected:
             seats.setName(seat++, QString::fromLatin1(name));
     }
     // A small WordNet of one word.
-    void installMeaning()
+    void installMeaning(const QByteArray& gloss = "small domesticated feline")
     {
         testutil::writeFile(words.filePath(QStringLiteral("data.noun")),
-                            "00000000 05 n 01 cat 0 000 | small domesticated feline; \"the cat purred\"\n");
+                            "00000000 05 n 01 cat 0 000 | " + gloss + "; \"the cat purred\"\n");
         testutil::writeFile(words.filePath(QStringLiteral("index.noun")), "cat n 1 0 1 0 00000000\n");
     }
     // Round 3 of a 60-second game, the word "cat" along row 2 from column 4.
@@ -103,6 +103,23 @@ TEST_F(RoundReviewPanelTest, ShowsFindersMissedAndTheMeaning)
         EXPECT_LE(panel.minimumSizeHint().height(), RoundReviewPanel::Height);
         review.dismiss();
     }
+}
+
+TEST_F(RoundReviewPanelTest, ALongMeaningIsCutAndShownWholeInTheTooltip)
+{
+    QByteArray gloss;
+    for (int i = 0; i < 40; ++i)
+        gloss += "furry ";
+    gloss += "end";
+    installMeaning(gloss);
+    RoundReviewPanel panel(review);
+    playRound({}, true);
+    const QString shown = panel.label_meaning->text();
+    EXPECT_EQ(shown.count(QLatin1Char('\n')), RoundReviewPanel::GlossLines - 1) << shown.toStdString();
+    EXPECT_TRUE(shown.endsWith(QChar(0x2026))) << shown.toStdString();
+    EXPECT_EQ(panel.label_meaning->toolTip(), "noun: " + QString::fromLatin1(gloss));
+    for (const QString& line : shown.split(QLatin1Char('\n')))
+        EXPECT_LE(panel.label_meaning->fontMetrics().horizontalAdvance(line), RoundReviewPanel::Width - 16);
 }
 
 TEST_F(RoundReviewPanelTest, PinKeepsItIntoTheNextRoundAndCloseEndsIt)
