@@ -193,5 +193,6 @@ void RoundReviewPanel::showReview()
 
     const QSignalBlocker quiet(button_pin);
     button_pin->setChecked(m_review.pinned());
+    button_pin->setText(m_review.pinned() ? QStringLiteral("Pinned") : QStringLiteral("Pin"));
     show();
 }

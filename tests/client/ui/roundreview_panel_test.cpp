@@ -126,8 +126,10 @@ TEST_F(RoundReviewPanelTest, PinKeepsItIntoTheNextRoundAndCloseEndsIt)
 {
     RoundReviewPanel panel(review);
     playRound({{1, 40}}, true);
+    EXPECT_EQ(panel.button_pin->text(), "Pin");
     QTest::mouseClick(panel.button_pin, Qt::LeftButton);
     EXPECT_TRUE(review.pinned());
+    EXPECT_EQ(panel.button_pin->text(), "Pinned");
     review.loadBoard(QStringLiteral("4"));
     EXPECT_TRUE(panel.isVisible());
     EXPECT_EQ(panel.label_ending->text(), "Round 3: the last round");
