@@ -404,9 +404,13 @@ LANGUAGES = {
     ),
 }
 
-# Every language's own name, in that language, in the order the game offers them.
+# The languages' codes, in the order the game offers them.
 LANGUAGE_CODES = ("en", "fr", "de", "es", "it", "pt", "nl", "sv")
-TITLE_CASE = re.compile(r"^[^\W\d_][^\W\d_A-Z]*$")
+
+
+def is_title_case(word):
+    """A capital followed by lowercase letters only ("Haus", not "ABC" or "BahnCard")."""
+    return word[:1].isupper() and word[1:] == word[1:].lower()
 
 
 def read_lines(path, encoding):
@@ -444,7 +448,7 @@ def known_names(dict_dir, lang):
                 continue
             if w == w.lower():
                 lower.add(w)
-            elif TITLE_CASE.match(w):
+            elif is_title_case(w):
                 capitalised.add(w.lower())
         names |= capitalised - lower
     return names
@@ -478,7 +482,7 @@ def read_language(dict_dir, lang):
         if w != w.lower():
             # A capital marks a name, except on a German noun; more than one capital
             # marks an abbreviation.
-            if not (lang.capitalised_nouns and TITLE_CASE.match(w)) or is_name(w):
+            if not (lang.capitalised_nouns and is_title_case(w)) or is_name(w):
                 continue
             w = w.lower()
         words.add(w)
