@@ -25,7 +25,7 @@
 #include "net/GameConstants.h"
 #include "host/HostGame.h"
 #include "host/SlotQueues.h"
-#include "host/WordList.h"
+#include "host/WordLists.h"
 #include "net/DispatchTimer.h"
 #include "net/MessageFramer.h"
 #include "net/Sock.h"
@@ -98,7 +98,7 @@ private:
     void logEvent(const QString& line) const;
 
     quint16 m_port;
-    WordList m_words;
+    WordLists m_words;
     TSock* Sock1 = nullptr;
     std::array<Connection, PlayerTable::kFullSlot + 1> m_connections; // index 0 unused
     SlotQueues m_queues;
