@@ -1,21 +1,18 @@
 #include "fleet/AgonesSettings.h"
 
+#include <QRegularExpression>
+
 namespace {
 
 const QString kEnable = QStringLiteral("--agones");
 const QString kOneSession = QStringLiteral("--agones-one-session");
 
-// A port the SDK server can listen on: 1 to 65535, decimal digits only.
+// A port the SDK server can listen on: 1 to 65535, in one to five decimal digits.
 bool parsePort(const QString& text, quint16* port)
 {
-    if (text.isEmpty() || text.size() > 5)
-        return false;
-    for (QChar c : text) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return false;
-    }
+    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,5}$"));
     const uint value = text.toUInt();
-    if (value < 1 || value > 65535)
+    if (!digits.match(text).hasMatch() || value < 1 || value > 65535)
         return false;
     *port = static_cast<quint16>(value);
     return true;
