@@ -2,7 +2,9 @@
 // A small HTTP server for download tests, on a free port of 127.0.0.1. Each connection
 // reads one request and gets the answer set up in `answer`: the status line and header,
 // then the body, all of it at once or, with `holdAt`, only its first bytes until the
-// test sends more with `sendMore`; or, for a path listed in `redirects`, a redirection.
+// test sends more with `sendMore`; or, with `endless`, the body over and over for as long
+// as the client reads (kept a few hundred kilobytes ahead of it, so the server's own
+// memory stays small); or, for a path listed in `redirects`, a redirection.
 // The connection is closed after the last byte. It records each request and notices when
 // the client goes away before the end.
 #include <QByteArray>
@@ -26,6 +28,8 @@ public:
         QList<QPair<QByteArray, QByteArray>> headers;  // besides Content-Length
         QByteArray body;
         qsizetype holdAt = -1;  // send only this many body bytes until sendMore
+        bool endless = false;   // repeat the body without end (and without Content-Length)
+        qint64 contentLength = -1; // the Content-Length announced; -1: the body's size
     };
 
     LocalHttpServer()
@@ -73,6 +77,7 @@ public:
     QList<QByteArray> requests;  // every request received, whole
     int connections = 0;
     bool clientLeftEarly = false;  // a client closed its connection before the whole answer was sent
+    qint64 endlessSent = 0;        // body bytes handed to the connection in endless mode
 
 private:
     void accept(QTcpSocket* socket)
@@ -88,7 +93,7 @@ private:
             start(socket);
         });
         QObject::connect(socket, &QTcpSocket::disconnected, socket, [this, socket] {
-            if (client == socket && sent < answer.body.size())
+            if (client == socket && (sent < answer.body.size() || answer.endless))
                 clientLeftEarly = true;
         });
     }
@@ -106,9 +111,23 @@ private:
         QByteArray head = "HTTP/1.0 " + QByteArray::number(answer.status) + ' ' + answer.reason + "\r\n";
         for (const auto& [name, value] : answer.headers)
             head += name + ": " + value + "\r\n";
-        head += "Content-Length: " + QByteArray::number(answer.body.size()) + "\r\n\r\n";
-        socket->write(head);
-        sendMore(answer.holdAt < 0 ? -1 : answer.holdAt);
+        if (answer.contentLength >= 0 || !answer.endless)
+            head += "Content-Length: "
+                + QByteArray::number(answer.contentLength >= 0 ? answer.contentLength : answer.body.size()) + "\r\n";
+        socket->write(head + "\r\n");
+        if (!answer.endless) {
+            sendMore(answer.holdAt < 0 ? -1 : answer.holdAt);
+            return;
+        }
+        endlessSent = 0;
+        const auto feed = [this, socket] {
+            while (socket->state() == QAbstractSocket::ConnectedState && socket->bytesToWrite() < 256 * 1024) {
+                socket->write(answer.body);
+                endlessSent += answer.body.size();
+            }
+        };
+        QObject::connect(socket, &QTcpSocket::bytesWritten, socket, feed);
+        feed();
     }
 
     QTcpServer server;
