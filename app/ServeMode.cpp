@@ -33,7 +33,8 @@ namespace serve {
 
 bool requested(int argc, char** argv)
 {
-    for (int i = 1; i < argc; ++i) {
+    // After "--" come a player's name, host and flag, and "--serve" there is a name.
+    for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
         if (std::strcmp(argv[i], "--serve") == 0)
             return true;
     }

@@ -16,7 +16,7 @@
 
 namespace serve {
 
-// True when "--serve" is one of the arguments after the program name.
+// True when "--serve" is one of the arguments after the program name and before any "--".
 bool requested(int argc, char** argv);
 
 // Reads the rest of the command line ("--port N", nothing else) and runs the host.

@@ -32,9 +32,9 @@
 #include <QCoreApplication>
 #include <QDateTime>
 
-#include <cstdio>
-
 #include <csignal>
+#include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -94,7 +94,17 @@ int main(int argc, char** argv)
         return 0;
     }
 
-    QApplication app(argc, argv);
+    // The toolkit sees only its own options: a positional parameter (a player's name such
+    // as "-platform") is never read as one of them.
+    std::vector<QByteArray> toolkitStorage{QByteArray(argv[0])};
+    for (const QString& arg : cmd.toolkitArguments)
+        toolkitStorage.push_back(arg.toLocal8Bit());
+    std::vector<char*> toolkitArgv;
+    for (QByteArray& arg : toolkitStorage)
+        toolkitArgv.push_back(arg.data());
+    toolkitArgv.push_back(nullptr);
+    int toolkitArgc = int(toolkitStorage.size());
+    QApplication app(toolkitArgc, toolkitArgv.data());
 
     // 1. Only one copy per user session (per runtime folder).
     SingleInstance guard;
@@ -142,7 +152,8 @@ int main(int argc, char** argv)
         return server.port();
     };
 
-    // "Play with Others" starts a new copy with the chosen parameters and ends this one.
+    // "Play with Others" starts a new copy with the chosen parameters and ends this one
+    // once the new copy has started.
     Relaunch relaunch(guard, QCoreApplication::applicationFilePath());
     bool hosted = false;
     relaunch.stopHosting = [&server, &hosted] {
@@ -157,11 +168,16 @@ int main(int argc, char** argv)
             qWarning("cannot host again: %s", e.what());
         }
     };
+    const auto notStarted = [&chat] { chat.client().ctx.systemLine(QStringLiteral("Could not start the new game.")); };
     QObject::connect(&playWithOthers, &PlayWithOthersDialog::playRequested, &chat, [&](const QStringList& arguments) {
-        if (relaunch.start(arguments))
-            chat.close();
-        else
-            chat.client().ctx.systemLine(QStringLiteral("Could not start the new game."));
+        if (!relaunch.start(arguments))
+            notStarted();
+    });
+    QObject::connect(&relaunch, &Relaunch::started, &chat, &QWidget::close);
+    QObject::connect(&relaunch, &Relaunch::failed, &chat, notStarted);
+    QObject::connect(&playWithOthers, &PlayWithOthersDialog::saveFailed, &chat, [&chat](const QString& message) {
+        if (chat.showError)
+            chat.showError(message);
     });
 
     QObject::connect(&guard, &SingleInstance::raiseRequested, &chat, [&chat] { bringForward(chat); });

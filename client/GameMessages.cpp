@@ -82,7 +82,7 @@ void GameMessages::startthegame(const proto::StartGame& m)
     m_turn.setStraight(straight);
     if (m.onlyLetters())
         m_context.systemLine(QStringLiteral("Using only letters that are found in the word."));
-    m_clock.setTimePerTurn(seconds, text(m.secondsPerTurn));
+    m_clock.setTimePerTurn(seconds);
     m_status.setPlayTo(text(m.playTo));
     emit gameStarted(m_clock.timePerTurn());
 }
@@ -90,7 +90,7 @@ void GameMessages::startthegame(const proto::StartGame& m)
 void GameMessages::loadstats(const proto::LoadStats& m)
 {
     m_turn.resume(m.mayPlay);
-    m_clock.setTimePerTurn(m.secondsPerTurn, QString::number(m.secondsPerTurn));
+    m_clock.setTimePerTurn(m.secondsPerTurn);
     m_status.setPlayTo(text(m.playTo));
     m_status.setGameType(!m.scrambled);
     m_turn.setStraight(!m.scrambled);

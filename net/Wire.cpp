@@ -15,7 +15,7 @@ constexpr std::array<char16_t, 32> kHigh = {
 
 char encodeOne(char16_t c)
 {
-    if (c < 0x80 || (c >= 0xA0 && c < 0xFF))
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
         return static_cast<char>(c);
     for (std::size_t i = 0; i < kHigh.size(); ++i) {
         if (kHigh[i] == c)
@@ -27,6 +27,11 @@ char encodeOne(char16_t c)
 } // namespace
 
 QByteArray toWire(const QString& text)
+{
+    return withoutTerminator(toWindows1252(text));
+}
+
+QByteArray toWindows1252(const QString& text)
 {
     QByteArray out;
     out.reserve(text.size());

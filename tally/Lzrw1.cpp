@@ -1,12 +1,12 @@
 #include "tally/Lzrw1.h"
 
+#include "storage/ReplacingFile.h"
 #include "tally/LzError.h"
 #include "tally/Lzh.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <functional>
 #include <new>
@@ -75,8 +75,9 @@ QString readFailure(const QString& input)
 }
 
 // The two files of one Compress or Decompress call. The output is written beside its
-// final name and put in place only by commit(): leaving by an exception drops it, so a
-// failed call never leaves a partial file and never destroys an existing one.
+// final name and put in place only by commit(), once flushed to the disk and checked:
+// leaving by an exception drops it, so a failed call (a full disk included) never leaves
+// a partial file and never destroys an existing one.
 class Streams {
 public:
     Streams(const QString& inputPath, const QString& outputPath, std::function<void()> progress)
@@ -118,7 +119,7 @@ public:
 
 private:
     QFile m_input;
-    QSaveFile m_output;
+    ReplacingFile m_output;
     QString m_inputPath;
     QString m_outputPath;
     qint64 m_written = 0;

@@ -1,5 +1,6 @@
 #include "tally/TallyFile.h"
 
+#include "storage/ReplacingFile.h"
 #include "tally/LzError.h"
 #include "tally/Lzrw1.h"
 
@@ -90,12 +91,10 @@ void TallyFile::save(const TallyRecord& record) const
     const QTemporaryDir dir;
     requireValid(dir);
     const QString plainPath = dir.filePath(PlainName);
-    {
-        QFile plainFile(plainPath);
-        const QByteArray plain = record.toPlain();
-        if (!plainFile.open(QIODevice::WriteOnly) || plainFile.write(plain) != plain.size())
-            throw TallyFileError(QStringLiteral("Tally : cannot write the record for : ") + m_path);
-    }
+    // Checked like the file it becomes: a plain copy cut short by a full temporary folder
+    // would be compressed into a short record and replace a good one.
+    if (!ReplacingFile::replace(plainPath, record.toPlain()))
+        throw TallyFileError(QStringLiteral("Tally : cannot write the record for : ") + m_path);
     Tlzrw1 coder;
     configure(coder, plainPath, m_path);
     try {

@@ -9,9 +9,11 @@
 // 769 by 529 pixels.
 //
 // Its placement, as stored in the settings file and compared when it closes, is the
-// top-left corner of the window manager's frame and the size of the window inside that
-// frame (menu bar included): what Qt's move() and resize() take and pos() and size() give
-// back, so a placement applied unchanged reads back unchanged whatever the frame.
+// top-left corner of the window manager's frame (what Qt's move() takes and pos() gives)
+// and the size of its inner area below the menu bar: the same measure as the least inner
+// area, 769 by 529, so that every stored size from there up, the default 772 by 535
+// included, is one the window can take, and a placement applied unchanged reads back
+// unchanged whatever the frame, the menu bar's font or the desktop's scale.
 #include "client/GameClient.h"
 
 #include <QMainWindow>
@@ -76,6 +78,8 @@ public:
     void applyPlacement(const QRect& placement);
     // Where the window is now, as the settings file stores it.
     QRect presentPlacement() const;
+    // The height the menu bar takes above the inner area at the window's width.
+    int menuBarHeight() const;
 
     // Shows a failure of the player's own action (a settings file that cannot be
     // written) in an error box; tests replace it.

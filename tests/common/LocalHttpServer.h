@@ -3,7 +3,9 @@
 // request (its body too, by Content-Length) and gets the answer set up in `answer`, or in
 // `answersByPath` for its path: the status line and header, then the body, all of it at
 // once or, with `holdAt`, only its first bytes until the test sends more with `sendMore`;
-// or, for a path listed in `redirects`, a redirection. The connection is closed after the
+// or, with `endless`, the body over and over for as long as the client reads (kept a few
+// hundred kilobytes ahead of it, so the server's own memory stays small); or, for a path
+// listed in `redirects`, a redirection. The connection is closed after the
 // last byte. It records each request, whole and taken apart with the time it arrived, and
 // notices when the client goes away before the end. Made with `listenNow` false it takes
 // no connection until `listen`, as a server that is not up yet.
@@ -29,6 +31,8 @@ public:
         QList<QPair<QByteArray, QByteArray>> headers;  // besides Content-Length
         QByteArray body;
         qsizetype holdAt = -1;  // send only this many body bytes until sendMore
+        bool endless = false;   // repeat the body without end (and without Content-Length)
+        qint64 contentLength = -1; // the Content-Length announced; -1: the body's size
     };
 
     explicit LocalHttpServer(bool listenNow = true)
@@ -91,6 +95,7 @@ public:
     QList<Request> received;     // the same requests taken apart
     int connections = 0;
     bool clientLeftEarly = false;  // a client closed its connection before the whole answer was sent
+    qint64 endlessSent = 0;        // body bytes handed to the connection in endless mode
 
 private:
     void accept(QTcpSocket* socket)
@@ -109,7 +114,7 @@ private:
             start(socket);
         });
         QObject::connect(socket, &QTcpSocket::disconnected, socket, [this, socket] {
-            if (client == socket && sent < current().body.size())
+            if (client == socket && (sent < current().body.size() || current().endless))
                 clientLeftEarly = true;
         });
     }
@@ -128,9 +133,23 @@ private:
         QByteArray head = "HTTP/1.0 " + QByteArray::number(current().status) + ' ' + current().reason + "\r\n";
         for (const auto& [name, value] : current().headers)
             head += name + ": " + value + "\r\n";
-        head += "Content-Length: " + QByteArray::number(current().body.size()) + "\r\n\r\n";
-        socket->write(head);
-        sendMore(current().holdAt < 0 ? -1 : current().holdAt);
+        const Answer& a = current();
+        if (a.contentLength >= 0 || !a.endless)
+            head += "Content-Length: " + QByteArray::number(a.contentLength >= 0 ? a.contentLength : a.body.size()) + "\r\n";
+        socket->write(head + "\r\n");
+        if (!a.endless) {
+            sendMore(a.holdAt < 0 ? -1 : a.holdAt);
+            return;
+        }
+        endlessSent = 0;
+        const auto feed = [this, socket] {
+            while (socket->state() == QAbstractSocket::ConnectedState && socket->bytesToWrite() < 256 * 1024) {
+                socket->write(current().body);
+                endlessSent += current().body.size();
+            }
+        };
+        QObject::connect(socket, &QTcpSocket::bytesWritten, socket, feed);
+        feed();
     }
 
     // The answer being sent to `client`: a test may change it on the way.

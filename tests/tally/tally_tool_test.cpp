@@ -1,11 +1,13 @@
 // The quillor-tally program, run as a user would run it.
 #include "tally/TallyFile.h"
 #include "tally/TallyTable.h"
+#include "common/SmallDisk.h"
 #include "tally/lz_test_helpers.h"
 
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -169,4 +171,48 @@ TEST_F(TallyTool, AHugeClaimFailsWithAMessageAndLeavesNoTemporaryCopy)
     EXPECT_EQ(r.err.trimmed(), path("hostile.tld") + " : Lzrw1 decompression : the original size is too large !");
     EXPECT_TRUE(r.out.isEmpty());
     EXPECT_TRUE(temp.leftovers().isEmpty());
+}
+
+TEST_F(TallyTool, AFullDiskFailsAndKeepsOrLeavesNoOutput)
+{
+    QByteArray plain;
+    QRandomGenerator gen(7);
+    while (plain.size() < 300000)
+        plain += QByteArray::number(gen.generate()) + ' ';
+    write("plain", plain);
+    ASSERT_EQ(run({"compress", path("plain"), path("packed")}).exitCode, 0);
+    // A tally-sized record, whose output is smaller than any write buffer.
+    write("small", "9\r\n2\r\n0\r\nBob\r\n3\r\n1\r\n");
+    ASSERT_EQ(run({"compress", path("small"), path("small.tld")}).exitCode, 0);
+
+    testutil::SmallDisk disk(64 * 1024);
+    ASSERT_TRUE(disk.ok()) << disk.error().toStdString();
+    const QString old = disk.filePath("agametally.tld");
+    const QByteArray before = "WRZL-the-old-record";
+    {
+        QFile f(old);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(before);
+    }
+    ASSERT_TRUE(disk.fill());
+    // The output does not fit: over an existing file, and as a new one.
+    const QStringList commands[] = {
+        {"compress", path("small"), old},
+        {"decompress", path("small.tld"), old},
+        {"compress", path("plain"), old},
+        {"compress", "--good", path("plain"), old},
+        {"decompress", path("packed"), old},
+        {"compress", path("plain"), disk.filePath("new.tld")},
+        {"decompress", path("packed"), disk.filePath("new.txt")},
+    };
+    for (const QStringList& command : commands) {
+        const ToolRun r = run(command);
+        EXPECT_EQ(r.exitCode, 1) << command.join(' ').toStdString();
+        EXPECT_TRUE(r.err.startsWith("Lzrw1 : Error writing to output file : ")) << r.err.toStdString();
+        QFile f(old);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(f.readAll(), before) << command.join(' ').toStdString();
+        // Nothing beside it (the disk's own filler is hidden).
+        EXPECT_EQ(QDir(disk.path()).entryList(QDir::Files), QStringList{"agametally.tld"});
+    }
 }
