@@ -262,19 +262,46 @@ std::optional<TallyRecord> TallyRecord::fromPlain(const QByteArray& plain)
 // A text of n line ends holds n + 1 lines: the last one follows the last line end, even
 // when empty. Lines are taken one at a time, never stored: a damaged file of nothing but
 // line ends must not become millions of empty lines.
+std::vector<TallyRecord::Cell>& TallyPlainReader::column()
+{
+    // The columns fill one after the other.
+    if (m_left == 0) {
+        m_filling = &m_record.m_columns[m_column++];
+        m_left = m_rows;
+    }
+    --m_left;
+    return *m_filling;
+}
+
 void TallyPlainReader::feed(QByteArrayView piece)
 {
-    while (!piece.isEmpty()) {
-        // Lines are short (a count, a name): a plain loop finds their ends soonest.
-        const char* end = piece.data();
-        const char* const stop = piece.data() + piece.size();
+    const char* at = piece.data();
+    const char* const stop = at + piece.size();
+    while (at != stop) {
+        // Most lines are counts: one is read as its end is looked for, and taken at once.
+        if (m_partial.isEmpty() && m_lines >= 2 && !m_bad && m_lines - 2 < m_cells) {
+            const char* digit = at;
+            quint64 value = 0;
+            while (digit != stop && digit - at < 10 && quint8(*digit - '0') < 10)
+                value = value * 10 + quint64(*digit++ - '0');
+            const bool ended = digit != stop
+                && (*digit == '\n' || (*digit == '\r' && digit + 1 != stop && digit[1] == '\n'));
+            if (ended && digit != at && (*at != '0' || digit - at == 1) && value <= quint64(INT_MAX)) {
+                ++m_lines;
+                column().push_back(TallyRecord::countCell(int(value)));
+                at = digit + (*digit == '\r' ? 2 : 1);
+                continue;
+            }
+        }
+        // Any other line: found whole, then taken.
+        const char* end = at;
         while (end != stop && *end != '\n')
             ++end;
         if (end == stop) {
-            m_partial.append(piece);
+            m_partial.append(QByteArrayView(at, stop));
             return;
         }
-        const QByteArrayView line(piece.data(), end);
+        const QByteArrayView line(at, end);
         if (m_partial.isEmpty()) {
             take(line);
         } else {
@@ -282,7 +309,7 @@ void TallyPlainReader::feed(QByteArrayView piece)
             take(m_partial);
             m_partial.resize(0);
         }
-        piece = piece.sliced(end - piece.data() + 1);
+        at = end + 1;
     }
 }
 
@@ -329,17 +356,14 @@ void TallyPlainReader::take(QByteArrayView line)
     }
     if (index - 2 >= m_cells)
         return; // lines after the last cell are not part of the record
-    // The columns fill one after the other.
-    std::vector<Cell>* column = &m_record.m_columns[m_column];
-    if (column->size() == std::size_t(m_rows))
-        column = &m_record.m_columns[++m_column];
+    std::vector<Cell>& cells = column();
     if (const auto count = plainCount(line.data(), line.size())) {
-        column->push_back(TallyRecord::countCell(*count));
+        cells.push_back(TallyRecord::countCell(*count));
     } else {
         // One character per byte.
         QString& text = m_record.m_text;
         requireRoom(text, line.size());
-        column->push_back(Cell{qint32(text.size()), qint32(line.size())});
+        cells.push_back(Cell{qint32(text.size()), qint32(line.size())});
         wire::appendFromWire(text, line);
     }
 }

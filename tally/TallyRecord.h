@@ -128,13 +128,17 @@ public:
 
 private:
     void take(QByteArrayView line);
+    // The column the next cell goes into.
+    inline std::vector<TallyRecord::Cell>& column();
 
     qint64 m_size;
     QByteArray m_partial; // a line cut off by the end of a piece
     qint64 m_lines = 0;
     qint64 m_cells = 0;   // announced
     int m_rows = 0;
-    std::size_t m_column = 0; // being filled
+    std::size_t m_column = 0; // the next to fill
+    std::vector<TallyRecord::Cell>* m_filling = nullptr;
+    int m_left = 0;           // cells left to fill in m_filling
     bool m_bad = false;
     TallyRecord m_record;
 };

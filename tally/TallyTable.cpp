@@ -95,13 +95,16 @@ public:
         std::memcpy(m_at, first, std::size_t(end - first));
         m_at += end - first;
     }
-    // A name in UTF-8, control characters as "\xNN" (they all lie below U+00A0).
-    void name(QStringView name)
+    // A name in UTF-8, control characters as "\xNN" (they all lie below U+00A0);
+    // returns its width as shownWidth() measures it.
+    qsizetype name(QStringView name)
     {
+        qsizetype width = name.size();
         static constexpr char Hex[] = "0123456789ABCDEF";
         for (qsizetype i = 0; i < name.size(); ++i) {
             const char16_t code = name[i].unicode();
             if (isControl(code)) {
+                width += 3;
                 *m_at++ = '\\';
                 *m_at++ = 'x';
                 *m_at++ = Hex[(code >> 4) & 0xF];
@@ -126,6 +129,7 @@ public:
                 *m_at++ = char(0x80 | (code & 0x3F));
             }
         }
+        return width;
     }
 
 private:
@@ -194,9 +198,7 @@ void writeTallyTable(const TallyRecord& record, const std::function<void(QByteAr
     table.newline();
     for (int row = 1; row < rows; ++row) {
         table.line();
-        const QStringView name = nameOf(row);
-        table.name(name);
-        table.spaces(widths[0] - shownWidth(name));
+        table.spaces(widths[0] - table.name(nameOf(row)));
         for (int c = 1; c <= NumberColumns; ++c) {
             table.text("  ");
             table.count(record.count(row, c), widths[std::size_t(c)]);
