@@ -8,6 +8,8 @@ after the other and alternating, so that the machine's load falls on all alike:
   show     quillor-tally show FILE
   printer  a tiny C program, compiled here, that holds the same table in its data and
            writes it to standard output in one call
+  qt       the printer linked with Qt Core, whose table it prints through a QByteArray:
+           the floor of any program built on Qt, as quillor-tally is
   true     /bin/true
 
 Each writes into a pipe that this script empties. The CPU time of a run is the user and
@@ -16,7 +18,7 @@ The figure of each program is the median over its runs; the ratios are show agai
 printer and against /bin/true, from the same run.
 
 Usage: bench/tally_show.py [--tool build/quillor-tally] [--runs 3] [--repeat 40]
-Needs: a C compiler (cc).
+Needs: a C and C++ compiler, pkg-config and the Qt 6 development files.
 """
 import argparse
 import os
@@ -53,17 +55,30 @@ def plain_record(rng):
     return b"\r\n".join(out) + b"\r\n"
 
 
-def c_printer(text, folder):
-    """Compiles a program that writes `text` to stdout in one write and exits."""
-    src = os.path.join(folder, "printer.c")
+def write_printer(text, folder, name, qt):
+    """A program that holds `text` in its data and writes it to stdout; with `qt`, a
+    Qt Core program that writes it through a QByteArray."""
+    src = os.path.join(folder, name + (".cpp" if qt else ".c"))
     with open(src, "w") as f:
-        f.write("#include <unistd.h>\nstatic const char text[] = {")
+        if qt:
+            f.write("#include <QByteArray>\n")
+        f.write("#include <unistd.h>\nstatic const unsigned char text[] = {")
         f.write(",".join(str(b) for b in text))
-        f.write("};\nint main(void) {\n    const char* p = text; long n = sizeof text;\n"
-                "    while (n > 0) { long w = write(1, p, n); if (w <= 0) return 1; p += w; n -= w; }\n"
+        f.write("};\nint main(void) {\n")
+        if qt:
+            f.write("    const QByteArray table = QByteArray::fromRawData((const char*)text, sizeof text);\n"
+                    "    const char* p = table.constData(); long n = table.size();\n")
+        else:
+            f.write("    const unsigned char* p = text; long n = sizeof text;\n")
+        f.write("    while (n > 0) { long w = write(1, p, n); if (w <= 0) return 1; p += w; n -= w; }\n"
                 "    return 0;\n}\n")
-    exe = os.path.join(folder, "printer")
-    subprocess.run(["cc", "-O2", "-o", exe, src], check=True)
+    exe = os.path.join(folder, name)
+    if qt:
+        flags = subprocess.run(["pkg-config", "--cflags", "--libs", "Qt6Core"], check=True, capture_output=True,
+                               text=True).stdout.split()
+        subprocess.run(["c++", "-O2", "-fPIC", "-std=c++17", "-o", exe, src] + flags, check=True)
+    else:
+        subprocess.run(["cc", "-O2", "-o", exe, src], check=True)
     return exe
 
 
@@ -108,13 +123,15 @@ def main():
             f.write(plain_record(random.Random(27)))
         subprocess.run([tool, "compress", plain_path, tally_path], check=True)
         _, _, table = run_once([tool, "show", tally_path])
-        printer = c_printer(table, folder)
-        if run_once([printer])[2] != table:
-            sys.exit("tally_show: the printer does not print the table")
+        printer = write_printer(table, folder, "printer", qt=False)
+        qt = write_printer(table, folder, "qt_printer", qt=True)
+        if run_once([printer])[2] != table or run_once([qt])[2] != table:
+            sys.exit("tally_show: a printer does not print the table")
         print("tally file: %d bytes, plain record %d bytes, table %d bytes, %d lines"
               % (os.path.getsize(tally_path), os.path.getsize(plain_path), len(table), table.count(b"\n")))
 
-        programs = [("show", [tool, "show", tally_path]), ("printer", [printer]), ("true", ["/bin/true"])]
+        programs = [("show", [tool, "show", tally_path]), ("printer", [printer]), ("qt", [qt]),
+                    ("true", ["/bin/true"])]
         print("%-4s %-8s %10s %10s" % ("run", "program", "CPU ms", "wall ms"))
         for run in range(1, args.runs + 1):
             cpu = {name: [] for name, _ in programs}
@@ -128,9 +145,11 @@ def main():
             medw = {name: statistics.median(wall[name]) * 1000 for name, _ in programs}
             for name, _ in programs:
                 print("%-4d %-8s %10.2f %10.2f" % (run, name, med[name], medw[name]))
-            print("%-4d show against the printer: CPU %.1fx, wall %.1fx; against /bin/true: CPU %.1fx, wall %.1fx"
+            print("%-4d show against the printer: CPU %.1fx, wall %.1fx; against /bin/true: CPU %.1fx, wall %.1fx;"
+                  " the Qt printer against the printer: CPU %.1fx"
                   % (run, med["show"] / max(med["printer"], 1e-3), medw["show"] / medw["printer"],
-                     med["show"] / max(med["true"], 1e-3), medw["show"] / medw["true"]))
+                     med["show"] / max(med["true"], 1e-3), medw["show"] / medw["true"],
+                     med["qt"] / max(med["printer"], 1e-3)))
 
 
 if __name__ == "__main__":
