@@ -47,6 +47,16 @@ static int ended(pid_t pid)
     return waitpid(pid, &status, WNOHANG) == pid;
 }
 
+/* True, after saying why and ending the program, when it has ended or 20 s have passed. */
+static int given_up(pid_t pid, double start, const char* what, const char* title)
+{
+    if (!ended(pid) && now_ms() - start <= 20000)
+        return 0;
+    fprintf(stderr, "first_frame: %s \"%s\"\n", what, title);
+    kill(pid, SIGTERM);
+    return 1;
+}
+
 int main(int argc, char** argv)
 {
     if (argc < 6) {
@@ -102,11 +112,8 @@ int main(int argc, char** argv)
         }
         if (window)
             break;
-        if (ended(pid) || now_ms() - start > 20000) {
-            fprintf(stderr, "first_frame: no window \"%s\"\n", title);
-            kill(pid, SIGTERM);
+        if (given_up(pid, start, "no window", title))
             return 1;
-        }
         usleep(200);
     }
 
@@ -124,11 +131,8 @@ int main(int argc, char** argv)
             painted = now_ms();
             break;
         }
-        if (ended(pid) || now_ms() - start > 20000) {
-            fprintf(stderr, "first_frame: window \"%s\" never painted\n", title);
-            kill(pid, SIGTERM);
+        if (given_up(pid, start, "never painted:", title))
             return 1;
-        }
         usleep(500);
     }
 
