@@ -47,18 +47,22 @@ QByteArray toWindows1252(const QString& text)
     return out;
 }
 
-QString fromWire(const QByteArray& bytes)
+QString fromWire(QByteArrayView bytes)
 {
     QString out;
-    out.reserve(bytes.size());
+    appendFromWire(out, bytes);
+    return out;
+}
+
+void appendFromWire(QString& out, QByteArrayView bytes)
+{
+    const qsizetype at = out.size();
+    out.resize(at + bytes.size());
+    QChar* dst = out.data() + at;
     for (char b : bytes) {
         const auto u = static_cast<unsigned char>(b);
-        if (u >= 0x80 && u < 0xA0)
-            out.append(QChar(kHigh[u - 0x80]));
-        else
-            out.append(QChar(u));
+        *dst++ = (u >= 0x80 && u < 0xA0) ? QChar(kHigh[u - 0x80]) : QChar(u);
     }
-    return out;
 }
 
 QByteArray withoutTerminator(QByteArray bytes)

@@ -2,6 +2,7 @@
 // Conversion between the user interface's Unicode text and the 8-bit Windows-1252
 // bytes that travel on the wire and sit in files.
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 namespace wire {
@@ -16,7 +17,9 @@ QByteArray toWindows1252(const QString& text);
 
 // Windows-1252 to Unicode. The five bytes that Windows-1252 leaves undefined map to
 // the C1 control characters of the same value, so every byte sequence survives.
-QString fromWire(const QByteArray& bytes);
+QString fromWire(QByteArrayView bytes);
+// The same, appended to `out`.
+void appendFromWire(QString& out, QByteArrayView bytes);
 
 // Replaces every 0xFF byte with "?", for bytes that go inside a message.
 QByteArray withoutTerminator(QByteArray bytes);

@@ -369,8 +369,29 @@ void Tchat::showEvent(QShowEvent* event)
     if (m_shown)
         return;
     m_shown = true;
-    // Read the command line once the window is on screen, so it appears at once.
-    QTimer::singleShot(0, this, &Tchat::FormShow);
+    // Read the command line once the first frame is on screen, so the window appears at
+    // once; a window that is not drawn soon goes on without it.
+    centralWidget()->installEventFilter(this);
+    QTimer::singleShot(FirstFrameWaitMs, this, &Tchat::afterFirstFrame);
+}
+
+bool Tchat::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == centralWidget() && event->type() == QEvent::Paint) {
+        centralWidget()->removeEventFilter(this);
+        // Queued: the frame being painted reaches the screen first.
+        QTimer::singleShot(0, this, &Tchat::afterFirstFrame);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Tchat::afterFirstFrame()
+{
+    if (m_firstFrameDone)
+        return;
+    m_firstFrameDone = true;
+    emit firstFrameShown();
+    FormShow();
 }
 
 void Tchat::FormShow()

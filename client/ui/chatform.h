@@ -47,6 +47,10 @@ public:
     static constexpr int MinimumWidth = 769;
     static constexpr int MinimumHeight = 529;
 
+    // How long a shown window that is not drawn (not exposed: minimised, on another
+    // desktop) waits before it goes on as if its first frame were on the screen.
+    static constexpr int FirstFrameWaitMs = 250;
+
     // The other windows the main window shows or reports to; any may be missing.
     struct Windows {
         Ttallylist* tally = nullptr;
@@ -60,7 +64,7 @@ public:
     };
 
     // `params` is the lobby's command line (without the program name and options); it
-    // is read when the window is first shown.
+    // is read once the window's first frame is on the screen (firstFrameShown).
     explicit Tchat(QStringList params = {}, QWidget* parent = nullptr);
     ~Tchat() override;
 
@@ -120,8 +124,13 @@ public slots:
 signals:
     // The window has closed: the program ends.
     void closed();
+    // The first frame of the window is on the screen, or FirstFrameWaitMs passed since it
+    // was shown without one. What the first frame does not need (the other windows, the
+    // host) is made now; right after, the window reads its command line.
+    void firstFrameShown();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -129,6 +138,7 @@ protected:
 private:
     void FormCreate();
     void FormShow();
+    void afterFirstFrame();
     void FormResize(const QSize& size);
     void FormClose();
     void buildPanels();
@@ -156,4 +166,5 @@ private:
     std::optional<QRect> m_closingPlacement;
     QMessageBox* m_endBox = nullptr;
     bool m_shown = false;
+    bool m_firstFrameDone = false;
 };

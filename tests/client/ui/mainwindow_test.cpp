@@ -317,3 +317,42 @@ TEST(MainWindow, FileMenuOpensPlayWithOthers)
     QMetaObject::invokeMethod(&rig.window, "playWithOthersRequested");
     EXPECT_TRUE(dialog.isVisible());
 }
+
+TEST(MainWindow, ReadsItsCommandLineOnceItsFirstFrameIsOnTheScreen)
+{
+    // A window that is drawn goes on after its first frame; one that is never drawn (no
+    // desktop shows it) goes on all the same, after a moment.
+    for (const bool drawn : {true, false}) {
+        Tchat window{QStringList{"Tester"}};
+        window.setUpdatesEnabled(drawn);
+        bool painted = false;
+        struct PaintWatch : QObject {
+            bool* painted;
+            bool eventFilter(QObject*, QEvent* event) override
+            {
+                *painted = *painted || event->type() == QEvent::Paint;
+                return false;
+            }
+        } watch;
+        watch.painted = &painted;
+        window.centralWidget()->installEventFilter(&watch);
+
+        int announced = 0;
+        bool paintedFirst = false;
+        int linesFirst = -1;
+        QObject::connect(&window, &Tchat::firstFrameShown, [&] {
+            ++announced;
+            paintedFirst = painted;
+            linesFirst = window.history().lineCount();
+        });
+        window.show();
+        ASSERT_TRUE(testutil::waitFor([&] { return announced > 0; }, 5000)) << "drawn: " << drawn;
+        EXPECT_EQ(paintedFirst, drawn);
+        // The command line is read right after, not before.
+        EXPECT_EQ(linesFirst, 0) << "drawn: " << drawn;
+        EXPECT_TRUE(window.chatPane()->mainchat->toPlainText().contains("Loading Multi-player Game.. Please Wait."));
+        // Once only, also when the other way comes round later.
+        testutil::spin(Tchat::FirstFrameWaitMs + 100);
+        EXPECT_EQ(announced, 1) << "drawn: " << drawn;
+    }
+}
