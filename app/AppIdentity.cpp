@@ -7,6 +7,10 @@
 void setApplicationIdentity()
 {
     QGuiApplication::setApplicationName(QStringLiteral("Quillor"));
-    QGuiApplication::setWindowIcon(appIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.quillor"));
+}
+
+void setApplicationIcon()
+{
+    QGuiApplication::setWindowIcon(appIcon());
 }

@@ -5,4 +5,10 @@
 // to every window title (" — Quillor"), and each window's title is to be exactly its
 // caption ("Quillor - Game Start"). The application name, which the window system and
 // the desktop use for the program as a whole, is "Quillor".
+
+// The name and the desktop entry.
 void setApplicationIdentity();
+
+// The icon, for every window. Reading its pictures takes a while, so the game sets it
+// once its main window's first frame is on the screen; windows shown before take it then.
+void setApplicationIcon();

@@ -29,35 +29,49 @@ QString optionName(const QString& arg)
 
 } // namespace
 
-QStringList CommandLine::withoutToolkitOptions(const QStringList& arguments)
+QStringList CommandLine::withoutToolkitOptions(const QStringList& arguments, QStringList* toolkit)
 {
     QStringList out;
+    QStringList found;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& arg = arguments.at(i);
         const QString name = optionName(arg);
-        if (kToolkitFlags.contains(name))
+        if (kToolkitFlags.contains(name)) {
+            found.append(arg);
             continue;
+        }
         if (kToolkitOptionsWithValue.contains(name)) {
-            if (!arg.contains(QLatin1Char('=')))
-                ++i; // its value
+            found.append(arg);
+            if (!arg.contains(QLatin1Char('=')) && i + 1 < arguments.size())
+                found.append(arguments.at(++i)); // its value
             continue;
         }
         out.append(arg);
     }
+    if (toolkit)
+        *toolkit = found;
     return out;
+}
+
+QStringList CommandLine::options(const QStringList& arguments)
+{
+    const qsizetype end = arguments.indexOf(EndOfOptions);
+    return end < 0 ? arguments : arguments.first(end);
 }
 
 CommandLine CommandLine::parse(const QStringList& arguments)
 {
     CommandLine c;
-    const PortOption port = PortOption::extract(arguments);
+    const qsizetype end = arguments.indexOf(EndOfOptions);
+    const QStringList positional = end < 0 ? QStringList() : arguments.mid(end + 1);
+    const PortOption port = PortOption::extract(options(arguments));
     if (!port.ok()) {
         c.error = port.error;
         return c;
     }
     c.port = port.port;
-    const QStringList rest = withoutToolkitOptions(port.remaining);
-    if (rest.size() >= kLobbyParameters) {
+    const QStringList rest = withoutToolkitOptions(port.remaining, &c.toolkitArguments);
+    if (end < 0 && rest.size() >= kLobbyParameters) {
         c.params = rest;
         return c;
     }
@@ -73,6 +87,7 @@ CommandLine CommandLine::parse(const QStringList& arguments)
             c.params.append(a);
         }
     }
+    c.params += positional;
     return c;
 }
 
@@ -80,11 +95,13 @@ QString CommandLine::usage()
 {
     return QStringLiteral(
         "Usage: quillor [NAME HOST true|false] [--port N]\n"
+        "       quillor [--port N] -- NAME HOST true|false\n"
         "       quillor --serve [--port N]\n"
         "\n"
         "Without parameters Quillor starts a solo game.\n"
         "  NAME HOST true    host a game as NAME; other players join this machine\n"
         "  NAME HOST false   join the game hosted at HOST as NAME\n"
+        "  --                what follows is NAME HOST FLAG, even a name such as \"-x\"\n"
         "  --port N          the game's TCP port (default 7772)\n"
         "  --serve           run only the game host, without a window\n"
         "  --help            show this text\n"

@@ -5,14 +5,21 @@
 //   quillor NAME HOST true          host a game as NAME (HOST is not used)
 //   quillor NAME HOST other         join the game hosted at HOST as NAME
 //   ... [--port N]                  the game port, 7772 unless given
+//   quillor [OPTIONS] -- NAME HOST FLAG
+//                                   the same, with NAME, HOST and FLAG taken as they stand
 //   quillor --help | --version
 //
 // It is read before any window exists, so that help, the version and a wrong option
-// need no display. The lobby always passes name, address and flag: when three
-// parameters are given they are taken as they stand, even a name that looks like an
-// option. Otherwise a word beginning with "-" must be one of the options above (or one
-// of the windowing toolkit's own, which are left to it). Positional parameters go to the
+// need no display. Everything after "--" is a positional parameter, however it looks:
+// "Play with Others" starts the new copy that way, so that a name such as "-platform"
+// or "--port" is a name. Without "--", "--port N" and the windowing toolkit's own options
+// are taken out wherever they stand; when three or more parameters remain they are
+// taken as they stand, even a name that begins with "-" ("-v"); otherwise a word
+// beginning with "-" must be one of the options above. Positional parameters go to the
 // main window unchanged; it decides what they mean.
+//
+// Only the toolkit options found here reach the toolkit (`toolkitArguments`): it never
+// sees a positional parameter, so it cannot take a name for one of its options.
 #include "app/PortOption.h"
 
 #include <QString>
@@ -20,6 +27,7 @@
 
 struct CommandLine {
     QStringList params;    // the positional parameters, in order
+    QStringList toolkitArguments; // the windowing toolkit's options found, with their values
     quint16 port = PortOption::kDefaultPort;
     bool help = false;
     bool version = false;
@@ -27,9 +35,15 @@ struct CommandLine {
 
     bool ok() const { return error.isEmpty(); }
 
+    // What separates the options from the positional parameters.
+    static inline const QString EndOfOptions = QStringLiteral("--");
+
     // `arguments` without the program name.
     static CommandLine parse(const QStringList& arguments);
     static QString usage();
-    // The arguments without the windowing toolkit's options and their values.
-    static QStringList withoutToolkitOptions(const QStringList& arguments);
+    // The arguments without the windowing toolkit's options and their values; those
+    // go to `toolkit` when given.
+    static QStringList withoutToolkitOptions(const QStringList& arguments, QStringList* toolkit = nullptr);
+    // The arguments before the first "--" (all of them when there is none).
+    static QStringList options(const QStringList& arguments);
 };

@@ -14,7 +14,8 @@ namespace serve {
 
 bool requested(int argc, char** argv)
 {
-    for (int i = 1; i < argc; ++i) {
+    // After "--" come a player's name, host and flag, and "--serve" there is a name.
+    for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
         if (std::strcmp(argv[i], "--serve") == 0)
             return true;
     }
@@ -24,8 +25,10 @@ bool requested(int argc, char** argv)
 std::vector<std::string> hostArguments(int argc, char** argv)
 {
     std::vector<std::string> out;
+    bool rest = false; // after "--", every argument is handed over as it is
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--serve") != 0)
+        rest = rest || std::strcmp(argv[i], "--") == 0;
+        if (rest || std::strcmp(argv[i], "--serve") != 0)
             out.emplace_back(argv[i]);
     }
     return out;

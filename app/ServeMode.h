@@ -14,11 +14,11 @@ namespace serve {
 // The host program's file name.
 inline constexpr const char* kHostProgram = "quillor-host";
 
-// True when "--serve" is one of the arguments after the program name.
+// True when "--serve" is one of the arguments after the program name and before any "--".
 bool requested(int argc, char** argv);
 
-// The host program's arguments: every argument after the program name but "--serve",
-// in order.
+// The host program's arguments: every argument after the program name but "--serve"
+// (before any "--"), in order.
 std::vector<std::string> hostArguments(int argc, char** argv);
 
 // Where quillor-host is looked for, in order: beside this program (whose own path is

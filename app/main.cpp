@@ -3,8 +3,10 @@
 // Start-up order: the command line first, before any GUI object exists, so that help,
 // the version and a wrong option need no display; then the single-instance guard (a
 // second copy asks the first to show its window and ends before creating any window);
-// then the application title; then the windows, in the order the game has always
-// created them; then the event loop, until the main window closes.
+// then the application title; then the main window, shown at once; once its first frame
+// is on the screen, the application icon and the other windows and the host, in the
+// order the game has always created them; then the event loop, until the main window
+// closes.
 #include "app/AppIdentity.h"
 #include "app/CommandLine.h"
 #include "app/NamedMutex.h"
@@ -32,9 +34,10 @@
 #include <QCoreApplication>
 #include <QDateTime>
 
-#include <cstdio>
-
 #include <csignal>
+#include <cstdio>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -62,6 +65,86 @@ void print(std::FILE* stream, const QString& text)
 {
     std::fputs(text.toLocal8Bit().constData(), stream);
 }
+
+// The windows around the main one and the game host. The main window's first frame
+// needs none of them, so they are made once it is on the screen, in the order the game
+// has always created them, and live until the program ends.
+class WindowsAndHost {
+public:
+    WindowsAndHost(Tchat& chat, SingleInstance& guard, RandomSource& random, quint16 port,
+                   const QString& programFolder)
+        : tally(storageFolder(StoredFile::Tally, programFolder), nullptr, tallyDialogs, GameClient::GameKey)
+        , gamestart(chat.prefs())
+        , phrases(chat.prefs())
+        , server(nullptr, random, port)
+        , playChoices(chat.settings()->path())
+        , playWithOthers(playChoices)
+        , relaunch(guard, QCoreApplication::applicationFilePath())
+    {
+        configureDownload(download, *chat.settings(), programFolder);
+
+        Tchat::Windows windows;
+        windows.tally = &tally;
+        windows.about = &about;
+        windows.gamestart = &gamestart;
+        windows.help = &help;
+        windows.spylist = &spylist;
+        windows.download = &download;
+        windows.playWithOthers = &playWithOthers;
+        windows.phrases = &phrases;
+        chat.setWindows(windows);
+        chat.client().session.startHost = [this] {
+            server.startListening();
+            return server.port();
+        };
+
+        // "Play with Others" starts a new copy with the chosen parameters and ends this one
+        // once the new copy has started.
+        relaunch.stopHosting = [this] {
+            hosted = server.isListening();
+            server.stopListening();
+        };
+        relaunch.resumeHosting = [this] {
+            try {
+                if (hosted)
+                    server.startListening();
+            } catch (const ESockException& e) {
+                qWarning("cannot host again: %s", e.what());
+            }
+        };
+        const auto notStarted = [&chat] {
+            chat.client().ctx.systemLine(QStringLiteral("Could not start the new game."));
+        };
+        QObject::connect(&playWithOthers, &PlayWithOthersDialog::playRequested, &chat,
+                         [this, notStarted](const QStringList& arguments) {
+                             if (!relaunch.start(arguments))
+                                 notStarted();
+                         });
+        QObject::connect(&relaunch, &Relaunch::started, &chat, &QWidget::close);
+        QObject::connect(&relaunch, &Relaunch::failed, &chat, notStarted);
+        QObject::connect(&playWithOthers, &PlayWithOthersDialog::saveFailed, &chat, [&chat](const QString& message) {
+            if (chat.showError)
+                chat.showError(message);
+        });
+        QObject::connect(&download, &Tdownload::exitRequested, &chat, &Tchat::Exit1Click);
+        QObject::connect(&download, &Tdownload::playWithOthersRequested, &chat, &Tchat::playWithOthersRequested);
+    }
+
+private:
+    TallyDialogs tallyDialogs;
+    Ttallylist tally;
+    Tabout about;
+    Tdownload download;
+    Tgamestart gamestart;
+    Thelp help;
+    Tphrases phrases;
+    TServer server;
+    Tspylist spylist;
+    PlayChoiceStore playChoices;
+    PlayWithOthersDialog playWithOthers;
+    Relaunch relaunch;
+    bool hosted = false;
+};
 
 } // namespace
 
@@ -93,19 +176,30 @@ int main(int argc, char** argv)
         return 0;
     }
 
-    QApplication app(argc, argv);
+    // The toolkit sees only its own options: a positional parameter (a player's name such
+    // as "-platform") is never read as one of them.
+    std::vector<QByteArray> toolkitStorage{QByteArray(argv[0])};
+    for (const QString& arg : cmd.toolkitArguments)
+        toolkitStorage.push_back(arg.toLocal8Bit());
+    std::vector<char*> toolkitArgv;
+    for (QByteArray& arg : toolkitStorage)
+        toolkitArgv.push_back(arg.data());
+    toolkitArgv.push_back(nullptr);
+    int toolkitArgc = int(toolkitStorage.size());
+    QApplication app(toolkitArgc, toolkitArgv.data());
 
     // 1. Only one copy per user session (per runtime folder).
     SingleInstance guard;
     if (!guard.claim())
         return 0;
 
-    // 2. The application title.
+    // 2. The application title (its icon follows the first frame).
     setApplicationIdentity();
     QApplication::setQuitOnLastWindowClosed(false);
 
-    // 3. The windows. The marker "agame" and the random generator the host draws from
-    //    belong to the main window's creation.
+    // 3. The main window; the others and the host once its first frame is on the screen.
+    //    The marker "agame" and the random generator the host draws from belong to the
+    //    main window's creation.
     Tchat chat(cmd.params);
     NamedMutex gameMarker(GameClient::GameKey);
     SeededRandom random(static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch()));
@@ -113,60 +207,14 @@ int main(int argc, char** argv)
 
     const QString programFolder = QCoreApplication::applicationDirPath();
     chat.keepSettingsIn(storageFolder(StoredFile::Settings, programFolder));
-    TallyDialogs tallyDialogs;
-    Ttallylist tally(storageFolder(StoredFile::Tally, programFolder), nullptr, tallyDialogs, GameClient::GameKey);
-    Tabout about;
-    Tdownload download;
-    configureDownload(download, *chat.settings(), programFolder);
-    Tgamestart gamestart(chat.prefs());
-    Thelp help;
-    Tphrases phrases(chat.prefs());
-    TServer server(nullptr, random, cmd.port);
-    Tspylist spylist;
-    PlayChoiceStore playChoices(chat.settings()->path());
-    PlayWithOthersDialog playWithOthers(playChoices);
-
-    Tchat::Windows windows;
-    windows.tally = &tally;
-    windows.about = &about;
-    windows.gamestart = &gamestart;
-    windows.help = &help;
-    windows.spylist = &spylist;
-    windows.download = &download;
-    windows.playWithOthers = &playWithOthers;
-    windows.phrases = &phrases;
-    chat.setWindows(windows);
-    chat.client().session.startHost = [&server] {
-        server.startListening();
-        return server.port();
-    };
-
-    // "Play with Others" starts a new copy with the chosen parameters and ends this one.
-    Relaunch relaunch(guard, QCoreApplication::applicationFilePath());
-    bool hosted = false;
-    relaunch.stopHosting = [&server, &hosted] {
-        hosted = server.isListening();
-        server.stopListening();
-    };
-    relaunch.resumeHosting = [&server, &hosted] {
-        try {
-            if (hosted)
-                server.startListening();
-        } catch (const ESockException& e) {
-            qWarning("cannot host again: %s", e.what());
-        }
-    };
-    QObject::connect(&playWithOthers, &PlayWithOthersDialog::playRequested, &chat, [&](const QStringList& arguments) {
-        if (relaunch.start(arguments))
-            chat.close();
-        else
-            chat.client().ctx.systemLine(QStringLiteral("Could not start the new game."));
+    std::unique_ptr<WindowsAndHost> around;
+    QObject::connect(&chat, &Tchat::firstFrameShown, &chat, [&] {
+        setApplicationIcon();
+        around = std::make_unique<WindowsAndHost>(chat, guard, random, cmd.port, programFolder);
     });
 
     QObject::connect(&guard, &SingleInstance::raiseRequested, &chat, [&chat] { bringForward(chat); });
     QObject::connect(&chat, &Tchat::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
-    QObject::connect(&download, &Tdownload::exitRequested, &chat, &Tchat::Exit1Click);
-    QObject::connect(&download, &Tdownload::playWithOthersRequested, &chat, &Tchat::playWithOthersRequested);
 
     // SIGINT and SIGTERM (a logout, a kill) end the game as its Exit command does, so the
     // placement and the tally are kept.

@@ -16,6 +16,7 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <cstring>
 #include <exception>
 
 namespace {
@@ -35,10 +36,33 @@ int failure(const QString& message)
     return 1;
 }
 
+// Prints the record in a tally file. The file is decoded in memory and the table
+// written through one buffer.
+int show(const QString& path)
+{
+    try {
+        bool written = true;
+        writeTallyTable(TallyFile(path).read(), [&written](QByteArrayView piece) {
+            written = written && std::fwrite(piece.data(), 1, std::size_t(piece.size()), stdout) == std::size_t(piece.size());
+        });
+        if (!written || std::fflush(stdout) != 0)
+            return failure(QStringLiteral("quillor-tally: cannot write the table"));
+        return 0;
+    } catch (const TallyFileError& e) {
+        return failure(e.message());
+    } catch (const std::exception& e) {
+        return failure(QStringLiteral("quillor-tally: ") + QString::fromLocal8Bit(e.what()));
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    // `show` needs no application object, which would only add to its start-up.
+    if (argc == 3 && std::strcmp(argv[1], "show") == 0)
+        return show(QString::fromLocal8Bit(argv[2]));
+
     QCoreApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty())
@@ -46,12 +70,6 @@ int main(int argc, char** argv)
     const QString command = args.takeFirst();
 
     try {
-        if (command == QLatin1String("show") && args.size() == 1) {
-            const TallyRecord record = TallyFile(args[0]).read();
-            std::fputs(tallyTable(record).toUtf8().constData(), stdout);
-            return 0;
-        }
-
         const bool good = command == QLatin1String("compress") && !args.isEmpty()
             && args.first() == QLatin1String("--good");
         if (good)

@@ -3,6 +3,8 @@
 // loop run for a while, and loopback connections.
 #include "tests/common/Loopback.h"
 
+#include <benchmark/benchmark.h>
+
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -22,6 +24,16 @@ inline long residentKiB()
         if (line.startsWith("VmRSS:"))
             return line.mid(6).trimmed().split(' ').value(0).toLong();
     }
+    return 0;
+}
+
+// The main() of a benchmark program that needs a Qt event loop but no window.
+inline int runWithCoreApplication(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
     return 0;
 }
 

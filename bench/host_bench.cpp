@@ -7,6 +7,7 @@
 #include "host/SlotQueues.h"
 #include "host/TServer.h"
 #include "host/WordList.h"
+#include "host/WordLists.h"
 
 #include <benchmark/benchmark.h>
 
@@ -45,6 +46,22 @@ void BM_CreateBoard(benchmark::State& state)
     state.counters["boards/s"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_CreateBoard)->Args({0, 0})->Args({1, 0})->Args({0, 1})->Args({1, 1});
+
+// Straight boards in one language, with its filler letters; the argument is the
+// language's place in WordLists::languages() (0, English, fills every letter alike).
+void BM_CreateBoardInLanguage(benchmark::State& state)
+{
+    WordLists lists;
+    lists.setLanguage(WordLists::languages().at(state.range(0)).code);
+    SeededRandom random(1);
+    BoardGenerator board(random);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(board.createboard(lists.drawWord(random, false, false), false, false));
+        benchmark::DoNotOptimize(board.boardText().size());
+    }
+    state.SetLabel(lists.language().toStdString());
+}
+BENCHMARK(BM_CreateBoardInLanguage)->DenseRange(0, 7);
 
 // Nine logged-in connections in a running game; each message goes through the fair
 // queues and the game logic, and every reply is built whole (as for a socket).

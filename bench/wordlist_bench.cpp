@@ -1,6 +1,7 @@
 // Cost of reading the built-in word list and of drawing a round's word from it.
 #include "host/RandomSource.h"
 #include "host/WordList.h"
+#include "host/WordLists.h"
 
 #include <benchmark/benchmark.h>
 
@@ -12,6 +13,20 @@ static void BM_LoadWordList(benchmark::State& state)
     }
 }
 BENCHMARK(BM_LoadWordList)->Unit(benchmark::kMicrosecond);
+
+// Reading one language's list and letter table, as the host does for the first word
+// of a language; the argument is the language's place in WordLists::languages().
+static void BM_LoadLanguage(benchmark::State& state)
+{
+    const QString code = WordLists::languages().at(state.range(0)).code;
+    for (auto _ : state) {
+        WordLists lists;
+        lists.setLanguage(code);
+        benchmark::DoNotOptimize(lists.words().count());
+    }
+    state.SetLabel(code.toStdString());
+}
+BENCHMARK(BM_LoadLanguage)->DenseRange(0, 7)->Unit(benchmark::kMicrosecond);
 
 static void BM_GetString(benchmark::State& state)
 {

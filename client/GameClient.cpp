@@ -13,6 +13,8 @@ GameClient::GameClient(QObject* parent)
     , chatter(ctx, prefs, seats)
     , chatSender(ctx, prefs)
     , phrases(ctx, prefs)
+    , review(ctx, seats, meanings)
+    , summary(ctx, seats)
 {
     ctx.out.send = [this](const Message& m) { connection.send(m); };
     // A phrase needs to know when there is no socket yet: it sends on the socket itself.
@@ -36,6 +38,8 @@ GameClient::GameClient(QObject* parent)
         ctx.systemLine(QStringLiteral("The host sent more messages than this game could keep up with, "
                                       "so the connection was closed."));
     });
+    review.follow(game, words);
+    summary.follow(review);
     registerHandlers();
 }
 
@@ -65,7 +69,10 @@ void GameClient::registerHandlers()
         end(GameFullText);
     });
     d.on<JustWatching>([g](const JustWatching& m) { g->justwatching(m); });
-    d.on<TheWord>([this](const TheWord& m) { words.theword(m); });
+    d.on<TheWord>([this, g](const TheWord& m) {
+        words.theword(m);
+        g->theword(m);
+    });
     d.on<LoadBoard>([this, g](const LoadBoard& m) {
         words.loadboardCells(m.cells);
         g->loadboardRound(m);

@@ -8,8 +8,10 @@
 #include "client/ClientConnection.h"
 #include "client/ClientContext.h"
 #include "client/GameMessages.h"
+#include "client/GameSummary.h"
 #include "client/PlayerCommands.h"
 #include "client/QuickPhrases.h"
+#include "client/RoundReview.h"
 #include "client/Preferences.h"
 #include "client/RoundStatus.h"
 #include "client/SeatRoster.h"
@@ -47,6 +49,10 @@ public:
     ChatterSound chatter;
     ChatSender chatSender;
     QuickPhrases phrases;
+    // After each round and each game: who found the word, how fast, and what it means.
+    WordMeanings meanings;
+    RoundReview review;
+    GameSummary summary;
 
 signals:
     // The connection ended or the game is full: the window tells the player `reason`,

@@ -7,6 +7,8 @@
 #include "client/TurnState.h"
 #include "net/FieldChecks.h"
 
+#include <array>
+
 using fieldchecks::text;
 
 GameMessages::GameMessages(const ClientContext& context, const Preferences& prefs, SeatRoster& seats,
@@ -53,6 +55,7 @@ void GameMessages::playerdisconnected(const proto::PlayerDisconnected& m)
 {
     const QString name = text(m.name);
     if (game::isSeat(m.slot)) {
+        emit seatLeaving(m.slot);
         if (!m_seats.leavesQuietly(m.slot))
             m_context.systemLine(m_seats.seat(m.slot).name + QStringLiteral(" disconnected."));
         m_seats.vacate(m.slot);
@@ -79,14 +82,15 @@ void GameMessages::startthegame(const proto::StartGame& m)
     m_turn.setStraight(straight);
     if (m.onlyLetters())
         m_context.systemLine(QStringLiteral("Using only letters that are found in the word."));
-    m_clock.setTimePerTurn(seconds, text(m.secondsPerTurn));
+    m_clock.setTimePerTurn(seconds);
     m_status.setPlayTo(text(m.playTo));
+    emit gameStarted(m_clock.timePerTurn());
 }
 
 void GameMessages::loadstats(const proto::LoadStats& m)
 {
     m_turn.resume(m.mayPlay);
-    m_clock.setTimePerTurn(m.secondsPerTurn, QString::number(m.secondsPerTurn));
+    m_clock.setTimePerTurn(m.secondsPerTurn);
     m_status.setPlayTo(text(m.playTo));
     m_status.setGameType(!m.scrambled);
     m_turn.setStraight(!m.scrambled);
@@ -96,6 +100,7 @@ void GameMessages::loadstats(const proto::LoadStats& m)
         m_seats.load(s.seat, s.score, s.points, s.found);
     // The seconds left are not used: the clock waits for the next turn.
     m_clock.waitForTurn();
+    emit gameJoined(m_clock.timePerTurn(), m.seats);
 }
 
 void GameMessages::getnextplayer(const proto::NextPlayer& m)
@@ -125,6 +130,7 @@ void GameMessages::hefoundit(const proto::HeFoundIt& m)
         m_status.setStatus(m_seats.seat(m.seat).name + QStringLiteral(" has found the word!"));
         m_context.sound(QStringLiteral("goodwordthem"));
     }
+    emit seatFound(m.seat, m.points, m.score);
 }
 
 void GameMessages::nomatch(const proto::NoMatch& m)
@@ -136,8 +142,8 @@ void GameMessages::nomatch(const proto::NoMatch& m)
     m_turn.retry();
 }
 
-void GameMessages::endOfTurn(bool foundIt, const QList<proto::Cell>& cells, const QString& statusText,
-                             const QString& soundName)
+void GameMessages::endOfTurn(bool outOfTime, bool foundIt, const QList<proto::Cell>& cells,
+                             const QString& statusText, const QString& soundName)
 {
     if (!foundIt)
         emit wordRevealed(cells);
@@ -145,16 +151,18 @@ void GameMessages::endOfTurn(bool foundIt, const QList<proto::Cell>& cells, cons
     m_turn.hideClear();
     m_status.setStatus(statusText);
     m_context.sound(soundName);
+    emit roundEnded(outOfTime, foundIt ? QList<proto::Cell>() : cells);
 }
 
 void GameMessages::outoftime(const proto::OutOfTime& m)
 {
-    endOfTurn(m.foundIt, m.cells, QStringLiteral("Out of Time!"), QStringLiteral("timeup"));
+    endOfTurn(true, m.foundIt, m.cells, QStringLiteral("Out of Time!"), QStringLiteral("timeup"));
 }
 
 void GameMessages::roundover(const proto::RoundOver& m)
 {
-    endOfTurn(m.foundIt, m.cells, QStringLiteral("Round is over, please wait.."), QStringLiteral("roundover"));
+    endOfTurn(false, m.foundIt, m.cells, QStringLiteral("Round is over, please wait.."),
+              QStringLiteral("roundover"));
 }
 
 void GameMessages::justwatching(const proto::JustWatching& m)
@@ -187,10 +195,29 @@ void GameMessages::winner(const proto::Winner& m)
         m_status.setStartShown(true);
     if (seated)
         emit gameRecorded(iWon ? QStringLiteral("addtomine") : name);
+    emit gameWon(name);
 }
 
 void GameMessages::loadboardRound(const proto::LoadBoard& m)
 {
     m_status.setRound(text(m.round));
     m_seats.newRound();
+    emit boardLoaded(text(m.round));
+}
+
+void GameMessages::theword(const proto::TheWord& m)
+{
+    // The letters by their places in the strip, up to its first empty slot.
+    std::array<int, game::MaxWordLength> letters{};
+    for (const proto::WordLetter& l : m.letters) {
+        if (l.position >= 1 && l.position <= game::MaxWordLength)
+            letters[l.position - 1] = l.letter;
+    }
+    QString word;
+    for (int letter : letters) {
+        if (letter < 1 || letter > game::Letters)
+            break;
+        word += QChar(u'a' + letter - 1);
+    }
+    emit wordShown(word);
 }

@@ -45,6 +45,8 @@ public:
     void winner(const proto::Winner& m);
     // The round number that opens CMD_loadboard; also clears each seat's found mark and bonus.
     void loadboardRound(const proto::LoadBoard& m);
+    // The round's word (CMD_theword); the word strip shows it, this announces it.
+    void theword(const proto::TheWord& m);
 
     // At window creation and at every game start: round 0, no banner, no watching,
     // every seat's score back to 0.
@@ -60,8 +62,27 @@ signals:
     // A seated player's game ended: "addtomine" when he won, else the winner's name.
     void gameRecorded(const QString& result);
 
+    // The course of the game, for what is shown after each round and each game.
+    // A game started; its turns last this many seconds (as the clock counts them).
+    void gameStarted(int timePerTurn);
+    // This client arrived during a game: the turn's length and each seat's state now.
+    void gameJoined(int timePerTurn, const QList<proto::SeatStats>& seats);
+    // A round's board arrived, with its round number as the host wrote it.
+    void boardLoaded(const QString& round);
+    // The round's word, in lower case.
+    void wordShown(const QString& word);
+    // A seat found the word: its points for this round and its new total.
+    void seatFound(int seat, int points, int score);
+    // A seat's player left; the seat row still shows his name when this is announced.
+    void seatLeaving(int seat);
+    // The round ended: out of time, or every playing seat found the word. `cells` is
+    // where the word lay, empty when this player found it himself.
+    void roundEnded(bool outOfTime, const QList<proto::Cell>& cells);
+    // The game was won; after this the last round is over for good.
+    void gameWon(const QString& winner);
+
 private:
-    void endOfTurn(bool foundIt, const QList<proto::Cell>& cells, const QString& statusText,
+    void endOfTurn(bool outOfTime, bool foundIt, const QList<proto::Cell>& cells, const QString& statusText,
                    const QString& soundName);
 
     const ClientContext& m_context;

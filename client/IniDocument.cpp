@@ -164,10 +164,15 @@ qsizetype IniDocument::insertionPoint(qsizetype headerLine) const
 
 QByteArray IniDocument::lineEnd() const
 {
-    for (const Line& line : m_lines)
-        if (!line.end.isEmpty())
-            return line.end;
-    return QByteArrayLiteral("\r\n");
+    // A CR LF file with a stray LF line (a first line written by another tool) is still a
+    // CR LF file.
+    qsizetype lf = 0;
+    qsizetype crlf = 0;
+    for (const Line& line : m_lines) {
+        lf += line.end == "\n";
+        crlf += line.end == "\r\n";
+    }
+    return lf > crlf ? QByteArrayLiteral("\n") : QByteArrayLiteral("\r\n");
 }
 
 void IniDocument::insertLine(qsizetype at, const QByteArray& text)
@@ -181,7 +186,7 @@ void IniDocument::insertLine(qsizetype at, const QByteArray& text)
 
 void IniDocument::setValue(QStringView section, QStringView key, const QString& value)
 {
-    QByteArray bytes = value.toUtf8();
+    QByteArray bytes = wire::toWindows1252(value);
     bytes.replace('\r', ' ').replace('\n', ' ');
 
     qsizetype header = findSection(section);
@@ -189,12 +194,12 @@ void IniDocument::setValue(QStringView section, QStringView key, const QString& 
         if (!m_lines.empty() && !trimmed(m_lines.back().text).isEmpty())
             insertLine(qsizetype(m_lines.size()), QByteArray());
         header = qsizetype(m_lines.size());
-        insertLine(header, '[' + section.toString().toUtf8() + ']');
+        insertLine(header, '[' + wire::toWindows1252(section.toString()) + ']');
     }
     if (const auto found = findKey(header, key)) {
         QByteArray& text = m_lines[found->line].text;
         text.replace(found->valueStart, found->valueEnd - found->valueStart, bytes);
         return;
     }
-    insertLine(insertionPoint(header), key.toString().toUtf8() + '=' + bytes);
+    insertLine(insertionPoint(header), wire::toWindows1252(key.toString()) + '=' + bytes);
 }

@@ -7,8 +7,10 @@
 // appears twice, the first one counts, for reading and for writing alike. Values are the
 // text after the first "=", without the spaces, tabs and stray carriage returns around it;
 // quotes are kept as they are.
-// Text is UTF-8; a value that is not valid UTF-8 is read as Windows-1252, the encoding a
-// file from an older program of the family would use.
+// The other programs of the family read and write the file as 8-bit Windows-1252 text, so
+// that is what a write puts in (a character Windows-1252 cannot carry becomes "?"). A value
+// is read as UTF-8 when it is valid UTF-8 (as earlier versions of this game wrote it), and
+// as Windows-1252 otherwise.
 #include <QByteArray>
 #include <QString>
 #include <QStringView>
@@ -28,7 +30,8 @@ public:
     // Replaces the value of the key's first occurrence in the section's first occurrence,
     // keeping the key's spelling and the spacing before the value; adds the key at the end
     // of the section when it is missing, and the section at the end of the text when that
-    // is missing. Line ends inside the value become spaces, so a value never adds a line.
+    // is missing, with the line ends the text already uses. Line ends inside the value
+    // become spaces, so a value never adds a line.
     void setValue(QStringView section, QStringView key, const QString& value);
 
 private:
@@ -48,7 +51,8 @@ private:
     std::optional<KeyLine> findKey(qsizetype headerLine, QStringView key) const;
     // The line after the section's last non-blank line: where a new key goes.
     qsizetype insertionPoint(qsizetype headerLine) const;
-    // The line end new lines get: the first one the text uses, else CR LF.
+    // The line end new lines get: the one most lines of the text end with (CR LF when as
+    // many end with LF, and for a text without line ends).
     QByteArray lineEnd() const;
     void insertLine(qsizetype at, const QByteArray& text);
 

@@ -1,21 +1,38 @@
 #include "client/IniFile.h"
 
+#include "storage/ReplacingFile.h"
+
+#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 IniWriteError::IniWriteError(const QString& path)
     : std::runtime_error(("Unable to write to " + QDir::toNativeSeparators(path)).toStdString())
 {
 }
 
+IniFileTooLarge::IniFileTooLarge(const QString& path)
+    : IniWriteError(("The settings file " + QDir::toNativeSeparators(path)
+                     + " is larger than 1 MiB, so it is not read as settings and is left as it is."
+                       " The game uses its default settings and keeps no changes.")
+                        .toStdString())
+{
+}
+
 IniDocument IniFile::read() const
 {
     QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (tooLarge() || !file.open(QIODevice::ReadOnly))
         return {};
-    return IniDocument::fromBytes(file.readAll());
+    // Read no more than a settings file may hold, even when the file grew meanwhile.
+    return IniDocument::fromBytes(file.read(MaxSize));
+}
+
+bool IniFile::tooLarge() const
+{
+    const QFileInfo info(m_path);
+    return info.isFile() && info.size() > MaxSize;
 }
 
 void IniFile::update(const std::function<void(IniDocument&)>& edit) const
@@ -23,17 +40,23 @@ void IniFile::update(const std::function<void(IniDocument&)>& edit) const
     IniDocument doc;
     const QFileInfo info(m_path);
     if (info.exists()) {
+        if (tooLarge())
+            throw IniFileTooLarge(m_path);
         QFile file(m_path);
         if (!info.isFile() || !info.isWritable() || !file.open(QIODevice::ReadOnly))
             throw IniWriteError(m_path);
-        doc = IniDocument::fromBytes(file.readAll());
+        const QByteArray bytes = file.read(MaxSize + 1);
+        if (bytes.size() > MaxSize)
+            throw IniFileTooLarge(m_path);
+        doc = IniDocument::fromBytes(bytes);
     }
     edit(doc);
 
-    QSaveFile out(m_path);
-    const QByteArray bytes = doc.toBytes();
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
+    QString reason;
+    if (!ReplacingFile::replace(m_path, doc.toBytes(), &reason)) {
+        qWarning().noquote() << "settings:" << reason;
         throw IniWriteError(m_path);
+    }
 }
 
 void IniFile::writeValue(QStringView section, QStringView key, const QString& value) const

@@ -16,8 +16,9 @@ struct PlayChoice {
 
     // Enough to start: a name, and an address unless hosting.
     bool complete() const;
-    // The program's parameters: name, address, "true" to host or "false" to join, and
-    // "--port N".
+    // The program's parameters: "--port N", then after "--" the name, the address and
+    // "true" to host or "false" to join, so that a name that looks like an option
+    // ("-platform", "--serve") is still taken as the name.
     QStringList arguments() const;
 
     bool operator==(const PlayChoice&) const = default;

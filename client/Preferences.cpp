@@ -35,7 +35,7 @@ void Preferences::set(T& field, const T& value, Key key)
 
 void Preferences::setTextSize(int points)
 {
-    set(m_textSize, points, Key::TextSize);
+    set(m_textSize, isTextSize(points) ? points : DefaultTextSize, Key::TextSize);
 }
 
 void Preferences::setChatColour(ColorValue colour)

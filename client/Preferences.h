@@ -43,9 +43,12 @@ public:
 
     explicit Preferences(QObject* parent = nullptr);
 
-    // "Textsize": the chat history's font size in points.
+    // "Textsize": the chat history's font size in points, one of the sizes the Text Size
+    // menu offers (8, 10, 12, 14). Any other size, as a shared file may hold
+    // ("Textsize=100000"), is taken as the default, 8.
     int textSize() const { return m_textSize; }
     void setTextSize(int points);
+    static bool isTextSize(int points) { return points == 8 || points == 10 || points == 12 || points == 14; }
 
     // "Textcolor": the colour sent with every chat line and used for the entry box.
     ColorValue chatColour() const { return m_chatColour; }

@@ -121,6 +121,31 @@ std::optional<FoundUrl> urlAt(const QString& text, qsizetype pos)
     return FoundUrl{link, range};
 }
 
+namespace {
+
+// A "mailto:" link without the fields that ask the mail program to attach a file
+// ("attach", "attachment", in any letter case, also written with %-escapes): whoever
+// wrote the link in the chat would otherwise have this computer's files sent off with a
+// single click on "Send".
+QUrl withoutAttachments(QUrl url)
+{
+    if (url.scheme().compare(QLatin1String("mailto"), Qt::CaseInsensitive) != 0 || !url.hasQuery())
+        return url;
+    QStringList kept;
+    for (const QString& item : url.query(QUrl::FullyEncoded).split(QLatin1Char('&'))) {
+        const QString name = QUrl::fromPercentEncoding(item.section(QLatin1Char('='), 0, 0).toUtf8());
+        if (!name.trimmed().startsWith(QLatin1String("attach"), Qt::CaseInsensitive))
+            kept.append(item);
+    }
+    if (kept.isEmpty())
+        url.setQuery(QString());
+    else
+        url.setQuery(kept.join(QLatin1Char('&')), QUrl::StrictMode);
+    return url;
+}
+
+} // namespace
+
 std::optional<QUrl> urlToOpen(const QString& link)
 {
     const QString lower = lowerEach(link);
@@ -131,7 +156,7 @@ std::optional<QUrl> urlToOpen(const QString& link)
     const QUrl url(link, QUrl::TolerantMode);
     if (!url.isValid())
         return std::nullopt;
-    return url;
+    return withoutAttachments(url);
 }
 
 } // namespace rteurl

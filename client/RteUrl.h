@@ -50,6 +50,7 @@ std::optional<FoundUrl> urlAt(const QString& text, qsizetype pos);
 // What the desktop is asked to open for a link found in the chat: the link itself,
 // "http://" and the link for a "www." link (Linux openers need a scheme), and nothing
 // for a "file:" link, which would open a file of this computer on another player's word.
+// A "mailto:" link loses its "attach" fields, which would send this computer's files.
 std::optional<QUrl> urlToOpen(const QString& link);
 
 } // namespace rteurl

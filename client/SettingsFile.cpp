@@ -65,7 +65,18 @@ SettingsFile::~SettingsFile()
 
 void SettingsFile::loadinifile()
 {
-    load(IniFile(m_path).read());
+    const IniFile file(m_path);
+    if (file.tooLarge())
+        refuseLargeFile(QString::fromStdString(IniFileTooLarge(m_path).what()));
+    load(file.read());
+}
+
+void SettingsFile::refuseLargeFile(const QString& message)
+{
+    if (m_toldTooLarge)
+        return;
+    m_toldTooLarge = true;
+    emit writeFailed(message);
 }
 
 void SettingsFile::load(const IniDocument& doc)
@@ -214,6 +225,9 @@ bool SettingsFile::write(const std::function<void(IniDocument&)>& edit)
     try {
         IniFile(m_path).update(edit);
         return true;
+    } catch (const IniFileTooLarge& e) {
+        refuseLargeFile(QString::fromStdString(e.what()));
+        return false;
     } catch (const IniWriteError& e) {
         emit writeFailed(QString::fromStdString(e.what()));
         return false;

@@ -15,6 +15,10 @@
 //
 // A write that fails is announced with `writeFailed` ("Unable to write to " and the path);
 // the window shows it. The change that asked for the save stays in effect.
+//
+// A file larger than IniFile::MaxSize is not the settings file it should be: it is not
+// read (the preferences keep their defaults) and never written over, since it may be
+// another program's. The player is told once, by the first read or write that meets it.
 #include "client/Preferences.h"
 
 #include <QList>
@@ -66,7 +70,8 @@ public:
 signals:
     // The placement read from the file: the window goes there.
     void placementRead(const QRect& placement);
-    // A write failed with this message; nothing of that write reached the file.
+    // A write failed with this message; nothing of that write reached the file. Also the
+    // one notice that the file is too large to be used.
     void writeFailed(const QString& message);
 
 private:
@@ -75,12 +80,15 @@ private:
     // The keys and values saveinifile writes, in the order it writes them.
     Entries entriesToSave() const;
     bool write(const std::function<void(IniDocument&)>& edit);
+    // Tells the player, once, that the file is too large to be used.
+    void refuseLargeFile(const QString& message);
     QRect presentPlacement() const;
 
     Preferences& m_prefs;
     QString m_path;
     QString m_section;
     bool m_loaded = false;
+    bool m_toldTooLarge = false;
     // What the player changed before the file was read.
     std::set<Preferences::Key> m_changedBeforeLoad;
 };

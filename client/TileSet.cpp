@@ -183,18 +183,16 @@ void TileSet::useClassic()
     emit changed();
 }
 
-const QVector<QImage>& TileSet::classicTiles(qreal pixelRatio) const
+const QImage& TileSet::classicTile(int index, qreal pixelRatio) const
 {
     const int key = qMax(100, qRound(pixelRatio * 100));
     auto found = m_classic.find(key);
-    if (found == m_classic.end()) {
-        QVector<QImage> tiles;
-        tiles.reserve(BuiltInTiles);
-        for (int i = 0; i < BuiltInTiles; ++i)
-            tiles.append(drawClassicTile(i, key / 100.0));
-        found = m_classic.insert(key, std::move(tiles));
-    }
-    return *found;
+    if (found == m_classic.end())
+        found = m_classic.insert(key, QVector<QImage>(BuiltInTiles));
+    QImage& tile = (*found)[index];
+    if (tile.isNull())
+        tile = drawClassicTile(index, key / 100.0);
+    return tile;
 }
 
 QImage TileSet::tile(int index, qreal pixelRatio) const
@@ -202,7 +200,7 @@ QImage TileSet::tile(int index, qreal pixelRatio) const
     if (index < 0 || index >= count())
         return QImage();
     if (isClassic())
-        return classicTiles(pixelRatio).at(index);
+        return classicTile(index, pixelRatio);
     // A small tolerance, so that a ratio of 2.0000001 still takes the @2x strip.
     auto strip = m_fileTiles.lower_bound(int(std::ceil(pixelRatio - 0.01)));
     if (strip == m_fileTiles.end())

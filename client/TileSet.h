@@ -64,8 +64,10 @@ signals:
     void changed();
 
 private:
-    const QVector<QImage>& classicTiles(qreal pixelRatio) const;
+    // One built-in tile, drawn the first time it is asked for at a pixel ratio: the
+    // first frame draws only the few tiles it shows.
+    const QImage& classicTile(int index, qreal pixelRatio) const;
 
     std::map<int, QVector<QImage>> m_fileTiles;  // by scale; scale 1 always there once loaded
-    mutable QHash<int, QVector<QImage>> m_classic;  // by pixel ratio in hundredths
+    mutable QHash<int, QVector<QImage>> m_classic;  // by pixel ratio in hundredths; null until drawn
 };

@@ -30,13 +30,12 @@ QString TurnClock::clockText(int seconds)
     return QStringLiteral("Time: %1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
 
-void TurnClock::setTimePerTurn(int seconds, const QString& shown)
+void TurnClock::setTimePerTurn(int seconds)
 {
     // The host passes the leader's text on unchanged; it plays only 0 to a day.
     const int played = game::playableTimePerTurn(seconds);
     m_timePerTurn = played;
-    m_timePerTurnText = QStringLiteral("Time Per Turn: ") + (played == seconds ? shown : QString::number(played))
-        + QStringLiteral("secs");
+    m_timePerTurnText = QStringLiteral("Time Per Turn: ") + QString::number(played) + QStringLiteral("secs");
     m_barStep = barStepFor(played);
     emit changed();
 }

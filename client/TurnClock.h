@@ -22,10 +22,10 @@ public:
 
     explicit TurnClock(const ClientContext& context, QObject* parent = nullptr);
 
-    // Seconds per turn from the game's options, and the text shown for them. A number
-    // outside the range the host plays is taken as the host takes it (60 seconds), and
-    // then that number is shown.
-    void setTimePerTurn(int seconds, const QString& shown);
+    // Seconds per turn from the game's options. A number outside the range the host plays
+    // is taken as the host takes it (60 seconds). The text shows the seconds played, not
+    // the leader's text ("999999", "abc"), which the host passes on unchanged.
+    void setTimePerTurn(int seconds);
     int timePerTurn() const { return m_timePerTurn; }
     const QString& timePerTurnText() const { return m_timePerTurnText; }
     int barStep() const { return m_barStep; }

@@ -50,6 +50,16 @@ void BoardGenerator::clearLettercodes()
 
 bool BoardGenerator::createboard(const QByteArray& word, bool scrambled, bool onlyLetters)
 {
+    return layBoard(word, scrambled, onlyLetters, LetterWeights());
+}
+
+bool BoardGenerator::createboard(const RoundWord& word, bool scrambled, bool onlyLetters)
+{
+    return layBoard(word.text, scrambled, onlyLetters, word.fillers);
+}
+
+bool BoardGenerator::layBoard(const QByteArray& word, bool scrambled, bool onlyLetters, const LetterWeights& fillers)
+{
     const int length = static_cast<int>(word.size());
     if (length < 1 || length > kMaxWordLength)
         return false;
@@ -81,7 +91,7 @@ bool BoardGenerator::createboard(const QByteArray& word, bool scrambled, bool on
     for (int x = 1; x <= kColumns; ++x) {
         for (int y = 1; y <= kRows; ++y) {
             if (m_board[x][y] == 0)
-                m_board[x][y] = onlyLetters ? m_lettercodes[1 + m_random.draw(length)] : 1 + m_random.draw(game::Letters);
+                m_board[x][y] = onlyLetters ? m_lettercodes[1 + m_random.draw(length)] : fillers.draw(m_random);
         }
     }
     return true;

@@ -3,11 +3,13 @@
 //
 // A straight word runs along one line in one of eight directions; a scrambled word is
 // a chain of neighbouring cells that turns at random. Decoys (the word's own letters)
-// are scattered around it, and every cell still empty gets a filler letter: any
-// letter, or with only-letters one of the word's letters.
+// are scattered around it, and every cell still empty gets a filler letter: with
+// only-letters one of the word's letters, otherwise a letter drawn from the filler
+// letters of the word's language (every letter alike unless a RoundWord says otherwise).
 //
 // Cells are (x, y): x the column 1..10 from the left, y the row 1..9 from the top.
 // Letter codes are 1..26 for "a".."z"; 0 marks an empty cell while building.
+#include "host/LetterWeights.h"
 #include "net/GameConstants.h"
 #include "net/Protocol.h"
 
@@ -30,6 +32,8 @@ public:
     // changes nothing, for a word that cannot be laid (empty, longer than 10, or
     // holding a character other than "a" to "z").
     bool createboard(const QByteArray& word, bool scrambled, bool onlyLetters);
+    // The same, with the fillers drawn from the letters of the word's language.
+    bool createboard(const RoundWord& word, bool scrambled, bool onlyLetters);
 
     // Straight layout on the cleared board (always succeeds for a word of 1 to 10
     // letters).
@@ -68,6 +72,7 @@ public:
     int scrambleStartY() const { return m_startY; }
 
 private:
+    bool layBoard(const QByteArray& word, bool scrambled, bool onlyLetters, const LetterWeights& fillers);
     void clearBoard();
     void clearLettercodes();
     // A uniform integer from low to high, both included.

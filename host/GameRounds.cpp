@@ -144,9 +144,10 @@ void GameRounds::myword(int seat, const proto::MyWord& word)
                                 .arg(seat)
                                 .arg(game::MaxWordLength));
 
-    // Only letter codes are compared: any cells that spell the word's first letters in
-    // order are accepted.
-    bool accepted = word.valid;
+    // Only letter codes are compared: any cells that spell the whole word, one cell per
+    // letter in order, are accepted. Fewer cells are no find: one right first cell would
+    // otherwise score the whole word.
+    bool accepted = word.valid && word.cells.size() == m_board.word().size();
     for (int k = 1; accepted && k <= word.cells.size(); ++k)
         accepted = m_board.cell(word.cells[k - 1].x, word.cells[k - 1].y) == m_board.lettercode(k);
 

@@ -29,8 +29,9 @@ struct MyWord;
 
 class GameRounds {
 public:
-    // Draws a round's word for the game type.
-    using WordSource = std::function<QByteArray(bool scrambled, bool onlyLetters)>;
+    // Draws a round's word for the game type, with the filler letters of its language
+    // (a bare word fills with every letter alike).
+    using WordSource = std::function<RoundWord(bool scrambled, bool onlyLetters)>;
 
     enum ClockMode { Turn = 1, Pause = 2 };
     static constexpr int kPauseSeconds = 7;

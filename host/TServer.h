@@ -33,7 +33,7 @@
 #include "host/ConnectionLog.h"
 #include "host/HostGame.h"
 #include "host/SlotQueues.h"
-#include "host/WordList.h"
+#include "host/WordLists.h"
 #include "net/MessageFramer.h"
 #include "net/Sock.h"
 
@@ -119,7 +119,7 @@ private:
     void flushConnectionLog();
 
     quint16 m_port;
-    WordList m_words;
+    WordLists m_words;
     TSock* Sock1 = nullptr;
     std::array<Connection, PlayerTable::kFullSlot + 1> m_connections; // index 0 unused
     SlotQueues m_queues;

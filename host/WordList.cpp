@@ -35,8 +35,7 @@ WordList::WordList(const QString& path)
         start = end + 1;
     }
 
-    const int lastDrawable = std::min(kDrawableEntries, count() - 1);
-    for (int entry = 1; entry <= lastDrawable; ++entry)
+    for (int entry = 1; entry <= drawableEntries(); ++entry)
         ++m_drawableByLength[lengthOf(entry)];
 }
 
@@ -64,7 +63,7 @@ bool WordList::hasDrawableWord(int minLength, int maxLength) const
 QByteArray WordList::drawUntil(RandomSource& rnd, int minLength, int maxLength) const
 {
     for (;;) {
-        QByteArray word = GetString(1 + rnd.draw(kDrawableEntries));
+        QByteArray word = GetString(1 + rnd.draw(drawableEntries()));
         if (word.size() >= minLength && word.size() <= maxLength)
             return word;
     }

@@ -4,6 +4,7 @@
 // and the drawing of a round's word from it.
 #include <QByteArray>
 #include <QString>
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -11,7 +12,8 @@ class RandomSource;
 
 class WordList {
 public:
-    // Entries 1 to this number can be drawn; the first and the last entry never are.
+    // Entries 1 to count() - 2 can be drawn; the first and the last entry never are.
+    // The English list has this many drawable entries.
     static constexpr int kDrawableEntries = 21107;
     // The longest text that GetString hands out.
     static constexpr int kMaxWordLength = 255;
@@ -20,6 +22,7 @@ public:
     explicit WordList(const QString& path = QStringLiteral(":/words.txt"));
 
     int count() const { return static_cast<int>(m_offsets.size()) - 1; }
+    int drawableEntries() const { return std::max(count() - 2, 0); }
 
     // The text of one entry, cut to kMaxWordLength; empty for an entry that does not exist.
     QByteArray GetString(int entry) const;

@@ -15,7 +15,7 @@ constexpr std::array<char16_t, 32> kHigh = {
 
 char encodeOne(char16_t c)
 {
-    if (c < 0x80 || (c >= 0xA0 && c < 0xFF))
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
         return static_cast<char>(c);
     for (std::size_t i = 0; i < kHigh.size(); ++i) {
         if (kHigh[i] == c)
@@ -27,6 +27,11 @@ char encodeOne(char16_t c)
 } // namespace
 
 QByteArray toWire(const QString& text)
+{
+    return withoutTerminator(toWindows1252(text));
+}
+
+QByteArray toWindows1252(const QString& text)
 {
     QByteArray out;
     out.reserve(text.size());
@@ -42,18 +47,22 @@ QByteArray toWire(const QString& text)
     return out;
 }
 
-QString fromWire(const QByteArray& bytes)
+QString fromWire(QByteArrayView bytes)
 {
     QString out;
-    out.reserve(bytes.size());
+    appendFromWire(out, bytes);
+    return out;
+}
+
+void appendFromWire(QString& out, QByteArrayView bytes)
+{
+    const qsizetype at = out.size();
+    out.resize(at + bytes.size());
+    QChar* dst = out.data() + at;
     for (char b : bytes) {
         const auto u = static_cast<unsigned char>(b);
-        if (u >= 0x80 && u < 0xA0)
-            out.append(QChar(kHigh[u - 0x80]));
-        else
-            out.append(QChar(u));
+        *dst++ = (u >= 0x80 && u < 0xA0) ? QChar(kHigh[u - 0x80]) : QChar(u);
     }
-    return out;
 }
 
 QByteArray withoutTerminator(QByteArray bytes)

@@ -1,12 +1,12 @@
 #include "tally/Lzrw1.h"
 
+#include "storage/ReplacingFile.h"
 #include "tally/LzError.h"
 #include "tally/Lzh.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <functional>
 #include <new>
@@ -74,17 +74,32 @@ QString readFailure(const QString& input)
     return QStringLiteral("Lzrw1 : Error reading from input file : ") + input;
 }
 
+void openInput(QFile& input, const QString& path)
+{
+    if (QFileInfo(path).isDir() || !input.open(QIODevice::ReadOnly))
+        fail(QStringLiteral("Lzrw1 (de)compression : Failed to open input file : ") + path);
+}
+
+// Reads up to max bytes for a coder; a read error names the coder.
+qint64 readSome(QFile& input, const QString& path, quint8* dst, qint64 max, const QString& coder)
+{
+    const qint64 got = input.read(reinterpret_cast<char*>(dst), max);
+    if (got < 0)
+        fail(readFailure(path) + QStringLiteral(" (") + coder + QLatin1Char(')'));
+    return got;
+}
+
 // The two files of one Compress or Decompress call. The output is written beside its
-// final name and put in place only by commit(): leaving by an exception drops it, so a
-// failed call never leaves a partial file and never destroys an existing one.
+// final name and put in place only by commit(), once flushed to the disk and checked:
+// leaving by an exception drops it, so a failed call (a full disk included) never leaves
+// a partial file and never destroys an existing one.
 class Streams {
 public:
     Streams(const QString& inputPath, const QString& outputPath, std::function<void()> progress)
         : m_input(inputPath), m_output(outputPath), m_inputPath(inputPath), m_outputPath(outputPath),
           m_progress(std::move(progress))
     {
-        if (QFileInfo(inputPath).isDir() || !m_input.open(QIODevice::ReadOnly))
-            fail(QStringLiteral("Lzrw1 (de)compression : Failed to open input file : ") + inputPath);
+        openInput(m_input, inputPath);
         if (!m_output.open(QIODevice::WriteOnly))
             fail(QStringLiteral("Lzrw1 (de)compression : Failed to open output file : ") + outputPath);
     }
@@ -103,9 +118,7 @@ public:
     // Reads up to max bytes for a coder; a read error names the coder.
     qint64 readSome(quint8* dst, qint64 max, const QString& coder)
     {
-        const qint64 got = m_input.read(reinterpret_cast<char*>(dst), max);
-        if (got < 0)
-            fail(readFailure(m_inputPath) + QStringLiteral(" (") + coder + QLatin1Char(')'));
+        const qint64 got = ::readSome(m_input, m_inputPath, dst, max, coder);
         m_progress();
         return got;
     }
@@ -118,7 +131,7 @@ public:
 
 private:
     QFile m_input;
-    QSaveFile m_output;
+    ReplacingFile m_output;
     QString m_inputPath;
     QString m_outputPath;
     qint64 m_written = 0;
@@ -176,59 +189,90 @@ qint64 Tlzrw1::Compress()
     return files.written();
 }
 
-qint64 Tlzrw1::Decompress()
+namespace {
+
+// Decodes the compressed file read from `input` (either container) into `sink`; returns
+// the count of plain bytes. `progress` runs after every read.
+qint64 decodeContainer(QFile& input, const QString& inputPath, qint64 plainSizeLimit, const Tlzrw1::PlainSink& sink,
+                       const std::function<void()>& progress)
 {
     Buffers buf = allocateBuffers(
         QStringLiteral("Lzrw1 (de)compression : Failed to get memory for I/O buffers !"));
-
-    Streams files(m_inputFile, m_outputFile, [this] { yieldToEvents(); });
-    QFile& input = files.input();
-    auto write = [&](const quint8* data, qint64 n) { files.write(data, n); };
+    qint64 written = 0;
+    auto put = [&](const quint8* data, qint64 n) {
+        sink.write(QByteArrayView(data, n));
+        written += n;
+    };
     auto readOrFail = [&](quint8* dst, qint64 n) {
         if (!readExactly(input, dst, n))
-            fail(readFailure(m_inputFile));
+            fail(readFailure(inputPath));
     };
 
     quint8 header[4];
     readOrFail(header, 4);
     const quint32 identifier = readLe32(header);
-    if (identifier != FastIdentifier && identifier != GoodIdentifier)
-        fail(m_inputFile + QStringLiteral(" : Lzrw1 decompression : this file has no valid header !"));
+    if (identifier != Tlzrw1::FastIdentifier && identifier != Tlzrw1::GoodIdentifier)
+        fail(inputPath + QStringLiteral(" : Lzrw1 decompression : this file has no valid header !"));
     readOrFail(header, 4);
     const qint64 plainSize = readLe32(header);
-    if (plainSize > m_plainSizeLimit)
-        fail(m_inputFile + QStringLiteral(" : Lzrw1 decompression : the original size is too large !"));
+    if (plainSize > plainSizeLimit)
+        fail(inputPath + QStringLiteral(" : Lzrw1 decompression : the original size is too large !"));
+    if (sink.sized)
+        sink.sized(plainSize);
 
-    if (identifier == FastIdentifier) {
+    if (identifier == Tlzrw1::FastIdentifier) {
         int last = BlockSize; // as if a full block came before the first
         while (last == BlockSize) {
             quint8 lengthBytes[2];
             readOrFail(lengthBytes, 2);
             const int length = lengthBytes[0] | (lengthBytes[1] << 8);
             readOrFail(buf.in.data(), length);
-            yieldToEvents();
+            progress();
             last = TLZR::decompressBlock(buf.in.data(), length, buf.out.data(), BlockSize);
             // A damaged block, or more data than the header claims, is reported as a
             // size mismatch below, before the excess is ever written.
-            if (last < 0 || files.written() + last > plainSize) {
+            if (last < 0 || written + last > plainSize) {
                 last = -1;
                 break;
             }
-            write(buf.out.data(), last);
+            put(buf.out.data(), last);
         }
-        if (last < 0 || files.written() != plainSize)
+        if (last < 0 || written != plainSize)
             fail(QStringLiteral(
                 "Lzrw1 (decompression LZRW1/KH) : Original and compressed sizes do not match !"));
     } else {
         TLZH coder;
-        coder.decode([&](quint8* dst, qint64 max) { return files.readSome(dst, max, QStringLiteral("LZH")); },
-                     write, plainSize);
-        if (files.written() != plainSize)
+        coder.decode(
+            [&](quint8* dst, qint64 max) {
+                const qint64 got = readSome(input, inputPath, dst, max, QStringLiteral("LZH"));
+                progress();
+                return got;
+            },
+            put, plainSize);
+        if (written != plainSize)
             fail(QStringLiteral("Lzrw1 (LZH decompression) : Original and compressed sizes do not match !"));
     }
+    return written;
+}
 
+} // namespace
+
+qint64 Tlzrw1::Decompress()
+{
+    Streams files(m_inputFile, m_outputFile, [this] { yieldToEvents(); });
+    const PlainSink toFile{{}, [&files](QByteArrayView bytes) {
+                               files.write(reinterpret_cast<const quint8*>(bytes.data()), bytes.size());
+                           }};
+    decodeContainer(files.input(), m_inputFile, m_plainSizeLimit, toFile, [this] { yieldToEvents(); });
     files.commit();
     return files.written();
+}
+
+qint64 Tlzrw1::DecompressTo(const PlainSink& sink)
+{
+    QFile input(m_inputFile);
+    openInput(input, m_inputFile);
+    return decodeContainer(input, m_inputFile, m_plainSizeLimit, sink, [this] { yieldToEvents(); });
 }
 
 bool Tlzrw1::Advise()

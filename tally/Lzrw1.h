@@ -14,7 +14,10 @@
 // had the output's name before.
 #include "tally/Lzrw1KH.h"
 
+#include <QByteArrayView>
 #include <QString>
+
+#include <functional>
 
 enum class TCompressMode { Good = 0, Fast = 1, Auto = 2 };
 
@@ -51,6 +54,16 @@ public:
     qint64 Compress();
     // Decompresses InputFile (either container) into OutputFile; returns the bytes written.
     qint64 Decompress();
+    // Where DecompressTo hands the plain bytes: `sized` (may be empty) learns the plain
+    // size the header claims once it is known to be within the limit; `write` takes the
+    // bytes as they are decoded, a block at a time.
+    struct PlainSink {
+        std::function<void(qint64 plainSize)> sized;
+        std::function<void(QByteArrayView bytes)> write;
+    };
+    // Decompresses InputFile (either container) into `sink`; OutputFile is not used and
+    // nothing is written to disk. Fails as Decompress does; returns the plain byte count.
+    qint64 DecompressTo(const PlainSink& sink);
     // Samples InputFile and answers true when the fast coder pays off (below Threshold
     // percent of the samples' size), false for the good coder. Files under three blocks
     // always get false.

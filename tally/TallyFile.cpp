@@ -1,5 +1,6 @@
 #include "tally/TallyFile.h"
 
+#include "storage/ReplacingFile.h"
 #include "tally/LzError.h"
 #include "tally/Lzrw1.h"
 
@@ -54,35 +55,24 @@ TallyRecord TallyFile::load() const
 
 TallyRecord TallyFile::read() const
 {
-    const QTemporaryDir dir;
-    requireValid(dir);
-    const QString plainPath = dir.filePath(PlainName);
+    // Decoded in memory and read a block at a time as it is decoded: reading never puts
+    // the plain record on disk, nor holds all of it at once.
     Tlzrw1 coder;
-    configure(coder, m_path, plainPath);
-    try {
-        coder.Decompress();
-    } catch (const LzError& e) {
-        throw TallyFileError(e.message());
-    }
-
+    configure(coder, m_path, QString());
+    std::optional<TallyPlainReader> reader;
     std::optional<TallyRecord> record;
     try {
-        QByteArray plain;
-        {
-            QFile plainFile(plainPath);
-            if (!plainFile.open(QIODevice::ReadOnly))
-                throw TallyFileError(QStringLiteral("Tally : cannot read the record of : ") + m_path);
-            plain = plainFile.readAll();
-        }
-        // The plain copy goes at once; the folder goes with `dir`, also on a failure.
-        QFile::remove(plainPath);
-        record = TallyRecord::fromPlain(plain);
+        coder.DecompressTo({[&reader](qint64 plainSize) { reader.emplace(plainSize); },
+                            [&reader](QByteArrayView bytes) { reader->feed(bytes); }});
+        record = reader->finish();
+    } catch (const LzError& e) {
+        throw TallyFileError(e.message());
     } catch (const std::bad_alloc&) {
         throw TallyFileError(QStringLiteral("Tally : not enough memory to read the record of : ") + m_path);
     }
     if (!record)
         throw TallyFileError(m_path + QStringLiteral(" : this file holds no tally record"));
-    return *record;
+    return std::move(*record);
 }
 
 void TallyFile::save(const TallyRecord& record) const
@@ -90,12 +80,10 @@ void TallyFile::save(const TallyRecord& record) const
     const QTemporaryDir dir;
     requireValid(dir);
     const QString plainPath = dir.filePath(PlainName);
-    {
-        QFile plainFile(plainPath);
-        const QByteArray plain = record.toPlain();
-        if (!plainFile.open(QIODevice::WriteOnly) || plainFile.write(plain) != plain.size())
-            throw TallyFileError(QStringLiteral("Tally : cannot write the record for : ") + m_path);
-    }
+    // Checked like the file it becomes: a plain copy cut short by a full temporary folder
+    // would be compressed into a short record and replace a good one.
+    if (!ReplacingFile::replace(plainPath, record.toPlain()))
+        throw TallyFileError(QStringLiteral("Tally : cannot write the record for : ") + m_path);
     Tlzrw1 coder;
     configure(coder, plainPath, m_path);
     try {

@@ -2,9 +2,10 @@
 // The tally record on disk: the plain layout compressed with the fast container, in
 // the program's folder under the game key followed by "tally.tld".
 //
-// The plain layout only ever exists in a private temporary folder, never in the
-// working directory, and a save writes the new compressed file beside the old one,
-// replacing it only once complete: a failed save keeps the previous record.
+// Reading decodes the file in memory. The plain layout is never written to the working
+// directory: a save passes it through a private temporary folder, and writes the new
+// compressed file beside the old one, replacing it only once complete: a failed save
+// keeps the previous record.
 #include "net/GameConstants.h"
 #include "tally/TallyRecord.h"
 

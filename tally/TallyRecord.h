@@ -9,12 +9,19 @@
 //
 // Names are matched without regard to letter case, the first match winning; the
 // winner of a game is recognised by an exact comparison.
+//
+// Every cell reads as text, but a cell whose text is a count written plainly ("0",
+// "17") is held as that number, and the text of all other cells (names, mostly) lies
+// in one string: a record of thousands of rows is read, counted and printed without a
+// string per cell. Any text is kept exactly as it was.
 #include <QByteArray>
-#include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
+#include <array>
 #include <optional>
+#include <vector>
 
 class TallyRecord {
 public:
@@ -34,11 +41,20 @@ public:
     // An empty record: own counts 0, nobody followed.
     TallyRecord();
 
-    int rowCount() const { return int(m_rows.size()); }
+    int rowCount() const { return int(m_columns[0].size()); }
     // The cell's text ("" outside the grid).
     QString cell(int row, int column) const;
     // The cell as a number; text that is not a number counts as 0.
-    int count(int row, int column) const;
+    int count(int row, int column) const
+    {
+        if (row < 0 || row >= rowCount() || column < 0 || column >= Columns)
+            return 0;
+        const Cell& cell = at(row, column);
+        return cell.isCount() ? cell.at : countOfText(cell);
+    }
+    // The cell's text without a copy when it is held as text (valid until the record
+    // changes); a null view when the cell is a count or lies outside the grid.
+    QStringView heldText(int row, int column) const;
 
     // Names of the followed opponents; line i is grid row i + 1.
     QStringList followed() const;
@@ -71,10 +87,58 @@ public:
     // no rows, counts that are not numbers, fewer cells than announced).
     static std::optional<TallyRecord> fromPlain(const QByteArray& plain);
 
-    bool operator==(const TallyRecord& other) const { return m_rows == other.m_rows; }
+    bool operator==(const TallyRecord& other) const;
 
 private:
-    void addOne(int row, int column);
+    friend class TallyPlainReader;
 
-    QList<QStringList> m_rows;
+    // A count written plainly (length -1, the count in `at`), or the `length`
+    // characters of m_text from `at`.
+    struct Cell {
+        qint32 at = 0;
+        qint32 length = -1;
+        bool isCount() const { return length < 0; }
+    };
+
+    static Cell countCell(int count) { return Cell{count, -1}; }
+    // The cell for a text: the count it spells, or the text added to m_text.
+    Cell textCell(QStringView text);
+    QStringView textOf(const Cell& cell) const;
+    int countOfText(const Cell& cell) const;
+    Cell& at(int row, int column) { return m_columns[std::size_t(column)][std::size_t(row)]; }
+    const Cell& at(int row, int column) const { return m_columns[std::size_t(column)][std::size_t(row)]; }
+    void addOne(int row, int column);
+    // Drops the text of cells that are gone or became counts, once it is most of m_text.
+    void compactText();
+
+    // Column by column, as the plain layout lists the cells.
+    std::array<std::vector<Cell>, Columns> m_columns;
+    QString m_text;
+};
+
+// Reads the plain layout of a record from pieces as they come (a decoder's blocks, say),
+// without ever holding the whole layout: lines may be cut anywhere between pieces.
+class TallyPlainReader {
+public:
+    // `plainSize`: the length of the whole layout, which bounds the rows it can hold.
+    explicit TallyPlainReader(qint64 plainSize) : m_size(plainSize) {}
+    void feed(QByteArrayView piece);
+    // The record read, or nothing when the layout was not one (see fromPlain).
+    std::optional<TallyRecord> finish();
+
+private:
+    void take(QByteArrayView line);
+    // The column the next cell goes into.
+    inline std::vector<TallyRecord::Cell>& column();
+
+    qint64 m_size;
+    QByteArray m_partial; // a line cut off by the end of a piece
+    qint64 m_lines = 0;
+    qint64 m_cells = 0;   // announced
+    int m_rows = 0;
+    std::size_t m_column = 0; // the next to fill
+    std::vector<TallyRecord::Cell>* m_filling = nullptr;
+    int m_left = 0;           // cells left to fill in m_filling
+    bool m_bad = false;
+    TallyRecord m_record;
 };

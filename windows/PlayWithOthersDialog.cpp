@@ -126,8 +126,9 @@ void PlayWithOthersDialog::button_okClick()
     try {
         m_store.save(c);
     } catch (const IniWriteError& e) {
-        // The game still starts; only the choice is not remembered.
+        // The game still starts; only the choice is not remembered, and the player is told.
         qWarning().noquote() << "play with others:" << e.what();
+        emit saveFailed(QString::fromStdString(e.what()));
     }
     hide();
     emit playRequested(c.arguments());

@@ -35,9 +35,12 @@ public:
     QPushButton* button_cancel = nullptr;
 
 signals:
-    // Start the game with these program parameters (name, address, "true"/"false",
-    // "--port N"); this window has been hidden.
+    // Start the game with these program parameters ("--port N", "--" and then name,
+    // address, "true"/"false"); this window has been hidden.
     void playRequested(const QStringList& arguments);
+    // The choice could not be remembered ("Unable to write to " and the settings file's
+    // path); the game still starts. Shown to the player like any failed save.
+    void saveFailed(const QString& message);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -72,6 +72,12 @@ Tdownload::Tdownload(QWidget* parent)
     showMessage = [this](const QString& message) {
         QMessageBox::warning(this, QStringLiteral("Quillor"), message);
     };
+    askQuestion = [this](const QString& question) {
+        return QMessageBox::question(this, QStringLiteral("Quillor"), question, QMessageBox::Yes | QMessageBox::No,
+                                     QMessageBox::No)
+            == QMessageBox::Yes;
+    };
+    m_download.confirm = [this](const QString& question) { return askQuestion && askQuestion(question); };
 
     // Left: the advert and the download.
     Panel1 = whitePanel(this, QRect(6, 6, 450, 487));

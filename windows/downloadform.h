@@ -44,6 +44,9 @@ public:
     // Shows a message to the player: the error display of this window. Replaceable so
     // that tests show no dialog.
     std::function<void(const QString& message)> showMessage;
+    // Asks the player a yes-or-no question (an installer that came without encryption);
+    // true for yes. Replaceable so that tests show no dialog.
+    std::function<bool(const QString& question)> askQuestion;
 
     QFrame* Panel1 = nullptr;  // left
     QFrame* Panel2 = nullptr;  // upper right

@@ -57,8 +57,13 @@ Tphrases::Tphrases(Preferences& prefs, QWidget* parent)
     column->addLayout(bottom);
 
     connect(button_done, &QPushButton::clicked, this, &Tphrases::button_doneClick);
-    for (QLineEdit* field : phrase)
+    for (QLineEdit* field : phrase) {
         connect(field, &QLineEdit::returnPressed, this, &Tphrases::button_doneClick);
+        // A long stored phrase shrinks its limit with each edit, down to the typed limit.
+        connect(field, &QLineEdit::textEdited, field, [field](const QString& text) {
+            field->setMaxLength(qMax(int(MaxTyped), int(text.size())));
+        });
+    }
     // Escape closes like the window's close button: the edits are dropped.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
@@ -68,8 +73,12 @@ Tphrases::Tphrases(Preferences& prefs, QWidget* parent)
 
 void Tphrases::PrhaseList1Click(const QWidget* owner)
 {
-    for (int i = 0; i < Preferences::PhraseCount; ++i)
-        phrase[std::size_t(i)]->setText(m_prefs.phrase(i + 1));
+    for (int i = 0; i < Preferences::PhraseCount; ++i) {
+        // The field's limit is for typing; a longer stored phrase is shown whole.
+        const QString stored = m_prefs.phrase(i + 1);
+        phrase[std::size_t(i)]->setMaxLength(qMax(int(MaxTyped), int(stored.size())));
+        phrase[std::size_t(i)]->setText(stored);
+    }
     if (owner) {
         const QRect frame = owner->frameGeometry();
         move(frame.center() - QPoint(width() / 2, height() / 2));

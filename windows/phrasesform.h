@@ -3,7 +3,10 @@
 // which the player writes his own quick phrases (at most 50 characters typed).
 //
 // Opening it fills the fields from the preferences' phrases and shows it beside the
-// game without blocking it, centred on the main window. "Done" hands the ten phrases to
+// game without blocking it, centred on the main window. A stored phrase longer than 50
+// characters (written by hand, or by another program) shows whole and is kept whole by
+// "Done" until the player edits that field: an edit can shorten it, never lengthen it
+// beyond 50 characters. "Done" hands the ten phrases to
 // the preferences (the buttons' tooltips follow at once) and asks for them to be kept;
 // when they could not be written (the keeper has said so) the editor stays open. Any
 // other way of closing it drops what was typed.

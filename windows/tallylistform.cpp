@@ -4,6 +4,7 @@
 #include "widgets/ElidedLabel.h"
 #include "widgets/PlainMessageBox.h"
 
+#include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -78,7 +79,7 @@ Ttallylist::Ttallylist(const QString& folder, QWidget* parent, TallyDialogs dial
 
 Ttallylist::~Ttallylist()
 {
-    save();
+    store(false);
 }
 
 void Ttallylist::buildControls()
@@ -212,11 +213,18 @@ void Ttallylist::addgame(const QStringList& opponents, const QString& winner, co
 
 bool Ttallylist::save()
 {
+    return store(true);
+}
+
+bool Ttallylist::store(bool tell)
+{
     try {
         m_file.save(m_record);
         return true;
     } catch (const TallyFileError& e) {
         qWarning("Tally not saved: %s", qPrintable(e.message()));
+        if (tell && m_dialogs.showError)
+            m_dialogs.showError(QStringLiteral("Unable to write to ") + QDir::toNativeSeparators(m_file.path()));
         return false;
     }
 }

@@ -30,7 +30,7 @@ class QPushButton;
 struct TallyDialogs {
     // A Yes/No confirmation; true for Yes.
     std::function<bool(const QString& question)> ask;
-    // Shows a failure to load the record.
+    // Shows a failure to load or to save the record.
     std::function<void(const QString& message)> showError;
 };
 
@@ -48,7 +48,8 @@ public:
 
     const TallyRecord& record() const { return m_record; }
     const QString& fileName() const { return m_file.path(); }
-    // Writes the record now; false (and a warning on stderr) when that failed.
+    // Writes the record now; false when that failed: the file on disk keeps the record
+    // it had, and the player is told ("Unable to write to " and the file's path).
     bool save();
 
     // Handlers, also callable directly.
@@ -75,6 +76,8 @@ private:
     void showOwnRecord();
     void clearOpponent();
     void addFollowedLine(const QString& name);
+    // Writes the record; `tell` shows a failure to the player (not while the program ends).
+    bool store(bool tell);
 
     TallyFile m_file;
     TallyDialogs m_dialogs;

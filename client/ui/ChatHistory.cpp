@@ -41,8 +41,6 @@ ChatHistory::ChatHistory(QTextEdit* view, QObject* parent)
     view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     view->document()->setDocumentMargin(kMargin);
-    // Every line is a block, and an empty block follows the last one.
-    view->document()->setMaximumBlockCount(MaxLines + 1);
     view->setFont(historyFont(DefaultTextSize));
 
     QPalette palette = view->palette();
@@ -82,11 +80,12 @@ void ChatHistory::addlinetochat(const QString& line, const QColor& colour)
     QTextCursor heldCaret;
     QTextCursor heldTop;
     int topOffset = 0;
-    const bool dropsALine = lineCount() >= MaxLines;
+    // The line that brings the history to MaxLines + DropBatch lines drops the oldest.
+    const bool dropsLines = lineCount() + 1 >= MaxLines + DropBatch;
     if (m_scrollChatOff) {
         heldCaret = view->textCursor();
         heldCaret.setPosition(heldCaret.selectionStart());
-        if (dropsALine) {
+        if (dropsLines) {
             heldTop = view->cursorForPosition(QPoint(0, 0));
             topOffset = blockTop(heldTop) - heldScroll;
         }
@@ -99,12 +98,14 @@ void ChatHistory::addlinetochat(const QString& line, const QColor& colour)
         end.insertText(speaker, runFormat(colour, true));
     end.insertText(line.mid(speaker.size()), runFormat(colour, false));
     end.insertBlock();
+    if (dropsLines)
+        dropOldest();
 
     if (m_scrollChatOff) {
         // Caret back where it was (without the old selection's length), view where it was.
         view->setTextCursor(heldCaret);
-        // When the oldest line went, the line at the top of the view keeps its place.
-        bar->setValue(dropsALine ? blockTop(heldTop) - topOffset : heldScroll);
+        // When the oldest lines went, the line at the top of the view keeps its place.
+        bar->setValue(dropsLines ? blockTop(heldTop) - topOffset : heldScroll);
     } else {
         QTextCursor caret(view->document());
         caret.movePosition(QTextCursor::End);
@@ -115,6 +116,15 @@ void ChatHistory::addlinetochat(const QString& line, const QColor& colour)
 
     view->setUpdatesEnabled(updates);
     view->viewport()->update();
+}
+
+void ChatHistory::dropOldest()
+{
+    // One removal for the whole batch: the view lays out what follows once.
+    QTextCursor oldest(m_view->document());
+    oldest.movePosition(QTextCursor::Start);
+    oldest.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor, DropBatch);
+    oldest.removeSelectedText();
 }
 
 int ChatHistory::blockTop(const QTextCursor& at) const

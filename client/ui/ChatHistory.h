@@ -7,8 +7,10 @@
 // view follows the conversation, unless Scroll Chat Off is on: then the view and the caret
 // stay where the reader left them.
 //
-// The history keeps the last MaxLines lines: older ones are dropped from the top as new
-// ones come, so a flood of chat cannot grow the program without end.
+// The history keeps at least the last MaxLines lines: once DropBatch more have come, the
+// oldest DropBatch go in one step, so a flood of chat cannot grow the program without end
+// and costs the same per line however long it lasts (each drop makes the view lay out
+// every line below it again, once for the whole batch).
 #include "client/ColorText.h"
 #include "client/Preferences.h"
 
@@ -28,6 +30,7 @@ public:
     static QColor background() { return QColor(237, 207, 137); }
     static constexpr int DefaultTextSize = Preferences::DefaultTextSize;
     static constexpr int MaxLines = 5000;
+    static constexpr int DropBatch = 500;
 
     // Takes over the given view (a QTextEdit or QTextBrowser) and sets it up as the history:
     // read-only, vertical scroll bar only, the history's background, font and margin.
@@ -41,7 +44,7 @@ public:
 
     // Empties the history.
     void clear();
-    // The number of lines shown.
+    // The number of lines shown: at most MaxLines + DropBatch - 1.
     int lineCount() const;
 
     // The history's font size in points; the lines already shown follow it.
@@ -60,6 +63,8 @@ signals:
 private:
     // Where the line holding a cursor starts, in the view's scroll coordinates.
     int blockTop(const QTextCursor& at) const;
+    // Drops the oldest DropBatch lines.
+    void dropOldest();
 
     QPointer<QTextEdit> m_view;
     bool m_scrollChatOff = false;

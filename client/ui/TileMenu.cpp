@@ -148,9 +148,9 @@ bool TileMenu::loadgrouptiles(const QString& name)
     return true;
 }
 
-void TileMenu::restore(const QString& saved)
+bool TileMenu::restore(const QString& saved)
 {
     if (saved.isEmpty() || isClassic(saved))
-        return;
-    loadgrouptiles(saved);
+        return true;
+    return loadgrouptiles(saved);
 }

@@ -42,8 +42,9 @@ public:
     // Loads the set `name` from its file; a missing or unusable file changes nothing
     // and gives false.
     bool loadgrouptiles(const QString& name);
-    // At start: the saved choice, unless it is empty or the built-in set.
-    void restore(const QString& saved);
+    // At start: the saved choice, unless it is empty or the built-in set. False when the
+    // set has no usable file: the set in use stays.
+    bool restore(const QString& saved);
 
     // The name of the set in use.
     QString current() const { return m_current; }

@@ -57,8 +57,19 @@ void WinnerBanner::resizeEvent(QResizeEvent*)
     layoutCard();
 }
 
+void WinnerBanner::showEvent(QShowEvent*)
+{
+    if (m_cardStale)
+        layoutCard();
+}
+
 void WinnerBanner::layoutCard()
 {
+    // Measuring the text takes the banner's large font; while hidden that waits until the
+    // banner is shown, so the window's first frame does not pay for it.
+    m_cardStale = !isVisible();
+    if (m_cardStale)
+        return;
     // Black text over its grey copy, one pixel lower and to the right, as large as fits.
     const QRect text = cardRect().adjusted(14, 8, -14, -8);
     QFont font = looks::uiFont(TextPixels, true);

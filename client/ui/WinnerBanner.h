@@ -41,6 +41,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     struct Piece {
@@ -59,4 +60,5 @@ private:
 
     QList<Piece> m_pieces;
     QVariantAnimation m_shower;
+    bool m_cardStale = true; // the card's text is laid out when the banner is next shown
 };

@@ -131,7 +131,7 @@ void Tchat::buildPanels()
     columns->addWidget(play, 0, Qt::AlignLeft | Qt::AlignTop);
     columns->addLayout(side, 1);
 
-    resize(Preferences::DefaultPlacement.size());
+    resize(Preferences::DefaultPlacement.width(), Preferences::DefaultPlacement.height() + menuBarHeight());
 }
 
 void Tchat::connectMenus()
@@ -149,7 +149,9 @@ void Tchat::connectMenus()
     connect(m_roundBar->button_clearword, &QAbstractButton::clicked, this, [this] { m_client.words.clearword(); });
 
     // The tile set in use is a preference: a choice from the menu is kept (and saved),
-    // and a set named by the preferences is loaded.
+    // and a set named by the preferences is loaded. A set without a usable file (a name
+    // from a shared file, a set since removed) falls back to the built-in one, so what is
+    // saved is the set the menu shows.
     TileMenu& tiles = m.tiles();
     Preferences& prefs = m_client.prefs;
     connect(&tiles, &TileMenu::tileSetChosen, this, [&prefs](const QString& name) {
@@ -157,8 +159,8 @@ void Tchat::connectMenus()
         prefs.requestSave();
     });
     connect(&prefs, &Preferences::changed, this, [&prefs, &tiles](Preferences::Key key) {
-        if (key == Preferences::Key::Tiles && prefs.tiles() != tiles.current())
-            tiles.restore(prefs.tiles());
+        if (key == Preferences::Key::Tiles && prefs.tiles() != tiles.current() && !tiles.restore(prefs.tiles()))
+            prefs.setTiles(QString::fromLatin1(TileMenu::Classic));
     });
     connect(&m_client.status, &RoundStatus::changed, this, &Tchat::showMenuState);
 
@@ -242,12 +244,22 @@ void Tchat::applyPlacement(const QRect& stored)
     if (isMaximized() || isFullScreen())
         showNormal();
     move(r.topLeft());
-    resize(r.size());
+    resize(r.width(), r.height() + menuBarHeight());
 }
 
 QRect Tchat::presentPlacement() const
 {
-    return m_closingPlacement.value_or(QRect(pos(), size()));
+    return m_closingPlacement.value_or(QRect(pos(), QSize(width(), height() - menuBarHeight())));
+}
+
+int Tchat::menuBarHeight() const
+{
+    // As the main window's layout gives the menu bar its place.
+    const QMenuBar* bar = menuBar();
+    if (!bar || bar->isHidden())
+        return 0;
+    const int h = bar->heightForWidth(width());
+    return h >= 0 ? h : bar->sizeHint().height();
 }
 
 // ---- showing the model ----
@@ -357,8 +369,29 @@ void Tchat::showEvent(QShowEvent* event)
     if (m_shown)
         return;
     m_shown = true;
-    // Read the command line once the window is on screen, so it appears at once.
-    QTimer::singleShot(0, this, &Tchat::FormShow);
+    // Read the command line once the first frame is on screen, so the window appears at
+    // once; a window that is not drawn soon goes on without it.
+    centralWidget()->installEventFilter(this);
+    QTimer::singleShot(FirstFrameWaitMs, this, &Tchat::afterFirstFrame);
+}
+
+bool Tchat::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == centralWidget() && event->type() == QEvent::Paint) {
+        centralWidget()->removeEventFilter(this);
+        // Queued: the frame being painted reaches the screen first.
+        QTimer::singleShot(0, this, &Tchat::afterFirstFrame);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Tchat::afterFirstFrame()
+{
+    if (m_firstFrameDone)
+        return;
+    m_firstFrameDone = true;
+    emit firstFrameShown();
+    FormShow();
 }
 
 void Tchat::FormShow()

@@ -9,9 +9,11 @@
 // 769 by 529 pixels.
 //
 // Its placement, as stored in the settings file and compared when it closes, is the
-// top-left corner of the window manager's frame and the size of the window inside that
-// frame (menu bar included): what Qt's move() and resize() take and pos() and size() give
-// back, so a placement applied unchanged reads back unchanged whatever the frame.
+// top-left corner of the window manager's frame (what Qt's move() takes and pos() gives)
+// and the size of its inner area below the menu bar: the same measure as the least inner
+// area, 769 by 529, so that every stored size from there up, the default 772 by 535
+// included, is one the window can take, and a placement applied unchanged reads back
+// unchanged whatever the frame, the menu bar's font or the desktop's scale.
 #include "client/GameClient.h"
 
 #include <QMainWindow>
@@ -45,6 +47,10 @@ public:
     static constexpr int MinimumWidth = 769;
     static constexpr int MinimumHeight = 529;
 
+    // How long a shown window that is not drawn (not exposed: minimised, on another
+    // desktop) waits before it goes on as if its first frame were on the screen.
+    static constexpr int FirstFrameWaitMs = 250;
+
     // The other windows the main window shows or reports to; any may be missing.
     struct Windows {
         Ttallylist* tally = nullptr;
@@ -58,7 +64,7 @@ public:
     };
 
     // `params` is the lobby's command line (without the program name and options); it
-    // is read when the window is first shown.
+    // is read once the window's first frame is on the screen (firstFrameShown).
     explicit Tchat(QStringList params = {}, QWidget* parent = nullptr);
     ~Tchat() override;
 
@@ -76,6 +82,8 @@ public:
     void applyPlacement(const QRect& placement);
     // Where the window is now, as the settings file stores it.
     QRect presentPlacement() const;
+    // The height the menu bar takes above the inner area at the window's width.
+    int menuBarHeight() const;
 
     // Shows a failure of the player's own action (a settings file that cannot be
     // written) in an error box; tests replace it.
@@ -116,8 +124,13 @@ public slots:
 signals:
     // The window has closed: the program ends.
     void closed();
+    // The first frame of the window is on the screen, or FirstFrameWaitMs passed since it
+    // was shown without one. What the first frame does not need (the other windows, the
+    // host) is made now; right after, the window reads its command line.
+    void firstFrameShown();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -125,6 +138,7 @@ protected:
 private:
     void FormCreate();
     void FormShow();
+    void afterFirstFrame();
     void FormResize(const QSize& size);
     void FormClose();
     void buildPanels();
@@ -152,4 +166,5 @@ private:
     std::optional<QRect> m_closingPlacement;
     QMessageBox* m_endBox = nullptr;
     bool m_shown = false;
+    bool m_firstFrameDone = false;
 };

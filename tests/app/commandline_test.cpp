@@ -66,3 +66,35 @@ TEST(CommandLine, TheToolkitsOwnOptionsAreLeftToIt)
     EXPECT_EQ(CommandLine::withoutToolkitOptions({"-geometry", "800x600", "x", "--display=:3", "y"}),
               (QStringList{"x", "y"}));
 }
+
+TEST(CommandLine, AfterTheEndOfOptionsEveryWordIsAParameter)
+{
+    const struct {
+        QStringList args;
+        QStringList params;
+        QStringList toolkit;
+        quint16 port;
+    } cases[] = {
+        {{"--port", "7780", "--", "-platform", "127.0.0.1", "false"}, {"-platform", "127.0.0.1", "false"}, {}, 7780},
+        {{"--", "--serve", "host", "true"}, {"--serve", "host", "true"}, {}, 7772},
+        {{"--", "--port", "8000", "false"}, {"--port", "8000", "false"}, {}, 7772},
+        {{"-platform", "offscreen", "--", "-v", "host", "true"}, {"-v", "host", "true"}, {"-platform", "offscreen"}, 7772},
+        {{"--port=9000", "--", "--", "--help", "-style"}, {"--", "--help", "-style"}, {}, 9000},
+        {{"--"}, {}, {}, 7772},
+        // Without it, the toolkit's options are its own and never parameters.
+        {{"Ann", "host", "true", "-style", "fusion"}, {"Ann", "host", "true"}, {"-style", "fusion"}, 7772},
+    };
+    for (const auto& c : cases) {
+        const CommandLine parsed = CommandLine::parse(c.args);
+        SCOPED_TRACE(c.args.join(' ').toStdString());
+        EXPECT_TRUE(parsed.ok()) << parsed.error.toStdString();
+        EXPECT_FALSE(parsed.help || parsed.version);
+        EXPECT_EQ(parsed.params, c.params);
+        EXPECT_EQ(parsed.toolkitArguments, c.toolkit);
+        EXPECT_EQ(parsed.port, c.port);
+    }
+    // The options before it still count, and a wrong one is still refused.
+    EXPECT_TRUE(CommandLine::parse({"--help", "--", "x"}).help);
+    EXPECT_FALSE(CommandLine::parse({"--bogus", "--", "Ann", "h", "true"}).ok());
+    EXPECT_FALSE(CommandLine::parse({"--port", "x", "--", "Ann", "h", "true"}).ok());
+}

@@ -12,6 +12,7 @@ TEST(AppIdentity, NamesTheProgramButAddsNothingToWindowTitles)
     setApplicationIdentity();
     EXPECT_EQ(QGuiApplication::applicationName(), "Quillor");
     EXPECT_EQ(QGuiApplication::desktopFileName(), "org.example.quillor");
+    setApplicationIcon();
     EXPECT_FALSE(QGuiApplication::windowIcon().isNull());
 
     // An unset display name follows the application name; a set one would stay.

@@ -171,8 +171,9 @@ TEST(ServeMode, TheHostProgramIsLookedForBesideTheProgramThenWhereItIsInstalled)
     for (const auto& c : cases)
         EXPECT_EQ(serve::hostProgramCandidates(c.self, c.bindir), c.candidates) << c.self;
 
-    const char* argv[] = {"quillor", "--port", "0", "--serve", "--port=9"};
-    EXPECT_EQ(serve::hostArguments(5, const_cast<char**>(argv)), (std::vector<std::string>{"--port", "0", "--port=9"}));
+    const char* argv[] = {"quillor", "--port", "0", "--serve", "--port=9", "--", "--serve"};
+    EXPECT_EQ(serve::hostArguments(7, const_cast<char**>(argv)),
+              (std::vector<std::string>{"--port", "0", "--port=9", "--", "--serve"}));
 }
 
 TEST(ServeMode, SigtermAndSigintEndItCleanly)

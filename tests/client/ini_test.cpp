@@ -78,10 +78,44 @@ TEST(IniDocument, MixedLineEndsAndStrayLinesSurviveAWrite)
     expected.replace("\tturnSOUND\t=\t0\t\n", "\tturnSOUND\t=\t1\t\n");
     EXPECT_EQ(withValue(mixed, "agame", "Turnsound", "1"), expected.toStdString());
     EXPECT_EQ(IniDocument::fromBytes(mixed).value(u"agame", u"motto"), QString("x = y"));
-    // A new key takes the first line end the file uses.
-    expected = mixed;
-    expected.replace("Motto = x = y \r\n", "Motto = x = y \r\nTiles=a=b\n");
-    EXPECT_EQ(withValue(mixed, "agame", "Tiles", "a=b"), expected.toStdString());
+}
+
+TEST(IniDocument, NewLinesTakeTheLineEndsOfMostOfTheFile)
+{
+    const struct {
+        const char* text;
+        const char* written;
+    } cases[] = {
+        // A CR LF file whose first line ends in LF alone is still a CR LF file.
+        {"; by another tool\n[agame]\r\nTop=3\r\n[lobby]\r\nx=1\r\n",
+         "; by another tool\n[agame]\r\nTop=3\r\nTiles=a\r\n[lobby]\r\nx=1\r\n"},
+        {"[lobby]\r\nx=1\n", "[lobby]\r\nx=1\n\r\n[agame]\r\nTiles=a\r\n"}, // as many of each
+        {"[agame]\nTop=3\r\nLeft=4\n", "[agame]\nTop=3\r\nLeft=4\nTiles=a\n"},
+        {"[agame]", "[agame]\r\nTiles=a\r\n"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(withValue(c.text, "agame", "Tiles", "a"), std::string(c.written)) << c.text;
+}
+
+TEST(IniDocument, ValuesAreWrittenAsWindows1252AndUtf8StillReads)
+{
+    const struct {
+        const char* value; // UTF-8
+        QByteArray stored;
+        const char* readBack; // UTF-8
+    } cases[] = {
+        {"Zo\xc3\xab", "Zo\xeb", "Zo\xc3\xab"},
+        {"\xe2\x82\xac 5", "\x80 5", "\xe2\x82\xac 5"},
+        {"\xc3\xbf", "\xff", "\xc3\xbf"}, // no message to end: the byte stays
+        {"\xe6\x97\xa5\xe6\x9c\xac", "??", "??"},
+        {"\xf0\x9f\x98\x80!", "?!", "?!"},
+        {"plain", "plain", "plain"},
+    };
+    for (const auto& c : cases) {
+        const QByteArray written = QByteArray::fromStdString(withValue("[agame]\r\n", "agame", "Phrase1", QString::fromUtf8(c.value)));
+        EXPECT_EQ(written, "[agame]\r\nPhrase1=" + c.stored + "\r\n") << c.value;
+        EXPECT_EQ(IniDocument::fromBytes(written).value(u"agame", u"Phrase1"), QString::fromUtf8(c.readBack)) << c.value;
+    }
 }
 
 TEST(IniDocument, AMissingKeyGoesAtTheEndOfItsSectionBeforeTheBlankLines)
@@ -117,7 +151,8 @@ TEST(IniDocument, AValueNeverAddsALineAndOldBytesStillRead)
 {
     const QByteArray written = QByteArray::fromStdString(withValue("[agame]\n", "agame", "Phrase1", "one\r\n[lobby]\ntwo"));
     EXPECT_EQ(written.toStdString(), "[agame]\nPhrase1=one  [lobby] two\n");
-    // A value that is not UTF-8 is read as Windows-1252; UTF-8 text is read as such.
+    // A value that is not UTF-8 is read as Windows-1252; UTF-8 text (as earlier versions
+    // wrote it) is read as such.
     const IniDocument d = IniDocument::fromBytes("[agame]\nA=Caf\xe9 \x80\nB=Caf\xc3\xa9\n");
     EXPECT_EQ(d.value(u"agame", u"A"), QString::fromUtf8("Caf\xc3\xa9 \xe2\x82\xac"));
     EXPECT_EQ(d.value(u"agame", u"B"), QString::fromUtf8("Caf\xc3\xa9"));

@@ -5,10 +5,14 @@
 #include "client/LobbyDownload.h"
 #include "client/LobbyLauncher.h"
 #include "common/EventLoop.h"
+#include "common/Files.h"
 #include "common/LocalHttpServer.h"
 #include "common/Printers.h"
+#include "common/SmallDisk.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <QNetworkReply>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -45,6 +49,11 @@ protected:
             opened.append(url);
             return openerAccepts;
         };
+        download.confirm = [this](const QString& question) {
+            questions.append(question);
+            return playerSaysYes;
+        };
+        download.clock = [this] { return now; };
         QObject::connect(&download, &LobbyDownload::changed, [this] {
             const LobbyDownload::View& v = download.view();
             if (shown.isEmpty() || shown.last() != v.infolabel)
@@ -63,8 +72,13 @@ protected:
     LocalHttpServer server;
     QTemporaryDir folder;
     LobbyDownload download;
+    QStringList filesLeft() const { return QDir(folder.path()).entryList(QDir::Files | QDir::Hidden); }
+
     QList<QUrl> opened;
     bool openerAccepts = true;
+    QStringList questions;
+    bool playerSaysYes = true;
+    qint64 now = 0; // the download's clock, in milliseconds
     QStringList shown, shown3, failures;
     int exits = 0;
 };
@@ -89,6 +103,8 @@ TEST_F(LobbyDownloadTest, CompleteDownloadIsWrittenAndHandedToTheDesktop)
     EXPECT_EQ(opened[0], QUrl::fromLocalFile(file()));
     EXPECT_EQ(exits, 1);
     EXPECT_TRUE(failures.isEmpty());
+    // It came over plain http: the player was asked first.
+    EXPECT_EQ(questions, QStringList{"The installer was downloaded without encryption from 127.0.0.1. Open it?"});
 
     // One plain GET of the installer's path, as the agent the lobby's server expects.
     ASSERT_EQ(server.requests.size(), 1);
@@ -111,8 +127,10 @@ TEST_F(LobbyDownloadTest, ProgressTextsComeInOrder)
     EXPECT_EQ(view().infolabel, "Loading....");
     server.sendMore(1000);
     ASSERT_TRUE(waitFor([this] { return view().infolabel == "1000 bytes"; }));
+    now += 300; // the count is shown at most every 250 ms
     server.sendMore(1500);
     ASSERT_TRUE(waitFor([this] { return view().infolabel == "2500 bytes"; }));
+    now += 300;
     server.sendMore();
     ASSERT_TRUE(finished());
 
@@ -146,6 +164,7 @@ TEST_F(LobbyDownloadTest, ErrorStatusAbortsWithoutInstalling)
     server.answer.body = "<html>no such file</html>";
     download.getbuttonClick();
     ASSERT_TRUE(finished());
+    EXPECT_TRUE(filesLeft().isEmpty()) << filesLeft().join(' ').toStdString(); // no error page as an installer
     EXPECT_EQ(view().infolabel, "Download Aborted");
     EXPECT_EQ(view().tag, LobbyDownload::Failed);
     EXPECT_TRUE(view().getEnabled);
@@ -179,7 +198,7 @@ TEST_F(LobbyDownloadTest, StopDuringASlowTransferAbortsIt)
     EXPECT_TRUE(opened.isEmpty());
     EXPECT_EQ(exits, 0);
     EXPECT_TRUE(failures.isEmpty());
-    EXPECT_EQ(readFile(file()).size(), 1000); // the partial file stays
+    EXPECT_TRUE(filesLeft().isEmpty()); // no partial file
     EXPECT_TRUE(waitFor([this] { return server.clientLeftEarly; }));
 
     // Pressed again once the download has ended: the same texts, nothing else.
@@ -213,7 +232,7 @@ TEST_F(LobbyDownloadTest, SecondDownloadAfterAFailedOneStartsAfresh)
     ASSERT_TRUE(waitFor([this] { return view().infolabel == "5000 bytes"; }));
     download.abortbuttonClick();
     ASSERT_TRUE(finished());
-    ASSERT_EQ(readFile(file()).size(), 5000);
+    ASSERT_FALSE(QFile::exists(file()));
 
     const QByteArray second = bodyOf(1200, 'y');
     server.answer.body = second;
@@ -295,6 +314,7 @@ TEST_F(LobbyDownloadTest, OtherFailuresAreShownAndInstallNothing)
     EXPECT_EQ(failures.size(), 1);
     EXPECT_EQ(view().tag, LobbyDownload::Failed);
     EXPECT_TRUE(opened.isEmpty());
+    EXPECT_TRUE(filesLeft().isEmpty());
 }
 
 TEST_F(LobbyDownloadTest, InstallerTheDesktopRefusesKeepsTheGameOpen)
@@ -324,7 +344,161 @@ TEST_F(LobbyDownloadTest, EndingMidDownloadClosesTheConnection)
     early.reset();
     EXPECT_TRUE(waitFor([this] { return server.clientLeftEarly; }));
     EXPECT_FALSE(announced);
-    EXPECT_EQ(readFile(file()).size(), 100);
+    EXPECT_TRUE(filesLeft().isEmpty());
+}
+
+TEST_F(LobbyDownloadTest, AnEndlessDownloadStopsAtTheLimitAndLeavesNoFile)
+{
+    // The cap is lowered for the test; the server sends for as long as anybody reads.
+    download.setMaxSize(2 * 1024 * 1024);
+    server.answer.body = bodyOf(64 * 1024, 'z');
+    server.answer.endless = true;
+    int progress = 0;
+    QObject::connect(&download, &LobbyDownload::changed, [this, &progress] {
+        progress += view().infolabel.endsWith(" bytes") && !view().infolabel.startsWith("Received");
+    });
+    download.getbuttonClick();
+    ASSERT_TRUE(finished());
+    EXPECT_EQ(view().infolabel, "Download Aborted");
+    EXPECT_EQ(view().infolabel3, "The download is larger than 2 MiB");
+    EXPECT_EQ(view().tag, LobbyDownload::Failed);
+    EXPECT_TRUE(filesLeft().isEmpty()) << filesLeft().join(' ').toStdString();
+    EXPECT_TRUE(opened.isEmpty());
+    EXPECT_TRUE(failures.isEmpty());
+    // The clock stood still: the count was shown once, however many pieces came.
+    EXPECT_EQ(progress, 1);
+    // The client stopped reading at the limit: the server could not get far beyond it.
+    EXPECT_TRUE(waitFor([this] { return server.clientLeftEarly; }));
+    EXPECT_LT(server.endlessSent, 32 * 1024 * 1024);
+
+    // A body announced larger than the limit is refused before any of it is written.
+    server.answer.endless = false;
+    server.answer.body = "MZ";
+    server.answer.contentLength = 3LL * 1024 * 1024;
+    progress = 0;
+    download.getbuttonClick();
+    ASSERT_TRUE(finished());
+    EXPECT_EQ(view().infolabel3, "The download is larger than 2 MiB");
+    EXPECT_EQ(progress, 0);
+    EXPECT_TRUE(filesLeft().isEmpty());
+}
+
+TEST_F(LobbyDownloadTest, StopDuringAnEndlessDownloadTakesEffectAtOnce)
+{
+    server.answer.body = bodyOf(64 * 1024, 'e');
+    server.answer.endless = true;
+    qint64 lastCount = 0;
+    QObject::connect(&download, &LobbyDownload::changed, [this, &lastCount] {
+        if (view().infolabel.endsWith(" bytes"))
+            lastCount = view().infolabel.section(' ', 0, 0).toLongLong();
+    });
+    download.getbuttonClick();
+    ASSERT_TRUE(waitFor([&] {
+        now += 300;
+        return lastCount > 1024 * 1024;
+    }));
+    download.abortbuttonClick();
+    // At once: no partial file, and not one more byte counted or written.
+    EXPECT_TRUE(filesLeft().isEmpty()) << filesLeft().join(' ').toStdString();
+    const qint64 counted = lastCount;
+    now += 1000;
+    ASSERT_TRUE(finished());
+    EXPECT_EQ(lastCount, counted);
+    EXPECT_EQ(view().infolabel, "Download Aborted");
+    EXPECT_EQ(view().infolabel3, "Download Aborted");
+    EXPECT_TRUE(filesLeft().isEmpty());
+    EXPECT_TRUE(waitFor([this] { return server.clientLeftEarly; }));
+}
+
+TEST_F(LobbyDownloadTest, StopWhenTheAnswerHasArrivedButIsNotHandledYetWins)
+{
+    server.answer.body = bodyOf(3000, 'w');
+    download.getbuttonClick();
+    QNetworkReply* reply = download.findChild<QNetworkReply*>();
+    ASSERT_NE(reply, nullptr);
+    // The player's click lands between the transfer's end and its handling.
+    QObject::connect(reply, &QNetworkReply::finished, &download, [this] { download.abortbuttonClick(); },
+                     Qt::DirectConnection);
+    ASSERT_TRUE(finished());
+    testutil::spin(20);
+    EXPECT_EQ(view().infolabel, "Download Aborted");
+    EXPECT_EQ(view().infolabel3, "Download Aborted");
+    EXPECT_EQ(view().tag, LobbyDownload::Failed);
+    EXPECT_FALSE(shown.contains("Received 3000 bytes")) << shown.join(" | ").toStdString();
+    EXPECT_TRUE(opened.isEmpty());
+    EXPECT_TRUE(filesLeft().isEmpty());
+}
+
+TEST_F(LobbyDownloadTest, OnlyHttpAndHttpsAddressesAreDownloaded)
+{
+    const struct {
+        const char* url;
+        const char* reason;
+    } cases[] = {
+        {"file:///etc/hostname", "Not an http: or https: address (file:)"},
+        {"FILE:///etc/hostname", "Not an http: or https: address (file:)"},
+        {"ftp://127.0.0.1/lobby/qvxsetup.exe", "Not an http: or https: address (ftp:)"},
+        {"qrc:/words.txt", "Not an http: or https: address (qrc:)"},
+        {"data:,MZ", "Not an http: or https: address (data:)"},
+        {"quillor.example.org/lobby/qvxsetup.exe", "Not an http: or https: address"},
+        {"http:///qvxsetup.exe", "Not an http: or https: address"},
+    };
+    for (const auto& c : cases) {
+        download.setUrl(QString::fromLatin1(c.url));
+        download.getbuttonClick();
+        EXPECT_FALSE(download.downloading()) << c.url;
+        EXPECT_EQ(view().infolabel, "Download Aborted") << c.url;
+        EXPECT_EQ(view().infolabel3, c.reason) << c.url;
+        EXPECT_EQ(view().tag, LobbyDownload::Failed);
+        EXPECT_TRUE(view().getEnabled);
+    }
+    testutil::spin(20);
+    EXPECT_TRUE(filesLeft().isEmpty());
+    EXPECT_TRUE(opened.isEmpty());
+    EXPECT_EQ(server.connections, 0);
+
+    // A redirection to such an address ends the same way.
+    server.redirects.insert("/lobby/qvxsetup.exe", "file:///etc/hostname");
+    download.setUrl(server.url());
+    download.getbuttonClick();
+    ASSERT_TRUE(finished());
+    EXPECT_EQ(view().tag, LobbyDownload::Failed);
+    EXPECT_TRUE(filesLeft().isEmpty());
+    EXPECT_TRUE(opened.isEmpty());
+}
+
+TEST_F(LobbyDownloadTest, AnInstallerWithoutEncryptionIsOpenedOnlyWhenThePlayerSaysSo)
+{
+    playerSaysYes = false;
+    server.answer.body = "MZ-installer";
+    download.getbuttonClick();
+    ASSERT_TRUE(finished());
+    EXPECT_EQ(questions, QStringList{LobbyDownload::plainQuestion("127.0.0.1")});
+    EXPECT_TRUE(opened.isEmpty());
+    EXPECT_EQ(exits, 0);
+    EXPECT_EQ(view().infolabel, "Received 12 bytes");
+    EXPECT_EQ(view().infolabel3, "Not installed");
+    EXPECT_EQ(readFile(file()), "MZ-installer"); // kept, for the player to look at
+    EXPECT_TRUE(failures.isEmpty());
+}
+
+TEST_F(LobbyDownloadTest, OnAFullDiskTheEarlierInstallerStays)
+{
+    testutil::SmallDisk disk(64 * 1024);
+    ASSERT_TRUE(disk.ok()) << disk.error().toStdString();
+    download.setFolder(disk.path());
+    testutil::writeFile(disk.filePath("qvxsetup.exe"), "MZ-earlier");
+    ASSERT_TRUE(disk.fill());
+    server.answer.body = bodyOf(200000, 'd');
+    download.getbuttonClick();
+    ASSERT_TRUE(finished());
+    EXPECT_EQ(view().tag, LobbyDownload::Failed);
+    ASSERT_EQ(failures.size(), 1);
+    EXPECT_TRUE(failures[0].contains("No space left")) << failures[0].toStdString();
+    EXPECT_TRUE(opened.isEmpty());
+    disk.empty();
+    EXPECT_EQ(readFile(disk.filePath("qvxsetup.exe")), "MZ-earlier");
+    EXPECT_EQ(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"qvxsetup.exe"});
 }
 
 // ---- the HTTP client underneath ----

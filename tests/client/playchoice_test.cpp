@@ -11,10 +11,16 @@ namespace {
 TEST(PlayChoice, CommandLineIsNameAddressFlagAndPort)
 {
     EXPECT_EQ((PlayChoice{" Bob ", " 192.0.2.7 ", 7772, false}.arguments()),
-              (QStringList{"Bob", "192.0.2.7", "false", "--port", "7772"}));
-    EXPECT_EQ((PlayChoice{"Ann", "", 8000, true}.arguments()), (QStringList{"Ann", "127.0.0.1", "true", "--port", "8000"}));
+              (QStringList{"--port", "7772", "--", "Bob", "192.0.2.7", "false"}));
+    EXPECT_EQ((PlayChoice{"Ann", "", 8000, true}.arguments()), (QStringList{"--port", "8000", "--", "Ann", "127.0.0.1", "true"}));
     // A host keeps the address the player gave, which hosting ignores anyway.
-    EXPECT_EQ((PlayChoice{"Ann", "::1", 7772, true}.arguments()).at(1), "::1");
+    EXPECT_EQ((PlayChoice{"Ann", "::1", 7772, true}.arguments()).at(4), "::1");
+
+    // A name that looks like an option stays a name: it comes after "--".
+    for (const char* name : {"-platform", "--serve", "--port", "--"}) {
+        const QStringList args = PlayChoice{name, "10.0.0.2", 7772, false}.arguments();
+        EXPECT_EQ(args.mid(args.indexOf("--") + 1), (QStringList{name, "10.0.0.2", "false"})) << name;
+    }
 
     EXPECT_TRUE((PlayChoice{"Ann", "", 7772, true}.complete()));
     EXPECT_FALSE((PlayChoice{"Ann", "  ", 7772, false}.complete()));

@@ -116,3 +116,23 @@ TEST(RteUrl, WhatTheDesktopIsAskedToOpen)
     EXPECT_EQ(openedFor("file://etc/passwd"), "-");
     EXPECT_EQ(openedFor("FILE:///home/x"), "-");
 }
+
+TEST(RteUrl, MailLinksNeverAttachAFile)
+{
+    const struct {
+        const char* link;
+        const char* opened;
+    } cases[] = {
+        {"mailto:ann@x.org?attach=/etc/passwd", "mailto:ann@x.org"},
+        {"mailto:ann@x.org?subject=hi&ATTACH=~/.ssh/id_rsa&body=x", "mailto:ann@x.org?subject=hi&body=x"},
+        {"MAILTO:ann@x.org?Attachment=/etc/shadow", "mailto:ann@x.org"},
+        {"mailto:ann@x.org?%61ttach=/etc/passwd&cc=bob@x.org", "mailto:ann@x.org?cc=bob@x.org"},
+        {"mailto:ann@x.org?attach=a&attach=b&Attach=c", "mailto:ann@x.org"},
+        // Other fields, and the word elsewhere than in a field's name, stay.
+        {"mailto:ann@x.org?subject=attach&body=attachment", "mailto:ann@x.org?subject=attach&body=attachment"},
+        {"mailto:attach@x.org", "mailto:attach@x.org"},
+        {"http://a/b?attach=1", "http://a/b?attach=1"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(openedFor(c.link), c.opened) << c.link;
+}

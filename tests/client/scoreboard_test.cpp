@@ -217,7 +217,7 @@ TEST_F(ScoreBoardTest, TimePerTurnThatIsNoNumberGivesSixty)
 {
     feed(&GameMessages::startthegame, "Ann+250+abc+t+f+");
     EXPECT_EQ(clock.timePerTurn(), 60);
-    EXPECT_EQ(clock.timePerTurnText(), "Time Per Turn: abcsecs");
+    EXPECT_EQ(clock.timePerTurnText(), "Time Per Turn: 60secs"); // the seconds played
     EXPECT_EQ(clock.barStep(), 3);
 }
 
@@ -353,7 +353,7 @@ TEST_F(ScoreBoardTest, ATurnShowsItsFullTimeAtOnce)
 TEST_F(ScoreBoardTest, HostGivenTimesPerTurnAreTakenAsTheHostPlaysThem)
 {
     // The host passes the leader's text on unchanged but plays 0 to 86400 seconds, and
-    // 60 for any other number; the client counts with the same number.
+    // 60 for any other number; the client counts with the same number and shows it.
     const struct {
         const char* sent;
         int played;
@@ -366,7 +366,9 @@ TEST_F(ScoreBoardTest, HostGivenTimesPerTurnAreTakenAsTheHostPlaysThem)
         {"-1", 60, "Time Per Turn: 60secs", "Time: 0:59"},
         {"86400", 86400, "Time Per Turn: 86400secs", "Time: 1439:59"},
         {"0", 0, "Time Per Turn: 0secs", "Time: 0:00"},
-        {"21474836470", 60, "Time Per Turn: 21474836470secs", "Time: 0:59"}, // no number at all
+        {"21474836470", 60, "Time Per Turn: 60secs", "Time: 0:59"}, // no number at all
+        {"999999", 60, "Time Per Turn: 60secs", "Time: 0:59"},
+        {"0045", 45, "Time Per Turn: 45secs", "Time: 0:44"},
     };
     for (const auto& c : cases) {
         feed(&GameMessages::startthegame, QByteArray("X+250+") + c.sent + "+f+f+");

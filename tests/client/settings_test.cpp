@@ -3,9 +3,11 @@
 // phrases written only on their own request, a save before the file was read, and a file
 // that cannot be written.
 #include "client/IniDocument.h"
+#include "client/IniFile.h"
 #include "client/SettingsFile.h"
 #include "common/Files.h"
 #include "common/Printers.h"
+#include "common/SmallDisk.h"
 
 #include <QDir>
 #include <QFile>
@@ -115,7 +117,7 @@ TEST(SettingsFile, ValuesAreComparedExactly)
     rig.load();
 
     const Preferences& p = rig.prefs;
-    EXPECT_EQ(p.textSize(), 9);
+    EXPECT_EQ(p.textSize(), 8); // not a size the menu offers
     // A value that is not a number gives the default; the rest are taken as stored.
     EXPECT_EQ(p.placement(), QRect(-1200, 40, 772, 600));
     EXPECT_EQ(p.chatColour(), ColorValue(0x000080FF));
@@ -295,4 +297,68 @@ TEST(SettingsFile, OtherWindowsKeepKeysOfTheirOwnInTheSection)
     expected.replace("Tiles=slate\r\n", "Tiles=slate\r\nLobbyURL=http://games.example/lobby\r\n");
     EXPECT_EQ(rig.stored(), expected);
     EXPECT_TRUE(rig.failures.isEmpty());
+}
+
+TEST(SettingsFile, OnAFullDiskEveryFailedSaveLeavesTheSharedFileWhole)
+{
+    testutil::SmallDisk disk(64 * 1024);
+    ASSERT_TRUE(disk.ok()) << disk.error().toStdString();
+    Preferences prefs;
+    SettingsFile settings(prefs, disk.path(), QStringLiteral("agame"));
+    QStringList failures;
+    QObject::connect(&settings, &SettingsFile::writeFailed, [&](const QString& m) { failures.append(m); });
+    writeFile(settings.path(), Shared);
+    prefs.requestLoad();
+    ASSERT_TRUE(disk.fill());
+
+    // A switch, then another change, then the phrases: each save fails and says so, and
+    // the file keeps every byte, the other programs' sections included.
+    const QString message = "Unable to write to " + QDir::toNativeSeparators(settings.path());
+    prefs.setPlaySounds(false);
+    prefs.requestSave();
+    prefs.setTextSize(14);
+    prefs.requestSave();
+    prefs.setPhrase(1, QStringLiteral("Well played"));
+    EXPECT_FALSE(prefs.savePhrases());
+    EXPECT_EQ(failures, QStringList(3, message));
+    EXPECT_EQ(readFile(settings.path()), Shared);
+
+    // With room again, the next save writes them.
+    disk.empty();
+    prefs.requestSave();
+    EXPECT_EQ(failures.size(), 3);
+    const IniDocument doc = IniDocument::fromBytes(readFile(settings.path()));
+    EXPECT_EQ(doc.value(u"agame", u"Playsounds"), QString("false"));
+    EXPECT_EQ(doc.value(u"lobby", u"Motto"), QString("\"a = b\""));
+}
+
+TEST(SettingsFile, AFileOverOneMebibyteIsNoSettingsFile)
+{
+    SettingsRig rig;
+    QByteArray big = "[lobby]\r\nName=x\r\n[agame]\r\nTextsize=14\r\nPlaysounds=false\r\n";
+    while (big.size() <= IniFile::MaxSize)
+        big += "; " + QByteArray(1000, 'p') + "\r\n";
+    rig.store(big);
+
+    rig.load();
+    // The defaults, and the player is told once.
+    EXPECT_EQ(rig.prefs.textSize(), 8);
+    EXPECT_TRUE(rig.prefs.playSounds());
+    ASSERT_EQ(rig.failures.size(), 1);
+    EXPECT_TRUE(rig.failures[0].contains("larger than 1 MiB")) << rig.failures[0].toStdString();
+    EXPECT_TRUE(rig.failures[0].contains(QDir::toNativeSeparators(rig.path()))) << rig.failures[0].toStdString();
+    EXPECT_EQ(rig.settings.value("Textsize", "none"), "none");
+
+    // Nothing is ever written over it, and the player is not told again.
+    rig.prefs.setPlaySounds(false);
+    EXPECT_FALSE(rig.settings.saveinifile());
+    EXPECT_FALSE(rig.prefs.savePhrases());
+    EXPECT_FALSE(rig.settings.setValue("LobbyURL", "x"));
+    rig.load();
+    EXPECT_EQ(rig.failures.size(), 1);
+    EXPECT_EQ(rig.stored(), big);
+
+    // Exactly 1 MiB is still a settings file.
+    rig.store(big.left(IniFile::MaxSize));
+    EXPECT_TRUE(rig.settings.saveinifile());
 }

@@ -9,8 +9,10 @@
 
 #include <QDir>
 #include <QFile>
-#include <QMediaDevices>
+#include <QDeadlineTimer>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QtEndian>
 #include <gtest/gtest.h>
 #include <cmath>
@@ -295,18 +297,136 @@ TEST(AudioSinkOutput, DefaultOutputPlaysOrStaysSilentAndCanBeReplaced)
     EXPECT_FALSE(output.playing());
 }
 
+namespace {
+
+// A PulseAudio daemon of the test's own, in its own runtime folder, with one null sink:
+// an output device that plays into nothing, whose monitor records what it plays. It
+// touches none of the machine's sound servers and goes with the test.
+class PrivateSoundServer {
+public:
+    static constexpr const char* Sink = "quillor_test";
+
+    PrivateSoundServer()
+    {
+        const QString dir = m_dir.path();
+        m_env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"XDG_RUNTIME_DIR", "HOME", "PULSE_RUNTIME_PATH", "PULSE_STATE_PATH"})
+            m_env.insert(QString::fromLatin1(name), dir);
+        m_env.insert(QStringLiteral("PULSE_SERVER"), QStringLiteral("unix:") + socket());
+        m_env.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
+        m_daemon.setProcessEnvironment(m_env);
+        m_daemon.setProcessChannelMode(QProcess::MergedChannels);
+        m_daemon.start(QStringLiteral("pulseaudio"),
+                       {"--daemonize=no", "--system=no", "-n", "--exit-idle-time=-1", "--use-pid-file=no",
+                        "--disable-shm=yes", "--log-target=stderr",
+                        QStringLiteral("--load=module-null-sink sink_name=%1 rate=44100 channels=1").arg(Sink),
+                        QStringLiteral("--load=module-native-protocol-unix socket=%1 auth-anonymous=1").arg(socket())});
+        if (!m_daemon.waitForStarted(5000)) {
+            m_failure = QStringLiteral("pulseaudio cannot be started (%1); scripts/install-deps installs it")
+                            .arg(m_daemon.errorString());
+            return;
+        }
+        // Ready once a client gets an answer from it.
+        const QDeadlineTimer deadline(10000);
+        while (!deadline.hasExpired()) {
+            QProcess info;
+            info.setProcessEnvironment(m_env);
+            info.start(QStringLiteral("pactl"), {"info"});
+            if (!info.waitForStarted(5000)) {
+                m_failure = QStringLiteral("pactl cannot be started; scripts/install-deps installs it");
+                return;
+            }
+            info.waitForFinished(5000);
+            if (info.exitCode() == 0)
+                return;
+            if (m_daemon.state() != QProcess::Running)
+                break;
+            QThread::msleep(50);
+        }
+        m_failure = QStringLiteral("the private sound server did not come up: ")
+            + QString::fromLocal8Bit(m_daemon.readAll()).trimmed();
+    }
+    ~PrivateSoundServer()
+    {
+        m_daemon.terminate();
+        if (!m_daemon.waitForFinished(5000))
+            m_daemon.kill();
+        m_daemon.waitForFinished(1000);
+    }
+
+    QString failure() const { return m_failure; }
+    // The environment in which a program finds this server and no other.
+    const QProcessEnvironment& environment() const { return m_env; }
+
+private:
+    QString socket() const { return m_dir.filePath(QStringLiteral("native")); }
+
+    QTemporaryDir m_dir;
+    QProcessEnvironment m_env;
+    QProcess m_daemon;
+    QString m_failure;
+};
+
+// Seconds of the recording (mono 16-bit) louder than -40 dBFS, in 10 ms windows.
+double audibleSeconds(const QByteArray& pcm, int rate)
+{
+    const auto* samples = reinterpret_cast<const qint16*>(pcm.constData());
+    const qsizetype count = pcm.size() / 2;
+    const qsizetype window = rate / 100;
+    int loud = 0;
+    for (qsizetype at = 0; at + window <= count; at += window) {
+        double sum = 0;
+        for (qsizetype i = at; i < at + window; ++i)
+            sum += double(samples[i]) * samples[i];
+        if (std::sqrt(sum / window) > 32768.0 / 100)
+            ++loud;
+    }
+    return loud / 100.0;
+}
+
+} // namespace
+
 TEST(AudioSinkOutput, OnARealDeviceTheNewSoundPlaysOut)
 {
-    if (QMediaDevices::defaultAudioOutput().isNull())
-        GTEST_SKIP() << "no audio output on this machine";
-    SoundBank bank;
-    AudioSinkOutput output;
-    output.start(bank.find("wave13"));
-    output.start(bank.find("valid"));
-    ASSERT_TRUE(output.playing());
-    EXPECT_EQ(output.playing()->name, "valid");
-    // The short sound ends long before the applause it replaced would have.
-    EXPECT_TRUE(testutil::waitFor([&] { return !output.playing(); }, 1200));
+    const PrivateSoundServer server;
+    ASSERT_TRUE(server.failure().isEmpty()) << server.failure().toStdString();
+
+    // What the sink plays, as the speakers would get it.
+    constexpr int Rate = 44100;
+    QProcess recorder;
+    recorder.setProcessEnvironment(server.environment());
+    recorder.start(QStringLiteral("parec"), {QStringLiteral("--device=%1.monitor").arg(PrivateSoundServer::Sink),
+                                             "--format=s16le", QStringLiteral("--rate=%1").arg(Rate),
+                                             "--channels=1", "--raw", "--latency-msec=20"});
+    ASSERT_TRUE(recorder.waitForStarted(5000)) << "parec cannot be started; scripts/install-deps installs it";
+    // Recording has begun once the silence before the sound arrives.
+    ASSERT_TRUE(recorder.waitForReadyRead(10000))
+        << "the recorder gets nothing: " << recorder.readAllStandardError().toStdString();
+
+    // The applause (1.5 s), cut off at once by the short "valid" (0.08 s).
+    QProcess player;
+    player.setProcessEnvironment(server.environment());
+    player.setProcessChannelMode(QProcess::MergedChannels);
+    player.start(QCoreApplication::applicationDirPath() + QStringLiteral("/sound_playout"), QStringList());
+    ASSERT_TRUE(player.waitForFinished(15000));
+    EXPECT_EQ(player.exitCode(), 0) << player.readAll().toStdString();
+
+    // What is still on its way to the speakers arrives, then the recording ends.
+    QByteArray recorded = recorder.readAllStandardOutput();
+    const QDeadlineTimer tail(600);
+    while (!tail.hasExpired()) {
+        recorder.waitForReadyRead(int(tail.remainingTime()));
+        recorded += recorder.readAllStandardOutput();
+    }
+    recorder.terminate();
+    ASSERT_TRUE(recorder.waitForFinished(5000));
+    recorded += recorder.readAllStandardOutput();
+    ASSERT_GT(recorded.size(), Rate * 2 / 2)
+        << "less than half a second was recorded: " << recorder.readAllStandardError().toStdString();
+    const double heard = audibleSeconds(recorded, Rate);
+    // The new sound was heard, and the applause it replaced was not.
+    EXPECT_GE(heard, 0.02) << "nothing reached the speakers";
+    EXPECT_LT(heard, 0.5) << heard << " s were heard: the applause was not cut off";
 }
 
 TEST(SoundPlayer, RealPlayerCopesWithAnyMachine)

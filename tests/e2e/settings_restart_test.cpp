@@ -91,11 +91,13 @@ TEST(SettingsAcrossRuns, TurnSoundNewIsHeardAtTheNextTurnAndAfterARestart)
     const QByteArray lobby = "[lobby]\r\nLobbyPath=C:\\Pelk22\\ \r\n; kept as it is\r\n\r\n";
     testutil::writeFile(ini, lobby + "[agame]\r\nTextsize=10\r\n");
 
-    // First run: the turn is announced the classic way.
+    // First run: the turn is announced the classic way. The window stays where the
+    // default placement put it, so it writes nothing when it closes.
     {
         testutil::FakeHost host;
         EXPECT_EQ(runProgram(folder.path(), host), (QStringList{"entered", "turn"}));
     }
+    EXPECT_EQ(readFile(ini), lobby + "[agame]\r\nTextsize=10\r\n");
 
     // The player chooses New in a window of this process that keeps the same file; the
     // choice is heard at once at the next turn and written at once.

@@ -10,8 +10,8 @@
 // link; a link lies in the text at its range, inside the word, starts with one of the
 // prefixes in any letter case, is longer than it, holds no space or line end and ends in
 // a letter (one that lower-cases to "a" to "z"), a digit or "/"; the desktop is never
-// asked to open a "file:" address, and is asked to open "http://" and the link for a
-// "www." link.
+// asked to open a "file:" address, is asked to open "http://" and the link for a
+// "www." link, and never gets a "mailto:" address with an "attach" field.
 #include "FuzzCheck.h"
 #include "client/RteUrl.h"
 #include "net/Wire.h"
@@ -65,6 +65,13 @@ void checkLink(const QString& text, const QString& link, const TextRange& range)
     FUZZ_CHECK(!url->isLocalFile());
     if (link.startsWith(QLatin1String("www."), Qt::CaseInsensitive))
         FUZZ_CHECK(url->scheme() == QLatin1String("http"));
+    // A mail link never asks the mail program to attach a file.
+    if (url->scheme().compare(QLatin1String("mailto"), Qt::CaseInsensitive) == 0) {
+        for (const QString& item : url->query(QUrl::FullyEncoded).split(u'&'))
+            FUZZ_CHECK(!QUrl::fromPercentEncoding(item.section(u'=', 0, 0).toUtf8())
+                            .trimmed()
+                            .startsWith(QLatin1String("attach"), Qt::CaseInsensitive));
+    }
 }
 
 void checkWord(const QString& text, qsizetype pos, const TextRange& word)

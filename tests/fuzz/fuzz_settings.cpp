@@ -7,8 +7,9 @@
 //
 // Properties: a text reads and writes back byte for byte; a write changes only the
 // key's own line (or adds lines, taking nothing away) and leaves every other key's value
-// as it was; a value written reads back exactly, after line ends have become spaces and
-// the spaces and tabs around it have gone; the preferences read are within their
+// as it was; a value written reads back exactly, after line ends have become spaces, the
+// spaces and tabs around it have gone and it has been through Windows-1252 (read back as
+// UTF-8 where its bytes are valid UTF-8); the preferences read are within their
 // ranges or the documented defaults; what the keeper writes reads back as the same
 // preferences and leaves every other section's keys alone.
 #include "FuzzCheck.h"
@@ -16,9 +17,11 @@
 #include "client/Preferences.h"
 #include "client/SettingsFile.h"
 #include "client/WindowPlacement.h"
+#include "net/Wire.h"
 
 #include <QList>
 #include <QPair>
+#include <QStringDecoder>
 #include <QStringList>
 
 #include <cstdint>
@@ -95,7 +98,8 @@ void checkOthersKept(const KeyNames& names, const IniDocument& before, const Ini
     }
 }
 
-// What a written value reads back as.
+// What a written value reads back as: written as Windows-1252 ("?" for what it cannot
+// carry), read as UTF-8 where the bytes are valid UTF-8.
 QString readBack(const QString& value)
 {
     QString v = value;
@@ -107,7 +111,10 @@ QString readBack(const QString& value)
         ++start;
     while (end > start && (v[end - 1] == u' ' || v[end - 1] == u'\t'))
         --end;
-    return v.mid(start, end - start);
+    const QByteArray bytes = wire::toWindows1252(v.mid(start, end - start));
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8(bytes);
+    return utf8.hasError() ? wire::fromWire(bytes) : text;
 }
 
 void checkWrite(const QByteArray& text, const QString& section, const QString& key, const QString& value)
@@ -151,6 +158,7 @@ bool validPlacement(const QRect& r)
 void checkPreferences(const Preferences& p)
 {
     FUZZ_CHECK(validPlacement(p.placement()));
+    FUZZ_CHECK(Preferences::isTextSize(p.textSize()));
     const GameStartOptions& o = p.startOptions();
     for (const SteppedValue* v : {&o.playToScore, &o.creationTime})
         FUZZ_CHECK(v->position() >= v->minimum() && v->position() <= v->maximum());

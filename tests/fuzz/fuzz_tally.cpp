@@ -25,7 +25,7 @@ void checkStable(const TallyRecord& record)
 
 void checkTable(const TallyRecord& record)
 {
-    const QString table = tallyTable(record);
+    const QString table = QString::fromUtf8(tallyTable(record));
     for (const QChar ch : table)
         FUZZ_CHECK(ch == QLatin1Char('\n') || ch.category() != QChar::Other_Control);
 }

@@ -210,7 +210,7 @@ TEST(HostScoring, PointsAreTheSecondsLeftMinusFourDownToNegativeInTheLastSeconds
     }
 }
 
-TEST(HostScoring, AnyCellsSpellingTheWordCountAndSoDoesAPrefix)
+TEST(HostScoring, AnyCellsSpellingTheWholeWordCountButNoFewerCells)
 {
     HostHarness h(11, "sass");
     h.join("Ann");
@@ -222,9 +222,18 @@ TEST(HostScoring, AnyCellsSpellingTheWordCountAndSoDoesAPrefix)
     h.send(1, other);
     EXPECT_TRUE(h.player(1).found);
 
-    // Only the first two cells of the word, both right.
+    // The word's own cells, all of them right, but not as many as its letters: no find,
+    // however early in the turn they come.
     const QList<QByteArray> laid = h.game.rounds().board().wordcells().mid(1).split('+');
-    h.send(2, "CMD_myword+2+" + laid.mid(0, 4).join('+'));
+    ASSERT_EQ(laid.size(), 8);
+    for (const int cells : {1, 2, 3}) {
+        h.clear();
+        h.send(2, "CMD_myword+2+" + laid.mid(0, 2 * cells).join('+'));
+        EXPECT_FALSE(h.player(2).found) << cells << " cells";
+        EXPECT_EQ(h.player(2).score, 0);
+        EXPECT_EQ(h.textsTo(2), list({"CMD_nomatch+2+"})) << cells << " cells";
+    }
+    h.findWord(2);
     EXPECT_TRUE(h.player(2).found);
 }
 

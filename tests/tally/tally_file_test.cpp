@@ -204,3 +204,26 @@ TEST_F(TallyFileTest, MutatedFilesLoadOrFailCleanly)
     EXPECT_GT(refused, 150);
     EXPECT_TRUE(temp.leftovers().isEmpty());
 }
+
+TEST_F(TallyFileTest, ReadsInMemoryWithoutATemporaryFolder)
+{
+    // Names enough that lines cross the coder's 32768-byte blocks, in both containers.
+    TallyRecord record;
+    for (int i = 0; i < 3000; ++i)
+        record.follow(QStringLiteral("Player %1").arg(i));
+    record.addgame(record.followed().mid(0, 5), "Player 3", "Me");
+    ASSERT_GT(record.toPlain().size(), 3 * 32768);
+
+    // Temporary files would have to go into a folder that does not exist.
+    const QByteArray oldTemp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", m_dir.filePath("no/such/folder").toLocal8Bit());
+    for (const TCompressMode mode : {TCompressMode::Fast, TCompressMode::Good}) {
+        compressIntoTallyFile(record.toPlain(), mode);
+        try {
+            EXPECT_EQ(m_file.read(), record) << int(mode);
+        } catch (const TallyFileError& e) {
+            ADD_FAILURE() << int(mode) << ": " << e.message().toStdString();
+        }
+    }
+    qputenv("TMPDIR", oldTemp);
+}

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 namespace {
 
 // The counts of one followed opponent: games, his wins, my wins, neither; then the
@@ -181,4 +183,102 @@ TEST(TallyRecord, StartSessionZeroesOnlyThisRunsCounts)
     record.startSession();
     EXPECT_EQ(countsOf(record, "Ann"), V({1, 0, 1, 0, 0, 0, 0, 0}));
     EXPECT_EQ(record.count(0, TallyRecord::Games), 1);
+}
+
+TEST(TallyRecord, EveryCellKeepsItsTextExactly)
+{
+    // Plain counts are held as numbers, everything else as text: both must read back as
+    // written, count as before, and survive the plain layout.
+    struct Case {
+        const char* text;
+        int count;
+    };
+    const std::vector<Case> cases = {
+        {"0", 0},          {"17", 17},       {"-3", -3},         {"2147483647", 2147483647}, {"-2147483648", INT_MIN},
+        {"007", 7},        {"-0", 0},        {" 7", 7},          {"7 ", 7},                  {"+7", 7},
+        {"2147483648", 0}, {"", 0},          {"lots", 0},        {"12345678901", 0},         {"-", 0},
+    };
+    for (const Case& c : cases) {
+        QByteArray plain = "9\r\n2\r\n0\r\n";
+        plain += QByteArray(c.text) + "\r\n"; // the name
+        for (int column = 1; column < TallyRecord::Columns; ++column)
+            plain += "0\r\n" + QByteArray(c.text) + "\r\n";
+        const auto record = TallyRecord::fromPlain(plain);
+        ASSERT_TRUE(record.has_value()) << c.text;
+        for (int column = 0; column < TallyRecord::Columns; ++column) {
+            EXPECT_EQ(record->cell(1, column), QString::fromLatin1(c.text)) << c.text << " column " << column;
+            EXPECT_EQ(record->count(1, column), c.count) << c.text << " column " << column;
+        }
+        EXPECT_EQ(record->followed(), QStringList{QString::fromLatin1(c.text)}) << c.text;
+        EXPECT_EQ(record->toPlain(), plain) << c.text;
+        EXPECT_EQ(TallyRecord::fromPlain(record->toPlain()), record) << c.text;
+    }
+
+    // A name that spells a number is followed, found and dropped like any other.
+    TallyRecord record;
+    record.follow("42");
+    record.follow("Ann");
+    EXPECT_EQ(record.indexOfFollowed("42"), 0);
+    EXPECT_TRUE(record.heldText(1, TallyRecord::Name).isNull());
+    EXPECT_EQ(record.heldText(2, TallyRecord::Name), u"Ann");
+    record.addgame({"42"}, "42", "Me");
+    EXPECT_EQ(countsOf(record, "42"), V({1, 1, 0, 0, 1, 1, 0, 0}));
+    // A count at the largest number stays there rather than turning negative.
+    auto full = TallyRecord::fromPlain("9\r\n1\r\n0\r\n2147483647\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n");
+    ASSERT_TRUE(full.has_value());
+    full->addgame({}, "Me", "Me");
+    EXPECT_EQ(full->cell(0, TallyRecord::Games), "2147483647");
+    EXPECT_EQ(full->cell(0, TallyRecord::HisWins), "1");
+}
+
+TEST(TallyRecord, NamesStayWholeWhileOthersComeAndGo)
+{
+    // Names share one store, which is tidied as rows go: the names kept must not move.
+    TallyRecord record;
+    QStringList kept;
+    for (int i = 0; i < 400; ++i) {
+        const QString name = QStringLiteral("Player number %1 with a long name").arg(i);
+        record.follow(name);
+        if (i % 10 == 0)
+            kept.append(name);
+    }
+    for (int line = record.rowCount() - 2; line >= 0; --line) {
+        if (line % 10 != 0)
+            record.drop(line);
+    }
+    EXPECT_EQ(record.followed(), kept);
+    record.addgame(kept, kept[3], "Me");
+    EXPECT_EQ(countsOf(record, kept[3]), V({1, 1, 0, 0, 1, 1, 0, 0}));
+    record.startSession();
+    const auto back = TallyRecord::fromPlain(record.toPlain());
+    ASSERT_TRUE(back.has_value());
+    EXPECT_EQ(*back, record);
+    record.reset();
+    EXPECT_EQ(record, TallyRecord());
+}
+
+TEST(TallyPlainReader, PiecesCutAnywhereReadAsTheWhole)
+{
+    TallyRecord record;
+    for (const char* name : {"Ann", "Zo\xc3\xab", "Bartholomew", "12", "Cid"})
+        record.follow(QString::fromUtf8(name));
+    record.addgame(record.followed(), "Ann", "Me");
+    const QByteArray plain = record.toPlain();
+    QByteArray lfOnly = plain;
+    lfOnly.replace("\r\n", "\n");
+    const QByteArray cut = plain.left(plain.size() - 5);
+
+    for (const QByteArray& text : {plain, lfOnly, cut}) {
+        const std::optional<TallyRecord> whole = TallyRecord::fromPlain(text);
+        // Pieces of every size from one byte, so every line, and every CR LF, is cut.
+        for (qsizetype piece = 1; piece <= 40; ++piece) {
+            TallyPlainReader reader(text.size());
+            for (qsizetype at = 0; at < text.size(); at += piece)
+                reader.feed(QByteArrayView(text).sliced(at, std::min(piece, text.size() - at)));
+            EXPECT_EQ(reader.finish(), whole) << "pieces of " << piece;
+        }
+    }
+    EXPECT_EQ(TallyRecord::fromPlain(plain), record);
+    EXPECT_EQ(TallyRecord::fromPlain(lfOnly), record);
+    EXPECT_FALSE(TallyRecord::fromPlain(cut).has_value());
 }

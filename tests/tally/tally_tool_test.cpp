@@ -1,11 +1,14 @@
 // The quillor-tally program, run as a user would run it.
 #include "tally/TallyFile.h"
 #include "tally/TallyTable.h"
+#include "common/SmallDisk.h"
 #include "tally/lz_test_helpers.h"
+#include "net/LogText.h"
 
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -139,7 +142,7 @@ TEST_F(TallyTool, ShowsTheRecordAsATable)
         "Ann              3         1          1            1\n"
         "Bartholomew      2         0          1            1\n";
     EXPECT_EQ(r.out, expected);
-    EXPECT_EQ(tallyTable(record), expected);
+    EXPECT_EQ(QString::fromUtf8(tallyTable(record)), expected);
     EXPECT_EQ(tallyTable(TallyRecord()), "Total Games: 0\nYour Wins:   0\n\nNo players are being tallied.\n");
 }
 
@@ -160,6 +163,85 @@ TEST_F(TallyTool, ShowEscapesControlCharactersInNames)
         EXPECT_TRUE(ch == '\n' || ch.category() != QChar::Other_Control) << int(ch.unicode());
 }
 
+namespace {
+
+// The table as a straightforward formatter writes it, to hold the fast one to.
+QString referenceTable(const TallyRecord& record)
+{
+    QString out = QStringLiteral("Total Games: %1\nYour Wins:   %2\n")
+                      .arg(record.count(0, TallyRecord::Games))
+                      .arg(record.count(0, TallyRecord::HisWins));
+    if (record.rowCount() < 2)
+        return out + QStringLiteral("\nNo players are being tallied.\n");
+    QList<QStringList> rows = {{"Player", "Games", "His Wins", "Your Wins", "Neither Won"}};
+    for (int row = 1; row < record.rowCount(); ++row) {
+        QStringList cells = {logtext::escapeControls(record.cell(row, TallyRecord::Name))};
+        for (int column = TallyRecord::Games; column <= TallyRecord::NeitherWon; ++column)
+            cells.append(QString::number(record.count(row, column)));
+        rows.append(cells);
+    }
+    QList<int> widths(5, 0);
+    for (const QStringList& cells : rows) {
+        for (int c = 0; c < 5; ++c)
+            widths[c] = std::max(widths[c], int(cells[c].size()));
+    }
+    out += QLatin1Char('\n');
+    for (const QStringList& cells : rows) {
+        out += cells[0].leftJustified(widths[0]);
+        for (int c = 1; c < 5; ++c)
+            out += QStringLiteral("  ") + cells[c].rightJustified(widths[c]);
+        out += QLatin1Char('\n');
+    }
+    return out;
+}
+
+} // namespace
+
+TEST(TallyTable, WritesWhatAStraightforwardFormatterWrites)
+{
+    QRandomGenerator random(27);
+    const QStringList odd = {QString::fromUtf8("Zoë €uro"), "42", "-7", QString::fromLatin1("tab\there\x7f\x9f"),
+                             QString::fromUtf8("far \U0001F600 away"), QString(QChar(0xD800)) + "lone",
+                             "x", QString(300, QChar('w'))};
+    for (const int players : {0, 1, 8, 5000}) {
+        TallyRecord record;
+        for (int i = 0; i < players; ++i)
+            record.follow(i < odd.size() ? odd[i] : QStringLiteral("Player %1").arg(random.bounded(1000000)));
+        const QStringList followed = record.followed();
+        for (int game = 0; game < 40; ++game) {
+            QStringList seats;
+            for (int seat = 0; seat < 5 && !followed.isEmpty(); ++seat)
+                seats.append(followed[int(random.bounded(quint32(followed.size())))]);
+            record.addgame(seats, random.bounded(3) == 0 ? QStringLiteral("Me") : seats.value(0), "Me");
+        }
+        const QByteArray expected = referenceTable(record).toUtf8();
+        EXPECT_EQ(tallyTable(record), expected) << players << " players";
+        // Written through its buffer in pieces, the same bytes.
+        QByteArray pieces;
+        int count = 0;
+        writeTallyTable(record, [&](QByteArrayView piece) {
+            pieces += piece;
+            ++count;
+        });
+        EXPECT_EQ(pieces, expected);
+        EXPECT_EQ(count > 1, pieces.size() > 80 * 1024) << count;
+    }
+}
+
+TEST_F(TallyTool, ShowSaysSoWhenTheTableCannotBeWritten)
+{
+    TallyRecord record;
+    record.follow("Ann");
+    const TallyFile file = TallyFile::in(m_dir.path());
+    file.save(record);
+    QProcess p;
+    p.setStandardOutputFile(QStringLiteral("/dev/full"));
+    p.start(program(), {"show", file.path()});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.exitCode(), 1);
+    EXPECT_EQ(QString::fromUtf8(p.readAllStandardError()).trimmed(), "quillor-tally: cannot write the table");
+}
+
 TEST_F(TallyTool, AHugeClaimFailsWithAMessageAndLeavesNoTemporaryCopy)
 {
     const lztest::PrivateTempFolder temp;
@@ -169,4 +251,48 @@ TEST_F(TallyTool, AHugeClaimFailsWithAMessageAndLeavesNoTemporaryCopy)
     EXPECT_EQ(r.err.trimmed(), path("hostile.tld") + " : Lzrw1 decompression : the original size is too large !");
     EXPECT_TRUE(r.out.isEmpty());
     EXPECT_TRUE(temp.leftovers().isEmpty());
+}
+
+TEST_F(TallyTool, AFullDiskFailsAndKeepsOrLeavesNoOutput)
+{
+    QByteArray plain;
+    QRandomGenerator gen(7);
+    while (plain.size() < 300000)
+        plain += QByteArray::number(gen.generate()) + ' ';
+    write("plain", plain);
+    ASSERT_EQ(run({"compress", path("plain"), path("packed")}).exitCode, 0);
+    // A tally-sized record, whose output is smaller than any write buffer.
+    write("small", "9\r\n2\r\n0\r\nBob\r\n3\r\n1\r\n");
+    ASSERT_EQ(run({"compress", path("small"), path("small.tld")}).exitCode, 0);
+
+    testutil::SmallDisk disk(64 * 1024);
+    ASSERT_TRUE(disk.ok()) << disk.error().toStdString();
+    const QString old = disk.filePath("agametally.tld");
+    const QByteArray before = "WRZL-the-old-record";
+    {
+        QFile f(old);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(before);
+    }
+    ASSERT_TRUE(disk.fill());
+    // The output does not fit: over an existing file, and as a new one.
+    const QStringList commands[] = {
+        {"compress", path("small"), old},
+        {"decompress", path("small.tld"), old},
+        {"compress", path("plain"), old},
+        {"compress", "--good", path("plain"), old},
+        {"decompress", path("packed"), old},
+        {"compress", path("plain"), disk.filePath("new.tld")},
+        {"decompress", path("packed"), disk.filePath("new.txt")},
+    };
+    for (const QStringList& command : commands) {
+        const ToolRun r = run(command);
+        EXPECT_EQ(r.exitCode, 1) << command.join(' ').toStdString();
+        EXPECT_TRUE(r.err.startsWith("Lzrw1 : Error writing to output file : ")) << r.err.toStdString();
+        QFile f(old);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(f.readAll(), before) << command.join(' ').toStdString();
+        // Nothing beside it (the disk's own filler is hidden).
+        EXPECT_EQ(QDir(disk.path()).entryList(QDir::Files), QStringList{"agametally.tld"});
+    }
 }

@@ -27,6 +27,10 @@ protected:
         window.setDownloadFolder(folder.path());
         window.setUrl(server.url());
         window.showMessage = [this](const QString& m) { messages.append(m); };
+        window.askQuestion = [this](const QString& q) {
+            questions.append(q);
+            return true;
+        };
         window.download().openFile = [this](const QUrl& url) {
             opened.append(url);
             return true;
@@ -42,7 +46,7 @@ protected:
     testutil::LocalHttpServer server;
     QTemporaryDir folder;
     Tdownload window;
-    QStringList messages, started;
+    QStringList messages, started, questions;
     QList<QUrl> opened;
     int exits = 0;
     int others = 0;
@@ -171,6 +175,8 @@ TEST_F(DownloadWindowTest, DownloadShowsItsProgressAndInstalls)
     EXPECT_TRUE(window.getbutton->isEnabled());
     EXPECT_FALSE(window.abortbutton->isEnabled());
     EXPECT_EQ(opened, QList<QUrl>{QUrl::fromLocalFile(folder.filePath(QStringLiteral("qvxsetup.exe")))});
+    // It came over plain http: the player was asked before it was opened.
+    EXPECT_EQ(questions, QStringList{"The installer was downloaded without encryption from 127.0.0.1. Open it?"});
 }
 
 TEST_F(DownloadWindowTest, StopAndFailuresShowInTheWindow)

@@ -100,3 +100,37 @@ TEST(Tphrases, OtherClosingsDropTheEdits)
     }
     EXPECT_EQ(keeps, 0);
 }
+
+TEST(Tphrases, ALongStoredPhraseStaysWholeUntilItsFieldIsEdited)
+{
+    Preferences prefs;
+    prefs.phraseKeeper = [] { return true; };
+    const QString longOne = QStringLiteral("/me waves to everybody at the table and wishes them all a very good game");
+    const QString longTwo = QString(80, u'b');
+    ASSERT_GT(longOne.size(), Tphrases::MaxTyped);
+    prefs.setPhrase(1, longOne);
+    prefs.setPhrase(2, longTwo);
+    Tphrases editor(prefs);
+    editor.PrhaseList1Click(nullptr);
+    EXPECT_EQ(editor.phrase[0]->text(), longOne);
+
+    // Field 1 untouched; field 2 shortened by the player, who then cannot type it longer
+    // than the typed limit; field 3 typed in as usual.
+    editor.phrase[1]->setFocus();
+    editor.phrase[1]->end(false);
+    QTest::keyClick(editor.phrase[1], Qt::Key_Backspace);
+    EXPECT_EQ(editor.phrase[1]->text(), QString(79, u'b'));
+    QTest::keyClick(editor.phrase[1], Qt::Key_B);
+    EXPECT_EQ(editor.phrase[1]->text(), QString(79, u'b')) << "an edit never lengthens it";
+    editor.phrase[1]->selectAll();
+    QTest::keyClicks(editor.phrase[1], QString(70, u'd'));
+    EXPECT_EQ(editor.phrase[1]->text(), QString(50, u'd'));
+    editor.button_doneClick();
+
+    EXPECT_EQ(prefs.phrase(1), longOne);
+    EXPECT_EQ(prefs.phrase(2), QString(50, u'd'));
+    // Opened again, a short phrase has the typed limit again.
+    editor.PrhaseList1Click(nullptr);
+    EXPECT_EQ(editor.phrase[1]->maxLength(), Tphrases::MaxTyped);
+    EXPECT_EQ(editor.phrase[0]->text(), longOne);
+}

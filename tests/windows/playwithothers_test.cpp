@@ -85,7 +85,7 @@ TEST(PlayWithOthersDialog, JoiningRemembersTheChoiceAndStartsWithTheJoinParamete
     QTest::mouseClick(rig.dialog.button_ok, Qt::LeftButton);
 
     ASSERT_EQ(started.count(), 1);
-    EXPECT_EQ(started.at(0).at(0).toStringList(), (QStringList{"Bob", "2001:db8::7", "false", "--port", "7790"}));
+    EXPECT_EQ(started.at(0).at(0).toStringList(), (QStringList{"--port", "7790", "--", "Bob", "2001:db8::7", "false"}));
     EXPECT_FALSE(rig.dialog.isVisible());
     EXPECT_EQ(rig.readIni(), "[agame]\r\nTextsize=10\r\nPhrase1=hi\r\nPlayername=Bob\r\nHostaddress=2001:db8::7\r\n"
                              "Port=7790\r\nHosting=false\r\n[other]\r\nPort=1\r\n");
@@ -106,7 +106,7 @@ TEST(PlayWithOthersDialog, HostingNeedsNoAddressAndStartsAsTheHost)
     ASSERT_TRUE(rig.dialog.button_ok->isEnabled());
     QTest::keyClick(rig.dialog.edit_name, Qt::Key_Return);
     ASSERT_EQ(started.count(), 1);
-    EXPECT_EQ(started.at(0).at(0).toStringList(), (QStringList{"Ann", "127.0.0.1", "true", "--port", "7772"}));
+    EXPECT_EQ(started.at(0).at(0).toStringList(), (QStringList{"--port", "7772", "--", "Ann", "127.0.0.1", "true"}));
     EXPECT_EQ(rig.store.load(), (PlayChoice{"Ann", "", 7772, true}));
 }
 
@@ -132,9 +132,13 @@ TEST(PlayWithOthersDialog, AFileThatCannotBeWrittenStillStartsTheGame)
     QDir().mkpath(rig.path()); // a folder where the file should be
     rig.dialog.show();
     QSignalSpy started(&rig.dialog, &PlayWithOthersDialog::playRequested);
+    QSignalSpy failed(&rig.dialog, &PlayWithOthersDialog::saveFailed);
     rig.dialog.setChoice(PlayChoice{"Ann", "10.0.0.5", 7772, false});
     rig.dialog.button_okClick();
     EXPECT_EQ(started.count(), 1);
+    // The player is told, as for any other save that failed.
+    ASSERT_EQ(failed.count(), 1);
+    EXPECT_EQ(failed.at(0).at(0).toString(), "Unable to write to " + QDir::toNativeSeparators(rig.path()));
 }
 
 } // namespace

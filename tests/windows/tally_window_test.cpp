@@ -4,10 +4,13 @@
 #include "tally/TallyFile.h"
 #include "windows/tallylistform.h"
 
+#include "common/Files.h"
+#include "common/SmallDisk.h"
 #include "tally/lz_test_helpers.h"
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
@@ -224,4 +227,32 @@ TEST_F(TallyWindow, DamagedFileIsReportedAndReplaced)
     EXPECT_EQ(w->record(), TallyRecord());
     w->addgame(Seats, "Cid", "Me");
     EXPECT_EQ(TallyFile::in(m_dir.path()).load().count(0, 1), 1);
+}
+
+TEST(TallyWindowOnAFullDisk, ASaveThatDoesNotFitKeepsTheLastRecordAndSaysSo)
+{
+    testutil::SmallDisk disk(64 * 1024);
+    ASSERT_TRUE(disk.ok()) << disk.error().toStdString();
+    QStringList errors;
+    TallyDialogs dialogs;
+    dialogs.ask = [](const QString&) { return true; };
+    dialogs.showError = [&errors](const QString& message) { errors.append(message); };
+    const QString path = TallyFile::in(disk.path()).path();
+    {
+        Ttallylist window(disk.path(), nullptr, dialogs);
+        window.addgame(Seats, "Me", "Me");
+        ASSERT_TRUE(errors.isEmpty()) << errors.join(' ').toStdString();
+        const QByteArray saved = testutil::readFile(path);
+        ASSERT_FALSE(saved.isEmpty());
+
+        ASSERT_TRUE(disk.fill());
+        window.addgame(Seats, "Bob", "Me");
+        EXPECT_EQ(errors, QStringList{"Unable to write to " + path});
+        EXPECT_EQ(testutil::readFile(path), saved);
+        EXPECT_EQ(window.record().count(0, 1), 2); // the game still counts in this run
+    } // closed on a full disk: nothing shown, the file as it was
+    EXPECT_EQ(errors.size(), 1);
+    disk.empty();
+    EXPECT_EQ(TallyFile::in(disk.path()).load().count(0, 1), 1);
+    EXPECT_EQ(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"agametally.tld"});
 }

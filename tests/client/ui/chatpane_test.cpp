@@ -167,27 +167,39 @@ TEST(ChatPane, TheHistoryKeepsItsLastLinesAndClears)
 {
     PaneRig rig;
     ChatHistory& history = rig.pane.history();
-    const int extra = 25;
-    for (int i = 0; i < ChatHistory::MaxLines + extra; ++i)
-        history.addlinetochat(QStringLiteral("Ann chats: line %1").arg(i), QColor(Qt::black));
-    EXPECT_EQ(history.lineCount(), ChatHistory::MaxLines);
     const QTextDocument* doc = rig.pane.mainchat->document();
-    EXPECT_EQ(doc->firstBlock().text(), QStringLiteral("Ann chats: line %1").arg(extra));
-    EXPECT_EQ(doc->lastBlock().previous().text(), QStringLiteral("Ann chats: line %1").arg(ChatHistory::MaxLines + extra - 1));
+    int sent = 0;
+    const auto add = [&](int lines) {
+        for (int i = 0; i < lines; ++i)
+            history.addlinetochat(QStringLiteral("Ann chats: line %1").arg(sent++), QColor(Qt::black));
+    };
+    const auto line = [](int n) { return QStringLiteral("Ann chats: line %1").arg(n); };
+
+    // Lines gather up to one short of MaxLines + DropBatch; the next one drops the oldest
+    // DropBatch at once, leaving the last MaxLines.
+    const int limit = ChatHistory::MaxLines + ChatHistory::DropBatch;
+    add(limit - 1);
+    EXPECT_EQ(history.lineCount(), limit - 1);
+    EXPECT_EQ(doc->firstBlock().text(), line(0));
+    add(1);
+    EXPECT_EQ(history.lineCount(), ChatHistory::MaxLines);
+    EXPECT_EQ(doc->firstBlock().text(), line(ChatHistory::DropBatch));
+    EXPECT_EQ(doc->lastBlock().previous().text(), line(limit - 1));
     // The kept lines still have their bold speaker.
     EXPECT_TRUE(doc->firstBlock().begin().fragment().charFormat().fontWeight() >= QFont::Bold);
 
     // With Scroll Chat Off the caret and the view stay on the lines they were on while
     // old lines go.
     history.setScrollChatOff(true);
-    QTextCursor caret(doc->findBlockByNumber(100));
+    QTextCursor caret(doc->findBlockByNumber(1000));
     rig.pane.mainchat->setTextCursor(caret);
     QScrollBar* bar = rig.pane.mainchat->verticalScrollBar();
     bar->setValue(bar->maximum() / 2);
     const QString topLine = rig.pane.mainchat->cursorForPosition(QPoint(0, 0)).block().text();
-    for (int i = 0; i < 10; ++i)
-        history.addlinetochat(QStringLiteral("more"), QColor(Qt::black));
-    EXPECT_EQ(rig.pane.mainchat->textCursor().block().text(), QStringLiteral("Ann chats: line %1").arg(extra + 100));
+    add(ChatHistory::DropBatch);
+    EXPECT_EQ(history.lineCount(), ChatHistory::MaxLines);
+    EXPECT_EQ(doc->firstBlock().text(), line(2 * ChatHistory::DropBatch));
+    EXPECT_EQ(rig.pane.mainchat->textCursor().block().text(), line(ChatHistory::DropBatch + 1000));
     EXPECT_EQ(rig.pane.mainchat->cursorForPosition(QPoint(0, 0)).block().text(), topLine);
 
     rig.pane.ClearMainChat1Click();
@@ -195,7 +207,7 @@ TEST(ChatPane, TheHistoryKeepsItsLastLinesAndClears)
     EXPECT_TRUE(rig.pane.mychat->hasFocus() || !rig.pane.isActiveWindow());
     history.addlinetochat(QStringLiteral("again"), QColor(Qt::black));
     EXPECT_EQ(history.lineCount(), 1);
-    EXPECT_EQ(rig.pane.mainchat->document()->maximumBlockCount(), ChatHistory::MaxLines + 1);
+    EXPECT_EQ(doc->firstBlock().text(), QStringLiteral("again"));
 }
 
 TEST(ChatPane, ThePhraseRowAboveTheHistory)

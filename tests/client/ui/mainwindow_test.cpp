@@ -133,10 +133,27 @@ TEST(MainWindow, TheTileSetIsAPreference)
     menu.item("classic")->trigger();
     EXPECT_EQ(prefs.tiles(), "classic");
     EXPECT_EQ(saves.count(), 1);
-    // A set named by the preferences that has no file leaves the tiles as they are.
+    // A set named by the preferences that has no file: the built-in set, which is what
+    // the preferences then hold too.
     prefs.setTiles("nosuchset");
     EXPECT_TRUE(rig.window.tiles().isClassic());
     EXPECT_EQ(menu.current(), "classic");
+    EXPECT_EQ(prefs.tiles(), "classic");
+
+    // The same name read from the settings file is not written back while the menu shows
+    // the built-in set.
+    QTemporaryDir dir;
+    const QString path = dir.filePath("pelklobby.ini");
+    writeFile(path, "[agame]\r\nTiles=nosuchset\r\nTextsize=100000\r\n");
+    rig.window.keepSettingsIn(dir.path());
+    prefs.requestLoad();
+    EXPECT_EQ(menu.current(), "classic");
+    EXPECT_EQ(rig.window.history().textSize(), 8);
+    prefs.setPlaySounds(true);
+    prefs.requestSave();
+    const IniDocument doc = IniDocument::fromBytes(readFile(path));
+    EXPECT_EQ(doc.value(u"agame", u"Tiles"), QString("classic"));
+    EXPECT_EQ(doc.value(u"agame", u"Textsize"), QString("8"));
 }
 
 TEST(MainWindow, ClosingKeepsThePlacementOnlyWhenItChanged)
@@ -144,7 +161,9 @@ TEST(MainWindow, ClosingKeepsThePlacementOnlyWhenItChanged)
     {
         WindowRig rig;
         Preferences& prefs = rig.window.prefs();
-        const QRect now(rig.window.x(), rig.window.y(), rig.window.width(), rig.window.height());
+        // Where the window is, its inner area below the menu bar as its size.
+        const QRect now(rig.window.pos(), rig.window.centralWidget()->size());
+        ASSERT_EQ(rig.window.presentPlacement(), now);
         prefs.setPlacement(now);
         QSignalSpy saves(&prefs, &Preferences::saveRequested);
         rig.window.close();
@@ -162,7 +181,7 @@ TEST(MainWindow, ClosingKeepsThePlacementOnlyWhenItChanged)
         rig.window.close();
         EXPECT_EQ(saves.count(), 1);
         EXPECT_EQ(closed.count(), 1);
-        EXPECT_EQ(prefs.placement(), QRect(20, 30, rig.window.width(), rig.window.height()));
+        EXPECT_EQ(prefs.placement(), QRect(QPoint(20, 30), rig.window.centralWidget()->size()));
     }
     {
         // Before the settings were read the window is not where the player keeps it.
@@ -187,7 +206,7 @@ TEST(MainWindow, TheSettingsFileRestoresTheWindowAndClosingUnmovedWritesNothing)
         rig.settle();
         EXPECT_EQ(rig.window.presentPlacement(), QRect(50, 40, 790, 580));
         EXPECT_EQ(rig.window.pos(), QPoint(50, 40));
-        EXPECT_EQ(rig.window.size(), QSize(790, 580));
+        EXPECT_EQ(rig.window.centralWidget()->size(), QSize(790, 580)); // the inner area below the menu bar
         EXPECT_EQ(rig.window.history().textSize(), 12);
         EXPECT_EQ(rig.window.chatPane()->mychat->palette().color(QPalette::Text), QColor(255, 128, 0));
         rig.window.close();
@@ -209,7 +228,7 @@ TEST(MainWindow, TheSettingsFileRestoresTheWindowAndClosingUnmovedWritesNothing)
         EXPECT_EQ(doc.value(u"agame", u"Left"), QString("60"));
         EXPECT_EQ(doc.value(u"agame", u"Top"), QString("70"));
         EXPECT_EQ(doc.value(u"agame", u"Width"), QString::number(work.width() + 35));
-        EXPECT_EQ(doc.value(u"agame", u"Height"), QString("600"));
+        EXPECT_EQ(doc.value(u"agame", u"Height"), QString::number(600 - rig.window.menuBarHeight()));
         EXPECT_EQ(doc.value(u"agame", u"Textcolor"), QString("$000080FF"));
         EXPECT_TRUE(readFile(path).startsWith("[lobby]\r\nLobbyURL=x\r\n[agame]\r\nTextsize=12\r\nTop=70\r\n"));
     }
@@ -223,6 +242,20 @@ TEST(MainWindow, TheSettingsFileRestoresTheWindowAndClosingUnmovedWritesNothing)
         const QRect primary = QGuiApplication::primaryScreen()->availableGeometry();
         EXPECT_EQ(rig.window.pos(), primary.topLeft() + QPoint(3, 3));
         EXPECT_EQ(rig.window.prefs().placement(), QRect(-3000, 5000, 772, 535));
+    }
+    for (const QByteArray& unmoved : {QByteArray("[agame]\r\nTextsize=10\r\n"),
+                                      QByteArray("[agame]\r\nLeft=3\r\nTop=3\r\nWidth=772\r\nHeight=535\r\n"),
+                                      QByteArray("[agame]\r\nWidth=769\r\nHeight=529\r\n")}) {
+        // The default placement, and the least inner area, are places the window can take:
+        // closing it there unmoved writes nothing.
+        writeFile(path, unmoved);
+        WindowRig rig;
+        rig.window.keepSettingsIn(dir.path());
+        rig.window.prefs().requestLoad();
+        rig.settle();
+        EXPECT_EQ(rig.window.centralWidget()->size(), rig.window.prefs().placement().size()) << unmoved.constData();
+        rig.window.close();
+        EXPECT_EQ(readFile(path), unmoved);
     }
 }
 
@@ -283,4 +316,43 @@ TEST(MainWindow, FileMenuOpensPlayWithOthers)
     // The same dialog is reachable without the menu (the download window's button).
     QMetaObject::invokeMethod(&rig.window, "playWithOthersRequested");
     EXPECT_TRUE(dialog.isVisible());
+}
+
+TEST(MainWindow, ReadsItsCommandLineOnceItsFirstFrameIsOnTheScreen)
+{
+    // A window that is drawn goes on after its first frame; one that is never drawn (no
+    // desktop shows it) goes on all the same, after a moment.
+    for (const bool drawn : {true, false}) {
+        Tchat window{QStringList{"Tester"}};
+        window.setUpdatesEnabled(drawn);
+        bool painted = false;
+        struct PaintWatch : QObject {
+            bool* painted;
+            bool eventFilter(QObject*, QEvent* event) override
+            {
+                *painted = *painted || event->type() == QEvent::Paint;
+                return false;
+            }
+        } watch;
+        watch.painted = &painted;
+        window.centralWidget()->installEventFilter(&watch);
+
+        int announced = 0;
+        bool paintedFirst = false;
+        int linesFirst = -1;
+        QObject::connect(&window, &Tchat::firstFrameShown, [&] {
+            ++announced;
+            paintedFirst = painted;
+            linesFirst = window.history().lineCount();
+        });
+        window.show();
+        ASSERT_TRUE(testutil::waitFor([&] { return announced > 0; }, 5000)) << "drawn: " << drawn;
+        EXPECT_EQ(paintedFirst, drawn);
+        // The command line is read right after, not before.
+        EXPECT_EQ(linesFirst, 0) << "drawn: " << drawn;
+        EXPECT_TRUE(window.chatPane()->mainchat->toPlainText().contains("Loading Multi-player Game.. Please Wait."));
+        // Once only, also when the other way comes round later.
+        testutil::spin(Tchat::FirstFrameWaitMs + 100);
+        EXPECT_EQ(announced, 1) << "drawn: " << drawn;
+    }
 }

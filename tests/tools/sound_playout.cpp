@@ -1,0 +1,51 @@
+// Plays through the client's own audio output on the default device of the sound server
+// it finds (PULSE_SERVER): the long applause, at once replaced by the short "valid", as
+// a game does when a new sound cuts one off. The sound test starts it beside a private
+// sound server and records what reaches the speakers.
+//
+// Exit status: 0 when "valid" was playing and ran out; 2 without an output device; 3 when
+// the new sound did not take the old one's place; 4 when it did not end in time.
+#include "client/SoundBank.h"
+#include "client/SoundOutput.h"
+
+#include <QAudioDevice>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QMediaDevices>
+#include <QThread>
+
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    if (QMediaDevices::defaultAudioOutput().isNull()) {
+        std::fputs("sound_playout: no audio output device\n", stderr);
+        return 2;
+    }
+    SoundBank bank;
+    AudioSinkOutput output;
+    output.start(bank.find(QStringLiteral("wave13")));
+    output.start(bank.find(QStringLiteral("valid")));
+    if (!output.playing() || output.playing()->name != QLatin1String("valid")) {
+        std::fputs("sound_playout: \"valid\" is not the sound playing\n", stderr);
+        return 3;
+    }
+    // The short sound runs out long before the applause it replaced would have.
+    const QDeadlineTimer deadline(1200);
+    while (output.playing() && !deadline.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(1);
+    }
+    if (output.playing()) {
+        std::fputs("sound_playout: \"valid\" was still playing after 1.2 s\n", stderr);
+        return 4;
+    }
+    // The audio system still holds the last samples: let them reach the speakers.
+    const QDeadlineTimer tail(400);
+    while (!tail.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(1);
+    }
+    return 0;
+}
