@@ -1,33 +1,14 @@
 #include "app/ServeMode.h"
 
-#include "app/PortOption.h"
-#include "app/StopSignals.h"
-#include "host/RandomSource.h"
-#include "host/TServer.h"
-
-#include <QCoreApplication>
-
 #include <cerrno>
-#include <chrono>
+#include <climits>
 #include <cstdio>
 #include <cstring>
+#include <unistd.h>
 
-namespace {
-
-// A line that cannot be written (stderr is a pipe nobody reads any more, a full disk)
-// is dropped; the host goes on, and later lines are tried again.
-void logLine(const QString& line)
-{
-    if (std::fprintf(stderr, "quillor host: %s\n", qUtf8Printable(line)) < 0 || std::fflush(stderr) != 0)
-        std::clearerr(stderr);
-}
-
-std::uint64_t clockSeed()
-{
-    return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
-}
-
-} // namespace
+#ifndef QUILLOR_INSTALL_BINDIR
+#define QUILLOR_INSTALL_BINDIR "/usr/local/bin"
+#endif
 
 namespace serve {
 
@@ -41,44 +22,54 @@ bool requested(int argc, char** argv)
     return false;
 }
 
-int runFromArguments(const QStringList& arguments)
+std::vector<std::string> hostArguments(int argc, char** argv)
 {
-    const PortOption option = PortOption::extract(arguments.mid(1));
-    QStringList rest = option.remaining;
-    rest.removeAll(QStringLiteral("--serve"));
-    if (!option.ok() || !rest.isEmpty()) {
-        if (!option.ok())
-            logLine(option.error);
-        else
-            logLine(QStringLiteral("unexpected argument \"%1\"").arg(rest.first()));
-        std::fprintf(stderr, "Usage: quillor --serve [--port N]\n");
-        return 2;
+    std::vector<std::string> out;
+    bool rest = false; // after "--", every argument is handed over as it is
+    for (int i = 1; i < argc; ++i) {
+        rest = rest || std::strcmp(argv[i], "--") == 0;
+        if (rest || std::strcmp(argv[i], "--serve") != 0)
+            out.emplace_back(argv[i]);
     }
-    return runServe(option.port);
+    return out;
 }
 
-int runServe(quint16 port)
+std::vector<std::string> hostProgramCandidates(const std::string& selfPath, const std::string& installedBindir)
 {
-    StopSignals stop;
-    if (!stop.watching())
-        logLine(QStringLiteral("cannot watch for signals: %1").arg(QString::fromLocal8Bit(std::strerror(errno))));
-    QObject::connect(&stop, &StopSignals::stopRequested, [](int signo) {
-        logLine(QStringLiteral("signal %1 received; stopping").arg(signo));
-        QCoreApplication::quit();
-    });
-    SeededRandom random(clockSeed());
-    TServer host(nullptr, random, port);
-    host.setEventLog(logLine);
-    try {
-        host.startListening();
-    } catch (const ESockException& e) {
-        logLine(QStringLiteral("cannot listen on port %1: %2").arg(port).arg(QString::fromLatin1(e.what())));
-        return 1;
+    std::vector<std::string> out;
+    const std::size_t slash = selfPath.rfind('/');
+    if (slash != std::string::npos)
+        out.push_back(selfPath.substr(0, slash + 1) + kHostProgram);
+    if (!installedBindir.empty()) {
+        std::string installed = installedBindir;
+        if (installed.back() != '/')
+            installed += '/';
+        installed += kHostProgram;
+        if (out.empty() || out.front() != installed)
+            out.push_back(installed);
     }
-    logLine(QStringLiteral("listening on port %1").arg(host.port()));
-    QCoreApplication::exec();
-    logLine(QStringLiteral("stopped"));
-    return 0;
+    return out;
+}
+
+int handOver(int argc, char** argv)
+{
+    char self[PATH_MAX] = {};
+    const ssize_t length = ::readlink("/proc/self/exe", self, sizeof self - 1);
+    const std::string selfPath = length > 0 ? std::string(self, std::size_t(length)) : std::string();
+
+    const std::vector<std::string> arguments = hostArguments(argc, argv);
+    std::string tried;
+    for (const std::string& program : hostProgramCandidates(selfPath, QUILLOR_INSTALL_BINDIR)) {
+        std::vector<char*> args;
+        args.push_back(const_cast<char*>(program.c_str()));
+        for (const std::string& a : arguments)
+            args.push_back(const_cast<char*>(a.c_str()));
+        args.push_back(nullptr);
+        ::execv(program.c_str(), args.data());
+        tried += (tried.empty() ? "" : ", ") + program + " (" + std::strerror(errno) + ")";
+    }
+    std::fprintf(stderr, "quillor: cannot start the game host %s: tried %s\n", kHostProgram, tried.c_str());
+    return 1;
 }
 
 } // namespace serve

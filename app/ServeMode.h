@@ -1,30 +1,33 @@
 #pragma once
-// The headless game host: `quillor --serve [--port N]`.
+// `quillor --serve [OPTIONS]`: the program hands over to the dedicated host program,
+// quillor-host (headless/), with the same options. It replaces this process (exec), so
+// the process that runs the host is the small one, without the windowing libraries.
 //
-// It runs only the game host (TServer), with no window and no display: main() creates
-// a QCoreApplication, never a GUI application, before anything else and hands over
-// here. One line per connection, login, game start, round end and winner goes to
-// stderr, and so does every refused message. SIGINT and SIGTERM end the event loop;
-// the host then closes its connections and the program exits with code 0.
-//
-// main() uses it like this, at its very top:
-//     if (serve::requested(argc, argv)) {
-//         QCoreApplication app(argc, argv);
-//         return serve::runFromArguments(app.arguments());
-//     }
-#include <QStringList>
+// main() uses it at its very top, before any Qt object exists:
+//     if (serve::requested(argc, argv))
+//         return serve::handOver(argc, argv);
+#include <string>
+#include <vector>
 
 namespace serve {
+
+// The host program's file name.
+inline constexpr const char* kHostProgram = "quillor-host";
 
 // True when "--serve" is one of the arguments after the program name and before any "--".
 bool requested(int argc, char** argv);
 
-// Reads the rest of the command line ("--port N", nothing else) and runs the host.
-// Prints a usage message and returns 2 for a bad command line.
-int runFromArguments(const QStringList& arguments);
+// The host program's arguments: every argument after the program name but "--serve"
+// (before any "--"), in order.
+std::vector<std::string> hostArguments(int argc, char** argv);
 
-// Runs the host on `port` (0: any free port) until SIGINT or SIGTERM. Needs an
-// existing QCoreApplication. Returns 0 after a signal, 1 when the port cannot be taken.
-int runServe(quint16 port);
+// Where quillor-host is looked for, in order: beside this program (whose own path is
+// `selfPath`; nothing when it is empty), then in `installedBindir`, the folder the
+// programs are installed to.
+std::vector<std::string> hostProgramCandidates(const std::string& selfPath, const std::string& installedBindir);
+
+// Replaces this process with quillor-host. Returns only when no candidate could be
+// started, after saying so on stderr: the exit status to end with (1).
+int handOver(int argc, char** argv);
 
 } // namespace serve

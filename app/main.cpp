@@ -13,7 +13,7 @@
 #include "app/Relaunch.h"
 #include "app/ServeMode.h"
 #include "app/SingleInstance.h"
-#include "app/StopSignals.h"
+#include "headless/StopSignals.h"
 #include "app/StorageFolder.h"
 #include "client/PlayChoiceStore.h"
 #include "client/ui/chatform.h"
@@ -154,11 +154,10 @@ int main(int argc, char** argv)
     // the write fails and is forgotten (sockets already send without the signal).
     std::signal(SIGPIPE, SIG_IGN);
 
-    // The headless host needs no display: it must decide before any GUI object exists.
-    if (serve::requested(argc, argv)) {
-        QCoreApplication app(argc, argv);
-        return serve::runFromArguments(app.arguments());
-    }
+    // The headless host is a program of its own, without the windowing libraries: this
+    // process becomes it before any Qt object exists.
+    if (serve::requested(argc, argv))
+        return serve::handOver(argc, argv);
 
     QStringList arguments;
     for (int i = 1; i < argc; ++i)

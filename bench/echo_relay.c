@@ -5,8 +5,9 @@
  * connection in the order they connected (the sender included), as the game host does
  * with a chat line. No game logic, no timers: one epoll loop.
  *
- * Usage: echo_relay [PORT]     (0 or nothing: any free port)
- * Prints "listening on port N" on stdout, then runs until killed.
+ * Usage: echo_relay [PORT] [--greet]    (0 or nothing: any free port)
+ * Prints "listening on port N" on stdout, then runs until killed. With --greet it first
+ * sends every new connection one message, "hello", as the game host greets a player.
  */
 #define _GNU_SOURCE
 #include <arpa/inet.h>
@@ -58,6 +59,7 @@ static void drop(int epfd, int i)
 int main(int argc, char** argv)
 {
     const int port = argc > 1 ? atoi(argv[1]) : 0;
+    const int greet = argc > 2 && strcmp(argv[2], "--greet") == 0;
     const int one = 1;
     int lfd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     setsockopt(lfd, SOL_SOCKET, SO_REUSEADDR, &one, sizeof one);
@@ -96,6 +98,8 @@ int main(int argc, char** argv)
                     continue;
                 }
                 setsockopt(cfd, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
+                if (greet)
+                    send_all(cfd, (const unsigned char*)"hello\xff", 6);
                 struct conn* c = calloc(1, sizeof *c);
                 c->fd = cfd;
                 conns[nconns++] = c;

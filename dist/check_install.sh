@@ -3,7 +3,8 @@
 # layout, the menu entry and the metainfo (validated with desktop-file-validate and
 # appstreamcli), the icon sizes, the manual pages (formatted by groff without a warning),
 # the service unit (systemd-analyze verify, where systemd is present), the installed
-# program's --version, and that uninstalling removes every installed file again.
+# programs' --version, that the dedicated host needs no windowing library and that
+# `quillor --serve` becomes it, and that uninstalling removes every installed file again.
 #
 # Usage: check_install.sh CMAKE BUILD_DIR PREFIX BINDIR DATADIR MANDIR UNITDIR APP_ID VERSION
 #        (the folders as absolute paths without DESTDIR)
@@ -30,7 +31,7 @@ DESTDIR=$ROOT "$CMAKE" --install "$BUILD" --component quillor >"$WORK/install.lo
 MANIFEST=$BUILD/install_manifest_quillor.txt
 
 # --- the layout ---------------------------------------------------------------------
-for program in quillor quillor-tally; do
+for program in quillor quillor-host quillor-tally; do
     [ -x "$ROOT$BINDIR/$program" ] || fail "$BINDIR/$program is missing or not executable"
 done
 for tileset in "$SOURCE"/assets/quillortiles/*.bmp; do
@@ -77,7 +78,7 @@ for page in "$MANDIR/man6/quillor.6" "$MANDIR/man1/quillor-tally.1"; do
 done
 
 # --- the service unit -----------------------------------------------------------------
-grep -qx "ExecStart=$BINDIR/quillor --serve --port %i" "$ROOT$UNIT" || fail "the unit does not start $BINDIR/quillor --serve"
+grep -qx "ExecStart=$BINDIR/quillor-host --port %i" "$ROOT$UNIT" || fail "the unit does not start $BINDIR/quillor-host"
 if command -v systemd-analyze >/dev/null 2>&1; then
     # The unit names the program where it will be; here it is below DESTDIR.
     sed "s|^ExecStart=$BINDIR/|ExecStart=$ROOT$BINDIR/|" "$ROOT$UNIT" >"$WORK/quillor-serve@.service"
@@ -91,6 +92,26 @@ fi
 out=$(XDG_RUNTIME_DIR=$WORK QT_QPA_PLATFORM=offscreen "$ROOT$BINDIR/quillor" --version 2>&1) ||
     fail "quillor --version failed: $out"
 [ "$out" = "$VERSION" ] || fail "quillor --version printed '$out', not '$VERSION'"
+out=$("$ROOT$BINDIR/quillor-host" --version 2>&1) || fail "quillor-host --version failed: $out"
+[ "$out" = "$VERSION" ] || fail "quillor-host --version printed '$out', not '$VERSION'"
+# The dedicated host needs no windowing library.
+needed=$(readelf -d "$ROOT$BINDIR/quillor-host" | grep NEEDED) || fail "readelf cannot read quillor-host"
+case $needed in
+*Qt6Gui* | *Qt6Widgets* | *Qt6Multimedia* | *libX11* | *libGL*) fail "quillor-host needs a windowing library: $needed" ;;
+esac
+# `quillor --serve` becomes the installed quillor-host beside it.
+"$ROOT$BINDIR/quillor" --serve --port 0 2>"$WORK/serve.log" &
+serve=$!
+tries=0
+until grep -q "listening on port" "$WORK/serve.log" || [ "$tries" -ge 100 ]; do
+    sleep 0.05
+    tries=$((tries + 1))
+done
+ran=$(readlink "/proc/$serve/exe" || true)
+kill "$serve" 2>/dev/null || true
+wait "$serve" || true
+grep -q "listening on port" "$WORK/serve.log" || fail "quillor --serve did not start the host: $(cat "$WORK/serve.log")"
+[ "$ran" = "$ROOT$BINDIR/quillor-host" ] || fail "quillor --serve ran '$ran', not $ROOT$BINDIR/quillor-host"
 status=0
 "$ROOT$BINDIR/quillor-tally" >/dev/null 2>"$WORK/tally.err" || status=$?
 [ "$status" -eq 2 ] && grep -q '^usage: quillor-tally' "$WORK/tally.err" ||

@@ -40,7 +40,7 @@ void HostGame::connectionAccepted(int slot)
         m_out.to(slot, proto::Full{}.message());
         if (m_link.closeConnection)
             m_link.closeConnection(slot);
-        m_out.event(QStringLiteral("connection refused: the game is full"));
+        m_out.connectionEvent(slot, QStringLiteral("connection refused: the game is full"));
         return;
     }
     m_players.take(slot);
@@ -76,9 +76,9 @@ void HostGame::loginDeadline()
     for (int slot : overdue) {
         if (!m_players.isConnected(slot))
             continue;
-        m_out.event(QStringLiteral("slot %1 closed: no login within %2 seconds")
-                        .arg(slot)
-                        .arg(m_logins.timeoutMs() / 1000.0));
+        m_out.connectionEvent(slot, QStringLiteral("slot %1 closed: no login within %2 seconds")
+                                        .arg(slot)
+                                        .arg(m_logins.timeoutMs() / 1000.0));
         if (m_link.closeConnection)
             m_link.closeConnection(slot);
     }
@@ -92,7 +92,7 @@ void HostGame::connectionClosed(int slot)
     PlayerRec& p = m_players[slot];
     if (p.inuse) {
         m_out.toAllExcept(slot, proto::PlayerDisconnected{slot, p.name}.message());
-        m_out.event(QStringLiteral("slot %1 closed (%2)").arg(slot).arg(shown(p.name)));
+        m_out.connectionEvent(slot, QStringLiteral("slot %1 closed (%2)").arg(slot).arg(shown(p.name)));
     }
     m_players.release(slot);
     m_out.closeRefusals(slot);
@@ -151,7 +151,7 @@ void HostGame::receivedlogininfo(const proto::LoginInfo& m)
     PlayerRec& p = m_players[slot];
     p.name = m.name;
     p.inuse = true;
-    m_out.event(QStringLiteral("login: slot %1 is %2 (version %3)").arg(slot).arg(shown(p.name), shown(m.version)));
+    m_out.connectionEvent(slot, QStringLiteral("login: slot %1 is %2 (version %3)").arg(slot).arg(shown(p.name), shown(m.version)));
 
     m_out.toAll(proto::NewPlayerInfo{slot, p.name}.message());
     for (int other : m_players.connectedSlots()) {

@@ -19,6 +19,10 @@ struct HostLink {
     // One line about a game event (connection, login, game start, round end,
     // winner) for whoever keeps a log; may be left empty.
     std::function<void(const QString& line)> event;
+    // One line about a slot's connection (accepted, logged in, closed, refused because
+    // the game is full), which the network host limits per source address; left empty,
+    // it goes to `event`.
+    std::function<void(int slot, const QString& line)> connectionEvent;
     // The time in milliseconds on a steady clock. Left empty, no login deadline is
     // kept and refused messages are summarised only when a connection closes.
     std::function<qint64()> now;

@@ -28,6 +28,14 @@ void Outbox::event(const QString& line) const
         m_link.event(line);
 }
 
+void Outbox::connectionEvent(int slot, const QString& line) const
+{
+    if (m_link.connectionEvent)
+        m_link.connectionEvent(slot, line);
+    else
+        event(line);
+}
+
 void Outbox::refused(int slot, const QString& line) const
 {
     for (const QString& l : m_refusals->refused(slot, line, now()))

@@ -16,6 +16,8 @@ public:
     void toAllExcept(int slot, const Message& message) const;
 
     void event(const QString& line) const;
+    // A line about the connection of a slot.
+    void connectionEvent(int slot, const QString& line) const;
     // A message from the slot's connection was refused; `line` says why. Repeats from
     // one connection are summarised (RefusalLog).
     void refused(int slot, const QString& line) const;

@@ -18,7 +18,15 @@ TServer::TServer(QObject* parent, RandomSource& random, quint16 port)
     Sock1->setPortName(QString::number(port));
     Sock1->OnAccept = [this](TSock* listener) { Sock1Accept(listener); };
 
-    connect(&socktimer, &DispatchTimer::tick, this, &TServer::socktimerTimer);
+    m_queues.setPace(kSockTimerMs);
+    socktimer.setSingleShot(true);
+    socktimer.setTimerType(Qt::PreciseTimer);
+    connect(&socktimer, &QTimer::timeout, this, [this] {
+        m_dispatchAt.reset();
+        socktimerTimer();
+    });
+    m_connectionLogTimer.setSingleShot(true);
+    connect(&m_connectionLogTimer, &QTimer::timeout, this, &TServer::flushConnectionLog);
     timer1.setInterval(kClockMs);
     connect(&timer1, &QTimer::timeout, this, &TServer::timer1Timer);
     m_uptime.start();
@@ -35,6 +43,7 @@ TServer::~TServer()
     socktimer.stop();
     timer1.stop();
     m_loginTimer.stop();
+    m_connectionLogTimer.stop();
     for (TSock* sock : Sock1->findChildren<TSock*>()) {
         sock->OnRead = nullptr;
         sock->OnDisconnect = nullptr;
@@ -56,6 +65,7 @@ HostLink TServer::makeLink()
             timer1.start();
     };
     link.event = [this](const QString& line) { logEvent(line); };
+    link.connectionEvent = [this](int slot, const QString& line) { logConnection(slot, line); };
     link.now = [this] { return m_uptime.elapsed(); };
     link.wakeForLogins = [this](qint64 ms) {
         if (ms < 0)
@@ -93,6 +103,24 @@ void TServer::logEvent(const QString& line) const
         m_eventLog(line);
 }
 
+void TServer::logConnection(int slot, const QString& line)
+{
+    if (slot < 1 || slot > PlayerTable::kFullSlot)
+        return;
+    for (const QString& l : m_connectionLog.line(m_connections[slot].address, line, m_uptime.elapsed()))
+        logEvent(l);
+    if (const std::optional<qint64> at = m_connectionLog.nextFlushAt(); at && !m_connectionLogTimer.isActive())
+        m_connectionLogTimer.start(int(std::clamp<qint64>(*at - m_uptime.elapsed(), 0, ConnectionLog::kWindowMs)));
+}
+
+void TServer::flushConnectionLog()
+{
+    for (const QString& l : m_connectionLog.flush(m_uptime.elapsed()))
+        logEvent(l);
+    if (const std::optional<qint64> at = m_connectionLog.nextFlushAt())
+        m_connectionLogTimer.start(int(std::clamp<qint64>(*at - m_uptime.elapsed(), 0, ConnectionLog::kWindowMs)));
+}
+
 int TServer::slotOf(TSock* sock) const
 {
     if (!sock)
@@ -117,9 +145,10 @@ void TServer::Sock1Accept(TSock* listener)
     Connection& c = m_connections[slot];
     c.sock = sock;
     c.framer.clear();
+    c.address = listener->peerAddress();
     m_queues.drop(slot);
     if (slot != PlayerTable::kFullSlot)
-        logEvent(QStringLiteral("connection from %1 in slot %2").arg(listener->peerAddress()).arg(slot));
+        logConnection(slot, QStringLiteral("connection from %1 in slot %2").arg(c.address).arg(slot));
     m_game.connectionAccepted(slot);
 }
 
@@ -139,8 +168,10 @@ void TServer::Sock1Read(TSock* sender, int)
             return;
         }
     }
+    // Handled now if its connection is due: handlers never run inside the socket's own
+    // bookkeeping, only after the read has been taken and framed.
     if (!texts.isEmpty())
-        socktimer.wake();
+        socktimerTimer();
 }
 
 void TServer::tempsockDisconnect(TSock* sender)
@@ -196,18 +227,49 @@ void TServer::send(int slot, const Message& message)
     }
 }
 
+void TServer::setDispatchPace(int periodMs, std::function<qint64()> clock)
+{
+    m_queues.setPace(periodMs);
+    m_dispatchClock = std::move(clock);
+}
+
+qint64 TServer::dispatchNow() const
+{
+    return m_dispatchClock ? m_dispatchClock() : m_uptime.elapsed();
+}
+
 void TServer::socktimerTimer()
 {
-    std::optional<SlotQueues::Entry> entry = m_queues.takeNext();
-    if (entry) {
+    // A handler never reads from a socket, but a pass must not start inside another one.
+    if (m_dispatching)
+        return;
+    m_dispatching = true;
+    const qint64 now = dispatchNow();
+    while (std::optional<SlotQueues::Entry> entry = m_queues.takeDue(now)) {
         try {
             m_game.handle(entry->slot, entry->text);
         } catch (const std::exception& e) {
             qWarning("host: message from slot %d failed: %s", entry->slot, e.what());
         }
     }
-    if (m_queues.totalPending() == 0)
+    m_dispatching = false;
+    scheduleDispatch();
+}
+
+void TServer::scheduleDispatch()
+{
+    const std::optional<qint64> due = m_queues.nextDueAt();
+    if (!due) {
+        m_dispatchAt.reset();
         socktimer.stop();
+        return;
+    }
+    // Set only when the time changes: a flooding connection's every read would otherwise
+    // set the timer again for the same moment.
+    if (socktimer.isActive() && m_dispatchAt == due)
+        return;
+    m_dispatchAt = due;
+    socktimer.start(int(std::clamp<qint64>(*due - dispatchNow(), 0, std::numeric_limits<int>::max())));
 }
 
 void TServer::timer1Timer()

@@ -4,12 +4,19 @@
 //
 // It listens on one TCP port (7772 unless told otherwise), accepts up to nine player
 // connections, cuts each connection's bytes into messages, queues them per connection
-// and hands them to the game logic (HostGame), taking the connections round-robin: a
-// message that finds the host idle is handled at once, and while messages keep coming
-// one is handled every 10 ms. Its 1-second clock drives the rounds. Neither timer runs
-// while there is nothing to do: the dispatch tick only while messages wait, the clock
-// only while a game runs. Everything runs on the thread that owns the object, from the
-// Qt event loop; there are no threads.
+// and hands them to the game logic (HostGame). Each connection is paced on its own: its
+// messages are handled at most one every 10 ms, and a message whose connection is due
+// is handled as soon as its bytes have been read, without waiting for a tick or for
+// another connection's messages. Every pass over the queues, on arrival or from the
+// dispatch timer, handles the next message of each due connection in turn, so a
+// connection that floods the host delays another's message by at most one pass. The
+// dispatch timer runs only while some connection has messages waiting for its pace;
+// the 1-second clock, which drives the rounds, only while a game runs. Everything runs
+// on the thread that owns the object, from the Qt event loop; there are no threads.
+//
+// The lines about connections (accepted, closed, refused) are limited per source
+// address (ConnectionLog), so connections made and dropped in a loop cannot flood the
+// log.
 //
 // Use:
 //     SeededRandom random(seed);            // must outlive the host
@@ -23,10 +30,10 @@
 // unread, is closed; so is one that has not logged in within 30 seconds, checked by a
 // single-shot timer that runs only while such a connection exists.
 #include "net/GameConstants.h"
+#include "host/ConnectionLog.h"
 #include "host/HostGame.h"
 #include "host/SlotQueues.h"
 #include "host/WordLists.h"
-#include "net/DispatchTimer.h"
 #include "net/MessageFramer.h"
 #include "net/Sock.h"
 
@@ -36,6 +43,7 @@
 #include <QTimer>
 #include <array>
 #include <functional>
+#include <optional>
 
 class RandomSource;
 
@@ -67,9 +75,16 @@ public:
 
     const HostGame& game() const { return m_game; }
     const SlotQueues& queues() const { return m_queues; }
-    // The dispatch tick (its pace can be set for tests) and whether the game clock runs.
-    DispatchTimer& dispatchTimer() { return socktimer; }
+    // Milliseconds between two messages handled from one connection, and the clock
+    // they are counted on (an empty clock: the host's own steady clock). For tests.
+    void setDispatchPace(int periodMs, std::function<qint64()> clock);
+    // True while the dispatch timer waits for a connection's pace to allow its next message.
+    bool dispatchTimerActive() const { return socktimer.isActive(); }
     bool clockRunning() const { return timer1.isActive(); }
+    // One pass: handles the next waiting message of every connection that is due, in
+    // turn, and sets the dispatch timer for the next one that is not. The dispatch
+    // timer's handler, public so that tests can pass their own clock's time.
+    void socktimerTimer();
 
     // How long a connection may take to log in before it is closed (30 s unless set).
     void setLoginTimeout(int ms) { m_game.setLoginTimeoutMs(ms); }
@@ -81,14 +96,17 @@ private:
     struct Connection {
         QPointer<TSock> sock;
         MessageFramer framer;
+        QString address; // the peer's, kept after the close for the lines about it
     };
 
     void Sock1Accept(TSock* listener);
     void Sock1Read(TSock* sender, int count);
     void tempsockDisconnect(TSock* sender);
     void tempsockInfo(TSock* sender, TSocketInfo kind, const QString& msg);
-    void socktimerTimer();
     void timer1Timer();
+    // Sets the dispatch timer for the next waiting message, or stops it.
+    void scheduleDispatch();
+    qint64 dispatchNow() const;
 
     HostLink makeLink();
     void send(int slot, const Message& message);
@@ -96,16 +114,24 @@ private:
     // The slot whose current connection is `sock`, or 0.
     int slotOf(TSock* sock) const;
     void logEvent(const QString& line) const;
+    // A line about the connection of a slot, limited per source address.
+    void logConnection(int slot, const QString& line);
+    void flushConnectionLog();
 
     quint16 m_port;
     WordLists m_words;
     TSock* Sock1 = nullptr;
     std::array<Connection, PlayerTable::kFullSlot + 1> m_connections; // index 0 unused
     SlotQueues m_queues;
-    DispatchTimer socktimer{kSockTimerMs};
+    QTimer socktimer;
+    std::function<qint64()> m_dispatchClock;
+    std::optional<qint64> m_dispatchAt; // when the dispatch timer is set to fire
+    bool m_dispatching = false;
     QTimer timer1;
     QTimer m_loginTimer;
     QElapsedTimer m_uptime;
+    ConnectionLog m_connectionLog;
+    QTimer m_connectionLogTimer;
     std::function<void(const QString&)> m_eventLog;
     HostGame m_game;
     bool m_destroying = false;

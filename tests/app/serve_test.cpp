@@ -1,11 +1,15 @@
 // The headless host: the --port option, and `quillor --serve` run as its own process
 // and played against with plain socket clients.
 #include "app/PortOption.h"
+#include "app/ServeMode.h"
 #include "common/EventLoop.h"
 #include "common/ServeProcess.h"
 #include "host/RawClient.h"
 
 #include <gtest/gtest.h>
+
+#include <QFile>
+#include <QFileInfo>
 
 #include <csignal>
 
@@ -132,6 +136,46 @@ TEST(ServeMode, AWholeGameIsPlayedAgainstTheHeadlessHost)
     EXPECT_TRUE(serve.log.contains("round 1 over"));
 }
 
+TEST(ServeMode, TheProcessBecomesTheSmallHostProgram)
+{
+    ServeProcess serve({"--port", "0"});
+    ASSERT_TRUE(serve.waitForLog("listening on port")) << serve.log.constData();
+    const QString proc = QStringLiteral("/proc/%1/").arg(serve.process.processId());
+    EXPECT_EQ(QFileInfo(proc + "exe").symLinkTarget(), QFileInfo(QUILLOR_BINARY_DIR "/quillor-host").canonicalFilePath());
+    QFile maps(proc + "maps");
+    ASSERT_TRUE(maps.open(QIODevice::ReadOnly)) << maps.errorString().toStdString();
+    const QByteArray mapped = maps.readAll();
+    EXPECT_TRUE(mapped.contains("libQt6Core")) << mapped.constData();
+    for (const char* library : {"libQt6Gui", "libQt6Widgets", "libQt6Multimedia", "libQt6Network", "libX11", "libGL",
+                                "libpulse", "libsndfile", "libjpeg"})
+        EXPECT_FALSE(mapped.contains(library)) << library;
+
+    // The options are handed over: the same ones, "--serve" taken out.
+    ServeProcess help({"--help"});
+    ASSERT_TRUE(help.waitForExit());
+    EXPECT_EQ(help.process.exitCode(), 0);
+    EXPECT_TRUE(help.process.readAllStandardOutput().startsWith("Usage: quillor-host"));
+}
+
+TEST(ServeMode, TheHostProgramIsLookedForBesideTheProgramThenWhereItIsInstalled)
+{
+    const struct {
+        std::string self;
+        std::string bindir;
+        std::vector<std::string> candidates;
+    } cases[] = {
+        {"/opt/q/build/quillor", "/usr/local/bin", {"/opt/q/build/quillor-host", "/usr/local/bin/quillor-host"}},
+        {"/usr/bin/quillor", "/usr/bin/", {"/usr/bin/quillor-host"}}, // installed: once
+        {"", "/usr/bin", {"/usr/bin/quillor-host"}},                  // its own path unknown
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(serve::hostProgramCandidates(c.self, c.bindir), c.candidates) << c.self;
+
+    const char* argv[] = {"quillor", "--port", "0", "--serve", "--port=9", "--", "--serve"};
+    EXPECT_EQ(serve::hostArguments(7, const_cast<char**>(argv)),
+              (std::vector<std::string>{"--port", "0", "--port=9", "--", "--serve"}));
+}
+
 TEST(ServeMode, SigtermAndSigintEndItCleanly)
 {
     for (int signo : {SIGTERM, SIGINT}) {
@@ -154,7 +198,8 @@ TEST(ServeMode, BadCommandLinesAndATakenPortFail)
     ServeProcess bad({"--port", "70000"});
     ASSERT_TRUE(bad.waitForExit());
     EXPECT_EQ(bad.process.exitCode(), 2);
-    EXPECT_TRUE(bad.log.contains("Usage: quillor --serve [--port N]"));
+    EXPECT_TRUE(bad.log.contains("--port: \"70000\" is not a port number")) << bad.log.constData();
+    EXPECT_TRUE(bad.log.contains("Usage: quillor-host [--port N]\n       quillor --serve [--port N]\n"));
 
     ServeProcess extra({"Ann"});
     ASSERT_TRUE(extra.waitForExit());

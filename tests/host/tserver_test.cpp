@@ -135,49 +135,96 @@ TEST(TServerLoopback, AFloodingConnectionIsCutOffAndDoesNotStallTheOthers)
     EXPECT_LE(host.server.queues().totalPending(), 2u);
 }
 
-// A dispatch period far longer than any test, on a clock that only the test moves: a
-// message handled without the clock moving on a period can only have been handled on
-// arrival, and one that has to wait for the next tick is not handled during the test.
+// A dispatch pace far longer than any test, on a clock that only the test moves: a
+// message handled while the clock stands still was handled on arrival, and one that has
+// to wait for its connection's pace is not handled until the test moves the clock on.
 constexpr int kHourMs = 60 * 60 * 1000;
 
-TEST(TServerPacing, AMessageOnAnIdleHostIsHandledAtOnceAndABurstStillWaitsForTheTick)
+namespace {
+
+QByteArray chatFrom(int slot, const QByteArray& text)
+{
+    return "CMD_chat+" + QByteArray::number(slot) + "+" + text + "|clBlack";
+}
+
+} // namespace
+
+TEST(TServerPacing, NineConnectionsMessagesAreAllHandledAtOnce)
 {
     Host host;
     qint64 clock = 0;
-    host.server.dispatchTimer().setPace(kHourMs, [&] { return clock; });
-    auto ann = join(host, 1, "Ann"); // the login is the first message ever: at once
-    ASSERT_TRUE(ann);
-    settle({ann.get()});
+    host.server.setDispatchPace(kHourMs, [&] { return clock; });
+    std::vector<std::unique_ptr<RawClient>> players;
+    for (int slot = 1; slot <= 9; ++slot) {
+        players.push_back(join(host, slot, "P" + QByteArray::number(slot)));
+        ASSERT_TRUE(players.back()) << "slot " << slot;
+    }
+    settle({});
+    for (auto& p : players)
+        p->clear();
 
-    clock += kHourMs; // a quiet spell of one period
-    ann->send("CMD_chat+1+one|clBlack");
-    ASSERT_TRUE(ann->waitForText("CMD_chat+Ann chats: one|clBlack"));
+    // Each connection's pace has passed since its login; none waits for another's.
+    clock += kHourMs;
+    for (int slot = 1; slot <= 9; ++slot)
+        players[std::size_t(slot - 1)]->send(chatFrom(slot, "now"));
+    for (auto& p : players)
+        ASSERT_TRUE(p->waitForMessage("CMD_chat", 9)) << p->bytes().constData();
+    EXPECT_EQ(host.server.queues().totalPending(), 0u);
+    EXPECT_FALSE(host.server.dispatchTimerActive());
+}
 
-    // Right behind it, with no time gone by: it waits for the next tick.
-    ann->send("CMD_chat+1+two|clBlack");
-    ASSERT_TRUE(testutil::waitFor([&] { return host.server.queues().pending(1) == 1; }));
-    testutil::spin(50);
-    ann->poll();
-    EXPECT_EQ(ann->messages("CMD_chat").size(), 1);
-    EXPECT_TRUE(host.server.dispatchTimer().isActive());
+TEST(TServerPacing, AFloodingConnectionWaitsForItsPaceAndDelaysNobodyElse)
+{
+    Host host;
+    qint64 clock = 0;
+    host.server.setDispatchPace(kHourMs, [&] { return clock; });
+    auto ann = join(host, 1, "Ann");
+    auto bob = join(host, 2, "Bob");
+    ASSERT_TRUE(ann && bob);
+    settle({ann.get(), bob.get()});
+    clock += kHourMs;
+
+    // Bob's burst: the first at once, the rest wait for his pace.
+    QByteArray burst;
+    for (int i = 0; i < 20; ++i)
+        burst += chatFrom(2, "spam " + QByteArray::number(i)) + '\xFF';
+    ASSERT_EQ(bob->sendRaw(burst), burst.size());
+    ASSERT_TRUE(testutil::waitFor([&] { return host.server.queues().pending(2) == 19; }));
+    EXPECT_TRUE(host.server.dispatchTimerActive());
+
+    // Ann's message does not wait behind them, nor for any tick.
+    ann->send(chatFrom(1, "hello"));
+    ASSERT_TRUE(bob->waitForText("CMD_chat+Ann chats: hello|clBlack"));
+    EXPECT_EQ(bob->messages("CMD_chat").size(), 2);
+    EXPECT_EQ(host.server.queues().pending(2), 19u);
+
+    // Each pass once Bob's pace has gone by takes one more of his, and no more.
+    for (int turn = 1; turn <= 3; ++turn) {
+        host.server.socktimerTimer(); // too early: nothing
+        EXPECT_EQ(host.server.queues().pending(2), std::size_t(20 - turn));
+        clock += kHourMs;
+        host.server.socktimerTimer();
+        EXPECT_EQ(host.server.queues().pending(2), std::size_t(19 - turn));
+    }
+    ASSERT_TRUE(ann->waitForText("CMD_chat+Bob chats: spam 3|clBlack"));
+    EXPECT_FALSE(ann->messages().contains("CMD_chat+Bob chats: spam 4|clBlack"));
 }
 
 TEST(TServerPacing, NoTimerRunsWhileTheHostHasNothingToDo)
 {
     Host host;
-    EXPECT_FALSE(host.server.dispatchTimer().isActive());
+    EXPECT_FALSE(host.server.dispatchTimerActive());
     EXPECT_FALSE(host.server.clockRunning());
     auto ann = join(host, 1, "Ann");
     ASSERT_TRUE(ann);
-    // Once the login is handled the dispatch tick sleeps again.
-    ASSERT_TRUE(testutil::waitFor([&] { return !host.server.dispatchTimer().isActive(); }));
+    EXPECT_FALSE(host.server.dispatchTimerActive());
     EXPECT_FALSE(host.server.clockRunning());
 
-    // A running game needs its clock, but no dispatch tick between messages.
+    // A running game needs its clock, but no dispatch timer between messages.
     ann->send("CMD_startgame+Ann+250+60+f+f+");
     ASSERT_TRUE(ann->waitForMessage("CMD_nextplayer"));
     EXPECT_TRUE(host.server.clockRunning());
-    ASSERT_TRUE(testutil::waitFor([&] { return !host.server.dispatchTimer().isActive(); }));
+    ASSERT_TRUE(testutil::waitFor([&] { return !host.server.dispatchTimerActive(); }));
 }
 
 TEST(TServerLoopback, DestroyingTheHostClosesEveryConnection)

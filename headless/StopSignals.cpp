@@ -1,4 +1,4 @@
-#include "app/StopSignals.h"
+#include "headless/StopSignals.h"
 
 #include <QSocketNotifier>
 

@@ -1,0 +1,21 @@
+#pragma once
+// The dedicated game host: the game host (TServer) without any window or display, its
+// log on stderr, and SIGINT and SIGTERM to end it cleanly.
+//
+// One line per connection, login, game start, round end and winner goes to stderr
+// ("quillor host: ..."), and so does every refused message. A signal ends the event
+// loop; the host then closes its connections.
+//
+// quillor-host's main() reads the options and hands them here:
+//     QCoreApplication app(argc, argv);
+//     return runHeadlessHost(options);
+// What a new option switches on is wired in runHeadlessHost().
+#include "headless/HostOptions.h"
+
+// Runs the host until SIGINT or SIGTERM. Needs an existing QCoreApplication. Returns 0
+// after a signal, 1 when the port cannot be taken.
+int runHeadlessHost(const HostOptions& options);
+
+// Writes one line of the host's log to stderr. A line that cannot be written (a pipe
+// nobody reads any more, a full disk) is dropped; later lines are tried again.
+void logHostLine(const QString& line);

@@ -1,0 +1,26 @@
+#pragma once
+// The command line of the dedicated host, `quillor-host [OPTIONS]` (also reached as
+// `quillor --serve [OPTIONS]`, which starts quillor-host with the same options).
+//
+// Every option is one row of a table in HostOptions.cpp: its name, the name of its
+// value if it takes one, a line of help and how it sets its field here. The parser and
+// the usage text are both made from that table, so a new option is a field below and a
+// row there. A value follows its option as the next argument or after "=" ("--port 7780",
+// "--port=7780"); when an option is given twice the last one counts.
+#include "net/GameConstants.h"
+
+#include <QString>
+#include <QStringList>
+
+struct HostOptions {
+    quint16 port = game::DefaultPort; // 0: any free port
+    bool help = false;
+    bool version = false;
+    QString error; // why the command line cannot be used; empty when fine
+
+    bool ok() const { return error.isEmpty(); }
+
+    // `arguments` without the program name.
+    static HostOptions parse(const QStringList& arguments);
+    static QString usage();
+};

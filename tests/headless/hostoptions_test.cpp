@@ -1,0 +1,65 @@
+// The dedicated host's command line: every option from its one table, and the usage.
+#include "headless/HostOptions.h"
+
+#include <gtest/gtest.h>
+
+TEST(HostOptions, OptionsAndTheirValuesAreRead)
+{
+    const struct {
+        QStringList arguments;
+        quint16 port;
+        bool help;
+        bool version;
+    } cases[] = {
+        {{}, 7772, false, false},
+        {{"--port", "7780"}, 7780, false, false},
+        {{"--port=0"}, 0, false, false},
+        {{"--port", "1", "--port=65535"}, 65535, false, false}, // the last one counts
+        {{"--help"}, 7772, true, false},
+        {{"-h", "--port", "9"}, 9, true, false},
+        {{"--version"}, 7772, false, true},
+        {{"-v"}, 7772, false, true},
+    };
+    for (const auto& c : cases) {
+        const HostOptions o = HostOptions::parse(c.arguments);
+        const std::string args = c.arguments.join(' ').toStdString();
+        EXPECT_TRUE(o.ok()) << args << ": " << o.error.toStdString();
+        EXPECT_EQ(o.port, c.port) << args;
+        EXPECT_EQ(o.help, c.help) << args;
+        EXPECT_EQ(o.version, c.version) << args;
+    }
+}
+
+TEST(HostOptions, WrongCommandLinesSayWhatIsWrong)
+{
+    const struct {
+        QStringList arguments;
+        const char* error;
+    } cases[] = {
+        {{"--port"}, "--port needs a value (N)"},
+        {{"--port", "65536"}, "--port: \"65536\" is not a port number (0 to 65535)"},
+        {{"--port", "-1"}, "--port: \"-1\" is not a port number (0 to 65535)"},
+        {{"--port= 80"}, "--port: \" 80\" is not a port number (0 to 65535)"},
+        {{"--port="}, "--port: \"\" is not a port number (0 to 65535)"},
+        {{"--port", "99999999999999999999"}, "--port: \"99999999999999999999\" is not a port number (0 to 65535)"},
+        {{"--help=yes"}, "--help takes no value"},
+        {{"--serve"}, "unknown option \"--serve\""},
+        {{"--prot", "1"}, "unknown option \"--prot\""},
+        {{"Ann"}, "unexpected argument \"Ann\""},
+        {{"--port", "1", "Ann", "--bogus"}, "unexpected argument \"Ann\""}, // the first fault
+    };
+    for (const auto& c : cases) {
+        const HostOptions o = HostOptions::parse(c.arguments);
+        EXPECT_FALSE(o.ok()) << c.arguments.join(' ').toStdString();
+        EXPECT_EQ(o.error.toStdString(), c.error);
+    }
+}
+
+TEST(HostOptions, TheUsageShowsEveryOptionAndBothWaysToStartTheHost)
+{
+    const QString usage = HostOptions::usage();
+    EXPECT_TRUE(usage.startsWith("Usage: quillor-host [--port N]\n       quillor --serve [--port N]\n")) << usage.toStdString();
+    for (const char* line : {"\n  --port N       the game's TCP port (default 7772; 0 takes any free port)\n",
+                             "\n  -h, --help     show this text\n", "\n  -v, --version  show the version\n"})
+        EXPECT_TRUE(usage.contains(QLatin1String(line))) << line << "\n" << usage.toStdString();
+}
