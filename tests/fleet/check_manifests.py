@@ -88,8 +88,10 @@ def check_game_server_spec(spec, what):
         cpu = quantity(requests.get("cpu"), f"{where}: requests.cpu")
         memory = quantity(requests.get("memory"), f"{where}: requests.memory")
         check(cpu > 0 and memory > 0, f"{where}: cpu and memory must both be requested")
-        # The host peaked at 22 MiB resident with nine busy connections.
-        check(memory >= 22 * 1024 ** 2, f"{where}: requests.memory below the 22 MiB measured")
+        # Nine busy connections beside an SDK server: at most 15 MiB resident, and 6.6 % of a
+        # core when every client sends as fast as the host answers.
+        check(memory >= 15 * 1024 ** 2, f"{where}: requests.memory below the 15 MiB measured")
+        check(cpu >= 0.066, f"{where}: requests.cpu below the 6.6 % of a core measured flat out")
         if "memory" in limits:
             check(quantity(limits["memory"], f"{where}: limits.memory") >= memory,
                   f"{where}: limits.memory below requests.memory")
