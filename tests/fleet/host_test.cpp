@@ -31,6 +31,18 @@ std::string logOf(HostBesideSidecar& h)
     return h.host->log.toStdString();
 }
 
+// Sends SIGTERM; the host must end with status 0 within `withinMs`.
+void stopsCleanlyOnSigterm(HostBesideSidecar& h, qint64 withinMs)
+{
+    QElapsedTimer stopping;
+    stopping.start();
+    h.host->signal(SIGTERM);
+    ASSERT_TRUE(h.host->waitForExit(int(withinMs) + 3000)) << logOf(h);
+    EXPECT_LE(stopping.elapsed(), withinMs);
+    EXPECT_EQ(h.host->process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(h.host->process.exitCode(), 0);
+}
+
 } // namespace
 
 TEST(HostBesideSidecar, AGameIsToldToTheSdkServerInOrderAndEndsWithShutdownOnSigterm)
@@ -57,13 +69,7 @@ TEST(HostBesideSidecar, AGameIsToldToTheSdkServerInOrderAndEndsWithShutdownOnSig
     ASSERT_TRUE(ann.waitForMessage("CMD_winner", 1, 10000));
     ASSERT_TRUE(waitForCalls(h, 12)) << logOf(h);
 
-    QElapsedTimer stopping;
-    stopping.start();
-    h.host->signal(SIGTERM);
-    ASSERT_TRUE(h.host->waitForExit(AgonesSdk::kStopWaitMs + 3000)) << logOf(h);
-    EXPECT_LE(stopping.elapsed(), AgonesSdk::kStopWaitMs + 1500);
-    EXPECT_EQ(h.host->process.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(h.host->process.exitCode(), 0);
+    ASSERT_NO_FATAL_FAILURE(stopsCleanlyOnSigterm(h, AgonesSdk::kStopWaitMs + 1500));
 
     const QStringList expected = fleettest::startCalls() + QStringList{
         R"(POST /alpha/player/connect {"playerID":"1-Ann"})",
@@ -203,12 +209,7 @@ TEST(HostBesideSidecar, WithoutTheVariableNoRequestIsMadeAndOneSessionChangesNot
     testutil::spin(AgonesSdk::kHealthIntervalMs + 500);
     EXPECT_EQ(h.host->process.state(), QProcess::Running);
 
-    QElapsedTimer stopping;
-    stopping.start();
-    h.host->signal(SIGTERM);
-    ASSERT_TRUE(h.host->waitForExit()) << logOf(h);
-    EXPECT_LE(stopping.elapsed(), 1000);
-    EXPECT_EQ(h.host->process.exitCode(), 0);
+    ASSERT_NO_FATAL_FAILURE(stopsCleanlyOnSigterm(h, 1000));
     EXPECT_EQ(h.sidecar.connections, 0);
     EXPECT_EQ(logOf(h).find("agones"), std::string::npos) << logOf(h);
 }
@@ -257,13 +258,7 @@ TEST(HostBesideSidecar, AStuckSdkServerNeitherStopsTheGameNorHoldsUpTheStop)
     ASSERT_TRUE(ann.waitForMessage("CMD_chat"));
     ASSERT_TRUE(waitFor([&] { return !h.sidecar.received.isEmpty(); })) << logOf(h);  // the first call, stuck
 
-    QElapsedTimer stopping;
-    stopping.start();
-    h.host->signal(SIGTERM);
-    ASSERT_TRUE(h.host->waitForExit(AgonesSdk::kStopWaitMs + 3000)) << logOf(h);
-    EXPECT_LE(stopping.elapsed(), AgonesSdk::kStopWaitMs + 1500);
-    EXPECT_EQ(h.host->process.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(h.host->process.exitCode(), 0);
+    ASSERT_NO_FATAL_FAILURE(stopsCleanlyOnSigterm(h, AgonesSdk::kStopWaitMs + 1500));
     EXPECT_NE(logOf(h).find("no answer to the shutdown call within 2 s"), std::string::npos) << logOf(h);
     EXPECT_TRUE(ann.waitForClose());
 }
