@@ -1,8 +1,12 @@
 #!/usr/bin/env python3
-"""Memory and CPU of `quillor --serve` with nine busy connections, to size a game server.
+"""Memory and CPU of the dedicated host with nine busy connections, to size a game server.
 
-Starts the host, measures it idle, then logs nine plain clients in (six seats and three
-spectators, the clients of bench/latency.py) and keeps them busy in two phases:
+Starts the host (`quillor-host --port 0`; with `--program PATH/quillor` it is
+`quillor --serve --port 0` instead), measures it idle, then logs nine plain clients in (six
+seats and three spectators, the clients of bench/latency.py) and keeps them busy in two
+phases. With `--agones` the host runs as it runs in a fleet: AGONES_SDK_HTTP_PORT names a
+small SDK server of this script that answers every call with "{}" (and counts them), so
+the host's SDK client, its network object and its health pings are measured too.
 
   busy      a game that never ends: every round each of the six seats finds the word
             2 to 8 s after it appears (so rounds end early and the host runs its 7-second
@@ -17,13 +21,15 @@ threads), the resident memory (largest sample, every 0.5 s; and VmHWM, the peak 
 saw) and the anonymous part of it (RssAnon: the memory a container is charged for beyond
 the shared program and library pages).
 
-Usage: bench/serve_load.py [--program build/quillor] [--seconds 60] [--flat-seconds 20]
+Usage: bench/serve_load.py [--program build/quillor-host] [--agones] [--seconds 60] [--flat-seconds 20]
 Run it on a quiet machine (or `nice -n -10`): other work adds to the CPU time nothing.
 """
 import argparse
+import http.server
 import os
 import random
 import sys
+import threading
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
@@ -63,6 +69,30 @@ class Sampler:
         hwm = status(self.pid)["VmHWM"]
         return (f"{label:<10} {spent:5.1f} s  CPU {cpu:6.2f} % of a core   RSS max {self.rss / 1024:6.1f} MiB"
                 f"   RssAnon max {self.anon / 1024:6.1f} MiB   VmHWM {hwm / 1024:6.1f} MiB")
+
+
+class SdkServer(http.server.ThreadingHTTPServer):
+    """A stand-in for Agones' SDK server on 127.0.0.1: "{}" to every call, counted by path."""
+
+    def __init__(self):
+        calls = self.calls = {}
+
+        class Handler(http.server.BaseHTTPRequestHandler):
+            def answer(self):
+                self.rfile.read(int(self.headers.get("Content-Length", 0)))
+                calls[self.path] = calls.get(self.path, 0) + 1
+                self.send_response(200)
+                self.send_header("Content-Length", "2")
+                self.end_headers()
+                self.wfile.write(b"{}")
+
+            do_POST = do_PUT = answer
+
+            def log_message(self, *args):
+                pass
+
+        super().__init__(("127.0.0.1", 0), Handler)
+        threading.Thread(target=self.serve_forever, daemon=True).start()
 
 
 def run_until(net, sampler, end, tick):
@@ -138,7 +168,8 @@ def flat_out(net, peers, pid, seconds):
 
 def main():
     ap = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
-    ap.add_argument("--program", default="build/quillor")
+    ap.add_argument("--program", default="build/quillor-host")
+    ap.add_argument("--agones", action="store_true", help="run the host beside an SDK server, as in a fleet")
     ap.add_argument("--seconds", type=float, default=60.0)
     ap.add_argument("--flat-seconds", type=float, default=20.0)
     ap.add_argument("--seed", type=int, default=7)
@@ -148,14 +179,22 @@ def main():
         sys.exit(f"serve_load: {program} not found; build first (make build)")
     rng = random.Random(args.seed)
     env = dict(os.environ, XDG_RUNTIME_DIR=os.environ.get("XDG_RUNTIME_DIR", "/tmp"))
+    env.pop("AGONES_SDK_HTTP_PORT", None)
+    sdk = None
+    if args.agones:
+        sdk = SdkServer()
+        env["AGONES_SDK_HTTP_PORT"] = str(sdk.server_address[1])
+    command = [program, "--port", "0"]
+    if os.path.basename(program) == "quillor":
+        command.insert(1, "--serve")
     with open(os.devnull, "wb") as log:
-        host, port, drain = start_and_read_port([program, "--serve", "--port", "0"], "stderr", log, env)
+        host, port, drain = start_and_read_port(command, "stderr", log, env)
         try:
             time.sleep(1.0)
             idle = Sampler(host.pid)
             time.sleep(5.0)
             idle.sample()
-            print(f"program: {program}")
+            print(f"program: {' '.join(command)}" + (" (beside an SDK server)" if sdk else ""))
             print(idle.result("idle"))
             net = Net()
             peers = login(net, port, 9)
@@ -163,6 +202,8 @@ def main():
             print(line + f"   ({chats} chat lines, {rounds} new rounds)")
             line, chats = flat_out(net, peers, host.pid, args.flat_seconds)
             print(line + f"   ({chats} chat lines, {chats / args.flat_seconds:.0f} a second)")
+            if sdk:
+                print("SDK calls: " + ", ".join(f"{path} {n}" for path, n in sorted(sdk.calls.items())))
         finally:
             for p in (host, drain):
                 p.terminate()

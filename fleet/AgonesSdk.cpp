@@ -96,8 +96,8 @@ void AgonesSdk::playerLeft(int slot, const QString& /*name*/)
     m_queue.push(SdkRequest::disconnect(m_playerIds.take(slot)));
     setPlayersLabel();
     if (m_settings.oneSession && m_gamePlayed && m_playerIds.isEmpty()) {
-        emit logLine(QStringLiteral("agones: the last player has left after a game; asking for a fresh server"));
-        requestShutdown();
+        emit logLine(QStringLiteral("agones: the last player has left after a game; asking for a fresh server and stopping"));
+        stopRequested();
     }
 }
 

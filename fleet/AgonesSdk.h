@@ -7,7 +7,8 @@
 //   playerJoined(s, n)   connect of the player ID made from slot and name (playerIdFor),
 //                        label players=<count>
 //   playerLeft(s, n)     disconnect of that ID, label players=<count>; in one-session mode,
-//                        once a game has been played, the last one to leave brings shutdown
+//                        once a game has been played, the last one to leave brings what
+//                        stopRequested() brings: shutdown, then stopped()
 //   gameStarted()        label state=playing
 //   gameEnded()          label state=waiting
 //   stopRequested()      shutdown, then stopped() once it is answered or after 2 seconds
@@ -26,6 +27,7 @@
 //     after listening: agones.listening(host.port());
 //     on each login / close of a logged-in slot / game start / winner: the matching slot;
 //     on SIGTERM or SIGINT: agones.stopRequested() instead of quitting at once.
+// (headless/HeadlessHost.cpp does this for quillor-host.)
 #include "fleet/AgonesSettings.h"
 #include "fleet/SdkQueue.h"
 

@@ -4,9 +4,6 @@
 
 namespace {
 
-const QString kEnable = QStringLiteral("--agones");
-const QString kOneSession = QStringLiteral("--agones-one-session");
-
 // A port the SDK server can listen on: 1 to 65535, in one to five decimal digits.
 bool parsePort(const QString& text, quint16* port)
 {
@@ -20,7 +17,7 @@ bool parsePort(const QString& text, quint16* port)
 
 } // namespace
 
-AgonesSettings AgonesSettings::read(const QProcessEnvironment& environment, const QStringList& arguments)
+AgonesSettings AgonesSettings::read(const QProcessEnvironment& environment, const Options& options)
 {
     AgonesSettings result;
     const QString variable = environment.value(QString::fromLatin1(kPortVariable));
@@ -30,24 +27,11 @@ AgonesSettings AgonesSettings::read(const QProcessEnvironment& environment, cons
             result.error = QStringLiteral("%1: \"%2\" is not a port number (1 to 65535)")
                                .arg(QString::fromLatin1(kPortVariable), variable.left(20));
     }
-    for (const QString& arg : arguments) {
-        if (arg == kEnable) {
-            result.enabled = true;
-        } else if (arg.startsWith(kEnable + QLatin1Char('='))) {
-            result.enabled = true;
-            const QString value = arg.mid(kEnable.size() + 1);
-            if (!parsePort(value, &result.port))
-                result.error = QStringLiteral("--agones: \"%1\" is not a port number (1 to 65535)").arg(value.left(20));
-        } else if (arg == kOneSession) {
-            result.oneSession = true;
-        } else {
-            result.remaining.append(arg);
-        }
+    if (options.agones) {
+        result.enabled = true;
+        if (options.port != 0)
+            result.port = options.port;
     }
+    result.oneSession = options.oneSession;
     return result;
-}
-
-AgonesSettings AgonesSettings::fromProcess(const QStringList& arguments)
-{
-    return read(QProcessEnvironment::systemEnvironment(), arguments);
 }

@@ -20,18 +20,25 @@ bool readNumber(const QString& text, qint64 min, qint64 max, qint64* out)
     return true;
 }
 
+enum class Value {
+    None,     // a switch
+    Required, // after "=" or as the next argument
+    Optional, // only after "=": "--agones" alone leaves the next argument alone
+};
+
 struct Option {
     const char* name;  // with its dashes
     const char* alias; // a short form, or nullptr
+    Value takes;
     const char* value; // the name of its value in the usage; nullptr for a switch
     const char* help;
-    // Sets the option's field from its value (empty for a switch); returns why the value
-    // cannot be used, or an empty text.
+    // Sets the option's field from its value (empty for a switch, a null text for an
+    // optional value not given); returns why the value cannot be used, or an empty text.
     QString (*apply)(HostOptions& options, const QString& value);
 };
 
 const Option kOptions[] = {
-    {"--port", nullptr, "N", "the game's TCP port (default 7772; 0 takes any free port)",
+    {"--port", nullptr, Value::Required, "N", "the game's TCP port (default 7772; 0 takes any free port)",
      [](HostOptions& o, const QString& value) {
          qint64 port = 0;
          if (!readNumber(value, 0, 65535, &port))
@@ -39,12 +46,28 @@ const Option kOptions[] = {
          o.port = static_cast<quint16>(port);
          return QString();
      }},
-    {"--help", "-h", nullptr, "show this text",
+    {"--agones", nullptr, Value::Optional, "PORT",
+     "report to Agones' SDK server on localhost:PORT (9358)",
+     [](HostOptions& o, const QString& value) {
+         qint64 port = 0;
+         if (!value.isNull() && !readNumber(value, 1, 65535, &port))
+             return QStringLiteral("--agones: \"%1\" is not a port number (1 to 65535)").arg(value.left(20));
+         o.agones = true;
+         o.agonesPort = static_cast<quint16>(port);
+         return QString();
+     }},
+    {"--agones-one-session", nullptr, Value::None, nullptr,
+     "with Agones, end once the last player leaves after a game",
+     [](HostOptions& o, const QString&) {
+         o.agonesOneSession = true;
+         return QString();
+     }},
+    {"--help", "-h", Value::None, nullptr, "show this text",
      [](HostOptions& o, const QString&) {
          o.help = true;
          return QString();
      }},
-    {"--version", "-v", nullptr, "show the version",
+    {"--version", "-v", Value::None, nullptr, "show the version",
      [](HostOptions& o, const QString&) {
          o.version = true;
          return QString();
@@ -76,15 +99,17 @@ HostOptions HostOptions::parse(const QStringList& arguments)
             break;
         }
         QString value;
-        if (option->value && equals >= 0) {
+        if (option->takes != Value::None && equals >= 0) {
             value = arg.mid(equals + 1);
-        } else if (option->value) {
+            if (value.isNull())
+                value = QStringLiteral(""); // given, and empty
+        } else if (option->takes == Value::Required) {
             if (i + 1 >= arguments.size()) {
                 o.error = QStringLiteral("%1 needs a value (%2)").arg(name, QLatin1String(option->value));
                 break;
             }
             value = arguments.at(++i);
-        } else if (equals >= 0) {
+        } else if (option->takes == Value::None && equals >= 0) {
             o.error = QStringLiteral("%1 takes no value").arg(name);
             break;
         }
@@ -99,9 +124,11 @@ QString HostOptions::usage()
     QStringList names;
     for (const Option& option : kOptions) {
         QString name = QLatin1String(option.name);
-        if (option.value)
+        if (option.takes == Value::Required)
             name += QLatin1Char(' ') + QLatin1String(option.value);
-        if (option.value)
+        else if (option.takes == Value::Optional)
+            name += QStringLiteral("[=%1]").arg(QLatin1String(option.value));
+        if (option.takes != Value::None)
             synopsis += QStringLiteral(" [%1]").arg(name);
         names.append(option.alias ? QStringLiteral("%1, %2").arg(QLatin1String(option.alias), name) : name);
     }
@@ -115,5 +142,6 @@ QString HostOptions::usage()
                        .arg(synopsis);
     for (qsizetype i = 0; i < names.size(); ++i)
         text += QStringLiteral("  %1  %2\n").arg(names.at(i).leftJustified(width), QLatin1String(kOptions[i].help));
+    text += QStringLiteral("\nAGONES_SDK_HTTP_PORT=PORT in the environment does what --agones=PORT does.\n");
     return text;
 }

@@ -6,7 +6,8 @@
 // value if it takes one, a line of help and how it sets its field here. The parser and
 // the usage text are both made from that table, so a new option is a field below and a
 // row there. A value follows its option as the next argument or after "=" ("--port 7780",
-// "--port=7780"); when an option is given twice the last one counts.
+// "--port=7780"), or, when it is optional, only after "=" ("--agones=9400"); when an
+// option is given twice the last one counts.
 #include "net/GameConstants.h"
 
 #include <QString>
@@ -14,6 +15,10 @@
 
 struct HostOptions {
     quint16 port = game::DefaultPort; // 0: any free port
+    // Talking to an Agones SDK server beside the host (fleet/AgonesSettings.h).
+    bool agones = false;           // --agones[=PORT]
+    quint16 agonesPort = 0;        // its PORT; 0 when none was given
+    bool agonesOneSession = false; // --agones-one-session
     bool help = false;
     bool version = false;
     QString error; // why the command line cannot be used; empty when fine

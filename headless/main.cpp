@@ -35,6 +35,13 @@ int main(int argc, char** argv)
         std::printf("%s\n", game::Version);
         return 0;
     }
+    const AgonesSettings agones = AgonesSettings::read(
+        QProcessEnvironment::systemEnvironment(), {options.agones, options.agonesPort, options.agonesOneSession});
+    if (!agones.ok()) {
+        logHostLine(agones.error);
+        std::fputs(qPrintable(HostOptions::usage()), stderr);
+        return 2;
+    }
 
     auto* dispatcher = new EpollDispatcher;
     if (dispatcher->isValid())
@@ -42,5 +49,5 @@ int main(int argc, char** argv)
     else
         delete dispatcher; // Qt's own then
     QCoreApplication app(argc, argv);
-    return runHeadlessHost(options);
+    return runHeadlessHost(options, agones);
 }

@@ -74,6 +74,8 @@ void GameRounds::startgame(const proto::StartGame& options)
         m_players[seat].watching = false;
     }
     m_roundnumber = 0;
+    if (m_link.gameStarted)
+        m_link.gameStarted();
     startround();
 }
 
@@ -92,6 +94,8 @@ void GameRounds::startround()
         qWarning("host: no word to play; the game stops");
         stopClock();
         m_gamerunning = false;
+        if (m_link.gameEnded)
+            m_link.gameEnded(QByteArray());
         return;
     }
 
@@ -238,6 +242,8 @@ bool GameRounds::checkforwin()
     m_out.toAll(proto::Winner{text}.message());
     m_out.event(QStringLiteral("winner: %1 with %2 points").arg(logtext::field(text, 2 * logtext::FieldChars)).arg(top));
     m_gamerunning = false;
+    if (m_link.gameEnded)
+        m_link.gameEnded(text);
     return true;
 }
 

@@ -94,6 +94,9 @@ void HostGame::connectionClosed(int slot)
         m_out.toAllExcept(slot, proto::PlayerDisconnected{slot, p.name}.message());
         m_out.connectionEvent(slot, QStringLiteral("slot %1 closed (%2)").arg(slot).arg(shown(p.name)));
     }
+    if (m_loggedIn[std::size_t(slot)] && m_link.playerLeft)
+        m_link.playerLeft(slot, p.name);
+    m_loggedIn[std::size_t(slot)] = false;
     m_players.release(slot);
     m_out.closeRefusals(slot);
     if (m_logins.awaiting(slot)) {
@@ -165,6 +168,9 @@ void HostGame::receivedlogininfo(const proto::LoginInfo& m)
     }
     if (m_rounds.gamerunning())
         m_rounds.sendCatchUp(slot);
+    m_loggedIn[std::size_t(slot)] = true;
+    if (m_link.playerLoggedIn)
+        m_link.playerLoggedIn(slot, p.name);
 }
 
 void HostGame::kickhim(const proto::KickHim& m)

@@ -25,6 +25,7 @@
 #include "host/RefusalLog.h"
 #include "net/Dispatcher.h"
 
+#include <array>
 #include <optional>
 
 #include <QByteArray>
@@ -100,4 +101,7 @@ private:
     GameRounds m_rounds;
     Dispatcher m_dispatcher;
     int m_sender = 0; // slot of the connection whose message is being handled
+    // The slots whose login the link has been told of (HostLink::playerLoggedIn), so that
+    // their close is told too, and only theirs.
+    std::array<bool, PlayerTable::kMaxSlots + 1> m_loggedIn{};
 };

@@ -4,6 +4,7 @@
 // connections and a real 1-second timer, tests wire them to recorders.
 #include "net/Message.h"
 
+#include <QByteArray>
 #include <QString>
 #include <functional>
 
@@ -30,4 +31,16 @@ struct HostLink {
     // now, replacing any earlier request; a negative `ms` cancels the request. It is
     // asked for only while some connection has not logged in yet.
     std::function<void(qint64 ms)> wakeForLogins;
+
+    // What happened in the game, for whoever follows it (the fleet's SDK client, an
+    // announcer); each may be left empty. Names and the winner are as the wire carries
+    // them. A player is in once his login is taken (again at a second login from the
+    // same connection) and out when the connection of that login closes.
+    std::function<void(int slot, const QByteArray& name)> playerLoggedIn;
+    std::function<void(int slot, const QByteArray& name)> playerLeft;
+    // A game started (also afresh in the middle of one).
+    std::function<void()> gameStarted;
+    // A game ended: its winner's text as CMD_winner carries it, or empty when the game
+    // stopped without one.
+    std::function<void(const QByteArray& winner)> gameEnded;
 };

@@ -1,6 +1,7 @@
 #include "host/TServer.h"
 
 #include "host/RandomSource.h"
+#include "net/Wire.h"
 
 #include <QDebug>
 
@@ -73,6 +74,10 @@ HostLink TServer::makeLink()
         else
             m_loginTimer.start(static_cast<int>(std::min<qint64>(ms, std::numeric_limits<int>::max())));
     };
+    link.playerLoggedIn = [this](int slot, const QByteArray& name) { emit playerLoggedIn(slot, wire::fromWire(name)); };
+    link.playerLeft = [this](int slot, const QByteArray& name) { emit playerLeft(slot, wire::fromWire(name)); };
+    link.gameStarted = [this] { emit gameStarted(); };
+    link.gameEnded = [this](const QByteArray& winner) { emit gameEnded(wire::fromWire(winner)); };
     return link;
 }
 

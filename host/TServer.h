@@ -92,6 +92,16 @@ public:
     // not logged in yet.
     bool loginTimerActive() const { return m_loginTimer.isActive(); }
 
+signals:
+    // What happened in the game (HostLink's events), names decoded from the wire; one
+    // emit per event. A player counts from his login to the close of its connection.
+    void playerLoggedIn(int slot, const QString& name);
+    void playerLeft(int slot, const QString& name);
+    void gameStarted();
+    // `winner` as CMD_winner names it ("Ann", "Ann and Bob"); empty when the game stopped
+    // without one.
+    void gameEnded(const QString& winner);
+
 private:
     struct Connection {
         QPointer<TSock> sock;

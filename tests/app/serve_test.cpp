@@ -5,6 +5,7 @@
 #include "common/EventLoop.h"
 #include "common/ServeProcess.h"
 #include "host/RawClient.h"
+#include "host/WordCells.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,7 @@
 
 #include <csignal>
 
+using hosttest::cellsSpelling;
 using hosttest::RawClient;
 using testutil::ServeProcess;
 
@@ -58,28 +60,6 @@ TEST(PortOption, BadNumbersAndAMissingNumberAreErrors)
 }
 
 // --- quillor --serve ------------------------------------------------------------------
-
-namespace {
-
-// Picks, for each letter of the word, some cell of the board that holds it: the host
-// compares letters only.
-QByteArray cellsSpelling(const QByteArray& loadboard, const QByteArray& theword)
-{
-    const QList<QByteArray> board = loadboard.split('+'); // CMD_loadboard, round, then triples
-    const QList<QByteArray> word = theword.split('+');    // CMD_theword, then k, code pairs
-    QByteArray cells;
-    for (qsizetype i = 2; i < word.size(); i += 2) {
-        for (qsizetype t = 2; t + 2 < board.size(); t += 3) {
-            if (board[t + 2] == word[i]) {
-                cells += "+" + board[t] + "+" + board[t + 1];
-                break;
-            }
-        }
-    }
-    return cells;
-}
-
-} // namespace
 
 TEST(ServeMode, AWholeGameIsPlayedAgainstTheHeadlessHost)
 {
@@ -146,7 +126,8 @@ TEST(ServeMode, TheProcessBecomesTheSmallHostProgram)
     ASSERT_TRUE(maps.open(QIODevice::ReadOnly)) << maps.errorString().toStdString();
     const QByteArray mapped = maps.readAll();
     EXPECT_TRUE(mapped.contains("libQt6Core")) << mapped.constData();
-    for (const char* library : {"libQt6Gui", "libQt6Widgets", "libQt6Multimedia", "libQt6Network", "libX11", "libGL",
+    // Qt Network is there for the Agones SDK client, which runs only when switched on.
+    for (const char* library : {"libQt6Gui", "libQt6Widgets", "libQt6Multimedia", "libX11", "libGL",
                                 "libpulse", "libsndfile", "libjpeg"})
         EXPECT_FALSE(mapped.contains(library)) << library;
 
@@ -199,7 +180,8 @@ TEST(ServeMode, BadCommandLinesAndATakenPortFail)
     ASSERT_TRUE(bad.waitForExit());
     EXPECT_EQ(bad.process.exitCode(), 2);
     EXPECT_TRUE(bad.log.contains("--port: \"70000\" is not a port number")) << bad.log.constData();
-    EXPECT_TRUE(bad.log.contains("Usage: quillor-host [--port N]\n       quillor --serve [--port N]\n"));
+    EXPECT_TRUE(bad.log.contains("Usage: quillor-host [--port N] [--agones[=PORT]]\n"
+                                 "       quillor --serve [--port N] [--agones[=PORT]]\n"));
 
     ServeProcess extra({"Ann"});
     ASSERT_TRUE(extra.waitForExit());

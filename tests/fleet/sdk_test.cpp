@@ -3,6 +3,7 @@
 #include "common/EventLoop.h"
 #include "common/LocalHttpServer.h"
 #include "fleet/AgonesSdk.h"
+#include "fleet/RecordedCalls.h"
 
 #include <gtest/gtest.h>
 
@@ -10,38 +11,19 @@
 #include <QNetworkAccessManager>
 #include <QTimer>
 
+using fleettest::calls;
+using fleettest::healthTimes;
 using testutil::LocalHttpServer;
 using testutil::spin;
 using testutil::waitFor;
 
 namespace {
 
-AgonesSettings settingsFor(quint16 port, QStringList extra = {})
+AgonesSettings settingsFor(quint16 port, AgonesSettings::Options options = {})
 {
     QProcessEnvironment env;
     env.insert(QStringLiteral("AGONES_SDK_HTTP_PORT"), QString::number(port));
-    return AgonesSettings::read(env, extra);
-}
-
-// "METHOD path body" of every request, health pings left out or not.
-QStringList calls(const LocalHttpServer& sidecar, bool withHealth = false)
-{
-    QStringList out;
-    for (const LocalHttpServer::Request& r : sidecar.received) {
-        if (withHealth || r.path != "/health")
-            out.append(QString::fromUtf8(r.method + ' ' + r.path + ' ' + r.body));
-    }
-    return out;
-}
-
-QList<qint64> healthTimes(const LocalHttpServer& sidecar)
-{
-    QList<qint64> times;
-    for (const LocalHttpServer::Request& r : sidecar.received) {
-        if (r.path == "/health")
-            times.append(r.atMs);
-    }
-    return times;
+    return AgonesSettings::read(env, options);
 }
 
 // An AgonesSdk with its log and its stopped() signal collected.
@@ -58,13 +40,6 @@ struct Watched {
     // Waits until every call made so far has been answered.
     bool settle() { return waitFor([this] { return sdk.queue().pending().empty(); }, 3000); }
     int logsContaining(const char* text) const { return int(logs.filter(QString::fromLatin1(text)).size()); }
-};
-
-const QString kStart[] = {
-    R"(PUT /alpha/player/capacity {"count":9})",
-    R"(PUT /metadata/label {"key":"state","value":"waiting"})",
-    R"(PUT /metadata/label {"key":"players","value":"0"})",
-    "POST /ready {}",
 };
 
 } // namespace
@@ -92,7 +67,7 @@ TEST(AgonesSdk, ASessionReachesTheSdkServerInOrderWithAHealthPingEveryTwoSeconds
     ASSERT_TRUE(waitFor([&] { return w.stops == 1; }, 3000));
     spin(200);
 
-    const QStringList expected = QStringList(std::begin(kStart), std::end(kStart)) + QStringList{
+    const QStringList expected = fleettest::startCalls() + QStringList{
         R"(POST /alpha/player/connect {"playerID":"1-Ann"})",
         R"(PUT /metadata/label {"key":"players","value":"1"})",
         R"(POST /alpha/player/connect {"playerID":"4-Ren%C3%A9e"})",
@@ -144,7 +119,7 @@ TEST(AgonesSdk, ASidecarThatComesThreeSecondsLateGetsEveryCallInOrder)
     ASSERT_GE(upAt, 0) << "the sidecar never came up";
     // Retries are at most 5 s apart, so the first call arrives within 5 s of the sidecar.
     EXPECT_LE(firstAt - upAt, 5000 + 500);
-    EXPECT_EQ(calls(sidecar, true).mid(0, 5), QStringList(std::begin(kStart), std::end(kStart)) + QStringList{"POST /health {}"});
+    EXPECT_EQ(calls(sidecar, true).mid(0, 5), fleettest::startCalls() + QStringList{"POST /health {}"});
     // Three seconds of refused connections make one line, and the recovery another.
     EXPECT_EQ(w.logsContaining("no answer from the SDK server"), 1) << w.logs.join('\n').toStdString();
     EXPECT_EQ(w.logsContaining("answers again"), 1);
@@ -189,7 +164,7 @@ TEST(AgonesSdk, OneSessionAsksForAFreshServerWhenTheLastPlayerLeavesAfterAGame)
 {
     LocalHttpServer sidecar;
     sidecar.answer.body = "{}";
-    Watched w(settingsFor(sidecar.port(), {"--agones-one-session"}));
+    Watched w(settingsFor(sidecar.port(), {false, 0, true}));
     w.sdk.listening(7772);
     ASSERT_TRUE(w.settle());
     // Leaving before any game was played keeps the server.
@@ -207,9 +182,9 @@ TEST(AgonesSdk, OneSessionAsksForAFreshServerWhenTheLastPlayerLeavesAfterAGame)
     w.sdk.playerLeft(1, "Ann");
     ASSERT_TRUE(w.settle());
     EXPECT_EQ(calls(sidecar).last(), "POST /shutdown {}");
-    EXPECT_EQ(w.stops, 0);  // the process goes on until it is told to stop
+    EXPECT_EQ(w.stops, 1);  // the server ends once the shutdown is answered
 
-    // The stop that follows finds the shutdown made, and makes no second one.
+    // A signal that follows makes no second shutdown and no second stop.
     w.sdk.playerJoined(3, "Cy");
     w.sdk.stopRequested();
     EXPECT_EQ(w.stops, 1);
@@ -223,7 +198,7 @@ TEST(AgonesSdk, WithoutTheVariableOrTheOptionNothingIsSent)
     LocalHttpServer sidecar;
     QProcessEnvironment env;
     env.insert(QStringLiteral("PATH"), QStringLiteral("/usr/bin"));
-    const AgonesSettings settings = AgonesSettings::read(env, {"--agones-one-session", "--port", "7772"});
+    const AgonesSettings settings = AgonesSettings::read(env, {false, 0, true});
     ASSERT_FALSE(settings.enabled);
     Watched w(settings);
     w.sdk.setBaseUrl(QUrl(sidecar.url(QString())));  // where the calls would go

@@ -30,6 +30,34 @@ TEST(HostOptions, OptionsAndTheirValuesAreRead)
     }
 }
 
+TEST(HostOptions, TheAgonesOptionsTakeTheirPortOnlyAfterAnEqualsSign)
+{
+    const struct {
+        QStringList arguments;
+        bool agones;
+        quint16 agonesPort;
+        bool oneSession;
+        quint16 port;
+    } cases[] = {
+        {{}, false, 0, false, 7772},
+        {{"--agones"}, true, 0, false, 7772},
+        {{"--agones=9400"}, true, 9400, false, 7772},
+        {{"--agones", "--port", "0"}, true, 0, false, 0}, // the next argument is not its port
+        {{"--agones=9400", "--agones"}, true, 0, false, 7772}, // the last one counts
+        {{"--agones-one-session"}, false, 0, true, 7772},
+        {{"--port=7780", "--agones-one-session", "--agones=1"}, true, 1, true, 7780},
+    };
+    for (const auto& c : cases) {
+        const HostOptions o = HostOptions::parse(c.arguments);
+        const std::string args = c.arguments.join(' ').toStdString();
+        EXPECT_TRUE(o.ok()) << args << ": " << o.error.toStdString();
+        EXPECT_EQ(o.agones, c.agones) << args;
+        EXPECT_EQ(o.agonesPort, c.agonesPort) << args;
+        EXPECT_EQ(o.agonesOneSession, c.oneSession) << args;
+        EXPECT_EQ(o.port, c.port) << args;
+    }
+}
+
 TEST(HostOptions, WrongCommandLinesSayWhatIsWrong)
 {
     const struct {
@@ -47,6 +75,12 @@ TEST(HostOptions, WrongCommandLinesSayWhatIsWrong)
         {{"--prot", "1"}, "unknown option \"--prot\""},
         {{"Ann"}, "unexpected argument \"Ann\""},
         {{"--port", "1", "Ann", "--bogus"}, "unexpected argument \"Ann\""}, // the first fault
+        {{"--agones="}, "--agones: \"\" is not a port number (1 to 65535)"},
+        {{"--agones=0"}, "--agones: \"0\" is not a port number (1 to 65535)"},
+        {{"--agones=65536"}, "--agones: \"65536\" is not a port number (1 to 65535)"},
+        {{"--agones= 9358"}, "--agones: \" 9358\" is not a port number (1 to 65535)"},
+        {{"--agones", "9400"}, "unexpected argument \"9400\""}, // its port only after "="
+        {{"--agones-one-session=yes"}, "--agones-one-session takes no value"},
     };
     for (const auto& c : cases) {
         const HostOptions o = HostOptions::parse(c.arguments);
@@ -58,8 +92,13 @@ TEST(HostOptions, WrongCommandLinesSayWhatIsWrong)
 TEST(HostOptions, TheUsageShowsEveryOptionAndBothWaysToStartTheHost)
 {
     const QString usage = HostOptions::usage();
-    EXPECT_TRUE(usage.startsWith("Usage: quillor-host [--port N]\n       quillor --serve [--port N]\n")) << usage.toStdString();
-    for (const char* line : {"\n  --port N       the game's TCP port (default 7772; 0 takes any free port)\n",
-                             "\n  -h, --help     show this text\n", "\n  -v, --version  show the version\n"})
+    EXPECT_TRUE(usage.startsWith("Usage: quillor-host [--port N] [--agones[=PORT]]\n"
+                                 "       quillor --serve [--port N] [--agones[=PORT]]\n"))
+        << usage.toStdString();
+    for (const char* line : {"\n  --port N              the game's TCP port (default 7772; 0 takes any free port)\n",
+                             "\n  --agones[=PORT]       report to Agones' SDK server on localhost:PORT (9358)\n",
+                             "\n  --agones-one-session  with Agones, end once the last player leaves after a game\n",
+                             "\n  -h, --help            show this text\n", "\n  -v, --version         show the version\n",
+                             "\nAGONES_SDK_HTTP_PORT=PORT in the environment does what --agones=PORT does.\n"})
         EXPECT_TRUE(usage.contains(QLatin1String(line))) << line << "\n" << usage.toStdString();
 }

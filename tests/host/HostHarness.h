@@ -45,6 +45,7 @@ public:
     QStringList events;
     qint64 nowMs = 0;                // the steady clock the host reads
     std::optional<qint64> wakeAtMs;  // when the host asked to be woken for logins
+    QList<QByteArray> happened;      // the link's typed game events: "in 2 Bob", "started", "ended Ann", ...
     HostGame game;
 
     // Accepts one connection; returns its slot (PlayerTable::kFullSlot when refused).
@@ -149,6 +150,10 @@ private:
         l.event = [this](const QString& line) { events.append(line); };
         l.now = [this] { return nowMs; };
         l.wakeForLogins = [this](qint64 ms) { wakeAtMs = ms < 0 ? std::nullopt : std::optional<qint64>(nowMs + ms); };
+        l.playerLoggedIn = [this](int slot, const QByteArray& name) { happened.append("in " + QByteArray::number(slot) + " " + name); };
+        l.playerLeft = [this](int slot, const QByteArray& name) { happened.append("out " + QByteArray::number(slot) + " " + name); };
+        l.gameStarted = [this] { happened.append("started"); };
+        l.gameEnded = [this](const QByteArray& winner) { happened.append("ended " + winner); };
         return l;
     }
 };
