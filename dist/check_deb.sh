@@ -219,6 +219,22 @@ prepare_user nobody
 out=$("${RUN_AS[@]}" quillor --version 2>&1) || fail "quillor --version failed: $out"
 [ "$out" = "$upstream" ] || fail "quillor --version printed '$out', not '$upstream'"
 
+# The TCP port that process PID (or a child of it, whatever program it runs by then) listens
+# on, waiting up to 20 s for it; nothing when it does not.
+listening_port() {
+    local pid=$1 port="" tries=0
+    while [ -z "$port" ] && [ "$tries" -lt 200 ] && kill -0 "$pid" 2>/dev/null; do
+        sleep 0.1
+        tries=$((tries + 1))
+        for listener in $pid $(pgrep -P "$pid"); do
+            # The first listening socket of the process, "*:PORT" or "[::]:PORT"; none yet is no error.
+            port=$(ss -Hltnp 2>/dev/null | awk -v p="pid=$listener," 'index($0, p) && !seen {sub(/.*:/, "", $4); print $4; seen = 1}') || true
+            [ -z "$port" ] || break
+        done
+    done
+    echo "$port"
+}
+
 # Starts a headless host (the command line in "$@", as the user prepared last), finds the
 # port it listens on, and checks that it accepts a connection and greets it.
 serve_check() {
@@ -227,18 +243,10 @@ serve_check() {
     "${RUN_AS[@]}" "$@" >"$WORK/serve.log" 2>&1 &
     local pid=$!
     BG_PID=$pid
-    local port="" tries=0
-    # The process started, or a child of it, whatever program it runs by then.
-    while [ -z "$port" ] && [ "$tries" -lt 100 ] && kill -0 "$pid" 2>/dev/null; do
-        sleep 0.1
-        tries=$((tries + 1))
-        for listener in $pid $(pgrep -P "$pid"); do
-            port=$(ss -Hltnp 2>/dev/null | grep "pid=$listener," | awk '{print $4}' | sed 's/.*://' | head -n 1)
-            [ -z "$port" ] || break
-        done
-    done
+    local port greeting=""
+    port=$(listening_port "$pid")
     if [ -z "$port" ]; then
-        fail "$label: no listening port after 10 s: $(cat "$WORK/serve.log")"
+        fail "$label: no listening port after 20 s: $(cat "$WORK/serve.log")"
     else
         # The host greets every accepted connection with the slot it gave it.
         greeting=$(timeout 10 bash -c 'exec 3<>"/dev/tcp/127.0.0.1/$1"; head -c 17 <&3' _ "$port" 2>&1) || true
@@ -249,7 +257,7 @@ serve_check() {
     wait "$pid" || status=$?
     BG_PID=""
     [ "$status" -eq 0 ] || fail "$label: ended with status $status after SIGTERM: $(cat "$WORK/serve.log")"
-    echo "check_deb: $label: listened on port ${port:-none}, greeted a connection, ended with status $status"
+    echo "check_deb: $label: port ${port:-none}, greeting '${greeting:-none}', status $status after SIGTERM"
 }
 
 step "quillor --serve --port 0"
@@ -261,22 +269,20 @@ read -r -a unit_command <<<"$(sed -n 's/^ExecStart=//p' "$UNIT" | sed 's/%i/0/g'
 step "the unit's command line: ${unit_command[*]}"
 serve_check "the unit's command line" "${unit_command[@]}"
 
-# A short start of the game on the offscreen platform: on its way out (SIGTERM, as at a
-# logout) it keeps its settings and tally. Both must land in the user's own folders.
+# A short start of the game on the offscreen platform (a solo game, hosted on any free port):
+# on its way out (SIGTERM, as at a logout) it keeps its settings and tally. Both must land in
+# the user's own folders.
 game_check() {
     local user=$1
     prepare_user "$user"
     touch "$WORK/marker"
     sleep 1
-    "${RUN_AS[@]}" QT_QPA_PLATFORM=offscreen quillor >"$WORK/game.log" 2>&1 &
+    "${RUN_AS[@]}" QT_QPA_PLATFORM=offscreen quillor --port 0 >"$WORK/game.log" 2>&1 &
     local pid=$!
     BG_PID=$pid
-    local tries=0
-    while [ ! -d "$USER_HOME/.config/quillor" ] && [ "$tries" -lt 100 ] && kill -0 "$pid" 2>/dev/null; do
-        sleep 0.1
-        tries=$((tries + 1))
-    done
-    sleep 2
+    # The window is up once its game host listens; then the player has arrived.
+    [ -n "$(listening_port "$pid")" ] || fail "the game as $user did not start its host: $(cat "$WORK/game.log")"
+    sleep 1
     kill -TERM "$pid" 2>/dev/null
     local status=0
     wait "$pid" || status=$?
