@@ -9,8 +9,10 @@ PREFIX ?= /usr/local
 SANITIZE_BUILD ?= build-sanitize
 FUZZ_BUILD     ?= build-fuzz
 FUZZ_SECONDS   ?= 60
+# `make deb` puts the Debian package here.
+DEB_OUT        ?= dist/out
 
-.PHONY: all deps configure build run test bench clean install uninstall test-sanitize fuzz
+.PHONY: all deps configure build run test bench clean install uninstall test-sanitize fuzz deb test-deb
 
 all: build
 
@@ -60,3 +62,13 @@ install: build
 
 uninstall:
 	DESTDIR="$(DESTDIR)" cmake --build $(BUILD) --target uninstall
+
+# The Debian package, built by dpkg-buildpackage from a clean copy of the tree into
+# DEB_OUT; DEB_BUILD_OPTIONS passes through (nocheck, parallel=N).
+deb: deps
+	sh dist/make_deb.sh $(DEB_OUT) $(JOBS)
+
+# Builds the package, runs lintian on it, installs it with apt-get, checks the installed
+# files and programs, and purges it again (as root, on a machine that may be changed).
+test-deb: deps
+	bash dist/check_deb.sh $(DEB_OUT) $(JOBS)

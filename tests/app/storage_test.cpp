@@ -3,6 +3,7 @@
 #include "app/StorageFolder.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -58,4 +59,34 @@ TEST(StorageFolder, OtherwiseSettingsGoToConfigurationAndTheRestToData)
     // Made on first use, so a file can be written there at once.
     EXPECT_TRUE(QFileInfo(user.path("config/quillor")).isDir());
     EXPECT_TRUE(QFileInfo(user.path("data/quillor")).isDir());
+}
+
+TEST(StorageFolder, SystemProgramFoldersAreTheUsrTreeAndItsAliases)
+{
+    const struct {
+        const char* path;
+        bool system;
+    } cases[] = {
+        {"/usr", true},          {"/usr/bin", true},       {"/usr/local/games", true},
+        {"/bin", true},          {"/sbin", true},          {"/lib/quillor", true},
+        {"/usr2/bin", false},    {"/usrlocal", false},     {"/library", false},
+        {"/tmp/usr/bin", false}, {"/opt/quillor", false},  {"/home/ann/quillor", false},
+        {"", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(isSystemProgramFolder(QString::fromLatin1(c.path)), c.system) << c.path;
+}
+
+// Run as root, an installed copy may write to /usr/bin; its files still go to the user's
+// folders. A link to the system folder is seen through.
+TEST(StorageFolder, AnInstalledCopyKeepsNothingBesideItselfEvenWhenItMayWriteThere)
+{
+    UserFolders user;
+    QTemporaryDir links;
+    const QString viaLink = links.filePath("bin");
+    ASSERT_TRUE(QFile::link(QStringLiteral("/usr/bin"), viaLink));
+    for (const QString& folder : {QStringLiteral("/usr/bin"), viaLink}) {
+        EXPECT_EQ(storageFolder(StoredFile::Settings, folder), user.path("config/quillor")) << folder.toStdString();
+        EXPECT_EQ(storageFolder(StoredFile::Tally, folder), user.path("data/quillor")) << folder.toStdString();
+    }
 }
