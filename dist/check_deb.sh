@@ -169,6 +169,7 @@ for size in 16 24 32 48 64 128 256; do
 done
 owned "/usr/share/icons/hicolor/scalable/apps/$APP_ID.svg"
 owned /usr/share/man/man6/quillor.6.gz
+owned /usr/share/man/man6/quillor-host.6.gz
 owned /usr/share/man/man1/quillor-tally.1.gz
 owned "/usr/share/doc/$package/copyright"
 # Debian 12 keeps units in /lib/systemd/system, which a merged /usr makes /usr/lib/systemd/system.
@@ -177,7 +178,7 @@ owned "$UNIT"
 if [ -L /lib ]; then
     [ -f "/usr$UNIT" ] || fail "/usr$UNIT is missing"
 fi
-for page in quillor.6 quillor-tally.1; do
+for page in quillor.6 quillor-host.6 quillor-tally.1; do
     out=$(zcat "/usr/share/man/man${page##*.}/$page.gz" | groff -t -man -ww -z 2>&1) && [ -z "$out" ] ||
         fail "groff $page: $out"
 done
@@ -271,10 +272,16 @@ serve_check "the unit's command line" "${unit_command[@]}"
 
 # A short start of the game on the offscreen platform (a solo game, hosted on any free port):
 # on its way out (SIGTERM, as at a logout) it keeps its settings and tally. Both must land in
-# the user's own folders.
+# the user's own folders. A window that was not moved stores no placement, so the settings
+# file is seeded with a placement no screen shows: the game moves the window into sight and
+# stores where it then is when it closes.
 game_check() {
     local user=$1
     prepare_user "$user"
+    mkdir -p "$USER_HOME/.config/quillor"
+    printf '[agame]\r\nLeft=100000\r\nTop=100000\r\nWidth=772\r\nHeight=535\r\n' \
+        >"$USER_HOME/.config/quillor/pelklobby.ini"
+    chown -R "$user:" "$USER_HOME/.config"
     touch "$WORK/marker"
     sleep 1
     "${RUN_AS[@]}" QT_QPA_PLATFORM=offscreen quillor --port 0 >"$WORK/game.log" 2>&1 &
@@ -288,7 +295,8 @@ game_check() {
     wait "$pid" || status=$?
     BG_PID=""
     [ "$status" -eq 0 ] || fail "the game as $user ended with status $status: $(cat "$WORK/game.log")"
-    [ -s "$USER_HOME/.config/quillor/pelklobby.ini" ] || fail "the game as $user kept no settings in ~/.config/quillor"
+    grep -q '^Left=100000' "$USER_HOME/.config/quillor/pelklobby.ini" &&
+        fail "the game as $user kept no settings in ~/.config/quillor (the placement is the seeded one)"
     [ -s "$USER_HOME/.local/share/quillor/agametally.tld" ] || fail "the game as $user kept no tally in ~/.local/share/quillor"
     # Nothing written below /usr (a file another package's install wrote meanwhile is its own).
     while IFS= read -r written; do

@@ -47,6 +47,7 @@ need_file "$METAINFO"
 need_file "$DATADIR/icons/hicolor/scalable/apps/$APPID.svg"
 grep -q '<svg' "$ROOT$DATADIR/icons/hicolor/scalable/apps/$APPID.svg" || fail "the scalable icon is no SVG file"
 need_file "$MANDIR/man6/quillor.6"
+need_file "$MANDIR/man6/quillor-host.6"
 need_file "$MANDIR/man1/quillor-tally.1"
 UNIT=$UNITDIR/quillor-serve@.service
 need_file "$UNIT"
@@ -73,7 +74,7 @@ out=$(appstreamcli validate-tree --no-net "$ROOT$PREFIX" 2>&1) || fail "appstrea
 grep -q "<release version=\"$VERSION\"" "$ROOT$METAINFO" || fail "the metainfo has no release $VERSION"
 
 # --- the manual pages ---------------------------------------------------------------
-for page in "$MANDIR/man6/quillor.6" "$MANDIR/man1/quillor-tally.1"; do
+for page in "$MANDIR/man6/quillor.6" "$MANDIR/man6/quillor-host.6" "$MANDIR/man1/quillor-tally.1"; do
     out=$(groff -t -man -ww -z "$ROOT$page" 2>&1) && [ -z "$out" ] || fail "groff $page: $out"
 done
 
