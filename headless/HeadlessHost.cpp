@@ -38,6 +38,7 @@ int runHeadlessHost(const HostOptions& options)
     SeededRandom random(clockSeed());
     TServer host(nullptr, random, options.port);
     host.setEventLog(logHostLine);
+    host.setSeatHoldSeconds(options.holdSeatSeconds);
     try {
         host.startListening();
     } catch (const ESockException& e) {

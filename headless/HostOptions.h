@@ -14,6 +14,7 @@
 
 struct HostOptions {
     quint16 port = game::DefaultPort; // 0: any free port
+    int holdSeatSeconds = game::DefaultHoldSeconds; // 0: a dropped player's seat is not kept
     bool help = false;
     bool version = false;
     QString error; // why the command line cannot be used; empty when fine
