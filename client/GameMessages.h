@@ -15,6 +15,7 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <optional>
 
 class Preferences;
 class RoundStatus;
@@ -47,6 +48,14 @@ public:
     void loadboardRound(const proto::LoadBoard& m);
     // The round's word (CMD_theword); the word strip shows it, this announces it.
     void theword(const proto::TheWord& m);
+    // A seat kept for a player whose connection dropped (CMD_seataway), given up
+    // (CMD_seatfree), and a seat's stats set anew (CMD_seatstats).
+    void seataway(const proto::SeatAway& m);
+    void seatfree(const proto::SeatFree& m);
+    void seatstats(const proto::SeatScore& m);
+
+    // The options of the last game this client saw started, for "Play Again".
+    const std::optional<proto::StartGame>& lastOptions() const { return m_lastOptions; }
 
     // At window creation and at every game start: round 0, no banner, no watching,
     // every seat's score back to 0.
@@ -91,4 +100,5 @@ private:
     RoundStatus& m_status;
     TurnClock& m_clock;
     TurnState& m_turn;
+    std::optional<proto::StartGame> m_lastOptions;
 };

@@ -170,8 +170,11 @@ void RoundReview::seatFound(int seat, int points, int /*score*/)
     placeFinds();
     if (seat == m_context.state.myslot && m_current.path.isEmpty())
         m_current.path = m_sent;
-    // A find judged after the round's end still counts on the scoreboard.
-    m_current.missed.removeIf([seat](const SeatName& s) { return s.seat == seat; });
+    // A find judged after the round's end still counts on the scoreboard; a player who
+    // came back into his kept seat and found it did not leave.
+    const auto ofSeat = [seat](const SeatName& s) { return s.seat == seat; };
+    m_current.missed.removeIf(ofSeat);
+    m_current.left.removeIf(ofSeat);
     if (m_current.ended)
         emit changed();
 }
@@ -205,6 +208,8 @@ void RoundReview::endRound(bool outOfTime, const QList<proto::Cell>& cells)
         if (playing(seat) && !r.findOf(seat))
             r.missed.append({seat, m_seats.seat(seat).name});
     }
+    // A player back in the seat kept for him is playing again: he missed it, or found it.
+    r.left.removeIf([this](const SeatName& s) { return playing(s.seat) && m_seats.seat(s.seat).name == s.name; });
     if (!r.word.isEmpty())
         r.meanings = m_meanings.lookUp(r.word, Glosses);
     m_review = RoundRecord();
