@@ -2,6 +2,8 @@
 
 #include "net/FieldChecks.h"
 
+#include <utility>
+
 GameClient::GameClient(QObject* parent)
     : QObject(parent)
     , session(ctx, connection)
@@ -39,7 +41,16 @@ GameClient::GameClient(QObject* parent)
         ctx.systemLine(QStringLiteral("The host sent more messages than this game could keep up with, "
                                       "so the connection was closed."));
     });
-    connect(&session, &Session::leaderChanged, &seats, &SeatRoster::setLeader);
+    connect(&session, &Session::leaderChanged, this, [this](int slot, bool moved) {
+        seats.setLeader(slot);
+        // Everybody learns who starts the games from now on.
+        if (!moved || !game::isSeat(slot))
+            return;
+        if (slot == ctx.state.myslot)
+            ctx.systemLine(QStringLiteral("You lead the game now; you start the next game."));
+        else if (!seats.isEmpty(slot))
+            ctx.systemLine(seats.seat(slot).name + QStringLiteral(" leads the game now."));
+    });
     commands.lastOptions = [this] { return game.lastOptions(); };
     review.follow(game, words);
     summary.follow(review);
@@ -68,6 +79,7 @@ void GameClient::wireReconnection()
             return;
         reconnection.succeeded();
         session.rejoined();
+        m_backInGame = true;
         status.setReconnecting(false);
         status.setStatus(BackText);
         ctx.systemLine(BackText);
@@ -93,7 +105,8 @@ void GameClient::connectionEnded(bool lost)
     session.connectionLost();
     turn.endPicking();
     turn.hideClear();
-    clock.stop();
+    // Nothing is counted while away: the clock waits, greyed, for the next turn.
+    clock.waitForTurn();
     status.setReconnecting(true);
     status.setStatus(ReconnectingText);
     ctx.systemLine(ReconnectingText);
@@ -145,7 +158,12 @@ void GameClient::registerHandlers()
     d.on<NoMatch>([g](const NoMatch& m) { g->nomatch(m); });
     d.on<OutOfTime>([g](const OutOfTime& m) { g->outoftime(m); });
     d.on<RoundOver>([g](const RoundOver& m) { g->roundover(m); });
-    d.on<LoadStats>([g](const LoadStats& m) { g->loadstats(m); });
+    d.on<LoadStats>([this, g](const LoadStats& m) {
+        g->loadstats(m);
+        // A player back in the middle of his turn sees the time he has left in it.
+        if (std::exchange(m_backInGame, false) && m.mayPlay)
+            clock.resume(m.secondsLeft);
+    });
     d.on<PlayASound>([this](const PlayASound& m) { chatter.playasound(m); });
 }
 

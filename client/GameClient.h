@@ -80,4 +80,5 @@ private:
 
     bool m_ended = false;
     bool m_hostClosing = false; // the host said it closes this connection on purpose
+    bool m_backInGame = false;  // just back after a lost connection: the turn's state follows
 };

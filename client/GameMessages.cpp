@@ -230,7 +230,7 @@ void GameMessages::seataway(const proto::SeatAway& m)
 {
     const QString name = text(m.name);
     m_seats.setAway(m.seat, name, m.seconds);
-    m_context.systemLine(QStringLiteral("%1's seat is kept for %2 seconds, for when %1 comes back.").arg(name).arg(m.seconds));
+    m_context.systemLine(QStringLiteral("%1's seat is kept for %2 seconds.").arg(name).arg(m.seconds));
 }
 
 void GameMessages::seatfree(const proto::SeatFree& m)

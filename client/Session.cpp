@@ -87,9 +87,10 @@ void Session::sendloginfo(const proto::SendLoginInfo& request)
 void Session::leader(const proto::Leader& m)
 {
     ClientState& st = m_context.state;
+    const bool moved = st.leaderKnown && st.leaderSlot != m.slot;
     st.leaderSlot = m.slot;
     st.leaderKnown = true;
-    emit leaderChanged(m.slot);
+    emit leaderChanged(m.slot, moved);
     emit leadershipChanged(st.leads());
 }
 

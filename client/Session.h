@@ -53,8 +53,9 @@ signals:
     void downloadOffered();
     // This player now leads the game (may start it, remove players), or no longer does.
     void leadershipChanged(bool leads);
-    // The host named the slot that leads the game (0: nobody).
-    void leaderChanged(int slot);
+    // The host named the slot that leads the game (0: nobody); `moved` when it named
+    // another before.
+    void leaderChanged(int slot, bool moved);
     // The host asks for the login of a client coming back after a lost connection:
     // whatever it knew of the players is out of date.
     void rejoining();

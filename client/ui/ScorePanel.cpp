@@ -8,6 +8,8 @@
 #include "widgets/ElidedLabel.h"
 
 #include <QAction>
+
+#include <algorithm>
 #include <QLabel>
 #include <QCursor>
 #include <QMenu>
@@ -81,7 +83,7 @@ ScorePanel::ScorePanel(const SeatRoster& seats, const RoundStatus& status, const
         label_bonus[i] = looks::label(this, QStringLiteral("label_bonus") + n, QString(), QRect(225, top, 45, 16), 13);
         looks::setInk(label_bonus[i], QColor(40, 120, 40));
         image_leader[i] = looks::label(this, QStringLiteral("image_leader") + n, QStringLiteral("\u2605"),
-                                       QRect(157, top, 12, 16), 12, true, Qt::AlignCenter);
+                                       QRect(160, top, 14, 16), 14, true, Qt::AlignCenter);
         looks::setInk(image_leader[i], QColor(184, 120, 16));
         image_leader[i]->setToolTip(QStringLiteral("Leads the game: starts it and may remove players"));
         image_leader[i]->hide();
@@ -122,6 +124,9 @@ void ScorePanel::showSeats()
         nf.setBold(!empty);
         nf.setItalic(empty);
         label_playername[i]->setFont(nf);
+        // The leader's star follows his name.
+        const int nameWidth = label_playername[i]->fontMetrics().horizontalAdvance(label_playername[i]->shownText());
+        image_leader[i]->move(45 + std::min(nameWidth, 113) + 2, image_leader[i]->y());
         image_leader[i]->setVisible(s.leads && !empty);
         label_score[i]->setText(s.score);
         label_bonus[i]->setText(s.bonus);

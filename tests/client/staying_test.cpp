@@ -98,19 +98,23 @@ TEST_F(Staying, StartAndTheSeatCommandsFollowTheLeadAndTheScoreboardMarksIt)
         bool leads;
         bool startShown;
         bool playAgain;
-        int marked; // the seat marked as leading
+        int marked;       // the seat marked as leading
+        const char* line; // what the chat says of it; nullptr: nothing
     } steps[] = {
-        {"CMD_leader+1+", false, false, false, 1},
-        {"CMD_leader+2+", true, true, false, 2},
-        {"CMD_startgame+Bob+250+30+f+t+", true, false, false, 2},
-        {"CMD_leader+3+", false, false, false, 3}, // in the middle of the game
-        {"CMD_leader+2+", true, false, false, 2},  // Start waits for the game's end
-        {"CMD_winner+Cid+", true, true, true, 2},
-        {"CMD_leader+0+", false, false, false, 0},
+        {"CMD_leader+1+", false, false, false, 1, nullptr}, // as he arrives
+        {"CMD_leader+2+", true, true, false, 2, "You lead the game now; you start the next game."},
+        {"CMD_startgame+Bob+250+30+f+t+", true, false, false, 2, nullptr},
+        {"CMD_leader+3+", false, false, false, 3, "Cid leads the game now."}, // in the middle of the game
+        {"CMD_leader+2+", true, false, false, 2, "You lead the game now; you start the next game."}, // Start waits
+        {"CMD_winner+Cid+", true, true, true, 2, nullptr},
+        {"CMD_leader+0+", false, false, false, 0, nullptr},
     };
     for (const auto& s : steps) {
         SCOPED_TRACE(s.message);
+        lines.clear();
         deliver(s.message);
+        const bool leadLine = !lines.isEmpty() && lines.last().contains("lead");
+        EXPECT_EQ(leadLine ? lines.last() : QString(), s.line ? QString(s.line) : QString());
         EXPECT_EQ(client.ctx.state.leads(), s.leads);
         EXPECT_EQ(client.status.startShown(), s.startShown);
         EXPECT_EQ(client.status.startMenuEnabled(), s.leads);
@@ -154,7 +158,7 @@ TEST_F(Staying, AKeptSeatShowsItsPlayerAwayUntilHeIsBackOrTheSeatIsFree)
         const char* line; // the last chat line
     } steps[] = {
         {"CMD_playerdisconnected+3+Cid", 0, "<Waiting>", false, 0, "Cid disconnected."},
-        {"CMD_seataway+3+90+Cid", 0, "Cid", true, 90, "Cid's seat is kept for 90 seconds, for when Cid comes back."},
+        {"CMD_seataway+3+90+Cid", 0, "Cid", true, 90, "Cid's seat is kept for 90 seconds."},
         {nullptr, 29500, "Cid", true, 61, nullptr},
         {"CMD_newplayerinfo+3+Cid", 30000, "Cid", false, 0, "Cid is back."},
         {"CMD_playerdisconnected+3+Cid", 40000, "<Waiting>", false, 0, "Cid disconnected."},
