@@ -159,9 +159,13 @@ void GameClient::registerHandlers()
     d.on<OutOfTime>([g](const OutOfTime& m) { g->outoftime(m); });
     d.on<RoundOver>([g](const RoundOver& m) { g->roundover(m); });
     d.on<LoadStats>([this, g](const LoadStats& m) {
-        g->loadstats(m);
+        const bool back = std::exchange(m_backInGame, false);
+        if (back)
+            g->loadstatsOnReturn(m);
+        else
+            g->loadstats(m);
         // A player back in the middle of his turn sees the time he has left in it.
-        if (std::exchange(m_backInGame, false) && m.mayPlay)
+        if (back && m.mayPlay)
             clock.resume(m.secondsLeft);
     });
     d.on<PlayASound>([this](const PlayASound& m) { chatter.playasound(m); });

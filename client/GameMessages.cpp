@@ -90,7 +90,7 @@ void GameMessages::startthegame(const proto::StartGame& m)
     emit gameStarted(m_clock.timePerTurn());
 }
 
-void GameMessages::loadstats(const proto::LoadStats& m)
+void GameMessages::takeStats(const proto::LoadStats& m, bool rejoined)
 {
     m_turn.resume(m.mayPlay);
     m_clock.setTimePerTurn(m.secondsPerTurn);
@@ -103,7 +103,10 @@ void GameMessages::loadstats(const proto::LoadStats& m)
         m_seats.load(s.seat, s.score, s.points, s.found);
     // The seconds left are not used: the clock waits for the next turn.
     m_clock.waitForTurn();
-    emit gameJoined(m_clock.timePerTurn(), m.seats);
+    if (rejoined)
+        emit gameRejoined(m.seats);
+    else
+        emit gameJoined(m_clock.timePerTurn(), m.seats);
 }
 
 void GameMessages::getnextplayer(const proto::NextPlayer& m)

@@ -36,7 +36,9 @@ public:
     void newplayerinfo(const proto::NewPlayerInfo& m);
     void playerdisconnected(const proto::PlayerDisconnected& m);
     void startthegame(const proto::StartGame& m);
-    void loadstats(const proto::LoadStats& m);
+    void loadstats(const proto::LoadStats& m) { takeStats(m, false); }
+    // The same, for this client back after a lost connection in the game it was in.
+    void loadstatsOnReturn(const proto::LoadStats& m) { takeStats(m, true); }
     void getnextplayer(const proto::NextPlayer& m);
     void hefoundit(const proto::HeFoundIt& m);
     void nomatch(const proto::NoMatch& m);
@@ -76,6 +78,9 @@ signals:
     void gameStarted(int timePerTurn);
     // This client arrived during a game: the turn's length and each seat's state now.
     void gameJoined(int timePerTurn, const QList<proto::SeatStats>& seats);
+    // This client is back after a lost connection, in the game it was in: each seat's
+    // state now, with the finds made while it was away.
+    void gameRejoined(const QList<proto::SeatStats>& seats);
     // A round's board arrived, with its round number as the host wrote it.
     void boardLoaded(const QString& round);
     // The round's word, in lower case.
@@ -91,6 +96,7 @@ signals:
     void gameWon(const QString& winner);
 
 private:
+    void takeStats(const proto::LoadStats& m, bool rejoined);
     void endOfTurn(bool outOfTime, bool foundIt, const QList<proto::Cell>& cells, const QString& statusText,
                    const QString& soundName);
 

@@ -28,6 +28,7 @@ void RoundReview::follow(const GameMessages& game, const WordEntry& words)
 {
     connect(&game, &GameMessages::gameStarted, this, &RoundReview::startGame);
     connect(&game, &GameMessages::gameJoined, this, &RoundReview::joinGame);
+    connect(&game, &GameMessages::gameRejoined, this, &RoundReview::rejoinGame);
     connect(&game, &GameMessages::boardLoaded, this, &RoundReview::loadBoard);
     connect(&game, &GameMessages::wordShown, this, &RoundReview::showWord);
     connect(&game, &GameMessages::seatFound, this, &RoundReview::seatFound);
@@ -91,12 +92,26 @@ void RoundReview::joinGame(int timePerTurn, const QList<proto::SeatStats>& seats
     m_timePerTurn = timePerTurn;
     m_current.timePerTurn = timePerTurn;
     Totals carriedIn{};
+    for (const proto::SeatStats& s : seats) {
+        if (game::isSeat(s.seat))
+            carriedIn[s.seat - 1] = s.score - s.points;
+    }
+    addUnseenFinds(seats);
+    emit gameOpened(carriedIn, true);
+    emit changed();
+}
+
+void RoundReview::rejoinGame(const QList<proto::SeatStats>& seats)
+{
+    addUnseenFinds(seats);
+    emit changed();
+}
+
+void RoundReview::addUnseenFinds(const QList<proto::SeatStats>& seats)
+{
     QList<proto::SeatStats> found;
     for (const proto::SeatStats& s : seats) {
-        if (!game::isSeat(s.seat))
-            continue;
-        carriedIn[s.seat - 1] = s.score - s.points;
-        if (s.found)
+        if (game::isSeat(s.seat) && s.found && !m_current.findOf(s.seat))
             found.append(s);
     }
     // Earlier finds scored more; of equal points the order is unknown.
@@ -105,12 +120,12 @@ void RoundReview::joinGame(int timePerTurn, const QList<proto::SeatStats>& seats
     for (const proto::SeatStats& s : std::as_const(found))
         addFind(s.seat, s.points, false);
     placeFinds();
-    emit gameOpened(carriedIn, true);
-    emit changed();
 }
 
 void RoundReview::loadBoard(const QString& round)
 {
+    if (m_currentOpen && round == m_current.round)
+        return;
     closeRound();
     if (m_shown && m_reviewIsCurrent) {
         if (m_pinned) {

@@ -244,3 +244,44 @@ TEST(LostConnection, IsTriedAgainOnlyWhenTheHostCouldKeepTheSeat)
                                             : "The host ended the game or removed you from it."});
     }
 }
+
+// Bob loses his connection in round 2 and comes back into it: the game's record goes
+// on where it was, with Ann's find made while he was away, and his clock shows the
+// time left in the turn.
+TEST_F(Staying, ComingBackKeepsTheGamesRecordAndTheTurnsTime)
+{
+    client.ctx.state.loginname = QStringLiteral("Bob");
+    for (const char* m : {"CMD_sendlogininfo+2", "CMD_newplayerinfo+2+Bob", "CMD_existingplayers+1+Ann",
+                          "CMD_leader+1+", "CMD_startgame+Ann+250+30+f+f+", "CMD_loadboard+1+1+1+3",
+                          "CMD_theword+1+3+2+1+3+20", "CMD_nextplayer+2+", "CMD_hefoundit+1+25+25+",
+                          "CMD_outoftime+1+1+2+2+3+3", "CMD_loadboard+2+1+1+4", "CMD_theword+1+4+2+15+3+7",
+                          "CMD_nextplayer+2+"})
+        deliver(m);
+    ASSERT_EQ(client.summary.rounds().size(), 1);
+
+    client.session.connectionLost();
+    client.reconnection.start(GameClient::ConnectionLostText);
+    for (const char* m : {"CMD_sendlogininfo+2", "CMD_newplayerinfo+2+Bob", "CMD_existingplayers+1+Ann",
+                          "CMD_leader+1+", "CMD_loadboard+2+1+1+4", "CMD_theword+1+4+2+15+3+7",
+                          "CMD_loadstats+t+250+30+20+f+1+33+8+t+2+0+0+f+3+0+0+f+4+0+0+f+5+0+0+f+6+0+0+f"})
+        deliver(m);
+    EXPECT_FALSE(client.reconnection.active());
+    EXPECT_FALSE(client.status.reconnecting());
+    EXPECT_EQ(client.status.status(), GameClient::BackText);
+    EXPECT_TRUE(client.clock.isRunning());
+    EXPECT_EQ(client.clock.secondsLeft(), 20);
+    EXPECT_EQ(sent.mid(sent.size() - 1), QList<QByteArray>{"CMD_logininfo+2+1.0.4+Bob"}) << "his own slot: no rejoin";
+    EXPECT_FALSE(client.summary.joinedLate());
+    ASSERT_EQ(client.summary.rounds().size(), 1) << "round 2 goes on";
+    const RoundRecord& now = client.review.current();
+    EXPECT_EQ(now.round, "2");
+    ASSERT_EQ(now.finds.size(), 1);
+    EXPECT_EQ(now.finds[0].seat, 1);
+    EXPECT_EQ(now.finds[0].points, 8);
+    EXPECT_FALSE(now.finds[0].seen);
+
+    deliver("CMD_outoftime+1+1+2+2+3+3");
+    deliver("CMD_winner+Ann+");
+    ASSERT_EQ(client.summary.rounds().size(), 2);
+    EXPECT_EQ(client.summary.total(1), 33);
+}
