@@ -84,15 +84,18 @@ void HostGame::setLoginTimeoutMs(qint64 ms)
     m_logins.setTimeoutMs(ms);
 }
 
+void HostGame::askToWake(const std::function<void(qint64)>& wake, std::optional<qint64> next,
+                         std::optional<qint64>& asked) const
+{
+    if (!m_link.now || !wake || next == asked)
+        return;
+    asked = next;
+    wake(next ? std::max<qint64>(0, *next - m_link.now()) : -1);
+}
+
 void HostGame::wakeForLogins()
 {
-    if (!m_link.now || !m_link.wakeForLogins)
-        return;
-    const std::optional<qint64> next = m_logins.nextDeadline();
-    if (next == m_wakeAt)
-        return;
-    m_wakeAt = next;
-    m_link.wakeForLogins(next ? std::max<qint64>(0, *next - m_link.now()) : -1);
+    askToWake(m_link.wakeForLogins, m_logins.nextDeadline(), m_wakeAt);
 }
 
 void HostGame::loginDeadline()
@@ -178,13 +181,7 @@ void HostGame::holdDeadline()
 
 void HostGame::wakeForHolds()
 {
-    if (!m_link.now || !m_link.wakeForHolds)
-        return;
-    const std::optional<qint64> next = m_holds.nextDeadline();
-    if (next == m_holdWakeAt)
-        return;
-    m_holdWakeAt = next;
-    m_link.wakeForHolds(next ? std::max<qint64>(0, *next - now()) : -1);
+    askToWake(m_link.wakeForHolds, m_holds.nextDeadline(), m_holdWakeAt);
 }
 
 void HostGame::setLeadRule(LeadRule rule)

@@ -125,6 +125,9 @@ private:
     bool fromLeader(const char* command) const;
     // Asks the link for a wake-up at the earliest login deadline, or for none.
     void wakeForLogins();
+    // Asks `wake` for a wake-up at `next` (none: cancels), unless `asked` already says so.
+    void askToWake(const std::function<void(qint64)>& wake, std::optional<qint64> next,
+                   std::optional<qint64>& asked) const;
 
     // The kept seat a logging-in connection is the player of, moving it there when it
     // was given another slot; 0 when it is nobody's returning player.

@@ -3,6 +3,7 @@
 #include "client/GameClient.h"
 #include "common/EventLoop.h"
 #include "common/FakeHost.h"
+#include "common/HostMessages.h"
 
 #include <QSignalSpy>
 #include <gtest/gtest.h>
@@ -24,12 +25,7 @@ protected:
         QObject::connect(&client, &GameClient::closeRequested, [this](const QString& why) { ends.append(why); });
     }
     // Hands one message to the client as if its host had sent it.
-    void deliver(const QByteArray& text)
-    {
-        client.connection.receiveBytes(frame(text));
-        while (client.connection.queued() > 0)
-            client.connection.processsocktimer();
-    }
+    void deliver(const QByteArray& text) { testutil::arrive(client.connection, text); }
 
     GameClient client;
     QList<QByteArray> sent;
