@@ -128,17 +128,6 @@ TEST_F(Staying, StartAndTheSeatCommandsFollowTheLeadAndTheScoreboardMarksIt)
     EXPECT_EQ(sent, QList<QByteArray>{"CMD_startgame+Bob+250+30+f+t+"});
 }
 
-TEST_F(Staying, OnAHostThatNamesNoLeaderSlotOneLeads)
-{
-    deliver("CMD_sendlogininfo+1");
-    EXPECT_TRUE(client.ctx.state.leads());
-    EXPECT_TRUE(client.status.startShown());
-    client.status.setStartOffered(false);
-    deliver("CMD_sendlogininfo+2");
-    EXPECT_FALSE(client.ctx.state.leads());
-    EXPECT_FALSE(client.status.startShown());
-}
-
 // Cid's connection drops; his seat is kept for him and then he comes back, or not.
 TEST_F(Staying, AKeptSeatShowsItsPlayerAwayUntilHeIsBackOrTheSeatIsFree)
 {
