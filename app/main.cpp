@@ -93,6 +93,8 @@ public:
         windows.playWithOthers = &playWithOthers;
         windows.phrases = &phrases;
         chat.setWindows(windows);
+        // The hosting player leads his own game, whoever else has come.
+        server.setLeadRule(HostGame::LeadRule::HostingPlayer);
         chat.client().session.startHost = [this] {
             server.startListening();
             return server.port();

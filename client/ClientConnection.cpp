@@ -210,6 +210,9 @@ void ClientConnection::sockInfo(TSock*, TSocketInfo kind, const QString& msg)
     case Phase::Connecting:
         if (kind == siConnect) {
             m_phase = Phase::Connected;
+            // A host that vanishes without a word (the network gone) is noticed within
+            // about 25 seconds, as a lost connection.
+            m_sock->setKeepAlive(game::KeepAliveIdleSeconds, game::KeepAliveIntervalSeconds, game::KeepAliveProbes);
         } else if (kind == siError) {
             const int code = m_sock->lastError();
             if (m_addresses.isEmpty()) {

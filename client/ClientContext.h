@@ -22,10 +22,21 @@ struct ClientState {
     QString hostaddress;
     QString loginname;
 
+    // The slot the host says leads the game (0: nobody), once it has said so: a host
+    // that never does leaves the lead with slot 1.
+    int leaderSlot = 0;
+    bool leaderKnown = false;
+
     bool maySeat() const { return myslot >= 1 && myslot <= seatcount; }
     // The game's leader may start games, remove players and set others watching: the
-    // player who hosts, or whoever holds slot 1 (the first to join a headless host).
-    bool leads() const { return ishost || myslot == game::LeaderSlot; }
+    // player who hosts, or whoever the host names (on a host that names nobody, whoever
+    // holds slot 1).
+    bool leads() const
+    {
+        if (ishost)
+            return true;
+        return myslot != 0 && myslot == (leaderKnown ? leaderSlot : game::LeaderSlot);
+    }
 };
 
 struct ClientOutlets {

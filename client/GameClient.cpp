@@ -2,6 +2,8 @@
 
 #include "net/FieldChecks.h"
 
+#include <utility>
+
 GameClient::GameClient(QObject* parent)
     : QObject(parent)
     , session(ctx, connection)
@@ -28,19 +30,87 @@ GameClient::GameClient(QObject* parent)
     connect(&game, &GameMessages::wordRevealed, &words, &WordEntry::reveal);
     connect(&game, &GameMessages::ownArrival, &prefs, &Preferences::requestLoad);
     connect(&session, &Session::leadershipChanged, &status, &RoundStatus::setStartOffered);
-    connect(&connection, &ClientConnection::socketClosed, this,
-            [this](bool lost) { end(lost ? ConnectionLostText : HostEndedText); });
+    connect(&connection, &ClientConnection::socketClosed, this, &GameClient::connectionEnded);
     connect(&connection, &ClientConnection::connectFailed, this,
             [this](const QString& host, const QString& port, const QString& reason) {
-                ctx.systemLine(QStringLiteral("Could not connect to %1 port %2: %3.").arg(host, port, reason));
+                // While trying to get back, a failed attempt is only the next wait.
+                if (!reconnection.active())
+                    ctx.systemLine(QStringLiteral("Could not connect to %1 port %2: %3.").arg(host, port, reason));
             });
     connect(&connection, &ClientConnection::floodClosed, this, [this] {
         ctx.systemLine(QStringLiteral("The host sent more messages than this game could keep up with, "
                                       "so the connection was closed."));
     });
+    connect(&session, &Session::leaderChanged, this, [this](int slot, bool moved) {
+        seats.setLeader(slot);
+        // Everybody learns who starts the games from now on.
+        if (!moved || !game::isSeat(slot))
+            return;
+        if (slot == ctx.state.myslot)
+            ctx.systemLine(QStringLiteral("You lead the game now; you start the next game."));
+        else if (!seats.isEmpty(slot))
+            ctx.systemLine(seats.seat(slot).name + QStringLiteral(" leads the game now."));
+    });
+    commands.lastOptions = [this] { return game.lastOptions(); };
     review.follow(game, words);
     summary.follow(review);
     registerHandlers();
+    wireReconnection();
+}
+
+void GameClient::wireReconnection()
+{
+    reconnection.connect = [this] {
+        m_hostClosing = false;
+        session.reconnect();
+    };
+    connect(&reconnection, &Reconnection::gaveUp, this, [this](const QString& reason) {
+        status.setReconnecting(false);
+        connection.finish();
+        end(reason);
+    });
+    // Whoever sat where is told afresh on the way back in.
+    connect(&session, &Session::rejoining, this, [this] {
+        seats.vacateAll();
+        emit spectatorsCleared();
+    });
+    connect(&game, &GameMessages::ownArrival, this, [this] {
+        if (!reconnection.active())
+            return;
+        reconnection.succeeded();
+        session.rejoined();
+        m_backInGame = true;
+        status.setReconnecting(false);
+        status.setStatus(BackText);
+        ctx.systemLine(BackText);
+    });
+}
+
+void GameClient::connectionEnded(bool lost)
+{
+    const QString reason = lost ? ConnectionLostText : HostEndedText;
+    if (reconnection.active()) {
+        // An attempt that got through and was closed again; the next one follows, unless
+        // the host closed it on purpose.
+        if (m_hostClosing)
+            reconnection.cancel();
+        return;
+    }
+    const ClientState& st = ctx.state;
+    // Only a host that names the leader keeps seats and says when it closes on purpose.
+    if (m_hostClosing || st.ishost || !st.connected || !st.leaderKnown) {
+        end(reason);
+        return;
+    }
+    session.connectionLost();
+    turn.endPicking();
+    turn.hideClear();
+    // Nothing is counted while away: the clock waits, greyed, for the next turn.
+    clock.waitForTurn();
+    status.setReconnecting(true);
+    status.setStatus(ReconnectingText);
+    ctx.systemLine(ReconnectingText);
+    reconnection.start(reason);
 }
 
 void GameClient::registerHandlers()
@@ -66,8 +136,15 @@ void GameClient::registerHandlers()
     d.on<Winner>([g](const Winner& m) { g->winner(m); });
     d.on<Full>([this](const Full&) {
         connection.finish();
-        end(GameFullText);
+        // On the way back the seat may still be held by the connection that was lost.
+        if (!reconnection.active())
+            end(GameFullText);
     });
+    d.on<Leader>([this](const Leader& m) { session.leader(m); });
+    d.on<SeatAway>([g](const SeatAway& m) { g->seataway(m); });
+    d.on<SeatFree>([g](const SeatFree& m) { g->seatfree(m); });
+    d.on<SeatScore>([g](const SeatScore& m) { g->seatstats(m); });
+    d.on<Closing>([this](const Closing&) { m_hostClosing = true; });
     d.on<JustWatching>([g](const JustWatching& m) { g->justwatching(m); });
     d.on<TheWord>([this, g](const TheWord& m) {
         words.theword(m);
@@ -81,7 +158,16 @@ void GameClient::registerHandlers()
     d.on<NoMatch>([g](const NoMatch& m) { g->nomatch(m); });
     d.on<OutOfTime>([g](const OutOfTime& m) { g->outoftime(m); });
     d.on<RoundOver>([g](const RoundOver& m) { g->roundover(m); });
-    d.on<LoadStats>([g](const LoadStats& m) { g->loadstats(m); });
+    d.on<LoadStats>([this, g](const LoadStats& m) {
+        const bool back = std::exchange(m_backInGame, false);
+        if (back)
+            g->loadstatsOnReturn(m);
+        else
+            g->loadstats(m);
+        // A player back in the middle of his turn sees the time he has left in it.
+        if (back && m.mayPlay)
+            clock.resume(m.secondsLeft);
+    });
     d.on<PlayASound>([this](const PlayASound& m) { chatter.playasound(m); });
 }
 

@@ -11,6 +11,7 @@
 #include "client/GameSummary.h"
 #include "client/PlayerCommands.h"
 #include "client/QuickPhrases.h"
+#include "client/Reconnection.h"
 #include "client/RoundReview.h"
 #include "client/Preferences.h"
 #include "client/RoundStatus.h"
@@ -32,6 +33,9 @@ public:
     static inline const QString GameFullText = QStringLiteral("Game is full");
     static inline const QString HostEndedText = QStringLiteral("The host ended the game or removed you from it.");
     static inline const QString ConnectionLostText = QStringLiteral("The connection to the host was lost.");
+    // While the client tries to get a lost connection back, and once it is back.
+    static inline const QString ReconnectingText = QStringLiteral("Connection lost. Reconnecting...");
+    static inline const QString BackText = QStringLiteral("You are back in the game.");
 
     explicit GameClient(QObject* parent = nullptr);
 
@@ -53,6 +57,10 @@ public:
     WordMeanings meanings;
     RoundReview review;
     GameSummary summary;
+    // A connection lost by a network error or without a word from the host is tried
+    // again, for a player who joined a host that keeps seats, so that he goes on in
+    // his seat; one the host closed on purpose, or "Game is full", ends the game.
+    Reconnection reconnection;
 
 signals:
     // The connection ended or the game is full: the window tells the player `reason`,
@@ -60,10 +68,17 @@ signals:
     void closeRequested(const QString& reason);
     // A chat or action line relayed by the host (the text after the command word).
     void chatrecieved(const QByteArray& rest);
+    // Back after a lost connection: the spy list is told afresh.
+    void spectatorsCleared();
 
 private:
     void registerHandlers();
     void end(const QString& reason);
+    // The connection ended: the game ends, or the client tries to get it back.
+    void connectionEnded(bool lost);
+    void wireReconnection();
 
     bool m_ended = false;
+    bool m_hostClosing = false; // the host said it closes this connection on purpose
+    bool m_backInGame = false;  // just back after a lost connection: the turn's state follows
 };

@@ -35,12 +35,14 @@ void GameMessages::newplayerinfo(const proto::NewPlayerInfo& m)
     const QString name = text(m.name);
     const bool mine = m.slot == m_context.state.myslot;
 
+    // A player back in the seat kept for him.
+    const bool back = game::isSeat(m.slot) && m_seats.seat(m.slot).away && m_seats.seat(m.slot).awayName == name;
     if (mine) {
         m_context.systemLine(QStringLiteral("You are Connected."));
         m_turn.setSpectating(!game::isSeat(m.slot));
         emit ownArrival();
     } else {
-        m_context.systemLine(name + QStringLiteral(" is Connected."));
+        m_context.systemLine(name + (back ? QStringLiteral(" is back.") : QStringLiteral(" is Connected.")));
     }
     if (game::isSeat(m.slot)) {
         m_seats.setName(m.slot, name);
@@ -72,7 +74,8 @@ void GameMessages::startthegame(const proto::StartGame& m)
     if (!FieldReader::toInt(m.secondsPerTurn, &seconds))
         seconds = 60;
 
-    m_status.setStartShown(false);
+    m_status.setGameRunning(true);
+    m_lastOptions = m;
     clearall();
     // The clock waits for the new game's first turn.
     m_clock.waitForTurn();
@@ -87,7 +90,7 @@ void GameMessages::startthegame(const proto::StartGame& m)
     emit gameStarted(m_clock.timePerTurn());
 }
 
-void GameMessages::loadstats(const proto::LoadStats& m)
+void GameMessages::takeStats(const proto::LoadStats& m, bool rejoined)
 {
     m_turn.resume(m.mayPlay);
     m_clock.setTimePerTurn(m.secondsPerTurn);
@@ -95,12 +98,15 @@ void GameMessages::loadstats(const proto::LoadStats& m)
     m_status.setGameType(!m.scrambled);
     m_turn.setStraight(!m.scrambled);
     // A game is running: a leader who arrives now starts the next one after it ends.
-    m_status.setStartShown(false);
+    m_status.setGameRunning(true);
     for (const proto::SeatStats& s : m.seats)
         m_seats.load(s.seat, s.score, s.points, s.found);
     // The seconds left are not used: the clock waits for the next turn.
     m_clock.waitForTurn();
-    emit gameJoined(m_clock.timePerTurn(), m.seats);
+    if (rejoined)
+        emit gameRejoined(m.seats);
+    else
+        emit gameJoined(m_clock.timePerTurn(), m.seats);
 }
 
 void GameMessages::getnextplayer(const proto::NextPlayer& m)
@@ -191,8 +197,9 @@ void GameMessages::winner(const proto::Winner& m)
     m_status.setStatus(QStringLiteral("Game Over!"));
     m_context.systemLine(banner);
     m_status.showWinner(banner);
-    if (st.leads())
-        m_status.setStartShown(true);
+    m_status.setGameRunning(false);
+    m_status.setStartOffered(st.leads());
+    m_status.setPlayAgainOffered(m_lastOptions.has_value());
     if (seated)
         emit gameRecorded(iWon ? QStringLiteral("addtomine") : name);
     emit gameWon(name);
@@ -220,4 +227,23 @@ void GameMessages::theword(const proto::TheWord& m)
         word += QChar(u'a' + letter - 1);
     }
     emit wordShown(word);
+}
+
+void GameMessages::seataway(const proto::SeatAway& m)
+{
+    const QString name = text(m.name);
+    m_seats.setAway(m.seat, name, m.seconds);
+    m_context.systemLine(QStringLiteral("%1's seat is kept for %2 seconds.").arg(name).arg(m.seconds));
+}
+
+void GameMessages::seatfree(const proto::SeatFree& m)
+{
+    const QString name = m_seats.clearAway(m.seat);
+    if (!name.isEmpty())
+        m_context.systemLine(QStringLiteral("%1 did not come back; the seat is free.").arg(name));
+}
+
+void GameMessages::seatstats(const proto::SeatScore& m)
+{
+    m_seats.load(m.stats.seat, m.stats.score, m.stats.points, m.stats.found);
 }

@@ -15,6 +15,7 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <optional>
 
 class Preferences;
 class RoundStatus;
@@ -35,7 +36,9 @@ public:
     void newplayerinfo(const proto::NewPlayerInfo& m);
     void playerdisconnected(const proto::PlayerDisconnected& m);
     void startthegame(const proto::StartGame& m);
-    void loadstats(const proto::LoadStats& m);
+    void loadstats(const proto::LoadStats& m) { takeStats(m, false); }
+    // The same, for this client back after a lost connection in the game it was in.
+    void loadstatsOnReturn(const proto::LoadStats& m) { takeStats(m, true); }
     void getnextplayer(const proto::NextPlayer& m);
     void hefoundit(const proto::HeFoundIt& m);
     void nomatch(const proto::NoMatch& m);
@@ -47,6 +50,14 @@ public:
     void loadboardRound(const proto::LoadBoard& m);
     // The round's word (CMD_theword); the word strip shows it, this announces it.
     void theword(const proto::TheWord& m);
+    // A seat kept for a player whose connection dropped (CMD_seataway), given up
+    // (CMD_seatfree), and a seat's stats set anew (CMD_seatstats).
+    void seataway(const proto::SeatAway& m);
+    void seatfree(const proto::SeatFree& m);
+    void seatstats(const proto::SeatScore& m);
+
+    // The options of the last game this client saw started, for "Play Again".
+    const std::optional<proto::StartGame>& lastOptions() const { return m_lastOptions; }
 
     // At window creation and at every game start: round 0, no banner, no watching,
     // every seat's score back to 0.
@@ -67,6 +78,9 @@ signals:
     void gameStarted(int timePerTurn);
     // This client arrived during a game: the turn's length and each seat's state now.
     void gameJoined(int timePerTurn, const QList<proto::SeatStats>& seats);
+    // This client is back after a lost connection, in the game it was in: each seat's
+    // state now, with the finds made while it was away.
+    void gameRejoined(const QList<proto::SeatStats>& seats);
     // A round's board arrived, with its round number as the host wrote it.
     void boardLoaded(const QString& round);
     // The round's word, in lower case.
@@ -82,6 +96,7 @@ signals:
     void gameWon(const QString& winner);
 
 private:
+    void takeStats(const proto::LoadStats& m, bool rejoined);
     void endOfTurn(bool outOfTime, bool foundIt, const QList<proto::Cell>& cells, const QString& statusText,
                    const QString& soundName);
 
@@ -91,4 +106,5 @@ private:
     RoundStatus& m_status;
     TurnClock& m_clock;
     TurnState& m_turn;
+    std::optional<proto::StartGame> m_lastOptions;
 };

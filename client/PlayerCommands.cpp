@@ -3,6 +3,7 @@
 #include "client/SeatRoster.h"
 #include "client/TurnState.h"
 #include "net/Protocol.h"
+#include "net/Wire.h"
 
 PlayerCommands::PlayerCommands(const ClientContext& context, const SeatRoster& seats, const TurnState& turn,
                                QObject* parent)
@@ -20,6 +21,20 @@ void PlayerCommands::button_startClick()
         return;
     }
     emit gameStartRequested();
+}
+
+void PlayerCommands::playAgainClick()
+{
+    const ClientState& st = m_context.state;
+    if (!st.connected) {
+        m_context.notice(QStringLiteral("You are not connected"));
+        return;
+    }
+    std::optional<proto::StartGame> options = lastOptions ? lastOptions() : std::nullopt;
+    if (!st.leads() || !options)
+        return;
+    options->starter = wire::toWire(st.loginname);
+    m_context.send(options->message());
 }
 
 void PlayerCommands::sendJustWatch(int seat, bool watch)

@@ -1,11 +1,15 @@
 #pragma once
-// The commands a player gives from the main window: Start Game, Just Watch, the seat
-// pop-up's watch and removal commands, and removal from the spy list. Each checks who
-// may give it and sends its message to the host; the game's leader alone starts games,
-// removes players and sets other seats watching.
+// The commands a player gives from the main window: Start Game, Play Again, Just Watch,
+// the seat pop-up's watch and removal commands, and removal from the spy list. Each
+// checks who may give it and sends its message to the host; the game's leader alone
+// starts games, removes players and sets other seats watching.
 #include "client/ClientContext.h"
+#include "net/Protocol.h"
 
 #include <QObject>
+
+#include <functional>
+#include <optional>
 
 class SeatRoster;
 class TurnState;
@@ -25,6 +29,11 @@ public:
 
     // The Start button and "Start Game": the game start dialog once connected.
     void button_startClick();
+    // The options of the last game started, if known (for "Play Again").
+    std::function<std::optional<proto::StartGame>()> lastOptions;
+    // "Play Again": the leader starts a new game with the last game's options, as
+    // himself, without the start dialog.
+    void playAgainClick();
     // "Just Watch": asks the host to switch this player's own seat.
     void justWatchClick();
     // Before a seat's pop-up opens: which items are enabled; remembers the seat.

@@ -28,6 +28,7 @@ void RoundReview::follow(const GameMessages& game, const WordEntry& words)
 {
     connect(&game, &GameMessages::gameStarted, this, &RoundReview::startGame);
     connect(&game, &GameMessages::gameJoined, this, &RoundReview::joinGame);
+    connect(&game, &GameMessages::gameRejoined, this, &RoundReview::rejoinGame);
     connect(&game, &GameMessages::boardLoaded, this, &RoundReview::loadBoard);
     connect(&game, &GameMessages::wordShown, this, &RoundReview::showWord);
     connect(&game, &GameMessages::seatFound, this, &RoundReview::seatFound);
@@ -91,12 +92,26 @@ void RoundReview::joinGame(int timePerTurn, const QList<proto::SeatStats>& seats
     m_timePerTurn = timePerTurn;
     m_current.timePerTurn = timePerTurn;
     Totals carriedIn{};
+    for (const proto::SeatStats& s : seats) {
+        if (game::isSeat(s.seat))
+            carriedIn[s.seat - 1] = s.score - s.points;
+    }
+    addUnseenFinds(seats);
+    emit gameOpened(carriedIn, true);
+    emit changed();
+}
+
+void RoundReview::rejoinGame(const QList<proto::SeatStats>& seats)
+{
+    addUnseenFinds(seats);
+    emit changed();
+}
+
+void RoundReview::addUnseenFinds(const QList<proto::SeatStats>& seats)
+{
     QList<proto::SeatStats> found;
     for (const proto::SeatStats& s : seats) {
-        if (!game::isSeat(s.seat))
-            continue;
-        carriedIn[s.seat - 1] = s.score - s.points;
-        if (s.found)
+        if (game::isSeat(s.seat) && s.found && !m_current.findOf(s.seat))
             found.append(s);
     }
     // Earlier finds scored more; of equal points the order is unknown.
@@ -105,12 +120,12 @@ void RoundReview::joinGame(int timePerTurn, const QList<proto::SeatStats>& seats
     for (const proto::SeatStats& s : std::as_const(found))
         addFind(s.seat, s.points, false);
     placeFinds();
-    emit gameOpened(carriedIn, true);
-    emit changed();
 }
 
 void RoundReview::loadBoard(const QString& round)
 {
+    if (m_currentOpen && round == m_current.round)
+        return;
     closeRound();
     if (m_shown && m_reviewIsCurrent) {
         if (m_pinned) {
@@ -170,8 +185,11 @@ void RoundReview::seatFound(int seat, int points, int /*score*/)
     placeFinds();
     if (seat == m_context.state.myslot && m_current.path.isEmpty())
         m_current.path = m_sent;
-    // A find judged after the round's end still counts on the scoreboard.
-    m_current.missed.removeIf([seat](const SeatName& s) { return s.seat == seat; });
+    // A find judged after the round's end still counts on the scoreboard; a player who
+    // came back into his kept seat and found it did not leave.
+    const auto ofSeat = [seat](const SeatName& s) { return s.seat == seat; };
+    m_current.missed.removeIf(ofSeat);
+    m_current.left.removeIf(ofSeat);
     if (m_current.ended)
         emit changed();
 }
@@ -205,6 +223,8 @@ void RoundReview::endRound(bool outOfTime, const QList<proto::Cell>& cells)
         if (playing(seat) && !r.findOf(seat))
             r.missed.append({seat, m_seats.seat(seat).name});
     }
+    // A player back in the seat kept for him is playing again: he missed it, or found it.
+    r.left.removeIf([this](const SeatName& s) { return playing(s.seat) && m_seats.seat(s.seat).name == s.name; });
     if (!r.word.isEmpty())
         r.meanings = m_meanings.lookUp(r.word, Glosses);
     m_review = RoundRecord();

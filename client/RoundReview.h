@@ -101,6 +101,11 @@ public:
     // --- the game, as GameMessages announces it ------------------------------------------
     void startGame(int timePerTurn);
     void joinGame(int timePerTurn, const QList<proto::SeatStats>& seats);
+    // Back after a lost connection: the game goes on; finds made meanwhile are known by
+    // their points.
+    void rejoinGame(const QList<proto::SeatStats>& seats);
+    // A round's board. The board of the round under way once more (as a player who comes
+    // back is sent it) keeps the round's record.
     void loadBoard(const QString& round);
     void showWord(const QString& word);
     void seatFound(int seat, int points, int score);
@@ -123,6 +128,8 @@ signals:
 private:
     void closeRound();
     void addFind(int seat, int points, bool seen);
+    // The finds of the stats that are not known yet, by their points.
+    void addUnseenFinds(const QList<proto::SeatStats>& seats);
     void placeFinds();
     bool playing(int seat) const;
 

@@ -50,13 +50,26 @@ void RoundStatus::newGame()
 
 void RoundStatus::setStartOffered(bool on)
 {
-    m_startShown = on;
-    m_startMenuEnabled = on;
+    m_leads = on;
     emit changed();
 }
 
-void RoundStatus::setStartShown(bool shown)
+void RoundStatus::setGameRunning(bool running)
 {
-    m_startShown = shown;
+    m_gameRunning = running;
+    if (running)
+        m_playAgain = false;
+    emit changed();
+}
+
+void RoundStatus::setPlayAgainOffered(bool on)
+{
+    m_playAgain = on;
+    emit changed();
+}
+
+void RoundStatus::setReconnecting(bool on)
+{
+    m_reconnecting = on;
     emit changed();
 }

@@ -1,7 +1,9 @@
 #pragma once
 // What the scoreboard says about the game as a whole: the status line, the round
-// number, the game type and target, the winner banner, and whether the Start button
-// and the "Start Game" menu item are offered.
+// number, the game type and target, the winner banner, whether the Start button and
+// the "Start Game" menu item are offered, and "Play Again" beside Start after a game.
+// While the client tries to get back a lost connection it says so, and offers nothing
+// but "Cancel".
 #include <QObject>
 #include <QString>
 
@@ -18,8 +20,12 @@ public:
     // The banner's shadow line repeats the winner text.
     const QString& winnerText2() const { return m_winner; }
     bool winnerShown() const { return m_winnerShown; }
-    bool startShown() const { return m_startShown; }
-    bool startMenuEnabled() const { return m_startMenuEnabled; }
+    // Start is shown to the game's leader between games.
+    bool startShown() const { return m_leads && !m_gameRunning && !m_reconnecting; }
+    bool startMenuEnabled() const { return m_leads; }
+    // "Play Again": beside Start once a game has ended whose options are known.
+    bool playAgainShown() const { return startShown() && m_playAgain; }
+    bool reconnecting() const { return m_reconnecting; }
 
     void setStatus(const QString& text);
     // "ROUND: " and the round number as the host sent it.
@@ -31,10 +37,15 @@ public:
     // A new game: round 0, no banner.
     void newGame();
 
-    // Offered to the game's leader only; hosting, joining and the login switch it.
+    // Offered to the game's leader only; hosting, joining, the login and the host's
+    // word on who leads switch it.
     void setStartOffered(bool on);
-    // A game runs (hidden) or is over (shown again to the leader).
-    void setStartShown(bool shown);
+    // A game runs (Start hidden) or is over (shown again to the leader).
+    void setGameRunning(bool running);
+    // The game that ended can be started again as it was.
+    void setPlayAgainOffered(bool on);
+    // The connection was lost and the client is trying to get it back, or no longer.
+    void setReconnecting(bool on);
 
 signals:
     void changed();
@@ -46,6 +57,8 @@ private:
     QString m_playTo;
     QString m_winner;
     bool m_winnerShown = false;
-    bool m_startShown = true;
-    bool m_startMenuEnabled = true;
+    bool m_leads = true;
+    bool m_gameRunning = false;
+    bool m_playAgain = false;
+    bool m_reconnecting = false;
 };

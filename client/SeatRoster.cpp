@@ -2,6 +2,10 @@
 
 #include "net/FieldChecks.h"
 
+#include <QElapsedTimer>
+
+#include <memory>
+
 const QString SeatRoster::Waiting = QStringLiteral("<Waiting>");
 
 namespace {
@@ -13,6 +17,11 @@ const char* const kQuietNames[SeatRoster::Seats] = {"", "Klot", "Klick", "Kling"
 
 SeatRoster::SeatRoster(QObject* parent)
     : QObject(parent)
+    , clock([timer = std::make_shared<QElapsedTimer>()] {
+        if (!timer->isValid())
+            timer->start();
+        return timer->elapsed();
+    })
 {
     for (int i = 0; i < Seats; ++i) {
         m_seats[i].tag = i + 1;
@@ -33,7 +42,10 @@ SeatRoster::Seat& SeatRoster::at(int n)
 
 void SeatRoster::setName(int n, const QString& name)
 {
-    at(n).name = name;
+    Seat& s = at(n);
+    s.name = name;
+    s.away = false;
+    s.awayName.clear();
     emit changed();
 }
 
@@ -93,6 +105,59 @@ void SeatRoster::newGame()
         s.eyesShown = false;
     }
     emit changed();
+}
+
+void SeatRoster::vacateAll()
+{
+    for (Seat& s : m_seats) {
+        s.name = Waiting;
+        s.eyesShown = false;
+        s.away = false;
+        s.awayName.clear();
+    }
+    emit changed();
+}
+
+void SeatRoster::setLeader(int n)
+{
+    for (Seat& s : m_seats)
+        s.leads = s.tag == n;
+    emit changed();
+}
+
+void SeatRoster::setAway(int n, const QString& name, int seconds)
+{
+    Seat& s = at(n);
+    s.away = true;
+    s.awayName = name;
+    s.awayUntilMs = clock() + qint64(seconds) * 1000;
+    emit changed();
+}
+
+QString SeatRoster::clearAway(int n)
+{
+    Seat& s = at(n);
+    const QString name = s.away ? s.awayName : QString();
+    s.away = false;
+    s.awayName.clear();
+    emit changed();
+    return name;
+}
+
+int SeatRoster::awaySecondsLeft(int n) const
+{
+    const Seat& s = seat(n);
+    const qint64 left = s.away ? s.awayUntilMs - clock() : 0;
+    return left > 0 ? int((left + 999) / 1000) : 0;
+}
+
+bool SeatRoster::anyAway() const
+{
+    for (const Seat& s : m_seats) {
+        if (s.away)
+            return true;
+    }
+    return false;
 }
 
 QStringList SeatRoster::tallyCandidates(int ownSlot) const

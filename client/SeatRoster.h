@@ -1,11 +1,14 @@
 #pragma once
 // The six seat rows of the scoreboard: each seat's name ("<Waiting>" while empty), score,
 // bonus (the points of this round), found mark and watching eyes, and the quiet name
-// under which a player leaves a seat unannounced.
+// under which a player leaves a seat unannounced; which seat leads the game; and a
+// seat the host keeps for a player whose connection dropped, with his name and the
+// time he has left to come back.
 #include <QObject>
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <functional>
 
 #include "net/GameConstants.h"
 
@@ -23,9 +26,17 @@ public:
         bool foundShown = false; // image_founditN
         bool eyesShown = false;  // image_eyesN
         QString quietName;       // a holder of this name leaves unannounced
+        bool leads = false;      // its player leads the game
+        bool away = false;       // kept for its player, who is away: the seat is empty meanwhile
+        QString awayName;
+        qint64 awayUntilMs = 0;  // on the roster's clock
     };
 
     explicit SeatRoster(QObject* parent = nullptr);
+
+    // The steady clock an away player's time is counted on, in milliseconds; tests set
+    // their own.
+    std::function<qint64()> clock;
 
     // Seat 1..6; throws std::out_of_range for any other number.
     const Seat& seat(int n) const;
@@ -45,6 +56,19 @@ public:
     void newRound();
     // A new game: scores to "0", no bonus, found mark or eyes; names stay.
     void newGame();
+    // Coming back after a lost connection: who sits where is told afresh, so every seat
+    // is empty until then; scores stay.
+    void vacateAll();
+
+    // The seat that leads the game; any other number marks none.
+    void setLeader(int n);
+    // The seat is kept `seconds` longer for `name`, who is away.
+    void setAway(int n, const QString& name, int seconds);
+    // The seat is no longer kept; the name it was kept for ("" if it was not).
+    QString clearAway(int n);
+    // Whole seconds an away player has left, rounded up; 0 when the seat is not kept.
+    int awaySecondsLeft(int n) const;
+    bool anyAway() const;
 
     // Names to offer in the tally: the occupied seats other than `ownSlot`.
     QStringList tallyCandidates(int ownSlot) const;

@@ -68,10 +68,44 @@ void Session::joinpress()
 void Session::sendloginfo(const proto::SendLoginInfo& request)
 {
     ClientState& st = m_context.state;
+    if (m_rejoining) {
+        m_rejoining = false;
+        emit rejoining();
+    }
+    const bool led = st.leads();
     st.myslot = request.slot;
     st.connected = true;
+    if (m_rejoinSeat != 0 && request.slot != m_rejoinSeat)
+        m_context.send(proto::Rejoin{m_rejoinSeat}.message());
     m_context.send(proto::LoginInfo{request.slot, wire::toWire(versionText), wire::toWire(st.loginname)}.message());
-    // Whoever holds slot 1 leads, also when the host runs without a window of its own.
-    if (st.leads())
-        emit leadershipChanged(true);
+    // On a host that names no leader whoever holds slot 1 leads, also when the host
+    // runs without a window of its own.
+    if (st.leads() || led)
+        emit leadershipChanged(st.leads());
+}
+
+void Session::leader(const proto::Leader& m)
+{
+    ClientState& st = m_context.state;
+    const bool moved = st.leaderKnown && st.leaderSlot != m.slot;
+    st.leaderSlot = m.slot;
+    st.leaderKnown = true;
+    emit leaderChanged(m.slot, moved);
+    emit leadershipChanged(st.leads());
+}
+
+void Session::connectionLost()
+{
+    ClientState& st = m_context.state;
+    st.connected = false;
+    if (game::isSeat(st.myslot))
+        m_rejoinSeat = st.myslot;
+    m_rejoining = true;
+}
+
+void Session::reconnect()
+{
+    const ClientState& st = m_context.state;
+    m_rejoining = true;
+    m_connection.connectToHost(st.hostaddress, QString::number(port));
 }

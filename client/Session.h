@@ -33,16 +33,36 @@ public:
     void processparams(const QStringList& params);
     void hostpress();
     void joinpress();
-    // Answers the host's login request with slot, version and name.
+    // Answers the host's login request with slot, version and name; when coming back
+    // after a lost connection in another slot than the seat held, asks for the seat
+    // first (CMD_rejoin).
     void sendloginfo(const proto::SendLoginInfo& request);
+    // The host names the game's leader (CMD_leader).
+    void leader(const proto::Leader& m);
+
+    // The connection was lost: this player is not connected until he logs in again, and
+    // then asks for the seat he held.
+    void connectionLost();
+    // Connects to the host once more, as when joining.
+    void reconnect();
+    // Back in the game: nothing more is asked for.
+    void rejoined() { m_rejoinSeat = 0; }
 
 signals:
     // A solo game offers the lobby program for download.
     void downloadOffered();
     // This player now leads the game (may start it, remove players), or no longer does.
     void leadershipChanged(bool leads);
+    // The host named the slot that leads the game (0: nobody); `moved` when it named
+    // another before.
+    void leaderChanged(int slot, bool moved);
+    // The host asks for the login of a client coming back after a lost connection:
+    // whatever it knew of the players is out of date.
+    void rejoining();
 
 private:
     ClientContext& m_context;
     ClientConnection& m_connection;
+    int m_rejoinSeat = 0;      // the seat held before the connection was lost
+    bool m_rejoining = false;  // the next login request is the first since then
 };

@@ -57,6 +57,15 @@ void TurnClock::restart()
     emit changed();
 }
 
+void TurnClock::resume(int seconds)
+{
+    m_turntime.stop();
+    m_waiting = false;
+    show(qBound(0, seconds, m_timePerTurn));
+    m_turntime.start();
+    emit changed();
+}
+
 void TurnClock::stop()
 {
     m_turntime.stop();

@@ -32,6 +32,8 @@ public:
 
     // A turn starts: the full time per turn, counting down from a second from now.
     void restart();
+    // A turn already under way, with `seconds` left (at most the time per turn).
+    void resume(int seconds);
     void stop();
     // No turn yet in this game: the timer stops and the bar empties.
     void waitForTurn();

@@ -74,7 +74,7 @@ out=$(appstreamcli validate-tree --no-net "$ROOT$PREFIX" 2>&1) || fail "appstrea
 grep -q "<release version=\"$VERSION\"" "$ROOT$METAINFO" || fail "the metainfo has no release $VERSION"
 
 # --- the manual pages ---------------------------------------------------------------
-for page in "$MANDIR/man6/quillor.6" "$MANDIR/man6/quillor-host.6" "$MANDIR/man1/quillor-tally.1"; do
+for page in "$MANDIR/man6/quillor.6" "$MANDIR/man1/quillor-tally.1"; do
     out=$(groff -t -man -ww -z "$ROOT$page" 2>&1) && [ -z "$out" ] || fail "groff $page: $out"
 done
 

@@ -48,6 +48,7 @@ int runHeadlessHost(const HostOptions& options, const AgonesSettings& agonesSett
     SeededRandom random(clockSeed());
     TServer host(nullptr, random, options.port);
     host.setEventLog(logHostLine);
+    host.setSeatHoldSeconds(options.holdSeatSeconds);
     // Made only when switched on: without it no network object exists.
     const std::unique_ptr<AgonesSdk> agones = agonesSettings.enabled ? followWithAgones(host, agonesSettings) : nullptr;
 

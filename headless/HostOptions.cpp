@@ -46,6 +46,15 @@ const Option kOptions[] = {
          o.port = static_cast<quint16>(port);
          return QString();
      }},
+    {"--hold-seat", nullptr, Value::Required, "SECONDS",
+     "keep the seat and score of a player whose connection drops during a game for him (default 90; 0: not kept)",
+     [](HostOptions& o, const QString& value) {
+         qint64 seconds = 0;
+         if (!readNumber(value, 0, game::MaxHoldSeconds, &seconds))
+             return QStringLiteral("--hold-seat: \"%1\" is not a number of seconds (0 to %2)").arg(value).arg(game::MaxHoldSeconds);
+         o.holdSeatSeconds = static_cast<int>(seconds);
+         return QString();
+     }},
     {"--agones", nullptr, Value::Optional, "PORT",
      "report to Agones' SDK server on localhost:PORT (9358)",
      [](HostOptions& o, const QString& value) {

@@ -19,6 +19,7 @@ struct HostOptions {
     bool agones = false;           // --agones[=PORT]
     quint16 agonesPort = 0;        // its PORT; 0 when none was given
     bool agonesOneSession = false; // --agones-one-session
+    int holdSeatSeconds = game::DefaultHoldSeconds; // 0: a dropped player's seat is not kept
     bool help = false;
     bool version = false;
     QString error; // why the command line cannot be used; empty when fine

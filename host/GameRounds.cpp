@@ -42,15 +42,14 @@ void GameRounds::stopClock()
         m_link.runClock(false);
 }
 
-void GameRounds::startgame(const proto::StartGame& options)
+void GameRounds::startgame(const proto::StartGame& options, int from)
 {
     stopClock();
     m_gamerunning = true;
 
     int seconds = kDefaultTimePerTurn;
     if (FieldReader::toInt(options.secondsPerTurn, &seconds) && game::playableTimePerTurn(seconds) != seconds) {
-        // Only the hosting player starts games.
-        m_out.refused(game::LeaderSlot,
+        m_out.refused(from,
                       QStringLiteral("host: seconds per turn %1 out of range, using %2").arg(seconds).arg(kDefaultTimePerTurn));
     }
     // The same rule the clients apply to the number they are sent.
@@ -262,7 +261,7 @@ void GameRounds::sendCatchUp(int slot) const
     m_out.to(slot, loadboardMessage());
     m_out.to(slot, thewordMessage());
     proto::LoadStats stats;
-    stats.mayPlay = m_mode == Turn && PlayerTable::isSeat(slot);
+    stats.mayPlay = m_mode == Turn && PlayerTable::isSeat(slot) && !m_players[slot].found;
     stats.playTo = QByteArray::number(m_playtoscore);
     stats.secondsPerTurn = m_timeperturn;
     stats.secondsLeft = m_countdown - kGraceSeconds;

@@ -42,15 +42,17 @@ public:
     GameRounds(PlayerTable& players, const Outbox& out, const HostLink& link, RandomSource& random,
                WordSource words);
 
-    // CMD_startgame: the five option texts as received. Starts afresh, also in the
-    // middle of a game.
-    void startgame(const proto::StartGame& options);
+    // CMD_startgame from slot `from`: the five option texts as received. Starts afresh,
+    // also in the middle of a game.
+    void startgame(const proto::StartGame& options, int from = game::LeaderSlot);
     // CMD_myword from a seat.
     void myword(int seat, const proto::MyWord& word);
     // One second of the game clock (only while it runs).
     void tick();
     // Brings a player who logs in during a game up to date: CMD_loadboard,
-    // CMD_theword and CMD_loadstats.
+    // CMD_theword and CMD_loadstats. He may pick letters when the turn runs, he has a
+    // seat and that seat has not found the word yet (a player back in his kept seat
+    // may have).
     void sendCatchUp(int slot) const;
 
     bool gamerunning() const { return m_gamerunning; }

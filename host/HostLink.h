@@ -43,4 +43,23 @@ struct HostLink {
     // A game ended: its winner's text as CMD_winner carries it, or empty when the game
     // stopped without one.
     std::function<void(const QByteArray& winner)> gameEnded;
+    // ---- seats kept for returning players, and the game's lead ----
+    // Asks for HostGame::holdDeadline() to be called once, `ms` milliseconds from now,
+    // replacing any earlier request; a negative `ms` cancels it. Asked for only while
+    // some seat is kept.
+    std::function<void(qint64 ms)> wakeForHolds;
+    // The connection of slot `from` now belongs to slot `to` (free until now): its
+    // messages, received and to come, are from `to`, and what is sent to `to` reaches
+    // it. Left empty, no connection is moved and a returning player keeps the slot
+    // he was given.
+    std::function<void(int from, int to)> moveConnection;
+    // The slot that leads the game now; 0 when nobody does.
+    std::function<void(int slot)> leaderChanged;
+    // A seat is kept for its player, whose connection dropped, for `seconds`.
+    std::function<void(int seat, const QByteArray& name, int seconds)> seatAway;
+    // The player of a kept seat is back in it.
+    std::function<void(int seat, const QByteArray& name)> seatBack;
+    // A kept seat was given up: its player did not come back in time, or the leader
+    // removed him. Only now has he left the game for good.
+    std::function<void(int seat, const QByteArray& name)> holdEnded;
 };

@@ -24,10 +24,10 @@ const PlayerRec& PlayerTable::operator[](int slot) const
     return m_players[slot];
 }
 
-int PlayerTable::chooseSlot() const
+int PlayerTable::chooseSlot(const std::function<bool(int slot)>& reserved) const
 {
     for (int slot = 1; slot <= m_slotcount; ++slot) {
-        if (!m_players[slot].inuse)
+        if (!m_players[slot].inuse && !(reserved && reserved(slot)))
             return slot;
     }
     if (m_slotcount >= kMaxSlots)
@@ -50,6 +50,10 @@ void PlayerTable::release(int slot)
     p.inuse = false;
     p.name.clear();
     p.watching = false;
+    p.address.clear();
+    p.loggedIn = false;
+    p.since = 0;
+    p.removed = false;
 }
 
 bool PlayerTable::isConnected(int slot) const

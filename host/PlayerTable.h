@@ -3,14 +3,16 @@
 //
 // Slots 1 to 9 are handed out to connections (1 to 6 are the playing seats, 7 to 9
 // spectators); entry 10 holds a refused tenth connection only while it is refused;
-// entry 11 is never used. Scores, found flags and round points belong to the seat,
-// not to whoever holds it: connecting and disconnecting leave them alone, so a seat
-// handed out again keeps the totals of its previous holder.
+// entry 11 is never used. Scores, found flags and round points belong to the seat:
+// disconnecting leaves them alone, so a seat keeps its totals after its player leaves,
+// until the host gives the seat to somebody new (HostGame then starts him from nothing).
 #include "net/GameConstants.h"
 
 #include <QByteArray>
 #include <QList>
+#include <QString>
 #include <array>
+#include <functional>
 
 struct PlayerRec {
     QByteArray name;        // from the login; empty before it and after the close
@@ -20,6 +22,12 @@ struct PlayerRec {
     QByteArray defaultname; // the seat's fixed name, used when a winner has no name
     bool found = false;     // the seat has found this round's word
     int roundpoints = 0;    // points scored in this round
+
+    // The connection itself, while it is open.
+    QString address;        // where it came from
+    bool loggedIn = false;  // it has sent its login
+    quint64 since = 0;      // order of arrival: lower came earlier
+    bool removed = false;   // it is being closed by the game's leader
 };
 
 class PlayerTable {
@@ -38,11 +46,13 @@ public:
     int slotcount() const { return m_slotcount; }
 
     // The slot a new connection gets: the lowest free slot up to slotcount, else the
-    // next new one; kFullSlot when all nine are in use.
-    int chooseSlot() const;
+    // next new one; kFullSlot when all nine are in use. A slot for which `reserved`
+    // says true is not free.
+    int chooseSlot(const std::function<bool(int slot)>& reserved = {}) const;
     // Marks a slot chosen by chooseSlot() as connected (not for kFullSlot).
     void take(int slot);
-    // The slot's connection has closed: name and watching go, the scores stay.
+    // The slot's connection has closed: name, watching and what is known of the
+    // connection go, the scores stay.
     void release(int slot);
 
     bool isConnected(int slot) const;

@@ -68,6 +68,16 @@ void SlotQueues::drop(int slot)
     m_takenAt[slot].reset();
 }
 
+void SlotQueues::move(int from, int to)
+{
+    if (from < 1 || from > kSlots || to < 1 || to > kSlots || from == to)
+        return;
+    drop(to);
+    m_queues[to].swap(m_queues[from]);
+    std::swap(m_bytes[to], m_bytes[from]);
+    std::swap(m_takenAt[to], m_takenAt[from]);
+}
+
 qsizetype SlotQueues::pendingBytes(int slot) const
 {
     return slot >= 1 && slot <= kSlots ? m_bytes[slot] : 0;

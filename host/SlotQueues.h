@@ -43,6 +43,9 @@ public:
     // Forgets a slot's pending texts and its pace (its connection has closed; the next
     // connection in the slot is due at once).
     void drop(int slot);
+    // The texts still waiting from slot `from`, and its pace, are slot `to`'s from now
+    // on (its connection has been moved there); `to` had none.
+    void move(int from, int to);
     // Milliseconds between two texts taken from one slot (at least 1).
     void setPace(qint64 ms) { m_paceMs = ms < 1 ? 1 : ms; }
     qint64 pace() const { return m_paceMs; }

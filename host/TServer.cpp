@@ -1,6 +1,7 @@
 #include "host/TServer.h"
 
 #include "host/RandomSource.h"
+#include "net/Protocol.h"
 #include "net/Wire.h"
 
 #include <QDebug>
@@ -34,6 +35,8 @@ TServer::TServer(QObject* parent, RandomSource& random, quint16 port)
     m_loginTimer.setSingleShot(true);
     m_loginTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_loginTimer, &QTimer::timeout, this, [this] { m_game.loginDeadline(); });
+    m_holdTimer.setSingleShot(true);
+    connect(&m_holdTimer, &QTimer::timeout, this, [this] { m_game.holdDeadline(); });
 }
 
 TServer::~TServer()
@@ -44,6 +47,11 @@ TServer::~TServer()
     socktimer.stop();
     timer1.stop();
     m_loginTimer.stop();
+    m_holdTimer.stop();
+    // The host ends: every player is told so before his connection closes, so that no
+    // client takes the close for a lost connection and tries to come back.
+    for (int slot : m_game.players().connectedSlots())
+        send(slot, proto::Closing{}.message());
     m_connectionLogTimer.stop();
     for (TSock* sock : Sock1->findChildren<TSock*>()) {
         sock->OnRead = nullptr;
@@ -67,7 +75,7 @@ HostLink TServer::makeLink()
     };
     link.event = [this](const QString& line) { logEvent(line); };
     link.connectionEvent = [this](int slot, const QString& line) { logConnection(slot, line); };
-    link.now = [this] { return m_uptime.elapsed(); };
+    link.now = [this] { return m_gameClock ? m_gameClock() : m_uptime.elapsed(); };
     link.wakeForLogins = [this](qint64 ms) {
         if (ms < 0)
             m_loginTimer.stop();
@@ -78,7 +86,41 @@ HostLink TServer::makeLink()
     link.playerLeft = [this](int slot, const QByteArray& name) { emit playerLeft(slot, wire::fromWire(name)); };
     link.gameStarted = [this] { emit gameStarted(); };
     link.gameEnded = [this](const QByteArray& winner) { emit gameEnded(wire::fromWire(winner)); };
+    link.wakeForHolds = [this](qint64 ms) {
+        if (ms < 0)
+            m_holdTimer.stop();
+        else
+            m_holdTimer.start(static_cast<int>(std::min<qint64>(ms, std::numeric_limits<int>::max())));
+    };
+    link.moveConnection = [this](int from, int to) { moveConnection(from, to); };
+    const auto text = [](const QByteArray& name) { return wire::fromWire(name); };
+    link.leaderChanged = [this](int slot) { emit leaderChanged(slot, leaderName()); };
+    link.seatAway = [this, text](int seat, const QByteArray& name, int seconds) { emit seatAway(seat, text(name), seconds); };
+    link.seatBack = [this, text](int seat, const QByteArray& name) { emit seatBack(seat, text(name)); };
+    link.holdEnded = [this, text](int seat, const QByteArray& name) { emit holdEnded(seat, text(name)); };
     return link;
+}
+
+QString TServer::leaderName() const
+{
+    const int slot = m_game.leader();
+    return slot ? wire::fromWire(m_game.players()[slot].name) : QString();
+}
+
+void TServer::moveConnection(int from, int to)
+{
+    if (from < 1 || from > PlayerTable::kMaxSlots || to < 1 || to > PlayerTable::kMaxSlots || from == to)
+        return;
+    Connection& a = m_connections[from];
+    Connection& b = m_connections[to];
+    b.sock = a.sock;
+    b.framer = std::move(a.framer);
+    b.address = a.address;
+    a.sock.clear();
+    a.framer.clear();
+    if (b.sock)
+        b.sock->Tag = to;
+    m_queues.move(from, to);
 }
 
 void TServer::startListening()
@@ -138,10 +180,13 @@ int TServer::slotOf(TSock* sock) const
 
 void TServer::Sock1Accept(TSock* listener)
 {
-    const int slot = m_game.chooseSlot();
     TSock* sock = nullptr;
     if (!listener->Accept(sock) || !sock)
         return;
+    // The address first: a seat kept for a player may be his only way in.
+    const QString address = listener->peerAddress();
+    const int slot = m_game.chooseSlot(address);
+    sock->setKeepAlive(game::KeepAliveIdleSeconds, game::KeepAliveIntervalSeconds, game::KeepAliveProbes);
     sock->Tag = slot;
     sock->OnRead = [this](TSock* s, int count) { Sock1Read(s, count); };
     sock->OnDisconnect = [this](TSock* s) { tempsockDisconnect(s); };
@@ -150,11 +195,11 @@ void TServer::Sock1Accept(TSock* listener)
     Connection& c = m_connections[slot];
     c.sock = sock;
     c.framer.clear();
-    c.address = listener->peerAddress();
+    c.address = address;
     m_queues.drop(slot);
     if (slot != PlayerTable::kFullSlot)
         logConnection(slot, QStringLiteral("connection from %1 in slot %2").arg(c.address).arg(slot));
-    m_game.connectionAccepted(slot);
+    m_game.connectionAccepted(slot, address);
 }
 
 void TServer::Sock1Read(TSock* sender, int)
@@ -169,6 +214,7 @@ void TServer::Sock1Read(TSock* sender, int)
             qWarning("host: slot %d sent more than %zu unhandled messages (or %lld bytes); closing it", slot,
                      m_queues.cap(), static_cast<long long>(SlotQueues::kDefaultByteCap));
             m_queues.drop(slot);
+            sender->Send(proto::Closing{}.message().bytes());
             sender->Close();
             return;
         }

@@ -25,7 +25,16 @@
 //     host.port();                           // the port actually listened on (for port 0)
 //
 // The hosting player's own client then connects to 127.0.0.1 on that port like any
-// other player and gets slot 1. A connection that sends more than SlotQueues'
+// other player and gets slot 1; his program sets the lead rule that keeps the lead
+// with him (HostGame::LeadRule::HostingPlayer). A dedicated host keeps the default:
+// the longest-connected seated player leads.
+//
+// Seats of players whose connection drops during a game are kept for them (90 seconds
+// unless setSeatHoldSeconds() says otherwise), timed by a single-shot timer that runs
+// only while some seat is kept. Every connection is watched with the system's
+// keep-alive probes, so one that vanished without a word is noticed (and its seat
+// kept) within about 25 seconds. Connections the host closes on purpose are told so
+// first (CMD_closing); so are all of them when the host ends. A connection that sends more than SlotQueues'
 // cap of unhandled messages, or that lets more than kMaxSendBacklog bytes pile up
 // unread, is closed; so is one that has not logged in within 30 seconds, checked by a
 // single-shot timer that runs only while such a connection exists.
@@ -92,15 +101,45 @@ public:
     // not logged in yet.
     bool loginTimerActive() const { return m_loginTimer.isActive(); }
 
+    // ---- seats kept for returning players, and the game's lead ----
+    void setLeadRule(HostGame::LeadRule rule) { m_game.setLeadRule(rule); }
+    // Seconds a seat is kept for a player whose connection dropped; 0 keeps none.
+    void setSeatHoldSeconds(int seconds) { m_game.setSeatHoldMs(qint64(seconds) * 1000); }
+    // The slot that leads the game (0: nobody) and its player's name.
+    int leader() const { return m_game.leader(); }
+    QString leaderName() const;
+    // True while the timer for kept seats is set, i.e. while some seat is kept.
+    bool holdTimerActive() const { return m_holdTimer.isActive(); }
+    // The steady clock the game counts kept seats and logins on, in milliseconds (an
+    // empty clock: the host's own). For tests, which then call holdDeadline() when
+    // their time has come instead of waiting for the timer.
+    void setGameClock(std::function<qint64()> clock) { m_gameClock = std::move(clock); }
+    // The hold timer's handler: gives up every kept seat whose time is up.
+    void holdDeadline()
+    {
+        m_holdTimer.stop();
+        m_game.holdDeadline();
+    }
+
 signals:
     // What happened in the game (HostLink's events), names decoded from the wire; one
-    // emit per event. A player counts from his login to the close of its connection.
+    // emit per event. A player counts from his login to the close of its connection, or, when
+    // his seat is kept for him, to the end of that hold.
     void playerLoggedIn(int slot, const QString& name);
     void playerLeft(int slot, const QString& name);
     void gameStarted();
     // `winner` as CMD_winner names it ("Ann", "Ann and Bob"); empty when the game stopped
     // without one.
     void gameEnded(const QString& winner);
+    // Another slot leads the game now (0: nobody); `name` is its player's.
+    void leaderChanged(int slot, const QString& name);
+    // A seat is kept for its player, whose connection dropped, for `seconds`.
+    void seatAway(int seat, const QString& name, int seconds);
+    // The player of a kept seat is back in it.
+    void seatBack(int seat, const QString& name);
+    // A kept seat was given up (its player did not come back in time, or was removed):
+    // only now has he left the game.
+    void holdEnded(int seat, const QString& name);
 
 private:
     struct Connection {
@@ -127,6 +166,8 @@ private:
     // A line about the connection of a slot, limited per source address.
     void logConnection(int slot, const QString& line);
     void flushConnectionLog();
+    // The connection of slot `from` becomes slot `to`'s.
+    void moveConnection(int from, int to);
 
     quint16 m_port;
     WordLists m_words;
@@ -139,6 +180,8 @@ private:
     bool m_dispatching = false;
     QTimer timer1;
     QTimer m_loginTimer;
+    QTimer m_holdTimer;
+    std::function<qint64()> m_gameClock;
     QElapsedTimer m_uptime;
     ConnectionLog m_connectionLog;
     QTimer m_connectionLogTimer;

@@ -34,4 +34,15 @@ inline constexpr char action[] = "CMD_action";
 inline constexpr char startgame[] = "CMD_startgame";
 inline constexpr char playasound[] = "CMD_playasound";
 
+// Seats kept for players whose connection drops, and the game's lead. Peers that do not
+// know these words drop them, so they go to every client alike.
+// From the host to its clients.
+inline constexpr char leader[] = "CMD_leader";
+inline constexpr char seataway[] = "CMD_seataway";
+inline constexpr char seatfree[] = "CMD_seatfree";
+inline constexpr char seatstats[] = "CMD_seatstats";
+inline constexpr char closing[] = "CMD_closing";
+// From a client to the host.
+inline constexpr char rejoin[] = "CMD_rejoin";
+
 } // namespace cmd

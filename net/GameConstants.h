@@ -22,7 +22,8 @@ inline constexpr int MaxWordLength = 10;
 inline constexpr int Letters = 26;
 
 // Slots 1 to 9 are handed out to connections: 1 to 6 are the playing seats, 7 to 9
-// spectators. Slot 1 leads the game: only it may start games and remove players.
+// spectators. The game's leader alone may start games and remove players: on the
+// hosting player's own host always slot 1, his own.
 inline constexpr int Seats = 6;
 inline constexpr int MaxSlots = 9;
 inline constexpr int LeaderSlot = 1;
@@ -36,6 +37,19 @@ constexpr int playableTimePerTurn(int seconds)
 {
     return seconds < 0 || seconds > MaxTimePerTurn ? DefaultTimePerTurn : seconds;
 }
+
+// A seat whose player's connection drops during a game is kept for him this many
+// seconds unless the host is told otherwise (0: not kept), at most a day.
+inline constexpr int DefaultHoldSeconds = 90;
+inline constexpr int MaxHoldSeconds = 24 * 60 * 60;
+
+// Both ends have the system probe a game connection after 10 seconds without traffic,
+// every 5 seconds, and give it up after 3 unanswered probes: a connection that
+// vanished without a word is noticed within about 25 seconds, at the cost of a few
+// empty packets on an idle connection and nothing on a busy one.
+inline constexpr int KeepAliveIdleSeconds = 10;
+inline constexpr int KeepAliveIntervalSeconds = 5;
+inline constexpr int KeepAliveProbes = 3;
 
 constexpr bool isSeat(int slot) { return slot >= 1 && slot <= Seats; }
 constexpr bool isSlot(int slot) { return slot >= 1 && slot <= MaxSlots; }

@@ -351,4 +351,70 @@ ActionRelay actionRelay(const QByteArray& name, const QByteArray& said)
     return {name + " " + said};
 }
 
+// ---- seats kept for returning players, and the game's lead ----
+
+Message Leader::message() const
+{
+    return Message(command).add(slot).add("");
+}
+
+Leader Leader::read(FieldReader& f)
+{
+    return {inRange(f, 0, game::MaxSlots, "slot")};
+}
+
+Message SeatAway::message() const
+{
+    return Message(command).add(seat).add(seconds).add(name);
+}
+
+SeatAway SeatAway::read(FieldReader& f)
+{
+    SeatAway m;
+    m.seat = inRange(f, 1, game::Seats, "seat");
+    m.seconds = inRange(f, 0, game::MaxHoldSeconds, "seconds");
+    m.name = f.rest();
+    return m;
+}
+
+Message SeatFree::message() const
+{
+    return Message(command).add(seat).add("");
+}
+
+SeatFree SeatFree::read(FieldReader& f)
+{
+    return {inRange(f, 1, game::Seats, "seat")};
+}
+
+Message SeatScore::message() const
+{
+    return Message(command).add(stats.seat).add(stats.score).add(stats.points).flag(stats.found).add("");
+}
+
+SeatScore SeatScore::read(FieldReader& f)
+{
+    SeatScore m;
+    m.stats.seat = inRange(f, 1, game::Seats, "seat");
+    m.stats.score = f.nextInt();
+    m.stats.points = f.nextInt();
+    m.stats.found = f.nextFlag();
+    return m;
+}
+
+Message Closing::message() const
+{
+    return Message(command).add("");
+}
+
+Message Rejoin::message() const
+{
+    return Message(command).add(seat).add("");
+}
+
+Rejoin Rejoin::read(FieldReader& f)
+{
+    return {f.nextInt()};
+}
+
 } // namespace proto

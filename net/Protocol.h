@@ -346,4 +346,76 @@ using ActionRelay = Relay<cmd::action>;
 ChatRelay chatRelay(const QByteArray& name, const QByteArray& said);
 ActionRelay actionRelay(const QByteArray& name, const QByteArray& said);
 
+// ---- seats kept for returning players, and the game's lead ----
+// Older peers drop these command words, so the host sends them to every client alike
+// and a client that never receives them goes on as before.
+
+// CMD_leader, host to clients: the slot that leads the game now (starts games, removes
+// players, sets other seats watching), 0 when nobody does, then an empty field. Sent to
+// every client when the lead moves and to each client when it logs in.
+struct Leader {
+    static constexpr const char* command = cmd::leader;
+    int slot = 0;
+
+    Message message() const;
+    static Leader read(FieldReader& f);
+};
+
+// CMD_seataway, host to clients: a seat whose player's connection dropped during a game
+// is kept for him; the seat, the seconds it is still kept, then his name (rest). Sent
+// to the others right after CMD_playerdisconnected, and to a client that logs in while
+// the seat is kept.
+struct SeatAway {
+    static constexpr const char* command = cmd::seataway;
+    int seat = 0;
+    int seconds = 0;
+    QByteArray name;
+
+    Message message() const;
+    static SeatAway read(FieldReader& f);
+};
+
+// CMD_seatfree, host to clients: the seat was kept and its player did not come back in
+// time; it is free now. The seat, then an empty field. (A player who comes back is
+// announced with CMD_newplayerinfo as at any login.)
+struct SeatFree {
+    static constexpr const char* command = cmd::seatfree;
+    int seat = 0;
+
+    Message message() const;
+    static SeatFree read(FieldReader& f);
+};
+
+// CMD_seatstats, host to clients: one seat's stats as the host now has them (seat,
+// total, round points, found flag), then an empty field. Sent when a new player is
+// given a seat whose previous holder had scored: he starts from nothing.
+struct SeatScore {
+    static constexpr const char* command = cmd::seatstats;
+    SeatStats stats;
+
+    Message message() const;
+    static SeatScore read(FieldReader& f);
+};
+
+// CMD_closing, host to a client: only an empty field, "CMD_closing+". The host is about
+// to close this connection on purpose (the player was removed, the host ends); a
+// connection that ends without it was lost, and the client may come back.
+struct Closing {
+    static constexpr const char* command = cmd::closing;
+    Message message() const;
+    static Closing read(FieldReader&) { return {}; }
+};
+
+// CMD_rejoin, client to host: sent just before CMD_logininfo by a client whose
+// connection was lost, naming the seat it held, then an empty field. The host gives
+// the seat back when it is kept for the same name from the same address, or when its
+// old connection, from that name and address, has not been noticed gone yet.
+struct Rejoin {
+    static constexpr const char* command = cmd::rejoin;
+    int seat = 0;
+
+    Message message() const;
+    static Rejoin read(FieldReader& f);
+};
+
 } // namespace proto

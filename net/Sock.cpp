@@ -484,6 +484,19 @@ bool TSock::Close()
     return closed;
 }
 
+bool TSock::setKeepAlive(int idleSeconds, int intervalSeconds, int count)
+{
+    if (m_fd < 0)
+        return false;
+    const int on = 1;
+    const unsigned userTimeoutMs = unsigned(idleSeconds + intervalSeconds * count) * 1000u;
+    return ::setsockopt(m_fd, SOL_SOCKET, SO_KEEPALIVE, &on, sizeof on) == 0
+        && ::setsockopt(m_fd, IPPROTO_TCP, TCP_KEEPIDLE, &idleSeconds, sizeof idleSeconds) == 0
+        && ::setsockopt(m_fd, IPPROTO_TCP, TCP_KEEPINTVL, &intervalSeconds, sizeof intervalSeconds) == 0
+        && ::setsockopt(m_fd, IPPROTO_TCP, TCP_KEEPCNT, &count, sizeof count) == 0
+        && ::setsockopt(m_fd, IPPROTO_TCP, TCP_USER_TIMEOUT, &userTimeoutMs, sizeof userTimeoutMs) == 0;
+}
+
 // --- notifications from the event loop -------------------------------------------
 
 void TSock::onReadReady()

@@ -90,6 +90,13 @@ public:
     // The error code of the last siError report (0 before any).
     int lastError() const { return m_lastError; }
     quint16 boundPort() const; // the local port of an open handle (0 if none)
+    // Has the system watch a connection that may vanish without a word (a laptop's
+    // wifi gone, a router restarted): after `idleSeconds` without traffic it sends an
+    // empty probe every `intervalSeconds`, and `count` unanswered probes, or data left
+    // unacknowledged for as long as all that, end the connection with an error
+    // (ETIMEDOUT). Probes carry no data: the peer's program never sees them. False
+    // without an open handle or when the system refuses.
+    bool setKeepAlive(int idleSeconds, int intervalSeconds, int count);
 
     // Milliseconds a listener stops accepting after running out of file descriptors.
     static constexpr int AcceptPauseMs = 250;

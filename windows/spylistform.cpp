@@ -72,6 +72,11 @@ bool Tspylist::removeSpy(int slot, const QString& name)
     return true;
 }
 
+void Tspylist::clearSpies()
+{
+    listbox_spys->clear();
+}
+
 QStringList Tspylist::lines() const
 {
     return listbox_spys->lines();

@@ -22,6 +22,8 @@ public:
     // Returns whether there was one; if not, the list is left as it was.
     bool removeSpy(int slot, const QString& name);
     QStringList lines() const;
+    // Takes every line off (the spectators are about to be told afresh).
+    void clearSpies();
 
     // "Remove From Game" is offered only to the hosting player.
     void setHostMode(bool hosting);

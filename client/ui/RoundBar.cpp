@@ -40,6 +40,18 @@ RoundBar::RoundBar(const RoundStatus& status, const TurnClock& clock, const Turn
     button_clearword->setToolTip(QStringLiteral("Clear the letters picked so far"));
     button_clearword->hide();
 
+    // Beside Start, where Clear is during a turn: drawn as a plain button.
+    button_playagain = new PictureButton(QString(), QStringLiteral("Play Again"), this);
+    button_playagain->setObjectName(QStringLiteral("button_playagain"));
+    button_playagain->move(348, 17);
+    button_playagain->setToolTip(QStringLiteral("Start a new game with the same options"));
+    button_playagain->hide();
+    button_cancel = new PictureButton(QString(), QStringLiteral("Cancel"), this);
+    button_cancel->setObjectName(QStringLiteral("button_cancel"));
+    button_cancel->move(348, 17);
+    button_cancel->setToolTip(QStringLiteral("Stop trying to reconnect and leave the game"));
+    button_cancel->hide();
+
     // Where a seated player's Clear button would be: a spectator never has one.
     const QPixmap watching = looks::pictureOr(QStringLiteral(":/pictures/watching.png"), QSize(100, 22),
                                               QColor(110, 130, 170));
@@ -64,6 +76,9 @@ void RoundBar::showStatus()
     label_status->setText(m_status.status());
     label_round->setText(m_status.roundText());
     button_start->setVisible(m_status.startShown());
+    button_playagain->setVisible(m_status.playAgainShown());
+    button_cancel->setVisible(m_status.reconnecting());
+    button_cancel->raise();
 }
 
 void RoundBar::showClock()

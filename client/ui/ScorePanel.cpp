@@ -8,8 +8,13 @@
 #include "widgets/ElidedLabel.h"
 
 #include <QAction>
+
+#include <algorithm>
 #include <QLabel>
+#include <QCursor>
 #include <QMenu>
+#include <QTimer>
+#include <QToolTip>
 
 namespace {
 
@@ -77,7 +82,15 @@ ScorePanel::ScorePanel(const SeatRoster& seats, const RoundStatus& status, const
                                       true);
         label_bonus[i] = looks::label(this, QStringLiteral("label_bonus") + n, QString(), QRect(225, top, 45, 16), 13);
         looks::setInk(label_bonus[i], QColor(40, 120, 40));
+        image_leader[i] = looks::label(this, QStringLiteral("image_leader") + n, QStringLiteral("\u2605"),
+                                       QRect(160, top, 14, 16), 14, true, Qt::AlignCenter);
+        looks::setInk(image_leader[i], QColor(184, 120, 16));
+        image_leader[i]->setToolTip(QStringLiteral("Leads the game: starts it and may remove players"));
+        image_leader[i]->hide();
     }
+    m_awayTimer = new QTimer(this);
+    m_awayTimer->setInterval(1000);
+    connect(m_awayTimer, &QTimer::timeout, this, &ScorePanel::showAway);
 
     connect(&seats, &SeatRoster::changed, this, &ScorePanel::showSeats);
     connect(&status, &RoundStatus::changed, this, &ScorePanel::showGame);
@@ -103,18 +116,47 @@ void ScorePanel::showSeats()
 {
     for (int i = 0; i < game::Seats; ++i) {
         const SeatRoster::Seat& s = m_seats.seat(i + 1);
-        label_playername[i]->setText(s.name);
+        // A seat kept for a player who is away shows his name, greyed.
+        label_playername[i]->setText(s.away ? s.awayName : s.name);
         const bool empty = s.name == SeatRoster::Waiting;
-        looks::setInk(label_playername[i], empty ? looks::inkSoft() : looks::ink());
+        looks::setInk(label_playername[i], s.away ? looks::inkFaint() : empty ? looks::inkSoft() : looks::ink());
         QFont nf = label_playername[i]->font();
         nf.setBold(!empty);
         nf.setItalic(empty);
         label_playername[i]->setFont(nf);
+        // The leader's star follows his name.
+        const int nameWidth = label_playername[i]->fontMetrics().horizontalAdvance(label_playername[i]->shownText());
+        image_leader[i]->move(45 + std::min(nameWidth, 113) + 2, image_leader[i]->y());
+        image_leader[i]->setVisible(s.leads && !empty);
         label_score[i]->setText(s.score);
         label_bonus[i]->setText(s.bonus);
         image_foundit[i]->setVisible(s.foundShown);
         image_eyes[i]->setVisible(s.eyesShown);
     }
+    showAway();
+}
+
+void ScorePanel::showAway()
+{
+    for (int i = 0; i < game::Seats; ++i) {
+        const SeatRoster::Seat& s = m_seats.seat(i + 1);
+        ElidedLabel* label = label_playername[i];
+        const QString tip = s.away ? QStringLiteral("%1 is away: the seat is kept for %2 more seconds")
+                                         .arg(s.awayName)
+                                         .arg(m_seats.awaySecondsLeft(i + 1))
+                                   : QString();
+        if (label->toolTip() == tip)
+            continue;
+        label->setToolTip(tip);
+        // A tooltip on the screen counts down with it.
+        if (!tip.isEmpty() && QToolTip::isVisible() && label->underMouse())
+            QToolTip::showText(QCursor::pos(), tip, label);
+    }
+    if (m_seats.anyAway()) {
+        if (!m_awayTimer->isActive())
+            m_awayTimer->start();
+    } else
+        m_awayTimer->stop();
 }
 
 void ScorePanel::showGame()

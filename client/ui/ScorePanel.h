@@ -1,7 +1,9 @@
 #pragma once
 // The scoreboard beside the board: the game's title, type and target, the time per turn,
-// and the six seat rows (found mark, watching eyes, name, score, bonus). A right click on
-// a seat's name opens `popup_kick`, whose commands the game's leader may give.
+// and the six seat rows (found mark, watching eyes, name, leader's mark, score, bonus). A
+// right click on a seat's name opens `popup_kick`, whose commands the game's leader may
+// give. A seat kept for a player who is away shows his name greyed, and its tooltip
+// counts down the seconds he has left to come back.
 #include "net/GameConstants.h"
 #include "widgets/ElidedLabel.h"
 
@@ -12,6 +14,7 @@ class PlayerCommands;
 class QAction;
 class QLabel;
 class QMenu;
+class QTimer;
 class RoundStatus;
 class SeatRoster;
 class TurnClock;
@@ -36,6 +39,7 @@ public:
     std::array<QLabel*, game::Seats> label_bonus{};
     std::array<QLabel*, game::Seats> image_foundit{};
     std::array<QLabel*, game::Seats> image_eyes{};
+    std::array<QLabel*, game::Seats> image_leader{};
 
     QMenu* popup_kick = nullptr;
     QAction* RemoveFromGame1 = nullptr;
@@ -46,9 +50,12 @@ private:
     QLabel* makeMark(const QString& name, const QString& picture, int x, int rowTop, QSize fallback);
     void showSeats();
     void showGame();
+    // The away seats' tooltips, with the seconds left; once a second while any is kept.
+    void showAway();
 
     const SeatRoster& m_seats;
     const RoundStatus& m_status;
     const TurnClock& m_clock;
     PlayerCommands& m_commands;
+    QTimer* m_awayTimer = nullptr;
 };

@@ -147,6 +147,8 @@ void Tchat::connectMenus()
     connect(m.About1, &QAction::triggered, this, &Tchat::About1Click);
     connect(m_roundBar->button_start, &QAbstractButton::clicked, this, &Tchat::button_startClick);
     connect(m_roundBar->button_clearword, &QAbstractButton::clicked, this, [this] { m_client.words.clearword(); });
+    connect(m_roundBar->button_playagain, &QAbstractButton::clicked, &m_client.commands, &PlayerCommands::playAgainClick);
+    connect(m_roundBar->button_cancel, &QAbstractButton::clicked, &m_client.reconnection, &Reconnection::cancel);
 
     // The tile set in use is a preference: a choice from the menu is kept (and saved),
     // and a set named by the preferences is loaded. A set without a usable file (a name
@@ -200,6 +202,7 @@ void Tchat::setWindows(const Windows& windows)
     m_windows = windows;
     if (Tspylist* spy = windows.spylist) {
         connect(&m_client.game, &GameMessages::spectatorArrived, spy, &Tspylist::addSpy);
+        connect(&m_client, &GameClient::spectatorsCleared, spy, &Tspylist::clearSpies);
         m_client.game.removeSpy = [spy](int slot, const QString& name) { return spy->removeSpy(slot, name); };
         connect(spy, &Tspylist::kickRequested, &m_client.commands, &PlayerCommands::kicking);
         connect(&m_client.session, &Session::leadershipChanged, spy, &Tspylist::setHostMode);

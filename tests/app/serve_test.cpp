@@ -78,9 +78,9 @@ TEST(ServeMode, AWholeGameIsPlayedAgainstTheHeadlessHost)
     ASSERT_TRUE(bob.waitForMessage("CMD_sendlogininfo"));
     EXPECT_EQ(bob.bytes(), QByteArray("CMD_sendlogininfo+2\xFF"));
     bob.send("CMD_logininfo+2+1.0.3+Bob");
-    ASSERT_TRUE(bob.waitForMessage("CMD_wrongversion"));
+    ASSERT_TRUE(bob.waitForMessage("CMD_leader"));
     EXPECT_EQ(bob.messages(), (QList<QByteArray>{"CMD_sendlogininfo+2", "CMD_newplayerinfo+2+Bob",
-                                                 "CMD_existingplayers+1+Ann", "CMD_wrongversion+"}));
+                                                 "CMD_existingplayers+1+Ann", "CMD_wrongversion+", "CMD_leader+1+"}));
     ASSERT_TRUE(ann.waitForMessage("CMD_havewrongversion"));
     EXPECT_EQ(ann.messages("CMD_havewrongversion"), QList<QByteArray>{"CMD_havewrongversion+Bob"});
 
@@ -180,8 +180,9 @@ TEST(ServeMode, BadCommandLinesAndATakenPortFail)
     ASSERT_TRUE(bad.waitForExit());
     EXPECT_EQ(bad.process.exitCode(), 2);
     EXPECT_TRUE(bad.log.contains("--port: \"70000\" is not a port number")) << bad.log.constData();
-    EXPECT_TRUE(bad.log.contains("Usage: quillor-host [--port N] [--agones[=PORT]]\n"
-                                 "       quillor --serve [--port N] [--agones[=PORT]]\n"));
+    EXPECT_TRUE(bad.log.contains("Usage: quillor-host [--port N] [--hold-seat SECONDS] [--agones[=PORT]]\n"
+                                 "       quillor --serve [--port N] [--hold-seat SECONDS] [--agones[=PORT]]\n"))
+        << bad.log.constData();
 
     ServeProcess extra({"Ann"});
     ASSERT_TRUE(extra.waitForExit());

@@ -206,7 +206,8 @@ TEST(RoundReviewGame, NobodyFindsItAndWatchersDoNotMiss)
 }
 
 // A seat that leaves keeps its find; one that leaves before finding it is not counted
-// as missing it, and the player who takes the seat in the same round is.
+// as missing it, and the player who takes the seat in the same round is. The player
+// who takes the seat of one who found the word has not found it himself.
 TEST(RoundReviewGame, ASeatLeavingMidRound)
 {
     ReviewGame g;
@@ -217,6 +218,14 @@ TEST(RoundReviewGame, ASeatLeavingMidRound)
     g.find(2);
     g.leave(3);
     ASSERT_EQ(g.join(QStringLiteral("Hal")), 3);
+    g.leave(2);
+    ASSERT_EQ(g.join(QStringLiteral("Ivy")), 2);
+    for (int slot : {1, 2, 3, 4}) {
+        SCOPED_TRACE(slot);
+        EXPECT_EQ(g.client(slot).seats.seat(2).score, "0");
+        EXPECT_FALSE(g.client(slot).seats.seat(2).foundShown);
+    }
+    EXPECT_TRUE(g.host.textsTo(2, "CMD_loadstats").value(0).startsWith("CMD_loadstats+t+")) << "Ivy may search";
     g.leave(2);
     g.tick(10);
     g.find(1);

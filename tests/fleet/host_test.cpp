@@ -162,7 +162,8 @@ TEST(HostBesideSidecar, WithoutPlayerTrackingOne404EndsThePlayerCallsAndTheGameG
 
 TEST(HostBesideSidecar, OneSessionEndsTheServerWhenTheLastPlayerLeavesAfterAGame)
 {
-    HostBesideSidecar h(true, {"--port", "0", "--agones-one-session"});
+    // A seat dropped during a game is kept for 1 second: its player has not left before.
+    HostBesideSidecar h(true, {"--port", "0", "--agones-one-session", "--hold-seat", "1"});
     ASSERT_TRUE(h.sidecarUp) << "no free port on 127.0.0.1 for the SDK server";
     ASSERT_TRUE(h.host->waitForLog("listening on port")) << logOf(h);
 
@@ -188,6 +189,8 @@ TEST(HostBesideSidecar, OneSessionEndsTheServerWhenTheLastPlayerLeavesAfterAGame
     EXPECT_FALSE(calls(h.sidecar).contains("POST /shutdown {}"));
 
     cy.close();
+    testutil::spin(300);
+    EXPECT_EQ(h.host->process.state(), QProcess::Running) << "ended while the last seat was still kept";
     ASSERT_TRUE(h.host->waitForExit(AgonesSdk::kStopWaitMs + 3000)) << logOf(h);
     EXPECT_EQ(h.host->process.exitCode(), 0);
     EXPECT_EQ(calls(h.sidecar).last(), "POST /shutdown {}") << calls(h.sidecar).join('\n').toStdString();

@@ -2,19 +2,24 @@
 // clock ticks and login deadlines, driven through its link with a scripted clock.
 //
 // Input: records closed by 0xFF, each an order to the driver:
-//   "c"          a connection is accepted (into the slot the host chooses)
+//   "c" [DIGIT]  a connection is accepted (into the slot the host chooses), from the
+//                address 10.0.0.DIGIT (10.0.0.1 without one)
 //   "x" DIGIT    the connection of that slot closes
 //   "t" NUMBER   the game clock ticks NUMBER times (at most 99)
-//   "z" NUMBER   NUMBER seconds pass (at most 99); an asked-for wake-up comes due
+//   "z" NUMBER   NUMBER seconds pass (at most 99); the asked-for wake-ups (logins, kept
+//                seats) that are due come
 //   "w" DIGIT    that seat sends the cells of the current word, as a client would
 //   DIGIT TEXT   the connection of that slot sends TEXT as one message
 // The first record may be "s" NUMBER: the seed of the host's random draws.
 //
 // Properties: every message goes to a connected slot (or "CMD_full+" to a refused
-// connection) and holds no 0xFF; the player table agrees with the connections; the
-// clock the host asked for is the one its rounds run on; a wake-up is asked for exactly
-// while some connection awaits its login; a seat that sends the word's cells in a
-// running game has found it; every log line is short and free of control bytes.
+// connection) and holds no 0xFF; the player table agrees with the connections, also
+// when the host moves one into a kept seat; the clock the host asked for is the one its
+// rounds run on; a wake-up is asked for exactly while some connection awaits its login,
+// another exactly while some seat is kept and unclaimed; a kept seat is held by no
+// logged-in connection; the leader is nobody or the logged-in seat connected longest,
+// never a spectator; a seat that sends the word's cells in a running game has found
+// it; every log line is short and free of control bytes.
 #include "FuzzCheck.h"
 #include "host/HostGame.h"
 #include "host/RandomSource.h"
@@ -46,7 +51,7 @@ public:
         const char op = record.isEmpty() ? 0 : record.at(0);
         const QByteArray arg = record.mid(1);
         if (op == 'c')
-            accept();
+            accept(arg.isEmpty() ? 1 : digit(arg));
         else if (op == 'x')
             close(digit(arg));
         else if (op == 't')
@@ -108,18 +113,30 @@ private:
             FUZZ_CHECK(ms >= -1);
             m_wakeAt = ms < 0 ? std::nullopt : std::optional<qint64>(m_nowMs + ms);
         };
+        l.wakeForHolds = [this](qint64 ms) {
+            FUZZ_CHECK(ms >= -1);
+            m_holdWakeAt = ms < 0 ? std::nullopt : std::optional<qint64>(m_nowMs + ms);
+        };
+        l.moveConnection = [this](int from, int to) {
+            FUZZ_CHECK(from >= 1 && from <= 9 && to >= 1 && to <= 9 && from != to);
+            FUZZ_CHECK(m_connected[from] && !m_connected[to]);
+            m_connected[from] = false;
+            m_connected[to] = true;
+        };
+        l.leaderChanged = [this](int slot) { FUZZ_CHECK(slot == m_game.leader()); };
         return l;
     }
 
-    void accept()
+    void accept(int address)
     {
-        const int slot = m_game.chooseSlot();
+        const QString from = QStringLiteral("10.0.0.%1").arg(address);
+        const int slot = m_game.chooseSlot(from);
         FUZZ_CHECK(slot >= 1 && slot <= kMaxSlot);
         if (slot != kMaxSlot) {
             FUZZ_CHECK(!m_connected[slot]);
             m_connected[slot] = true;
         }
-        m_game.connectionAccepted(slot);
+        m_game.connectionAccepted(slot, from);
     }
 
     void close(int slot)
@@ -142,6 +159,10 @@ private:
         if (m_wakeAt && *m_wakeAt <= m_nowMs) {
             m_wakeAt.reset();
             m_game.loginDeadline();
+        }
+        if (m_holdWakeAt && *m_holdWakeAt <= m_nowMs) {
+            m_holdWakeAt.reset();
+            m_game.holdDeadline();
         }
     }
 
@@ -172,6 +193,17 @@ private:
         FUZZ_CHECK(awaiting == m_wakeAt.has_value());
         FUZZ_CHECK(m_clock == m_game.rounds().clockRunning());
         FUZZ_CHECK(!m_game.players()[kMaxSlot].inuse);
+
+        const SeatHolds& holds = m_game.holds();
+        FUZZ_CHECK(holds.nextDeadline().has_value() == m_holdWakeAt.has_value());
+        int longest = 0;
+        for (int seat = 1; seat <= PlayerTable::kSeats; ++seat) {
+            const PlayerRec& p = m_game.players()[seat];
+            FUZZ_CHECK(!holds.isHeld(seat) || !p.loggedIn);
+            if (p.inuse && p.loggedIn && (longest == 0 || p.since < m_game.players()[longest].since))
+                longest = seat;
+        }
+        FUZZ_CHECK(m_game.leader() == longest);
     }
 
     SeededRandom m_random;
@@ -179,6 +211,7 @@ private:
     bool m_clock = false;
     qint64 m_nowMs = 0;
     std::optional<qint64> m_wakeAt;
+    std::optional<qint64> m_holdWakeAt;
     HostGame m_game;
 };
 

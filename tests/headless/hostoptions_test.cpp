@@ -10,6 +10,7 @@ TEST(HostOptions, OptionsAndTheirValuesAreRead)
         quint16 port;
         bool help;
         bool version;
+        int holdSeat = 90;
     } cases[] = {
         {{}, 7772, false, false},
         {{"--port", "7780"}, 7780, false, false},
@@ -19,6 +20,8 @@ TEST(HostOptions, OptionsAndTheirValuesAreRead)
         {{"-h", "--port", "9"}, 9, true, false},
         {{"--version"}, 7772, false, true},
         {{"-v"}, 7772, false, true},
+        {{"--hold-seat", "0"}, 7772, false, false, 0},
+        {{"--hold-seat=86400", "--port", "1"}, 1, false, false, 86400},
     };
     for (const auto& c : cases) {
         const HostOptions o = HostOptions::parse(c.arguments);
@@ -27,6 +30,7 @@ TEST(HostOptions, OptionsAndTheirValuesAreRead)
         EXPECT_EQ(o.port, c.port) << args;
         EXPECT_EQ(o.help, c.help) << args;
         EXPECT_EQ(o.version, c.version) << args;
+        EXPECT_EQ(o.holdSeatSeconds, c.holdSeat) << args;
     }
 }
 
@@ -71,6 +75,8 @@ TEST(HostOptions, WrongCommandLinesSayWhatIsWrong)
         {{"--port="}, "--port: \"\" is not a port number (0 to 65535)"},
         {{"--port", "99999999999999999999"}, "--port: \"99999999999999999999\" is not a port number (0 to 65535)"},
         {{"--help=yes"}, "--help takes no value"},
+        {{"--hold-seat", "86401"}, "--hold-seat: \"86401\" is not a number of seconds (0 to 86400)"},
+        {{"--hold-seat", "-5"}, "--hold-seat: \"-5\" is not a number of seconds (0 to 86400)"},
         {{"--serve"}, "unknown option \"--serve\""},
         {{"--prot", "1"}, "unknown option \"--prot\""},
         {{"Ann"}, "unexpected argument \"Ann\""},
@@ -92,10 +98,12 @@ TEST(HostOptions, WrongCommandLinesSayWhatIsWrong)
 TEST(HostOptions, TheUsageShowsEveryOptionAndBothWaysToStartTheHost)
 {
     const QString usage = HostOptions::usage();
-    EXPECT_TRUE(usage.startsWith("Usage: quillor-host [--port N] [--agones[=PORT]]\n"
-                                 "       quillor --serve [--port N] [--agones[=PORT]]\n"))
+    EXPECT_TRUE(usage.startsWith("Usage: quillor-host [--port N] [--hold-seat SECONDS] [--agones[=PORT]]\n"
+                                 "       quillor --serve [--port N] [--hold-seat SECONDS] [--agones[=PORT]]\n"))
         << usage.toStdString();
     for (const char* line : {"\n  --port N              the game's TCP port (default 7772; 0 takes any free port)\n",
+                             "\n  --hold-seat SECONDS   keep the seat and score of a player whose connection drops "
+                             "during a game for him (default 90; 0: not kept)\n",
                              "\n  --agones[=PORT]       report to Agones' SDK server on localhost:PORT (9358)\n",
                              "\n  --agones-one-session  with Agones, end once the last player leaves after a game\n",
                              "\n  -h, --help            show this text\n", "\n  -v, --version         show the version\n",

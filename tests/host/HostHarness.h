@@ -1,7 +1,9 @@
 #pragma once
 // Runs the host's game logic without sockets or timers: every message it sends is
 // recorded per slot, close requests are answered at once as a real connection would,
-// and the game clock is ticked by hand.
+// and the game clock is ticked by hand. Seats are kept for players whose connection
+// drops only where a test asks for it (keepSeats()); every other test plays by the
+// rules that hold when no seat is kept.
 #include "host/HostGame.h"
 #include "host/RandomSource.h"
 
@@ -34,6 +36,7 @@ public:
         , word(std::move(fixedWord))
         , game(random, [this](bool scrambled, bool onlyLetters) { return nextWord(scrambled, onlyLetters); }, link())
     {
+        game.setSeatHoldMs(0);
     }
 
     SeededRandom random;
@@ -46,14 +49,31 @@ public:
     qint64 nowMs = 0;                // the steady clock the host reads
     std::optional<qint64> wakeAtMs;  // when the host asked to be woken for logins
     QList<QByteArray> happened;      // the link's typed game events: "in 2 Bob", "started", "ended Ann", ...
+    std::optional<qint64> holdWakeAtMs; // when the host asked to be woken for kept seats
+    QList<std::pair<int, int>> moves;   // connections moved, (from, to)
+    QList<int> leaders;                 // every change of the lead, in order
+    QString address = QStringLiteral("192.0.2.1"); // where the next connection comes from
     HostGame game;
 
     // Accepts one connection; returns its slot (PlayerTable::kFullSlot when refused).
     int connect()
     {
-        const int slot = game.chooseSlot();
-        game.connectionAccepted(slot);
+        const int slot = game.chooseSlot(address);
+        game.connectionAccepted(slot, address);
         return slot;
+    }
+    // Keeps seats for `seconds` from now on (the host's own default is 90).
+    void keepSeats(int seconds = 90) { game.setSeatHoldMs(qint64(seconds) * 1000); }
+    // `ms` pass on the host's steady clock; the wake-ups asked for by then come.
+    void pass(qint64 ms)
+    {
+        nowMs += ms;
+        if (wakeAtMs && *wakeAtMs <= nowMs)
+            wake();
+        if (holdWakeAtMs && *holdWakeAtMs <= nowMs) {
+            holdWakeAtMs.reset();
+            game.holdDeadline();
+        }
     }
     void disconnect(int slot) { game.connectionClosed(slot); }
     // The wake-up the host asked for comes (at whatever time nowMs says).
@@ -154,6 +174,9 @@ private:
         l.playerLeft = [this](int slot, const QByteArray& name) { happened.append("out " + QByteArray::number(slot) + " " + name); };
         l.gameStarted = [this] { happened.append("started"); };
         l.gameEnded = [this](const QByteArray& winner) { happened.append("ended " + winner); };
+        l.wakeForHolds = [this](qint64 ms) { holdWakeAtMs = ms < 0 ? std::nullopt : std::optional<qint64>(nowMs + ms); };
+        l.moveConnection = [this](int from, int to) { moves.append({from, to}); };
+        l.leaderChanged = [this](int slot) { leaders.append(slot); };
         return l;
     }
 };

@@ -25,13 +25,22 @@ public:
     // Connects to 127.0.0.1:port; the loopback handshake completes in the kernel.
     // A receive buffer set below the system's default keeps the kernel from taking
     // much on behalf of a client that does not read.
-    bool connectTo(quint16 port, int receiveBuffer = 0)
+    // `from`, when given, is the loopback address to connect from (127.0.0.2, ...), so
+    // that the host sees another machine.
+    bool connectTo(quint16 port, int receiveBuffer = 0, const char* from = nullptr)
     {
         m_fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
         if (m_fd < 0)
             return false;
         if (receiveBuffer > 0)
             ::setsockopt(m_fd, SOL_SOCKET, SO_RCVBUF, &receiveBuffer, sizeof receiveBuffer);
+        if (from) {
+            sockaddr_in local{};
+            local.sin_family = AF_INET;
+            if (::inet_pton(AF_INET, from, &local.sin_addr) != 1
+                || ::bind(m_fd, reinterpret_cast<sockaddr*>(&local), sizeof local) != 0)
+                return false;
+        }
         sockaddr_in addr{};
         addr.sin_family = AF_INET;
         addr.sin_port = htons(port);

@@ -19,7 +19,7 @@ TEST(HostSlots, FirstConnectionsGetSlotsInOrderAndAreGreetedWithTheirSlot)
     EXPECT_EQ(h.textsTo(3), list({"CMD_sendlogininfo+3"}));
 }
 
-TEST(HostSlots, ClosedSlotIsReusedLowestFirstAndKeepsItsScore)
+TEST(HostSlots, ClosedSlotIsReusedLowestFirstAndItsNewPlayerStartsFromNothing)
 {
     HostHarness h;
     for (const char* name : {"Ann", "Bob", "Cid", "Dot"})
@@ -31,14 +31,22 @@ TEST(HostSlots, ClosedSlotIsReusedLowestFirstAndKeepsItsScore)
     h.disconnect(3);
     h.disconnect(2);
     EXPECT_EQ(h.player(2).name, "");
-    EXPECT_EQ(h.player(2).score, bobScore);
+    EXPECT_EQ(h.player(2).score, bobScore) << "the seat keeps its total while it is empty";
     EXPECT_EQ(h.game.players().slotcount(), 4) << "slotcount is never lowered";
 
+    h.clear();
     EXPECT_EQ(h.connect(), 2);
     h.login(2, "Eve");
-    EXPECT_EQ(h.player(2).score, bobScore);
-    EXPECT_TRUE(h.player(2).found) << "the seat's found flag stays with the seat";
+    // Eve neither scored Bob's points nor found the word.
+    EXPECT_EQ(h.player(2).score, 0);
+    EXPECT_FALSE(h.player(2).found);
+    EXPECT_EQ(h.player(2).roundpoints, 0);
+    for (int other : {1, 4})
+        EXPECT_EQ(h.textsTo(other, "CMD_seatstats"), list({"CMD_seatstats+2+0+0+f+"}));
+    EXPECT_TRUE(h.textsTo(2, "CMD_loadstats").value(0).startsWith("CMD_loadstats+t+"))
+        << "and she may search for the word";
     EXPECT_EQ(h.connect(), 3);
+    EXPECT_EQ(h.count("CMD_seatstats"), 2) << "Cid had scored nothing";
     EXPECT_EQ(h.connect(), 5);
 }
 
@@ -75,13 +83,13 @@ TEST(HostLogin, AnnouncesTheNewPlayerToAllThenTellsHimAboutTheOthersInSlotOrder)
     h.login(4, "Dan+the+man");
     EXPECT_EQ(h.textsTo(4), list({"CMD_sendlogininfo+4", "CMD_newplayerinfo+4+Dan+the+man",
                                   "CMD_existingplayers+1+Ann", "CMD_existingplayers+2+",
-                                  "CMD_existingplayers+3+Cid"}));
+                                  "CMD_existingplayers+3+Cid", "CMD_leader+1+"}));
     for (int other : {1, 2, 3})
         EXPECT_EQ(h.textsTo(other), list({"CMD_newplayerinfo+4+Dan+the+man"}));
     EXPECT_EQ(h.player(4).name, "Dan+the+man");
 }
 
-TEST(HostLogin, WrongVersionIsReportedToSlotOneAndToThePlayerWhoStays)
+TEST(HostLogin, WrongVersionIsReportedToTheLeaderAndToThePlayerWhoStays)
 {
     HostHarness h;
     h.join("Ann");
@@ -89,7 +97,8 @@ TEST(HostLogin, WrongVersionIsReportedToSlotOneAndToThePlayerWhoStays)
     h.clear();
     h.login(2, "Bob", "1.0.3");
     EXPECT_EQ(h.textsTo(1), list({"CMD_newplayerinfo+2+Bob", "CMD_havewrongversion+Bob"}));
-    EXPECT_EQ(h.textsTo(2).last(), "CMD_wrongversion+");
+    EXPECT_EQ(h.textsTo(2), list({"CMD_newplayerinfo+2+Bob", "CMD_existingplayers+1+Ann",
+                                  "CMD_wrongversion+", "CMD_leader+1+"}));
     EXPECT_TRUE(h.player(2).inuse);
 
     // Without slot 1 connected only the player hears of it; the comparison is exact.
@@ -116,7 +125,7 @@ TEST(HostLogin, LatecomerGetsBoardWordAndStatsInOrderAfterTheOthers)
     h.login(slot, "Cid");
     const QList<QByteArray> cmds = h.commandsTo(slot);
     EXPECT_EQ(cmds, list({"CMD_sendlogininfo", "CMD_newplayerinfo", "CMD_existingplayers", "CMD_existingplayers",
-                          "CMD_loadboard", "CMD_theword", "CMD_loadstats"}));
+                          "CMD_leader", "CMD_loadboard", "CMD_theword", "CMD_loadstats"}));
     const auto& board = h.game.rounds().board();
     EXPECT_EQ(h.textsTo(slot, "CMD_loadboard").value(0), "CMD_loadboard+1" + board.boardText());
     EXPECT_EQ(h.textsTo(slot, "CMD_theword").value(0), "CMD_theword" + board.wordcodes());

@@ -51,3 +51,35 @@ TEST(GameEvents, AGameRestartedOrStoppedWithoutAWordIsToldToo)
         EXPECT_EQ(h.happened, c.happened);
     }
 }
+
+TEST(GameEvents, APlayerWhoseSeatIsKeptLeavesOnlyWhenTheHoldEnds)
+{
+    struct Case {
+        const char* what;
+        bool comesBack;
+        QList<QByteArray> happened;
+    };
+    const Case cases[] = {
+        // Back in time: he never left, and his return is no second arrival.
+        {"back", true, hosttest::list({"in 1 Ann", "in 2 Bob", "started"})},
+        // Not back: he leaves when his seat is given up, not when his connection drops.
+        {"gone", false, hosttest::list({"in 1 Ann", "in 2 Bob", "started", "out 2 Bob"})},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        HostHarness h;
+        h.keepSeats(90);
+        h.join("Ann");
+        const int bob = h.join("Bob");
+        h.startGame();
+        h.disconnect(bob);
+        h.pass(60000);
+        EXPECT_EQ(h.happened, hosttest::list({"in 1 Ann", "in 2 Bob", "started"})) << "left while his seat is kept";
+        if (c.comesBack) {
+            h.join("Bob");     // given another slot, moved into his seat,
+            h.login(2, "Bob"); // where he logs in again
+        }
+        h.pass(31000);
+        EXPECT_EQ(h.happened, c.happened);
+    }
+}

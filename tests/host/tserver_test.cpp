@@ -26,12 +26,13 @@ TEST(TServerLoopback, LoginAndChatAreExactOnTheWire)
     Host host;
     auto ann = join(host, 1, "Ann");
     ASSERT_TRUE(ann);
-    EXPECT_EQ(ann->bytes(), QByteArray("CMD_sendlogininfo+1\xFF" "CMD_newplayerinfo+1+Ann\xFF"));
+    ASSERT_TRUE(ann->waitForMessage("CMD_leader"));
+    EXPECT_EQ(ann->bytes(), QByteArray("CMD_sendlogininfo+1\xFF" "CMD_newplayerinfo+1+Ann\xFF" "CMD_leader+1+\xFF"));
     auto bob = join(host, 2, "B\xE9la");
     ASSERT_TRUE(bob);
-    ASSERT_TRUE(bob->waitForMessage("CMD_existingplayers"));
+    ASSERT_TRUE(bob->waitForMessage("CMD_leader"));
     EXPECT_EQ(bob->bytes(), QByteArray("CMD_sendlogininfo+2\xFF" "CMD_newplayerinfo+2+B\xE9la\xFF"
-                                       "CMD_existingplayers+1+Ann\xFF"));
+                                       "CMD_existingplayers+1+Ann\xFF" "CMD_leader+1+\xFF"));
 
     settle({ann.get(), bob.get()});
     // A message split across two writes still arrives whole.
