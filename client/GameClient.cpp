@@ -1,5 +1,6 @@
 #include "client/GameClient.h"
 
+#include "client/JoinAddresses.h"
 #include "net/FieldChecks.h"
 
 GameClient::GameClient(QObject* parent)
@@ -32,8 +33,16 @@ GameClient::GameClient(QObject* parent)
             [this](bool lost) { end(lost ? ConnectionLostText : HostEndedText); });
     connect(&connection, &ClientConnection::connectFailed, this,
             [this](const QString& host, const QString& port, const QString& reason) {
-                ctx.systemLine(QStringLiteral("Could not connect to %1 port %2: %3.").arg(host, port, reason));
+                const QString failure = QStringLiteral("Could not connect to %1 port %2: %3.").arg(host, port, reason);
+                ctx.systemLine(failure);
+                attempt.fail(failure);
             });
+    connect(&session, &Session::attemptStarted, &attempt, &ConnectAttempt::start);
+    // The hosting player is told what to give his friends.
+    connect(&session, &Session::hosting, this, [this](quint16 port) {
+        ctx.systemLine(joinaddresses::friendsText(joinaddresses::reachable(joinaddresses::ofThisComputer()), port));
+    });
+    connect(&session, &Session::attemptFailed, &attempt, &ConnectAttempt::fail);
     connect(&connection, &ClientConnection::floodClosed, this, [this] {
         ctx.systemLine(QStringLiteral("The host sent more messages than this game could keep up with, "
                                       "so the connection was closed."));
@@ -48,7 +57,10 @@ void GameClient::registerHandlers()
     using namespace proto;
     Dispatcher& d = connection.dispatcher();
     GameMessages* g = &game;
-    d.on<SendLoginInfo>([this](const SendLoginInfo& m) { session.sendloginfo(m); });
+    d.on<SendLoginInfo>([this](const SendLoginInfo& m) {
+        session.sendloginfo(m);
+        attempt.succeed();
+    });
     // Chat and action lines reach the chat pane the same way.
     d.on<ChatRelay>([this](const ChatRelay& m) { emit chatrecieved(m.text); });
     d.on<ActionRelay>([this](const ActionRelay& m) { emit chatrecieved(m.text); });

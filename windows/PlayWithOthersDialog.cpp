@@ -40,6 +40,15 @@ PlayWithOthersDialog::PlayWithOthersDialog(PlayChoiceStore& store, QWidget* pare
     edit_port->setRange(1, 65535);
     edit_port->setValue(game::DefaultPort);
 
+    label_friends = new QLabel(this);
+    label_friends->setObjectName(QStringLiteral("label_friends"));
+    label_friends->setTextFormat(Qt::PlainText);
+    label_friends->setWordWrap(true);
+    label_friends->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont friendsFont = label_friends->font();
+    friendsFont.setBold(true);
+    label_friends->setFont(friendsFont);
+
     auto* modeRow = new QHBoxLayout;
     modeRow->addWidget(radio_host);
     modeRow->addWidget(radio_join);
@@ -62,18 +71,29 @@ PlayWithOthersDialog::PlayWithOthersDialog(PlayChoiceStore& store, QWidget* pare
     column->setContentsMargins(18, 16, 18, 14);
     column->setSpacing(12);
     column->addLayout(form);
+    // What others need to join, below the choice; room for a second line.
+    column->addWidget(label_friends);
     column->addLayout(buttons);
 
     connect(edit_name, &QLineEdit::textChanged, this, &PlayWithOthersDialog::showState);
     connect(edit_address, &QLineEdit::textChanged, this, &PlayWithOthersDialog::showState);
     connect(radio_host, &QRadioButton::toggled, this, &PlayWithOthersDialog::showState);
+    connect(edit_port, &QSpinBox::valueChanged, this, &PlayWithOthersDialog::showState);
     connect(edit_name, &QLineEdit::returnPressed, this, &PlayWithOthersDialog::button_okClick);
     connect(edit_address, &QLineEdit::returnPressed, this, &PlayWithOthersDialog::button_okClick);
     connect(button_ok, &QPushButton::clicked, this, &PlayWithOthersDialog::button_okClick);
     connect(button_cancel, &QPushButton::clicked, this, &PlayWithOthersDialog::button_cancelClick);
 
     showState();
-    setFixedSize(sizeHint().expandedTo(QSize(340, 0)));
+    label_friends->setMinimumHeight(2 * label_friends->fontMetrics().lineSpacing());
+    setFixedWidth(qMax(sizeHint().width(), 380));
+    setMinimumHeight(sizeHint().height());
+}
+
+void PlayWithOthersDialog::setAddresses(const QList<QHostAddress>& addresses)
+{
+    m_addresses = addresses;
+    showState();
 }
 
 PlayChoice PlayWithOthersDialog::choice() const
@@ -100,12 +120,15 @@ void PlayWithOthersDialog::showState()
     // The host is this machine when hosting: the address is not asked for.
     edit_address->setEnabled(radio_join->isChecked());
     button_ok->setEnabled(choice().complete());
+    label_friends->setText(joinaddresses::friendsText(m_addresses, quint16(edit_port->value())));
+    label_friends->setVisible(radio_host->isChecked());
 }
 
 void PlayWithOthersDialog::showEvent(QShowEvent* event)
 {
     BackdropForm::showEvent(event);
     setChoice(m_store.load());
+    setAddresses(joinaddresses::reachable(joinaddresses::ofThisComputer()));
     edit_name->setFocus();
 }
 

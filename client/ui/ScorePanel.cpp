@@ -79,11 +79,19 @@ ScorePanel::ScorePanel(const SeatRoster& seats, const RoundStatus& status, const
         looks::setInk(label_bonus[i], QColor(40, 120, 40));
     }
 
+    m_scaled.capture(this);
+
     connect(&seats, &SeatRoster::changed, this, &ScorePanel::showSeats);
     connect(&status, &RoundStatus::changed, this, &ScorePanel::showGame);
     connect(&clock, &TurnClock::changed, this, &ScorePanel::showGame);
     showSeats();
     showGame();
+}
+
+void ScorePanel::setScale(double scale)
+{
+    setFixedSize(ScaledChildren::scaled(QRect(0, 0, Width, Height), scale).size());
+    m_scaled.apply(scale);
 }
 
 QLabel* ScorePanel::makeMark(const QString& name, const QString& picture, int x, int rowTop, QSize fallback)
@@ -93,6 +101,7 @@ QLabel* ScorePanel::makeMark(const QString& name, const QString& picture, int x,
     auto* l = new QLabel(this);
     l->setObjectName(name);
     l->setPixmap(pm);
+    l->setScaledContents(true); // grows with the scoreboard
     // Level with the 16-pixel name label of the row.
     l->setGeometry(x, rowTop + (16 - size.height()) / 2, size.width(), size.height());
     l->hide();
@@ -105,6 +114,7 @@ void ScorePanel::showSeats()
         const SeatRoster::Seat& s = m_seats.seat(i + 1);
         label_playername[i]->setText(s.name);
         const bool empty = s.name == SeatRoster::Waiting;
+        label_playername[i]->setToolTipHint(m_leading && !empty ? RightClickHint : QString());
         looks::setInk(label_playername[i], empty ? looks::inkSoft() : looks::ink());
         QFont nf = label_playername[i]->font();
         nf.setBold(!empty);
@@ -115,6 +125,12 @@ void ScorePanel::showSeats()
         image_foundit[i]->setVisible(s.foundShown);
         image_eyes[i]->setVisible(s.eyesShown);
     }
+}
+
+void ScorePanel::setLeading(bool leads)
+{
+    m_leading = leads;
+    showSeats();
 }
 
 void ScorePanel::showGame()

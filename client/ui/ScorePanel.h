@@ -1,9 +1,11 @@
 #pragma once
 // The scoreboard beside the board: the game's title, type and target, the time per turn,
 // and the six seat rows (found mark, watching eyes, name, score, bonus). A right click on
-// a seat's name opens `popup_kick`, whose commands the game's leader may give.
+// a seat's name opens `popup_kick`, whose commands the game's leader may give. It is
+// drawn for the least window and grows with the board (`setScale`).
 #include "net/GameConstants.h"
 #include "widgets/ElidedLabel.h"
+#include "widgets/ScaledChildren.h"
 
 #include <QWidget>
 #include <array>
@@ -24,6 +26,13 @@ public:
 
     ScorePanel(const SeatRoster& seats, const RoundStatus& status, const TurnClock& clock, PlayerCommands& commands,
                QWidget* parent = nullptr);
+
+    // Width by Height at scale 1, everything in it in proportion.
+    void setScale(double scale);
+
+    // The game's leader is told, over each name, that a right click offers more.
+    void setLeading(bool leads);
+    static inline const QString RightClickHint = QStringLiteral("Right-click for more");
 
     // Before a seat's pop-up opens: its items enabled for the leader, then shown.
     void label_playername1ContextPopup(int seat, const QPoint& globalPos);
@@ -51,4 +60,6 @@ private:
     const RoundStatus& m_status;
     const TurnClock& m_clock;
     PlayerCommands& m_commands;
+    ScaledChildren m_scaled;
+    bool m_leading = false;
 };
