@@ -34,13 +34,13 @@ GameClient::GameClient(QObject* parent)
     connect(&connection, &ClientConnection::connectFailed, this,
             [this](const QString& host, const QString& port, const QString& reason) {
                 const QString failure = QStringLiteral("Could not connect to %1 port %2: %3.").arg(host, port, reason);
-                ctx.systemLine(failure);
+                ctx.plainLine(failure); // an IPv6 address holds colons
                 attempt.fail(failure);
             });
     connect(&session, &Session::attemptStarted, &attempt, &ConnectAttempt::start);
     // The hosting player is told what to give his friends.
     connect(&session, &Session::hosting, this, [this](quint16 port) {
-        ctx.systemLine(joinaddresses::friendsText(joinaddresses::reachable(joinaddresses::ofThisComputer()), port));
+        ctx.plainLine(joinaddresses::friendsText(joinaddresses::reachable(joinaddresses::ofThisComputer()), port));
     });
     connect(&session, &Session::attemptFailed, &attempt, &ConnectAttempt::fail);
     connect(&connection, &ClientConnection::floodClosed, this, [this] {

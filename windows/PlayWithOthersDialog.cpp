@@ -48,6 +48,10 @@ PlayWithOthersDialog::PlayWithOthersDialog(PlayChoiceStore& store, QWidget* pare
     QFont friendsFont = label_friends->font();
     friendsFont.setBold(true);
     label_friends->setFont(friendsFont);
+    // Its place is kept while it is hidden: the dialog does not jump between the choices.
+    QSizePolicy keep = label_friends->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    label_friends->setSizePolicy(keep);
 
     auto* modeRow = new QHBoxLayout;
     modeRow->addWidget(radio_host);
@@ -84,10 +88,9 @@ PlayWithOthersDialog::PlayWithOthersDialog(PlayChoiceStore& store, QWidget* pare
     connect(button_ok, &QPushButton::clicked, this, &PlayWithOthersDialog::button_okClick);
     connect(button_cancel, &QPushButton::clicked, this, &PlayWithOthersDialog::button_cancelClick);
 
-    showState();
     label_friends->setMinimumHeight(2 * label_friends->fontMetrics().lineSpacing());
-    setFixedWidth(qMax(sizeHint().width(), 380));
-    setMinimumHeight(sizeHint().height());
+    setFixedWidth(qMax(sizeHint().width(), 400));
+    showState();
 }
 
 void PlayWithOthersDialog::setAddresses(const QList<QHostAddress>& addresses)
@@ -122,6 +125,9 @@ void PlayWithOthersDialog::showState()
     button_ok->setEnabled(choice().complete());
     label_friends->setText(joinaddresses::friendsText(m_addresses, quint16(edit_port->value())));
     label_friends->setVisible(radio_host->isChecked());
+    // As high as the wrapped text needs.
+    const int height = layout()->totalHeightForWidth(width());
+    setFixedHeight(height > 0 ? height : sizeHint().height());
 }
 
 void PlayWithOthersDialog::showEvent(QShowEvent* event)

@@ -68,6 +68,16 @@ void ChatHistory::addlinetochat(const QString& line, ColorValue colour)
 
 void ChatHistory::addlinetochat(const QString& line, const QColor& colour)
 {
+    append(line, colour, speakerPart(line).size());
+}
+
+void ChatHistory::addplainline(const QString& line, const QColor& colour)
+{
+    append(line, colour, 0);
+}
+
+void ChatHistory::append(const QString& line, const QColor& colour, qsizetype speaker)
+{
     if (!m_view)
         return;
     QTextEdit* view = m_view;
@@ -96,7 +106,7 @@ void ChatHistory::addlinetochat(const QString& line, const QColor& colour)
 
     QTextCursor end(view->document());
     end.movePosition(QTextCursor::End);
-    insertRuns(end, line, colour);
+    insertRuns(end, line, colour, speaker);
     end.insertBlock();
     if (dropsLines)
         dropOldest();
@@ -118,11 +128,10 @@ void ChatHistory::addlinetochat(const QString& line, const QColor& colour)
     view->viewport()->update();
 }
 
-void ChatHistory::insertRuns(QTextCursor& at, const QString& line, const QColor& colour) const
+void ChatHistory::insertRuns(QTextCursor& at, const QString& line, const QColor& colour, qsizetype speaker) const
 {
     // The speaker part bold, links underlined in the link colour, the rest plain; a link
     // in the speaker part is both.
-    const qsizetype speaker = speakerPart(line).size();
     const QList<rteurl::TextRange> links = rteurl::linksIn(line);
     const QColor linkColour = m_view->palette().color(QPalette::Link);
     qsizetype from = 0;

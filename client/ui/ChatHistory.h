@@ -45,6 +45,9 @@ public:
     // Appends one line. The colour applies to the whole line.
     void addlinetochat(const QString& line, const QColor& colour);
     void addlinetochat(const QString& line, ColorValue colour);
+    // The same for a line of this client's own that has no speaker, all in regular
+    // weight whatever colons it holds (one that names IPv6 addresses).
+    void addplainline(const QString& line, const QColor& colour);
 
     // Empties the history.
     void clear();
@@ -69,8 +72,10 @@ private:
     int blockTop(const QTextCursor& at) const;
     // Drops the oldest DropBatch lines.
     void dropOldest();
+    // Appends a line whose first `speaker` characters are bold.
+    void append(const QString& line, const QColor& colour, qsizetype speaker);
     // Inserts a line's text at `at` in its runs: speaker part, links, the rest.
-    void insertRuns(QTextCursor& at, const QString& line, const QColor& colour) const;
+    void insertRuns(QTextCursor& at, const QString& line, const QColor& colour, qsizetype speaker) const;
 
     QPointer<QTextEdit> m_view;
     bool m_scrollChatOff = false;

@@ -233,6 +233,7 @@ void Tchat::wireOutlets()
 {
     ClientOutlets& out = m_client.ctx.out;
     out.addlinetochat = [this](const QString& line, const QColor& colour) { history().addlinetochat(line, colour); };
+    out.addplainline = [this](const QString& line, const QColor& colour) { history().addplainline(line, colour); };
     out.playsounds = [this](const QString& name) { m_sounds->playsounds(name); };
     out.messageBox = [this](const QString& text) {
         plainMessageBox(this, QMessageBox::Information, QStringLiteral("Quillor"), text);

@@ -204,6 +204,16 @@ TEST(ChatHistory, LinksAreDrawnAsLinks)
         {"mailto:ann@x.org: hi", {{"mailto:", true, true}, {"ann@x.org", false, true}, {": hi", false, false}}},
         {"no link: www. and mailto: alone", {{"no link:", true, false}, {" www. and mailto: alone", false, false}}},
     };
+    // A line of the client's own without a speaker: no bold part, whatever its colons.
+    {
+        QTextBrowser view;
+        ChatHistory history(&view);
+        history.addplainline("Friends can join at 10.0.0.5 or 2001:db8::7 port 7772", QColor(0, 0, 255));
+        const QTextBlock block = view.document()->begin();
+        ASSERT_FALSE(block.begin().atEnd());
+        EXPECT_EQ(block.begin().fragment().text(), "Friends can join at 10.0.0.5 or 2001:db8::7 port 7772");
+        EXPECT_LT(block.begin().fragment().charFormat().fontWeight(), QFont::Bold);
+    }
     const QColor ink(0, 0, 255);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.line.toStdString());
