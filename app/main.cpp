@@ -9,6 +9,7 @@
 // closes.
 #include "app/AppIdentity.h"
 #include "app/CommandLine.h"
+#include "app/DisplayCheck.h"
 #include "app/NamedMutex.h"
 #include "app/Relaunch.h"
 #include "app/ServeMode.h"
@@ -51,14 +52,19 @@ void bringForward(QWidget& window)
     window.activateWindow();
 }
 
-// The download window's settings: the installer's URL and the lobby program, both from
-// the shared settings file, and the folder the download goes to.
-void configureDownload(Tdownload& download, const SettingsFile& settings, const QString& programFolder)
+// The download window's settings: the installer's URL, the lobby program and whether it
+// shows at the start of a solo game, all from the shared settings file, and the folder
+// the download goes to.
+void configureDownload(Tdownload& download, SettingsFile& settings, const QString& programFolder)
 {
     if (const QString url = settings.value(QStringLiteral("LobbyURL")); !url.isEmpty())
         download.setUrl(url);
     download.setLobbyProgram(settings.value(QStringLiteral("LobbyProgram")));
     download.setDownloadFolder(storageFolder(StoredFile::Download, programFolder));
+    download.setShowAtStart(settings.value(Tdownload::ShowAtStartKey) != QLatin1String("false"));
+    QObject::connect(&download, &Tdownload::showAtStartChanged, &settings, [&settings](bool show) {
+        settings.setValue(Tdownload::ShowAtStartKey, show ? QStringLiteral("true") : QStringLiteral("false"));
+    });
 }
 
 void print(std::FILE* stream, const QString& text)
@@ -122,7 +128,7 @@ public:
                              if (!relaunch.start(arguments))
                                  notStarted();
                          });
-        QObject::connect(&relaunch, &Relaunch::started, &chat, &QWidget::close);
+        QObject::connect(&relaunch, &Relaunch::started, &chat, &Tchat::leaveNow);
         QObject::connect(&relaunch, &Relaunch::failed, &chat, notStarted);
         QObject::connect(&playWithOthers, &PlayWithOthersDialog::saveFailed, &chat, [&chat](const QString& message) {
             if (chat.showError)
@@ -177,6 +183,12 @@ int main(int argc, char** argv)
         print(stdout, QString::fromLatin1(game::Version) + QLatin1Char('\n'));
         return 0;
     }
+    // Without a display the toolkit would abort with messages of its own.
+    const auto variable = [](const char* name) { return qEnvironmentVariable(name); };
+    if (const auto missing = displaycheck::missingDisplay(variable, cmd.toolkitArguments)) {
+        print(stderr, *missing + QLatin1Char('\n'));
+        return 1;
+    }
 
     // The toolkit sees only its own options: a positional parameter (a player's name such
     // as "-platform") is never read as one of them.
@@ -219,9 +231,9 @@ int main(int argc, char** argv)
     QObject::connect(&chat, &Tchat::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
 
     // SIGINT and SIGTERM (a logout, a kill) end the game as its Exit command does, so the
-    // placement and the tally are kept.
+    // placement and the tally are kept, but without asking the hosting player first.
     StopSignals stop;
-    QObject::connect(&stop, &StopSignals::stopRequested, &chat, &Tchat::Exit1Click);
+    QObject::connect(&stop, &StopSignals::stopRequested, &chat, &Tchat::leaveNow);
 
     // 4. Run until the main window closes.
     chat.show();

@@ -42,6 +42,7 @@ struct ClientState {
 struct ClientOutlets {
     std::function<void(const Message&)> send;                       // to the host
     std::function<void(const QString&, const QColor&)> addlinetochat; // into the chat history
+    std::function<void(const QString&, const QColor&)> addplainline;  // the same without a speaker part
     std::function<void(const QString&)> playsounds;                  // an event sound by name
     std::function<void(const QString&)> messageBox;                  // a modal notice
 };
@@ -56,6 +57,14 @@ public:
 
     void send(const Message& m) const { if (out.send) out.send(m); }
     void systemLine(const QString& line) const { if (out.addlinetochat) out.addlinetochat(line, systemColour()); }
+    // A system line whose colons mark no speaker (addresses such as "2001:db8::7").
+    void plainLine(const QString& line) const
+    {
+        if (out.addplainline)
+            out.addplainline(line, systemColour());
+        else
+            systemLine(line);
+    }
     void sound(const QString& name) const { if (out.playsounds) out.playsounds(name); }
     void notice(const QString& text) const { if (out.messageBox) out.messageBox(text); }
 };

@@ -1,5 +1,6 @@
 #include "client/GameClient.h"
 
+#include "client/JoinAddresses.h"
 #include "net/FieldChecks.h"
 
 #include <utility>
@@ -34,9 +35,18 @@ GameClient::GameClient(QObject* parent)
     connect(&connection, &ClientConnection::connectFailed, this,
             [this](const QString& host, const QString& port, const QString& reason) {
                 // While trying to get back, a failed attempt is only the next wait.
-                if (!reconnection.active())
-                    ctx.systemLine(QStringLiteral("Could not connect to %1 port %2: %3.").arg(host, port, reason));
+                if (reconnection.active())
+                    return;
+                const QString failure = QStringLiteral("Could not connect to %1 port %2: %3.").arg(host, port, reason);
+                ctx.plainLine(failure); // an IPv6 address holds colons
+                attempt.fail(failure);
             });
+    connect(&session, &Session::attemptStarted, &attempt, &ConnectAttempt::start);
+    // The hosting player is told what to give his friends.
+    connect(&session, &Session::hosting, this, [this](quint16 port) {
+        ctx.plainLine(joinaddresses::friendsText(joinaddresses::reachable(joinaddresses::ofThisComputer()), port));
+    });
+    connect(&session, &Session::attemptFailed, &attempt, &ConnectAttempt::fail);
     connect(&connection, &ClientConnection::floodClosed, this, [this] {
         ctx.systemLine(QStringLiteral("The host sent more messages than this game could keep up with, "
                                       "so the connection was closed."));
@@ -118,7 +128,10 @@ void GameClient::registerHandlers()
     using namespace proto;
     Dispatcher& d = connection.dispatcher();
     GameMessages* g = &game;
-    d.on<SendLoginInfo>([this](const SendLoginInfo& m) { session.sendloginfo(m); });
+    d.on<SendLoginInfo>([this](const SendLoginInfo& m) {
+        session.sendloginfo(m);
+        attempt.succeed();
+    });
     // Chat and action lines reach the chat pane the same way.
     d.on<ChatRelay>([this](const ChatRelay& m) { emit chatrecieved(m.text); });
     d.on<ActionRelay>([this](const ActionRelay& m) { emit chatrecieved(m.text); });

@@ -6,6 +6,7 @@
 #include "client/ChatSender.h"
 #include "client/ChatterSound.h"
 #include "client/ClientConnection.h"
+#include "client/ConnectAttempt.h"
 #include "client/ClientContext.h"
 #include "client/GameMessages.h"
 #include "client/GameSummary.h"
@@ -47,6 +48,8 @@ public:
     TurnClock clock;
     SeatRoster seats;
     RoundStatus status;
+    // The way into the game: connecting, failed, or done.
+    ConnectAttempt attempt{status};
     PlayerCommands commands;
     GameMessages game;
     WordEntry words;

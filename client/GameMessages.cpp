@@ -58,11 +58,12 @@ void GameMessages::playerdisconnected(const proto::PlayerDisconnected& m)
     const QString name = text(m.name);
     if (game::isSeat(m.slot)) {
         emit seatLeaving(m.slot);
+        // Seated players and spectators leave in the same words.
         if (!m_seats.leavesQuietly(m.slot))
-            m_context.systemLine(m_seats.seat(m.slot).name + QStringLiteral(" disconnected."));
+            m_context.systemLine(m_seats.seat(m.slot).name + LeftText);
         m_seats.vacate(m.slot);
     } else if (removeSpy && removeSpy(m.slot, name)) {
-        m_context.systemLine(name + QStringLiteral(" has left."));
+        m_context.systemLine(name + LeftText);
     }
 }
 
@@ -77,10 +78,15 @@ void GameMessages::startthegame(const proto::StartGame& m)
     m_status.setGameRunning(true);
     m_lastOptions = m;
     clearall();
+    m_turn.setGameRunning(true);
     // The clock waits for the new game's first turn.
     m_clock.waitForTurn();
-    m_context.systemLine(starter + (straight ? QStringLiteral(" has started a STRAIGHT game.")
-                                             : QStringLiteral(" has started a SCRAMBLED game.")));
+    // The player's own start reads as his: "You have started ...".
+    const ClientState& st = m_context.state;
+    const bool mine = game::isSeat(st.myslot) && m_seats.seat(st.myslot).name == starter;
+    const QString kind = straight ? QStringLiteral("STRAIGHT") : QStringLiteral("SCRAMBLED");
+    m_context.systemLine((mine ? QStringLiteral("You have") : starter + QStringLiteral(" has"))
+                         + QStringLiteral(" started a %1 game.").arg(kind));
     m_status.setGameType(straight);
     m_turn.setStraight(straight);
     if (m.onlyLetters())
@@ -93,6 +99,7 @@ void GameMessages::startthegame(const proto::StartGame& m)
 void GameMessages::takeStats(const proto::LoadStats& m, bool rejoined)
 {
     m_turn.resume(m.mayPlay);
+    m_turn.setGameRunning(true);
     m_clock.setTimePerTurn(m.secondsPerTurn);
     m_status.setPlayTo(text(m.playTo));
     m_status.setGameType(!m.scrambled);
@@ -116,7 +123,10 @@ void GameMessages::getnextplayer(const proto::NextPlayer& m)
     const QString holder = mine ? QString() : m_seats.seat(m.slot).name;
 
     m_turn.startSearch(m.slot);
-    if (mine) {
+    if (mine && m_turn.justWatching()) {
+        // The host gives a watching seat its turns too; he only watches them.
+        m_status.setStatus(WatchingText);
+    } else if (mine) {
         m_status.setStatus(QStringLiteral("Your Turn."));
         m_context.sound(m_prefs.turnSoundNew() ? QStringLiteral("turnnew") : QStringLiteral("turn"));
     } else {
@@ -178,8 +188,8 @@ void GameMessages::justwatching(const proto::JustWatching& m)
     const QString name = m_seats.seat(m.seat).name;
     if (m.seat == m_context.state.myslot)
         m_turn.setJustWatching(m.watching);
-    m_context.systemLine(name + (m.watching ? QStringLiteral(" is just watching")
-                                            : QStringLiteral(" is now playing again")));
+    m_context.systemLine(name + (m.watching ? QStringLiteral(" is just watching.")
+                                            : QStringLiteral(" is now playing again.")));
     m_seats.setWatching(m.seat, m.watching);
 }
 
@@ -192,6 +202,7 @@ void GameMessages::winner(const proto::Winner& m)
 
     m_clock.stop();
     m_turn.hideClear();
+    m_turn.setGameRunning(false);
     m_context.sound(QStringLiteral("gameover"));
     const QString banner = iWon ? QStringLiteral("You have Won the Game!") : name + QStringLiteral(" has Won the Game!");
     m_status.setStatus(QStringLiteral("Game Over!"));

@@ -16,6 +16,18 @@ void SteppedValue::setPosition(int position)
     m_position = std::clamp(position, m_min, m_max);
 }
 
+void SteppedValue::setTyped(int value)
+{
+    if (m_increment <= 0) {
+        setPosition(value);
+        return;
+    }
+    // The nearest step from the minimum, a half step rounding up; computed wide.
+    const long long offset = std::clamp<long long>(value, m_min, m_max) - m_min;
+    const long long steps = (offset + m_increment / 2) / m_increment;
+    m_position = static_cast<int>(std::clamp<long long>(m_min + steps * m_increment, m_min, m_max));
+}
+
 void SteppedValue::stepBy(int steps)
 {
     // Computed wide so that a large step count cannot overflow before the clamp.

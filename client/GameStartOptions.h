@@ -19,6 +19,9 @@ public:
     int position() const { return m_position; }
 
     void setPosition(int position);
+    // A value the player typed: held to the range and rounded to the nearest step from
+    // the minimum, a half step up (steps of 50 from 100: 253 gives 250, 275 gives 300).
+    void setTyped(int value);
     // Moves by `steps` increments (negative moves down), stopping at the bounds.
     void stepBy(int steps);
     void stepUp() { stepBy(1); }

@@ -159,7 +159,7 @@ void HttpDownload::onMetaData()
         stop();
         return;
     }
-    emit docBegin();
+    emit docBegin(known && announced >= 0 ? announced : -1);
 }
 
 void HttpDownload::onReadyRead()

@@ -78,8 +78,9 @@ signals:
     // A line of the answer's header: first its status and reason ("200 OK"), then each
     // field ("Content-Type: text/plain").
     void headerData(const QByteArray& line);
-    // The header is complete and the body begins.
-    void docBegin();
+    // The header is complete and the body begins; `expected` is the body's size as the
+    // answer announced it, or -1 when it did not.
+    void docBegin(qint64 expected);
     // A piece of the body has been written; `received` counts the body's bytes so far.
     void docData(qint64 received);
     // The transfer has ended. Announced from the event loop, after the code that ended it

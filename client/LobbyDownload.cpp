@@ -83,6 +83,8 @@ void LobbyDownload::getbuttonClick()
     m_view.getEnabled = false;
     m_view.abortEnabled = true;
     m_view.infolabel = QStringLiteral("Loading");
+    m_view.received = 0;
+    m_view.total = -1;
     m_progressShown.reset();
     emit changed();
     HttpCli1.get(url, &m_file);
@@ -93,8 +95,10 @@ void LobbyDownload::HttpCli1HeaderData()
     setInfo(&View::infolabel, m_view.infolabel + QLatin1Char('.'));
 }
 
-void LobbyDownload::HttpCli1DocBegin()
+void LobbyDownload::HttpCli1DocBegin(qint64 expected)
 {
+    m_view.total = expected;
+    m_view.received = 0;
     setInfo(&View::infolabel3, QStringLiteral("Downloading: ") + m_view.infolabel2);
 }
 
@@ -105,6 +109,7 @@ void LobbyDownload::HttpCli1DocData(qint64 received)
     if (m_progressShown && now - *m_progressShown < ProgressIntervalMs)
         return;
     m_progressShown = now;
+    m_view.received = received;
     setInfo(&View::infolabel, QString::number(received) + QStringLiteral(" bytes"));
 }
 
@@ -164,12 +169,15 @@ void LobbyDownload::install(const QString& plainHost)
 {
     // Anybody on the way could have swapped an installer that came without encryption.
     if (!plainHost.isEmpty() && !(confirm && confirm(plainQuestion(plainHost)))) {
-        setInfo(&View::infolabel3, QStringLiteral("Not installed"));
+        setInfo(&View::infolabel3, NotInstalled);
         return;
     }
     setInfo(&View::infolabel3, QStringLiteral("Installing"));
-    if (openFile && openFile(QUrl::fromLocalFile(m_file.fileName())))
+    if (openFile && openFile(QUrl::fromLocalFile(m_file.fileName()))) {
         emit exitRequested();
-    else
-        emit failure(ErrorMessage);
+        return;
+    }
+    // Back at rest: the player may download again, or close the window.
+    setInfo(&View::infolabel3, NotInstalled);
+    emit failure(ErrorMessage);
 }

@@ -43,6 +43,8 @@ public:
     static QString defaultUrl() { return QStringLiteral("http://") + DefaultServer + InstallerPath; }
 
     static inline const QString ErrorMessage = QStringLiteral("An Error has Occurred.");
+    // The second status line when the installer was not opened.
+    static inline const QString NotInstalled = QStringLiteral("Not installed");
     // The question before an installer that came without encryption is opened.
     static QString plainQuestion(const QString& host)
     {
@@ -63,6 +65,11 @@ public:
         int tag = Untouched;
         bool getEnabled = true;
         bool abortEnabled = true;
+        // The progress bar: the body's bytes so far out of its announced size, shown while
+        // a download of a known size runs (the size -1 when not known).
+        qint64 received = 0;
+        qint64 total = -1;
+        bool progressShown() const { return total > 0 && tag == Running && abortEnabled; }
     };
 
     explicit LobbyDownload(QObject* parent = nullptr);
@@ -108,7 +115,7 @@ signals:
 
 private:
     void HttpCli1HeaderData();
-    void HttpCli1DocBegin();
+    void HttpCli1DocBegin(qint64 expected);
     void HttpCli1DocData(qint64 received);
     void HttpCli1Finished(const HttpResult& result);
     void setInfo(QString View::*line, const QString& text);

@@ -1,6 +1,7 @@
 #include "client/PlayerCommands.h"
 
 #include "client/SeatRoster.h"
+#include "client/SpyLines.h"
 #include "client/TurnState.h"
 #include "net/Protocol.h"
 #include "net/Wire.h"
@@ -43,13 +44,28 @@ void PlayerCommands::sendJustWatch(int seat, bool watch)
     m_context.send(proto::JustWatch{seat, watch ? Mode::Watch : Mode::Play}.message());
 }
 
-void PlayerCommands::justWatchClick()
+bool PlayerCommands::justWatchOffered() const
 {
     const ClientState& st = m_context.state;
-    if (!st.connected || !game::isSeat(st.myslot))
+    return st.connected && game::isSeat(st.myslot) && (m_turn.gameRunning() || m_turn.justWatching());
+}
+
+QString PlayerCommands::justWatchHint() const
+{
+    if (m_turn.justWatching())
+        return QStringLiteral("Untick to play again from the next round.");
+    if (justWatchOffered())
+        return QStringLiteral("Watch the rest of this game without playing.");
+    return QStringLiteral("Just Watch works while a game is running: it lets you watch the rest of the game "
+                          "without playing.");
+}
+
+void PlayerCommands::justWatchClick()
+{
+    if (!justWatchOffered())
         return;
     // The tick changes only when the host answers.
-    sendJustWatch(st.myslot, !m_turn.justWatching());
+    sendJustWatch(m_context.state.myslot, !m_turn.justWatching());
 }
 
 PlayerCommands::SeatMenu PlayerCommands::seatPopup(int seatNumber)
@@ -58,20 +74,70 @@ PlayerCommands::SeatMenu PlayerCommands::seatPopup(int seatNumber)
     m.removeEnabled = m.setWatchEnabled = m.unsetWatchEnabled = m_context.state.leads();
     if (m_seats.isEmpty(seatNumber))
         m.removeEnabled = false;
+    // The host sets a seat watching only during a game.
+    if (!m_turn.gameRunning())
+        m.setWatchEnabled = false;
     m_popupSeat = seatNumber;
     return m;
 }
 
 void PlayerCommands::setToJustWatch()
 {
-    if (m_context.state.connected && game::isSeat(m_popupSeat))
-        sendJustWatch(m_popupSeat, true);
+    setSeatWatching(m_popupSeat, true);
 }
 
 void PlayerCommands::unsetJustWatch()
 {
-    if (m_context.state.connected && game::isSeat(m_popupSeat))
-        sendJustWatch(m_popupSeat, false);
+    setSeatWatching(m_popupSeat, false);
+}
+
+void PlayerCommands::setSeatWatching(int seat, bool watch)
+{
+    if (m_context.state.connected && game::isSeat(seat))
+        sendJustWatch(seat, watch);
+}
+
+QList<PlayerCommands::Target> PlayerCommands::removeTargets(const QStringList& spectatorLines) const
+{
+    QList<Target> out;
+    const ClientState& st = m_context.state;
+    if (!st.leads())
+        return out;
+    for (int seat = 1; seat <= game::Seats; ++seat) {
+        if (seat != st.myslot && !m_seats.isEmpty(seat))
+            out.append({seat, m_seats.seat(seat).name});
+    }
+    for (const QString& line : spectatorLines) {
+        const std::optional<int> slot = spylines::slotOf(line);
+        if (slot && *slot != st.myslot && !game::isSeat(*slot))
+            out.append({*slot, line.section(QStringLiteral(": "), 1)});
+    }
+    return out;
+}
+
+std::optional<QString> PlayerCommands::leaveQuestion(const QStringList& spectatorLines) const
+{
+    if (!m_context.state.ishost)
+        return std::nullopt;
+    const qsizetype others = removeTargets(spectatorLines).size();
+    if (others == 0)
+        return std::nullopt;
+    return (others == 1 ? QStringLiteral("1 player is") : QStringLiteral("%1 players are").arg(others))
+        + QStringLiteral(" in your game. Leaving ends it for everyone.");
+}
+
+QList<PlayerCommands::Target> PlayerCommands::watchTargets(bool watching) const
+{
+    QList<Target> out;
+    const ClientState& st = m_context.state;
+    if (!st.leads() || (!watching && !m_turn.gameRunning()))
+        return out;
+    for (int seat = 1; seat <= game::Seats; ++seat) {
+        const SeatRoster::Seat& s = m_seats.seat(seat);
+        if (seat != st.myslot && !m_seats.isEmpty(seat) && s.eyesShown == watching)
+            out.append({seat, s.name});
+    }
+    return out;
 }
 
 void PlayerCommands::removeFromGame()

@@ -2,10 +2,10 @@
 
 RoundStatus::RoundStatus(QObject* parent)
     : QObject(parent)
-    , m_status(QStringLiteral("Welcome to Quillor "))
+    , m_status(Welcome)
     , m_round(QStringLiteral("ROUND: 0"))
     , m_gameType(QStringLiteral("Game Type: Scrambled"))
-    , m_playTo(QStringLiteral("Play To Score: 250"))
+    , m_playTo(QStringLiteral("Play To Score: ") + Unknown)
     , m_winner(QStringLiteral("You Have Won The Game!"))
 {
 }

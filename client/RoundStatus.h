@@ -10,6 +10,11 @@
 class RoundStatus : public QObject {
     Q_OBJECT
 public:
+    // The status line before anything has happened.
+    static inline const QString Welcome = QStringLiteral("Welcome to Quillor ");
+    // What the target reads as until a game's options are known.
+    static inline const QString Unknown = QStringLiteral("\u2013");
+
     explicit RoundStatus(QObject* parent = nullptr);
 
     const QString& status() const { return m_status; }

@@ -121,6 +121,23 @@ std::optional<FoundUrl> urlAt(const QString& text, qsizetype pos)
     return FoundUrl{link, range};
 }
 
+QList<TextRange> linksIn(const QString& text)
+{
+    QList<TextRange> links;
+    qsizetype at = 0;
+    while (at < text.size()) {
+        if (isWordEnd(text[at])) {
+            ++at;
+            continue;
+        }
+        if (const auto found = urlAt(text, at))
+            links.append(found->range);
+        while (at < text.size() && !isWordEnd(text[at]))
+            ++at;
+    }
+    return links;
+}
+
 namespace {
 
 // A "mailto:" link without the fields that ask the mail program to attach a file

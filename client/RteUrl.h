@@ -9,6 +9,7 @@
 // case) up to its last letter, digit or "/": "see ftp://files/x." links "ftp://files/x",
 // "(HTTP://A/B)" links "HTTP://A/B". A prefix alone, or with nothing after it but
 // punctuation ("mailto:", "www."), is no link.
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
@@ -46,6 +47,9 @@ struct FoundUrl {
     TextRange range;
 };
 std::optional<FoundUrl> urlAt(const QString& text, qsizetype pos);
+
+// Every link of a text (a chat line), in order: the link of each word that has one.
+QList<TextRange> linksIn(const QString& text);
 
 // What the desktop is asked to open for a link found in the chat: the link itself,
 // "http://" and the link for a "www." link (Linux openers need a scheme), and nothing

@@ -19,23 +19,46 @@ void Session::processparams(const QStringList& params)
     emit leadershipChanged(false);
     st.loginname.clear();
     if (params.isEmpty()) {
-        m_context.systemLine(QStringLiteral("Loading Solo Game..Please wait."));
+        m_solo = true;
+        m_context.systemLine(SoloWaitingText);
         emit downloadOffered();
         st.hostaddress = QStringLiteral("127.0.0.1");
         st.playername = QStringLiteral("You");
+        m_mode = Mode::Host;
+        m_waitingText = SoloWaitingText;
+        emit attemptStarted(m_waitingText);
         hostpress();
         return;
     }
-    m_context.systemLine(QStringLiteral("Loading Multi-player Game.. Please Wait."));
-    if (params.size() < 3)
+    m_context.systemLine(WaitingText);
+    if (params.size() < 3) {
+        emit attemptFailed(NoGameText, false);
         return;
+    }
     st.playername = params.at(0);
     st.hostaddress = params.at(1);
-    if (params.at(2) == QLatin1String("true"))
+    m_mode = params.at(2) == QLatin1String("true") ? Mode::Host : Mode::Join;
+    m_waitingText = WaitingText;
+    emit attemptStarted(m_waitingText);
+    if (m_mode == Mode::Host)
         hostpress();
     else
         joinpress();
     m_connection.connectLobby();
+}
+
+void Session::retry()
+{
+    const ClientState& st = m_context.state;
+    if (m_mode == Mode::None || st.connected)
+        return;
+    emit attemptStarted(m_waitingText);
+    if (m_mode == Mode::Join)
+        joinpress();
+    else if (st.ishost)
+        m_connection.connectToHost(QStringLiteral("127.0.0.1"), QString::number(m_listening));
+    else
+        hostpress();
 }
 
 void Session::hostpress()
@@ -47,10 +70,15 @@ void Session::hostpress()
             listening = startHost();
     } catch (const ESockException& e) {
         qWarning().noquote() << "cannot host on port" << port << "-" << e.what();
-        m_context.systemLine(
-            QStringLiteral("Could not start the game on port %1 (%2).").arg(port).arg(QString::fromLatin1(e.what())));
+        const QString failure =
+            QStringLiteral("Could not start the game on port %1 (%2).").arg(port).arg(QString::fromLatin1(e.what()));
+        m_context.systemLine(failure);
+        emit attemptFailed(failure, true);
         return;
     }
+    m_listening = listening;
+    if (!m_solo)
+        emit hosting(listening);
     st.loginname = st.playername;
     st.ishost = true;
     m_connection.connectToHost(QStringLiteral("127.0.0.1"), QString::number(listening));

@@ -17,6 +17,11 @@ class Session : public QObject {
     Q_OBJECT
 public:
     static inline const QString DefaultVersion = QString::fromLatin1(game::Version);
+    // What the chat and the status line say while the window connects.
+    static inline const QString SoloWaitingText = QStringLiteral("Loading Solo Game..Please wait.");
+    static inline const QString WaitingText = QStringLiteral("Loading Multi-player Game.. Please Wait.");
+    // The status line when the command line names no game (one or two parameters).
+    static inline const QString NoGameText = QStringLiteral("No game to join: choose Play with Others.");
 
     Session(ClientContext& context, ClientConnection& connection, QObject* parent = nullptr);
 
@@ -33,6 +38,8 @@ public:
     void processparams(const QStringList& params);
     void hostpress();
     void joinpress();
+    // After a failed attempt: hosts, or joins, again as the command line said.
+    void retry();
     // Answers the host's login request with slot, version and name; when coming back
     // after a lost connection in another slot than the seat held, asks for the seat
     // first (CMD_rejoin).
@@ -60,9 +67,24 @@ signals:
     // whatever it knew of the players is out of date.
     void rejoining();
 
+    // The window sets out to host or join; while it connects the status line says
+    // `waitingText`.
+    void attemptStarted(const QString& waitingText);
+    // Hosting failed, or there is no game to join (`canRetry` false).
+    void attemptFailed(const QString& reason, bool canRetry);
+    // This computer hosts a game for others on `port` (not a solo game).
+    void hosting(quint16 port);
+
 private:
+    enum class Mode { None, Host, Join };
+
     ClientContext& m_context;
     ClientConnection& m_connection;
     int m_rejoinSeat = 0;      // the seat held before the connection was lost
     bool m_rejoining = false;  // the next login request is the first since then
+
+    Mode m_mode = Mode::None;
+    QString m_waitingText;
+    bool m_solo = false;
+    quint16 m_listening = 0; // the port the own host listens on, once it does
 };

@@ -95,16 +95,13 @@ void SettingsFile::load(const IniDocument& doc)
     // A number no window could have counts as missing: it would overflow the window's
     // right or bottom edge.
     const int textSize = number(key::Textsize, Preferences::DefaultTextSize);
-    const auto placed = [&](const QString& name, int missing, int lowest) {
-        const int n = number(name, missing);
-        return n >= lowest && n <= placement::MaxExtent ? n : missing;
-    };
-    const QRect d = Preferences::DefaultPlacement;
-    const QRect stored(placed(key::Left, d.left(), -placement::MaxExtent),
-                       placed(key::Top, d.top(), -placement::MaxExtent), placed(key::Width, d.width(), 0),
-                       placed(key::Height, d.height(), 0));
+    const QRect stored = placementIn(doc);
     m_prefs.setPlacement(stored);
-    emit placementRead(stored);
+    // Read before the window was first shown, the placement has been applied then; the
+    // window stays where the player has it since.
+    if (!m_placementApplied)
+        emit placementRead(stored);
+    m_placementApplied = true;
 
     m_prefs.setTextSize(textSize);
 
@@ -140,6 +137,31 @@ void SettingsFile::load(const IniDocument& doc)
     const QString tiles = text(key::Tiles, {});
     if (!tiles.isEmpty() && tiles.toLower() != QLatin1String("classic"))
         m_prefs.setTiles(tiles);
+}
+
+QRect SettingsFile::placementIn(const IniDocument& doc) const
+{
+    const auto placed = [&](const QString& name, int missing, int lowest) {
+        const int n = toInt(doc.value(m_section, name).value_or(QString())).value_or(missing);
+        return n >= lowest && n <= placement::MaxExtent ? n : missing;
+    };
+    const QRect d = Preferences::DefaultPlacement;
+    return QRect(placed(key::Left, d.left(), -placement::MaxExtent), placed(key::Top, d.top(), -placement::MaxExtent),
+                 placed(key::Width, d.width(), 0), placed(key::Height, d.height(), 0));
+}
+
+void SettingsFile::loadPlacement()
+{
+    const IniFile file(m_path);
+    // A file too large to be settings is reported by the full read that follows.
+    if (file.tooLarge() || m_loaded)
+        return;
+    const QRect stored = placementIn(file.read());
+    m_prefs.setPlacement(stored);
+    // What was read is no change of the player's.
+    m_changedBeforeLoad.erase(Preferences::Key::Placement);
+    m_placementApplied = true;
+    emit placementRead(stored);
 }
 
 QRect SettingsFile::presentPlacement() const

@@ -49,6 +49,10 @@ public:
     void loadinifile();
     // The same from a settings text already read.
     void load(const IniDocument& doc);
+    // Reads only the window's placement and hands it to `placementRead`, so that the
+    // window is put there before it is first shown; the full read later leaves the
+    // window where it is then.
+    void loadPlacement();
     // Writes every preference except the phrases (before the file was read: only those
     // changed in this run). False when the file could not be written.
     bool saveinifile();
@@ -83,12 +87,16 @@ private:
     // Tells the player, once, that the file is too large to be used.
     void refuseLargeFile(const QString& message);
     QRect presentPlacement() const;
+    // The placement stored in a settings text: the default for each number that is
+    // missing or that no window could have.
+    QRect placementIn(const IniDocument& doc) const;
 
     Preferences& m_prefs;
     QString m_path;
     QString m_section;
     bool m_loaded = false;
     bool m_toldTooLarge = false;
+    bool m_placementApplied = false;
     // What the player changed before the file was read.
     std::set<Preferences::Key> m_changedBeforeLoad;
 };

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QtGlobal>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -74,7 +75,7 @@ void drawPickMarker(QPainter& p)
 
 QImage drawClassicTile(int index, qreal ratio)
 {
-    const int side = int(std::ceil(TileSet::TileSize * ratio));
+    const int side = qMax(1, qRound(TileSet::TileSize * ratio));
     QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);
@@ -185,13 +186,22 @@ void TileSet::useClassic()
 
 const QImage& TileSet::classicTile(int index, qreal pixelRatio) const
 {
-    const int key = qMax(100, qRound(pixelRatio * 100));
-    auto found = m_classic.find(key);
-    if (found == m_classic.end())
-        found = m_classic.insert(key, QVector<QImage>(BuiltInTiles));
-    QImage& tile = (*found)[index];
+    // By the tile's side in device pixels, so that it is drawn exactly that large.
+    const int key = qMax(1, qRound(pixelRatio * TileSize));
+    auto found = std::find_if(m_classic.begin(), m_classic.end(), [key](const auto& size) { return size.first == key; });
+    if (found == m_classic.end()) {
+        if (m_classic.size() >= ClassicSizesKept)
+            m_classic.removeFirst();
+        m_classic.append({key, QVector<QImage>(BuiltInTiles)});
+    } else if (found != m_classic.end() - 1) {
+        // The size in use goes to the back, so the one dropped is the longest unused.
+        auto size = std::move(*found);
+        m_classic.erase(found);
+        m_classic.append(std::move(size));
+    }
+    QImage& tile = m_classic.last().second[index];
     if (tile.isNull())
-        tile = drawClassicTile(index, key / 100.0);
+        tile = drawClassicTile(index, qreal(key) / TileSize);
     return tile;
 }
 
@@ -216,16 +226,21 @@ QVector<int> TileSet::scales() const
     return out;
 }
 
-void TileSet::draw(QPainter& painter, QPoint topLeft, int tile) const
+void TileSet::draw(QPainter& painter, const QRectF& target, int tile) const
 {
-    const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
-    const QImage image = this->tile(tile, ratio);
+    const qreal deviceRatio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    const QImage image = this->tile(tile, deviceRatio * target.width() / TileSize);
     if (image.isNull())
         return;
-    // Classic tiles match the device's ratio exactly; file tiles are scaled smoothly from
-    // the strip chosen for the ratio.
+    // Built-in tiles match the size on the screen exactly; file tiles are scaled smoothly
+    // from the strip chosen for it.
     const bool smooth = painter.testRenderHint(QPainter::SmoothPixmapTransform);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    painter.drawImage(QRectF(topLeft, QSizeF(TileSize, TileSize)), image);
+    painter.drawImage(target, image);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
+}
+
+void TileSet::draw(QPainter& painter, QPoint topLeft, int tile) const
+{
+    draw(painter, QRectF(topLeft, QSizeF(TileSize, TileSize)), tile);
 }

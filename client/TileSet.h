@@ -6,12 +6,15 @@
 // device it is painted on, so it stays sharp on high-DPI screens. A tile-set file is a
 // bitmap strip 44 pixels high holding 55 tiles side by side (tile i at x = 44 * i);
 // pure white in it stands for transparent. Beside "<name>.bmp" a set may bring the same
-// tiles drawn larger for high-DPI screens, "<name>@2x.bmp" (88-pixel tiles), "@3x" or
-// "@4x"; each tile is then taken from the sharpest strip for the screen's pixel ratio.
+// tiles drawn larger, "<name>@2x.bmp" (88-pixel tiles), "@3x" or "@4x"; each tile is then
+// taken from the sharpest strip for the size it takes on the screen: its size in the
+// window times the screen's pixel ratio.
 #include <QColor>
 #include <QHash>
 #include <QImage>
 #include <QObject>
+#include <QPair>
+#include <QRectF>
 #include <QPoint>
 #include <QString>
 #include <QVector>
@@ -40,14 +43,20 @@ public:
     bool isClassic() const { return m_fileTiles.empty(); }
     int count() const { return isClassic() ? BuiltInTiles : FileTiles; }
 
-    // Draws tile number `tile` with its top-left corner at `topLeft`; a number this set
-    // does not hold draws nothing.
+    // Draws tile number `tile` into the square `target` (44 pixels wide at the least
+    // size, larger as the board grows); a number this set does not hold draws nothing.
+    void draw(QPainter& painter, const QRectF& target, int tile) const;
+    // The same at 44 pixels, with its top-left corner at `topLeft`.
     void draw(QPainter& painter, QPoint topLeft, int tile) const;
-    // One tile for a device of the given pixel ratio (null for an unknown number): a
-    // built-in tile drawn at that ratio, or the tile of the file's strip that shows best
+    // One tile drawn `pixelRatio` times 44 pixels wide (null for an unknown number): a
+    // built-in tile drawn at that size, or the tile of the file's strip that shows best
     // there, the smallest one at least as large as the ratio asks, else the largest. The
     // image's own device pixel ratio tells the scale it was drawn at.
     QImage tile(int index, qreal pixelRatio = 1.0) const;
+    // The built-in tiles are kept drawn at this many sizes at most: a window being
+    // resized asks for a new size at every step.
+    static constexpr int ClassicSizesKept = 4;
+    int classicSizesDrawn() const { return int(m_classic.size()); }
     // The scales of the loaded file's strips, smallest first: {1} with no larger strip,
     // {1, 2} with an "@2x" strip; empty for the built-in tiles.
     QVector<int> scales() const;
@@ -69,5 +78,6 @@ private:
     const QImage& classicTile(int index, qreal pixelRatio) const;
 
     std::map<int, QVector<QImage>> m_fileTiles;  // by scale; scale 1 always there once loaded
-    mutable QHash<int, QVector<QImage>> m_classic;  // by pixel ratio in hundredths; null until drawn
+    // By the tiles' side in device pixels, the last used at the back; null until drawn.
+    mutable QVector<QPair<int, QVector<QImage>>> m_classic;
 };

@@ -7,7 +7,7 @@
 TurnClock::TurnClock(const ClientContext& context, QObject* parent)
     : QObject(parent)
     , m_context(context)
-    , m_timePerTurnText(QStringLiteral("Time Per Turn: 45 secs"))
+    , m_timePerTurnText(QStringLiteral("Time Per Turn: ") + Unknown)
     , m_text(QStringLiteral("Time: 0:00"))
     , m_turntime(this)
 {
@@ -35,7 +35,7 @@ void TurnClock::setTimePerTurn(int seconds)
     // The host passes the leader's text on unchanged; it plays only 0 to a day.
     const int played = game::playableTimePerTurn(seconds);
     m_timePerTurn = played;
-    m_timePerTurnText = QStringLiteral("Time Per Turn: ") + QString::number(played) + QStringLiteral("secs");
+    m_timePerTurnText = QStringLiteral("Time Per Turn: ") + QString::number(played) + QStringLiteral(" secs");
     m_barStep = barStepFor(played);
     emit changed();
 }

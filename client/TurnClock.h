@@ -18,13 +18,16 @@ class TurnClock : public QObject {
     Q_OBJECT
 public:
     static constexpr int BarFullWidth = 184;
+    // What the time per turn reads as until a game's options are known.
+    static inline const QString Unknown = QStringLiteral("\u2013");
     static constexpr int IntervalMs = 1000;
 
     explicit TurnClock(const ClientContext& context, QObject* parent = nullptr);
 
     // Seconds per turn from the game's options. A number outside the range the host plays
     // is taken as the host takes it (60 seconds). The text shows the seconds played, not
-    // the leader's text ("999999", "abc"), which the host passes on unchanged.
+    // the leader's text ("999999", "abc"), which the host passes on unchanged: "Time Per
+    // Turn: 60 secs"; before any game's options it reads "Time Per Turn: \u2013".
     void setTimePerTurn(int seconds);
     int timePerTurn() const { return m_timePerTurn; }
     const QString& timePerTurnText() const { return m_timePerTurnText; }

@@ -16,7 +16,7 @@ void TurnState::setActive(int slot, bool clearShown)
 void TurnState::startSearch(int slot)
 {
     const bool mine = slot == m_context.state.myslot;
-    setActive(slot, mine);
+    setActive(slot, mine && !m_justWatching);
     emit searchStarted(mine);
 }
 
@@ -24,7 +24,7 @@ void TurnState::retry()
 {
     // A spectator is told his word was wrong, but may not pick.
     if (game::isSeat(m_context.state.myslot))
-        setActive(m_context.state.myslot, true);
+        setActive(m_context.state.myslot, !m_justWatching);
 }
 
 void TurnState::resume(bool myTurn)
@@ -59,6 +59,14 @@ void TurnState::setStraight(bool straight)
 void TurnState::setJustWatching(bool watching)
 {
     m_justWatching = watching;
+    if (watching)
+        m_clearShown = false;
+    emit changed();
+}
+
+void TurnState::setGameRunning(bool running)
+{
+    m_gameRunning = running;
     emit changed();
 }
 

@@ -23,6 +23,11 @@ public:
     bool clearShown() const { return m_clearShown; }
     // This player holds no seat: he only watches the game (the spy list names him).
     bool spectating() const { return m_spectating; }
+    // He watches, from beyond the seats or from a seat set to just watch.
+    bool watching() const { return m_spectating || m_justWatching; }
+    // A game runs: from its start (or a latecomer's arrival in it) to its winner. The host
+    // lets a seat start watching only then.
+    bool gameRunning() const { return m_gameRunning; }
 
     // A search begins (CMD_nextplayer): the slot may pick, and this player's Clear button
     // shows when it is his own.
@@ -38,8 +43,10 @@ public:
     // His word was found, the round ended or the game was won.
     void hideClear();
     void setStraight(bool straight);
+    // A seat set to just watch is offered no Clear button.
     void setJustWatching(bool watching);
     void setSpectating(bool spectating);
+    void setGameRunning(bool running);
 
 signals:
     void changed();
@@ -55,4 +62,5 @@ private:
     bool m_justWatching = false;
     bool m_clearShown = false;
     bool m_spectating = false;
+    bool m_gameRunning = false;
 };

@@ -1,5 +1,6 @@
 #include "client/WordEntry.h"
 
+#include "client/BoardGrid.h"
 #include "net/FieldChecks.h"
 
 #include <stdexcept>
@@ -110,14 +111,15 @@ void WordEntry::reveal(const QList<proto::Cell>& cells)
 
 void WordEntry::mouseUp(Qt::MouseButton button, int x, int y)
 {
-    if (!myTurn())
-        return;
     // The button may be pressed on the board and released beyond it.
-    if (x < 0 || y < 0 || x >= BoardWidth || y >= BoardHeight)
-        return;
-    const int column = x / TileSize + 1;
-    const int row = y / TileSize + 1;
+    if (const std::optional<QPoint> cell = boardgrid::cellAt(QPointF(x, y), TileSize))
+        click(button, cell->x(), cell->y());
+}
 
+void WordEntry::click(Qt::MouseButton button, int column, int row)
+{
+    if (!myTurn() || !game::onBoard(column, row))
+        return;
     if (button == Qt::RightButton) {
         const std::optional<QPoint> last = lastPicked();
         if (at(column, row) <= LastLetter || m_pathlength == 0)

@@ -68,9 +68,12 @@ public:
     void reveal(const QList<proto::Cell>& cells);
 
     // --- the player ------------------------------------------------------------------
-    // A mouse button released at (x, y) in board pixels; releases outside the board are
-    // ignored. Right button unpicks, any other picks.
+    // A mouse button released at (x, y) in pixels of the board at its least size (44-pixel
+    // tiles); releases outside the board are ignored.
     void mouseUp(Qt::MouseButton button, int x, int y);
+    // A mouse button released over cell (column 1..10, row 1..9), at whatever size the
+    // board is drawn (BoardGrid finds the cell). Right button unpicks, any other picks.
+    void click(Qt::MouseButton button, int column, int row);
     // May (column, row) follow picked cell number `last`? The straight rule also keeps
     // the line's direction; the scrambled one accepts any of the eight neighbours.
     bool checkforconnectstraight(int last, int column, int row);

@@ -61,12 +61,23 @@ void ElidedLabel::paintEvent(QPaintEvent*)
                           palette(), isEnabled(), shownText(), foregroundRole());
 }
 
+QString ElidedLabel::shownToolTip() const
+{
+    QStringList lines;
+    if (isElided())
+        lines << plaintooltip::of(text());
+    if (!m_hint.isEmpty())
+        lines << plaintooltip::of(m_hint);
+    return lines.join(QString()); // each is a paragraph of its own
+}
+
 bool ElidedLabel::event(QEvent* event)
 {
     if (event->type() == QEvent::ToolTip && toolTip().isEmpty()) {
         auto* help = static_cast<QHelpEvent*>(event);
-        if (isElided())
-            QToolTip::showText(help->globalPos(), plaintooltip::of(text()), this, rect());
+        const QString tip = shownToolTip();
+        if (!tip.isEmpty())
+            QToolTip::showText(help->globalPos(), tip, this, rect());
         else
             QToolTip::hideText();
         return true;

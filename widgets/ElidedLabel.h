@@ -20,6 +20,13 @@ public:
     QString shownText() const;
     bool isElided() const;
 
+    // A line the tooltip adds below the whole text (or shows alone when the text is not
+    // cut), such as what a right click offers.
+    void setToolTipHint(const QString& hint) { m_hint = hint; }
+    const QString& toolTipHint() const { return m_hint; }
+    // The tooltip as it shows now: the whole text when cut, and the hint.
+    QString shownToolTip() const;
+
     QSize minimumSizeHint() const override;
 
 protected:
@@ -30,4 +37,5 @@ private:
     QString oneLine() const;
 
     Qt::TextElideMode m_mode = Qt::ElideRight;
+    QString m_hint;
 };

@@ -1,10 +1,12 @@
 #include "widgets/PictureButton.h"
 
+#include "widgets/SharpPixmap.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 
 PictureButton::PictureButton(const QString& picturePath, const QString& caption, QWidget* parent)
-    : QAbstractButton(parent), m_picture(picturePath)
+    : QAbstractButton(parent), m_picture(picturePath), m_sharp(sharpPixmap(picturePath))
 {
     setText(caption);
     setAccessibleName(caption);
@@ -31,7 +33,10 @@ void PictureButton::paintEvent(QPaintEvent*)
     } else {
         // Pressed, the picture sinks by one pixel.
         const int shift = isDown() ? 1 : 0;
-        painter.drawPixmap(QRect(QPoint(shift, shift), size()), m_picture);
+        // Drawn larger than the plain picture (a grown window, a high-DPI screen): the sharp one.
+        const qreal needed = width() * devicePixelRatioF();
+        const QPixmap& picture = needed > m_picture.width() ? m_sharp : m_picture;
+        painter.drawPixmap(QRect(QPoint(shift, shift), size()), picture);
     }
     if (hasFocus()) {
         painter.setPen(QPen(QColor(90, 60, 20), 1, Qt::DotLine));

@@ -1,6 +1,7 @@
 #pragma once
 // A button drawn as a picture (the start image of the game start dialog). Until the
-// picture is available it draws a plain rounded button with its caption instead.
+// picture is available it draws a plain rounded button with its caption instead. Drawn
+// larger than the picture, it uses the picture's "@2x" copy where there is one.
 #include <QAbstractButton>
 #include <QPixmap>
 
@@ -21,4 +22,5 @@ private:
     void paintFallback(QPainter& painter) const;
 
     QPixmap m_picture;
+    QPixmap m_sharp; // the "@2x" picture, or the plain one again
 };

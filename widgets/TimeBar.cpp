@@ -3,15 +3,16 @@
 #include <QLinearGradient>
 #include <QPainter>
 
-TimeBar::TimeBar(QWidget* parent)
+TimeBar::TimeBar(int fullWidth, QWidget* parent)
     : QWidget(parent)
+    , m_full(qMax(1, fullWidth))
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 void TimeBar::setBarWidth(int pixels)
 {
-    pixels = qBound(0, pixels, width());
+    pixels = qBound(0, pixels, m_full);
     if (pixels == m_width)
         return;
     m_width = pixels;
@@ -50,7 +51,8 @@ void TimeBar::paintEvent(QPaintEvent*)
     p.drawRoundedRect(groove, 5, 5);
     if (m_width <= 0)
         return;
-    const QRectF bar(groove.left() + 1.5, groove.top() + 1.5, qMax(0.0, m_width - 4.0), groove.height() - 3.0);
+    const qreal drawn = qreal(m_width) * width() / m_full;
+    const QRectF bar(groove.left() + 1.5, groove.top() + 1.5, qMax(0.0, drawn - 4.0), groove.height() - 3.0);
     QLinearGradient fill(bar.topLeft(), bar.bottomLeft());
     // Pale fills, so that the clock's text reads on top of them in black or red.
     if (m_urgent) {

@@ -12,7 +12,9 @@ UpDownEdit::UpDownEdit(int minimum, int maximum, int increment, QWidget* parent)
     setGroupSeparatorShown(false);
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setAccelerated(false);
-    lineEdit()->setReadOnly(true);
+    // One report per typed number, not one per key; a number beyond a bound is that bound.
+    setKeyboardTracking(false);
+    setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
 }
 
 void UpDownEdit::setShown(int value)

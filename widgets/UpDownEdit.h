@@ -1,7 +1,9 @@
 #pragma once
-// An edit with up-down arrows whose text cannot be typed: the value changes only
-// through the arrows, the arrow keys or the mouse wheel, in whole increments, and
-// stops at its bounds. Its owner keeps the value and shows it again with setShown().
+// An edit with up-down arrows: the value changes through the arrows, the arrow keys or
+// the mouse wheel, in whole increments, stopping at its bounds, or by typing a number.
+// A typed number is reported once the player is done with it (Enter, or leaving the
+// box), held to the bounds; the owner rounds it as it sees fit, keeps the value and
+// shows it again with setShown().
 #include <QSpinBox>
 
 class UpDownEdit : public QSpinBox {

@@ -40,6 +40,19 @@ PlayWithOthersDialog::PlayWithOthersDialog(PlayChoiceStore& store, QWidget* pare
     edit_port->setRange(1, 65535);
     edit_port->setValue(game::DefaultPort);
 
+    label_friends = new QLabel(this);
+    label_friends->setObjectName(QStringLiteral("label_friends"));
+    label_friends->setTextFormat(Qt::PlainText);
+    label_friends->setWordWrap(true);
+    label_friends->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont friendsFont = label_friends->font();
+    friendsFont.setBold(true);
+    label_friends->setFont(friendsFont);
+    // Its place is kept while it is hidden: the dialog does not jump between the choices.
+    QSizePolicy keep = label_friends->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    label_friends->setSizePolicy(keep);
+
     auto* modeRow = new QHBoxLayout;
     modeRow->addWidget(radio_host);
     modeRow->addWidget(radio_join);
@@ -62,18 +75,28 @@ PlayWithOthersDialog::PlayWithOthersDialog(PlayChoiceStore& store, QWidget* pare
     column->setContentsMargins(18, 16, 18, 14);
     column->setSpacing(12);
     column->addLayout(form);
+    // What others need to join, below the choice; room for a second line.
+    column->addWidget(label_friends);
     column->addLayout(buttons);
 
     connect(edit_name, &QLineEdit::textChanged, this, &PlayWithOthersDialog::showState);
     connect(edit_address, &QLineEdit::textChanged, this, &PlayWithOthersDialog::showState);
     connect(radio_host, &QRadioButton::toggled, this, &PlayWithOthersDialog::showState);
+    connect(edit_port, &QSpinBox::valueChanged, this, &PlayWithOthersDialog::showState);
     connect(edit_name, &QLineEdit::returnPressed, this, &PlayWithOthersDialog::button_okClick);
     connect(edit_address, &QLineEdit::returnPressed, this, &PlayWithOthersDialog::button_okClick);
     connect(button_ok, &QPushButton::clicked, this, &PlayWithOthersDialog::button_okClick);
     connect(button_cancel, &QPushButton::clicked, this, &PlayWithOthersDialog::button_cancelClick);
 
+    label_friends->setMinimumHeight(2 * label_friends->fontMetrics().lineSpacing());
+    setFixedWidth(qMax(sizeHint().width(), 400));
     showState();
-    setFixedSize(sizeHint().expandedTo(QSize(340, 0)));
+}
+
+void PlayWithOthersDialog::setAddresses(const QList<QHostAddress>& addresses)
+{
+    m_addresses = addresses;
+    showState();
 }
 
 PlayChoice PlayWithOthersDialog::choice() const
@@ -100,12 +123,18 @@ void PlayWithOthersDialog::showState()
     // The host is this machine when hosting: the address is not asked for.
     edit_address->setEnabled(radio_join->isChecked());
     button_ok->setEnabled(choice().complete());
+    label_friends->setText(joinaddresses::friendsText(m_addresses, quint16(edit_port->value())));
+    label_friends->setVisible(radio_host->isChecked());
+    // As high as the wrapped text needs.
+    const int height = layout()->totalHeightForWidth(width());
+    setFixedHeight(height > 0 ? height : sizeHint().height());
 }
 
 void PlayWithOthersDialog::showEvent(QShowEvent* event)
 {
     BackdropForm::showEvent(event);
     setChoice(m_store.load());
+    setAddresses(joinaddresses::reachable(joinaddresses::ofThisComputer()));
     edit_name->setFocus();
 }
 

@@ -4,10 +4,18 @@
 // OK remembers the new choice and asks for the game to be started with it, exactly as
 // the command line would start it. The main window's File menu and the download window
 // open it.
+//
+// While "Host a game" is chosen it says what friends give to join: this computer's
+// addresses and the port ("Friends can join at 192.168.1.20 port 7772").
+#include "client/JoinAddresses.h"
 #include "client/PlayChoice.h"
 #include "widgets/BackdropForm.h"
 
+#include <QHostAddress>
+#include <QList>
+
 class PlayChoiceStore;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -31,6 +39,10 @@ public:
     QRadioButton* radio_join = nullptr;
     QLineEdit* edit_address = nullptr;
     QSpinBox* edit_port = nullptr;
+    // Where friends join a game hosted here; shown while "Host a game" is chosen.
+    QLabel* label_friends = nullptr;
+    // The addresses it names, taken from this computer when the dialog opens.
+    void setAddresses(const QList<QHostAddress>& addresses);
     QPushButton* button_ok = nullptr;
     QPushButton* button_cancel = nullptr;
 
@@ -50,4 +62,5 @@ private:
     void showState();
 
     PlayChoiceStore& m_store;
+    QList<QHostAddress> m_addresses;
 };

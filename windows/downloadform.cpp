@@ -1,8 +1,13 @@
 #include "windows/downloadform.h"
 
+#include "widgets/PlainMessageBox.h"
 #include "windows/JpegPicture.h"
 
+#include <QCheckBox>
 #include <QFrame>
+#include <QProgressBar>
+#include <QSignalBlocker>
+#include <algorithm>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
@@ -65,16 +70,17 @@ QPushButton* redButton(QFrame* panel, const QString& caption, const QRect& geome
 } // namespace
 
 Tdownload::Tdownload(QWidget* parent)
-    : BackdropForm(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : BackdropForm(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint
+                               | Qt::WindowCloseButtonHint)
 {
     setWindowTitle(QStringLiteral("Download The Pelk22 Lobby"));
     setFixedSize(InnerWidth, InnerHeight);
     showMessage = [this](const QString& message) {
-        QMessageBox::warning(this, QStringLiteral("Quillor"), message);
+        plainMessageBox(this, QMessageBox::Warning, QStringLiteral("Quillor"), message);
     };
     askQuestion = [this](const QString& question) {
-        return QMessageBox::question(this, QStringLiteral("Quillor"), question, QMessageBox::Yes | QMessageBox::No,
-                                     QMessageBox::No)
+        return plainMessageBox(this, QMessageBox::Question, QStringLiteral("Quillor"), question,
+                               QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
             == QMessageBox::Yes;
     };
     m_download.confirm = [this](const QString& question) { return askQuestion && askQuestion(question); };
@@ -84,6 +90,7 @@ Tdownload::Tdownload(QWidget* parent)
     Image1 = new QLabel(Panel1);
     Image1->setGeometry(25, 10, 400, 339);
     Image1->setPixmap(QPixmap::fromImage(jpeg::load(AdvertPath)));
+    Image1->setScaledContents(true); // drawn smaller on a small screen
     Label1 = text(Panel1,
                   QStringLiteral("Download The Pelk22 Lobby Now to play this  and other exciting games online with "
                                  "other players!"),
@@ -93,6 +100,12 @@ Tdownload::Tdownload(QWidget* parent)
     infolabel3 = text(Panel1, QString(), QRect(15, 458, 290, 18), 13, false, QColor(40, 28, 10), Qt::AlignLeft | Qt::AlignVCenter);
     infolabel2 = text(Panel1, QString(), QRect(15, 478, 290, 8), 8, false);
     infolabel2->hide();
+    progress = new QProgressBar(Panel1);
+    progress->setObjectName(QStringLiteral("progress"));
+    progress->setGeometry(15, 478, 290, 6);
+    progress->setTextVisible(false);
+    progress->setRange(0, ProgressSteps);
+    progress->hide();
     abortbutton = new QPushButton(QStringLiteral("Stop Download"), Panel1);
     abortbutton->setGeometry(320, 448, 115, 28);
 
@@ -115,11 +128,22 @@ Tdownload::Tdownload(QWidget* parent)
                                  "the button below to close this game and open The Pelk22 Lobby."),
                   QRect(14, 30, 229, 110), 14, false);
     Button2 = redButton(Panel3, QStringLiteral("Play with Others"), QRect(48, 160, 161, 32));
+    check_showatstart = new QCheckBox(QStringLiteral("Show this at start"), Panel3);
+    check_showatstart->setObjectName(QStringLiteral("check_showatstart"));
+    check_showatstart->setGeometry(48, 218, 200, 24);
+    check_showatstart->setChecked(true);
+    QPalette ink = check_showatstart->palette();
+    ink.setColor(QPalette::WindowText, QColor(40, 28, 10));
+    check_showatstart->setPalette(ink);
+    check_showatstart->setToolTip(
+        QStringLiteral("Untick to start solo games without this window; File > Play with Others... stays."));
+    m_scaled.capture(this, ScaledChildren::Depth::All);
 
     connect(getbutton, &QPushButton::clicked, this, &Tdownload::getbuttonClick);
     connect(abortbutton, &QPushButton::clicked, this, &Tdownload::abortbuttonClick);
     connect(Button1, &QPushButton::clicked, this, &Tdownload::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &Tdownload::Button2Click);
+    connect(check_showatstart, &QCheckBox::toggled, this, &Tdownload::showAtStartChanged);
     connect(&m_download, &LobbyDownload::changed, this, &Tdownload::showDownload);
     connect(&m_download, &LobbyDownload::failure, this, [this](const QString& message) { showMessage(message); });
     connect(&m_download, &LobbyDownload::exitRequested, this, &Tdownload::exitRequested);
@@ -135,6 +159,40 @@ void Tdownload::showDownload()
     infolabel3->setText(view.infolabel3);
     getbutton->setEnabled(view.getEnabled);
     abortbutton->setEnabled(view.abortEnabled);
+    progress->setVisible(view.progressShown());
+    if (view.progressShown())
+        progress->setValue(int(std::clamp<qint64>(view.received * ProgressSteps / view.total, 0, ProgressSteps)));
+}
+
+void Tdownload::setShowAtStart(bool show)
+{
+    const QSignalBlocker quiet(check_showatstart);
+    check_showatstart->setChecked(show);
+}
+
+bool Tdownload::showAtStart() const
+{
+    return check_showatstart->isChecked();
+}
+
+void Tdownload::offerAtStart()
+{
+    if (showAtStart())
+        show();
+}
+
+void Tdownload::fitScreen()
+{
+    // On a screen too small for the window (twice the scale on a small laptop) all of it is
+    // drawn smaller, so that it fits whole with its title bar.
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QSize room = screen->availableGeometry().size() - FrameRoom;
+    const double scale = std::clamp(std::min(double(room.width()) / InnerWidth, double(room.height()) / InnerHeight),
+                                    0.5, 1.0);
+    setFixedSize(ScaledChildren::scaled(QRect(0, 0, InnerWidth, InnerHeight), scale).size());
+    m_scaled.apply(scale);
 }
 
 void Tdownload::getbuttonClick()
@@ -176,6 +234,7 @@ void Tdownload::showEvent(QShowEvent* event)
     BackdropForm::showEvent(event);
     if (!m_placed) {
         m_placed = true;
+        fitScreen();
         centre();
     }
 }

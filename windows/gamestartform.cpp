@@ -44,12 +44,15 @@ Tgamestart::Tgamestart(Preferences& prefs, QWidget* parent)
     UpDown1 = new UpDownEdit(bounds.playToScore.minimum(), bounds.playToScore.maximum(),
                              bounds.playToScore.increment(), this);
     edit_playtoscore = UpDown1->edit();
-    Label1 = optionLabel(QStringLiteral("Creation Time:"), this);
+    Label1 = optionLabel(QStringLiteral("Seconds per Turn:"), this);
     UpDown2 = new UpDownEdit(bounds.creationTime.minimum(), bounds.creationTime.maximum(),
                              bounds.creationTime.increment(), this);
     edit_creationtime = UpDown2->edit();
-    UpDown2->setToolTip(tr("Seconds per turn"));
-    UpDown1->setToolTip(tr("The score that wins the game"));
+    const auto range = [](const SteppedValue& v) {
+        return QStringLiteral(": %1 to %2, in steps of %3").arg(v.minimum()).arg(v.maximum()).arg(v.increment());
+    };
+    UpDown1->setToolTip(QStringLiteral("The score that wins the game") + range(bounds.playToScore));
+    UpDown2->setToolTip(QStringLiteral("Seconds to find each word") + range(bounds.creationTime));
 
     Label4 = optionLabel(QStringLiteral("Words Scrambled:"), this);
     checkbox_1 = new CheckImage(GameStartOptions::ScrambledHint, this);
@@ -89,8 +92,13 @@ Tgamestart::Tgamestart(Preferences& prefs, QWidget* parent)
     column->addLayout(grid);
     column->addWidget(button_start, 0, Qt::AlignHCenter);
 
-    connect(UpDown1, &QSpinBox::valueChanged, this, [this](int v) { setPlayToScorePosition(v); });
-    connect(UpDown2, &QSpinBox::valueChanged, this, [this](int v) { setCreationTimePosition(v); });
+    // An arrow moves a whole step; a typed number is rounded to the nearest one.
+    connect(UpDown1, &QSpinBox::valueChanged, this, [this](int v) {
+        change([v](GameStartOptions& o) { o.playToScore.setTyped(v); });
+    });
+    connect(UpDown2, &QSpinBox::valueChanged, this, [this](int v) {
+        change([v](GameStartOptions& o) { o.creationTime.setTyped(v); });
+    });
     connect(&m_prefs, &Preferences::changed, this, [this](Preferences::Key key) {
         if (key == Preferences::Key::StartOptions)
             showOptions();

@@ -23,21 +23,31 @@ const char* const ConnectingText = R"(
 <h2>Connecting</h2>
 <p>Started without parameters, Quillor runs a solo game for one player called
 &ldquo;You&rdquo;.</p>
-<p>For a game with others, one player hosts and the others join. The command line is</p>
-<p><code>quillor NAME HOST true|false [--port N]</code></p>
+<p>For a game with others, one player hosts and the others join. Choose
+<b>File &gt; Play with Others...</b>:</p>
 <ul>
-<li><b>NAME</b> is the name the other players see.</li>
-<li><b>HOST</b> is the address of the hosting player's computer (a dotted address such
-as 192.168.1.20 or a host name). The hosting player may give any address; his own
-copy always plays over 127.0.0.1.</li>
-<li><b>true</b> hosts the game on this computer; <b>false</b> joins the host at HOST.</li>
-<li><b>--port N</b> uses TCP port N instead of the usual 7772. Everybody in one game
-must use the same port, and the host's firewall must let it in.</li>
+<li><b>Your name</b> is the name the other players see.</li>
+<li><b>Host a game</b> runs the game on this computer. The dialog shows where your
+friends can reach it, for example &ldquo;Friends can join at 192.168.1.20 port
+7772&rdquo;, and once the game runs the chat says it again. Give them that address and
+port.</li>
+<li><b>Join a game</b> connects to a friend's game: type the address (or the host
+name) your friend gave you into <b>Host address</b>.</li>
+<li><b>Port</b> is 7772 unless your group agrees on another one. Everybody in one game
+uses the same port, and the hosting computer's firewall must let it in.</li>
 </ul>
-<p>For example, Ann hosts with <code>quillor Ann 127.0.0.1 true</code> and Bob joins her
-with <code>quillor Bob 192.168.1.20 false</code>.</p>
+<p>OK starts the game; this window closes and a new one opens for it. Your choice is
+remembered for the next time.</p>
+<p>When a connection cannot be made, the line above the board says why, with <b>Try
+Again</b> and <b>Play with Others...</b> beside it.</p>
+<p>The same works from the command line:
+<code>quillor NAME HOST true|false [--port N]</code>, where <b>true</b> hosts on this
+computer (HOST is then not used) and <b>false</b> joins the host at HOST. For example,
+Ann hosts with <code>quillor Ann 127.0.0.1 true</code> and Bob joins her with
+<code>quillor Bob 192.168.1.20 false</code>.</p>
 <p>The first six players take the seats; players seven to nine watch. When the host
-closes Quillor the game ends for everybody.</p>
+closes Quillor the game ends for everybody, so Quillor asks the hosting player before
+it closes while others are in the game.</p>
 )";
 
 const char* const GamePlayText = R"(

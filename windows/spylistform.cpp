@@ -13,7 +13,7 @@
 Tspylist::Tspylist(QWidget* parent)
     : BackdropForm(parent, Qt::Window | Qt::WindowStaysOnTopHint)
 {
-    setWindowTitle(QStringLiteral("Quillor - Spys"));
+    setWindowTitle(QStringLiteral("Quillor - Spectators"));
 
     Label1 = new QLabel(QStringLiteral("Spy List"), this);
     QFont heading = Label1->font();
@@ -30,7 +30,18 @@ Tspylist::Tspylist(QWidget* parent)
         "QListWidget { background: rgb(255, 250, 238); color: rgb(40, 28, 10);"
         " border: 1px solid rgb(150, 110, 50); border-radius: 3px; padding: 2px; }"
         "QListWidget::item { padding: 2px 4px; }"
-        "QListWidget::item:hover { background: rgb(245, 226, 180); }"));
+        "QListWidget::item:hover { background: rgb(245, 226, 180); }"
+        "QListWidget::item:selected { background: rgb(196, 132, 52); color: white; }"));
+    // Said in the empty list, so it is plainly empty rather than broken.
+    label_nobody = new QLabel(QStringLiteral("Nobody is watching."), listbox_spys->viewport());
+    label_nobody->setObjectName(QStringLiteral("label_nobody"));
+    label_nobody->setAlignment(Qt::AlignCenter);
+    label_nobody->setWordWrap(true);
+    QPalette quiet = label_nobody->palette();
+    quiet.setColor(QPalette::WindowText, QColor(130, 104, 70));
+    label_nobody->setPalette(quiet);
+    auto* inList = new QVBoxLayout(listbox_spys->viewport());
+    inList->addWidget(label_nobody);
 
     popup_kick = new QMenu(this);
     popup_kickhim = popup_kick->addAction(QStringLiteral("Remove From Game"));
@@ -56,11 +67,18 @@ Tspylist::Tspylist(QWidget* parent)
     connect(button_done, &QPushButton::clicked, this, [this] { button_doneClick(); });
 
     resize(240, 260);
+    showEmpty();
+}
+
+void Tspylist::showEmpty()
+{
+    label_nobody->setVisible(listbox_spys->count() == 0);
 }
 
 void Tspylist::addSpy(int slot, const QString& name)
 {
     listbox_spys->addItem(spylines::entry(slot, name));
+    showEmpty();
 }
 
 bool Tspylist::removeSpy(int slot, const QString& name)
@@ -69,6 +87,7 @@ bool Tspylist::removeSpy(int slot, const QString& name)
     if (index < 0)
         return false;
     delete listbox_spys->takeItem(index);
+    showEmpty();
     return true;
 }
 

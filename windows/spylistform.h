@@ -34,6 +34,8 @@ public:
 
     QLabel* Label1 = nullptr;
     TagListBox* listbox_spys = nullptr;
+    // "Nobody is watching.", over the list while it is empty.
+    QLabel* label_nobody = nullptr;
     QMenu* popup_kick = nullptr;
     QAction* popup_kickhim = nullptr;
     QPushButton* button_done = nullptr;
@@ -41,4 +43,7 @@ public:
 signals:
     // The hosting player asks to remove the player with this number from the game.
     void kickRequested(int slot);
+
+private:
+    void showEmpty();
 };

@@ -84,17 +84,20 @@ Ttallylist::~Ttallylist()
 
 void Ttallylist::buildControls()
 {
-    auto* own = new QGridLayout;
-    own->addWidget(new QLabel(QStringLiteral("Total Games:")), 0, 0);
-    own->addWidget(new QLabel(QStringLiteral("Your Wins")), 1, 0);
-    for (int i = 0; i < 4; ++i) {
+    // Your own record across the top.
+    auto* own = new QHBoxLayout;
+    own->addWidget(new QLabel(QStringLiteral("Total Games:")));
+    for (int i = 0; i < 4; ++i)
         mylabel[std::size_t(i)] = namedLabel(QStringLiteral("mylabel_%1").arg(i + 1), Zero);
-        if (i < 2)
-            own->addWidget(mylabel[std::size_t(i)], i, 1);
-        else
-            mylabel[std::size_t(i)]->hide();
-    }
+    own->addWidget(mylabel[0]);
+    own->addSpacing(24);
+    own->addWidget(new QLabel(QStringLiteral("Your Wins")));
+    own->addWidget(mylabel[1]);
+    own->addStretch(1);
+    mylabel[2]->hide();
+    mylabel[3]->hide();
 
+    // The two lists side by side, taking the room there is.
     listbox_tally = new QListWidget;
     listbox_tally->setObjectName(QStringLiteral("listbox_tally"));
     ElidedItemDelegate::install(listbox_tally);
@@ -104,11 +107,24 @@ void Ttallylist::buildControls()
     checklist = new QListWidget;
     checklist->setObjectName(QStringLiteral("checklist"));
     ElidedItemDelegate::install(checklist);
+    label_following = new QLabel(FollowingHint);
+    label_following->setObjectName(QStringLiteral("label_following"));
+    label_following->setWordWrap(true);
     auto* inGame = new QGroupBox(QStringLiteral("Players In Current Game"));
-    (new QVBoxLayout(inGame))->addWidget(checklist);
+    auto* inGameColumn = new QVBoxLayout(inGame);
+    inGameColumn->addWidget(checklist, 1);
+    inGameColumn->addWidget(label_following);
 
+    auto* lists = new QHBoxLayout;
+    lists->addWidget(tallied, 1);
+    lists->addWidget(inGame, 1);
+
+    // The selected player's tally under them.
     label_hisnametop = nameLabel(QStringLiteral("label_hisnametop"), QString());
-    label_hisname = nameLabel(QStringLiteral("label_hisname"), QStringLiteral("XX Wins:"));
+    QFont top = label_hisnametop->font();
+    top.setBold(true);
+    label_hisnametop->setFont(top);
+    label_hisname = nameLabel(QStringLiteral("label_hisname"), TheirWins);
     auto* his = new QGridLayout;
     his->addWidget(label_hisnametop, 0, 0, 1, 3);
     his->addWidget(new QLabel(QStringLiteral("Total")), 1, 1);
@@ -121,6 +137,9 @@ void Ttallylist::buildControls()
         label[std::size_t(i)] = namedLabel(QStringLiteral("label_%1").arg(i + 1), Zero);
         his->addWidget(label[std::size_t(i)], 2 + i % 4, 1 + i / 4);
     }
+    his->setColumnStretch(0, 2);
+    his->setColumnStretch(1, 1);
+    his->setColumnStretch(2, 1);
     auto* hisBox = new QGroupBox;
     hisBox->setLayout(his);
 
@@ -128,22 +147,16 @@ void Ttallylist::buildControls()
     button_reset->setObjectName(QStringLiteral("button_reset"));
     button_done = new QPushButton(QStringLiteral("Done"));
     button_done->setObjectName(QStringLiteral("button_done"));
-
-    auto* left = new QVBoxLayout;
-    left->addLayout(own);
-    left->addWidget(tallied);
-    left->addWidget(inGame);
-    auto* right = new QVBoxLayout;
-    right->addWidget(hisBox);
-    right->addStretch();
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(button_reset);
     buttons->addStretch();
     buttons->addWidget(button_done);
-    right->addLayout(buttons);
-    auto* top = new QHBoxLayout(this);
-    top->addLayout(left);
-    top->addLayout(right);
+
+    auto* column = new QVBoxLayout(this);
+    column->addLayout(own);
+    column->addLayout(lists, 1);
+    column->addWidget(hisBox);
+    column->addLayout(buttons);
 
     connect(checklist, &QListWidget::itemChanged, this, &Ttallylist::checklistClickCheck);
     connect(listbox_tally, &QListWidget::itemChanged, this, &Ttallylist::listbox_tallyClickCheck);
@@ -160,6 +173,19 @@ void Ttallylist::loadtally()
     for (const QString& name : m_record.followed())
         addFollowedLine(name);
     clearOpponent();
+    showSomebody();
+}
+
+void Ttallylist::showSomebody()
+{
+    // A tally shows a player's name and counts whenever somebody is followed.
+    if (listbox_tally->currentRow() >= 0 || listbox_tally->count() == 0)
+        return;
+    {
+        const QSignalBlocker quiet(listbox_tally);
+        listbox_tally->setCurrentRow(0);
+    }
+    listbox_tallyClick();
 }
 
 void Ttallylist::showOwnRecord()
@@ -172,8 +198,8 @@ void Ttallylist::clearOpponent()
 {
     for (QLabel* l : label)
         l->setText(Zero);
-    label_hisname->setText(QStringLiteral("XX Wins:"));
-    label_hisnametop->clear();
+    label_hisname->setText(TheirWins);
+    label_hisnametop->setText(NobodyFollowed);
 }
 
 void Ttallylist::addFollowedLine(const QString& name)
@@ -236,6 +262,7 @@ void Ttallylist::checklistClickCheck(QListWidgetItem* item)
     if (!item || !m_record.follow(item->text()))
         return;
     addFollowedLine(m_record.followed().constLast());
+    showSomebody();
     save();
 }
 
@@ -256,6 +283,7 @@ void Ttallylist::listbox_tallyClickCheck(QListWidgetItem* item)
         const QSignalBlocker block(listbox_tally);
         delete listbox_tally->takeItem(line);
     }
+    showSomebody();
     if (listbox_tally->currentRow() >= 0)
         listbox_tallyClick();
     else
@@ -291,7 +319,6 @@ void Ttallylist::button_resetClick()
         const QSignalBlocker block(listbox_tally);
         listbox_tally->clear();
     }
-    for (QLabel* l : label)
-        l->setText(Zero);
+    clearOpponent();
     save();
 }

@@ -37,6 +37,13 @@ struct TallyDialogs {
 class Ttallylist : public BackdropForm {
     Q_OBJECT
 public:
+    // Over the selected player's counts while nobody is followed.
+    static inline const QString TheirWins = QStringLiteral("Their Wins:");
+    static inline const QString NobodyFollowed = QStringLiteral("Nobody is followed yet.");
+    // Under the players of the current game.
+    static inline const QString FollowingHint =
+        QStringLiteral("Tick a player to follow him: the games you play together count from then on.");
+
     // folder: where the tally file lives; gameKey prefixes its name.
     explicit Ttallylist(const QString& folder, QWidget* parent = nullptr, TallyDialogs dialogs = {},
                         const QString& gameKey = TallyFile::DefaultGameKey);
@@ -67,6 +74,7 @@ public:
     std::array<QLabel*, 8> label{};
     ElidedLabel* label_hisname = nullptr;
     ElidedLabel* label_hisnametop = nullptr;
+    QLabel* label_following = nullptr;
     QPushButton* button_done = nullptr;
     QPushButton* button_reset = nullptr;
 
@@ -75,6 +83,8 @@ private:
     void loadtally();
     void showOwnRecord();
     void clearOpponent();
+    // Selects the first followed player when none is selected.
+    void showSomebody();
     void addFollowedLine(const QString& name);
     // Writes the record; `tell` shows a failure to the player (not while the program ends).
     bool store(bool tell);

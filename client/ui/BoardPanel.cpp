@@ -2,6 +2,7 @@
 
 #include "client/RoundStatus.h"
 #include "client/TileSet.h"
+#include "client/WordEntry.h"
 #include "client/ui/BoardView.h"
 #include "client/ui/WinnerBanner.h"
 #include "widgets/ElidedLabel.h"
@@ -11,23 +12,28 @@ BoardPanel::BoardPanel(WordEntry& entry, const TileSet& tiles, const RoundStatus
     , m_status(status)
 {
     setObjectName(QStringLiteral("panel_board"));
-    setFixedSize(Width, Height);
     setFrameShape(QFrame::Box);
     setAutoFillBackground(true);
     QPalette bp = palette();
     bp.setColor(QPalette::Window, TileSet::boardColour());
     bp.setColor(QPalette::WindowText, QColor(90, 60, 30));
     setPalette(bp);
-    paintbox_board = new BoardView(entry, tiles, this); // names and sizes itself
-    paintbox_board->move(4, 4);
-
+    paintbox_board = new BoardView(entry, tiles, this); // names itself
     panel_winner = new WinnerBanner(this);
-    panel_winner->setGeometry(paintbox_board->geometry());
     label_winner1 = panel_winner->label_winner1;
     label_winner2 = panel_winner->label_winner2;
+    setTileSize(WordEntry::TileSize, Margin);
 
     connect(&status, &RoundStatus::changed, this, &BoardPanel::showWinner);
     showWinner();
+}
+
+void BoardPanel::setTileSize(int tile, int margin)
+{
+    paintbox_board->setTileSize(tile);
+    paintbox_board->move(margin, margin);
+    panel_winner->setGeometry(paintbox_board->geometry());
+    setFixedSize(paintbox_board->size() + QSize(2 * margin, 2 * margin));
 }
 
 void BoardPanel::showWinner()

@@ -1,6 +1,7 @@
 #pragma once
 // `panel_board`: the framed board of 10 by 9 tiles, and the winner banner `panel_winner`
-// that lies over it once a game is won. The panel keeps its size whatever the window's.
+// that lies over it once a game is won. The panel is 448 by 404 pixels in the least
+// window and grows with the board's tiles.
 #include "client/ui/WinnerBanner.h"
 #include "widgets/ElidedLabel.h"
 
@@ -16,8 +17,12 @@ class BoardPanel : public QFrame {
 public:
     static constexpr int Width = 448;
     static constexpr int Height = 404;
+    static constexpr int Margin = 4;
 
     BoardPanel(WordEntry& entry, const TileSet& tiles, const RoundStatus& status, QWidget* parent = nullptr);
+
+    // Tiles of `tile` pixels, `margin` pixels from the frame: the panel takes their size.
+    void setTileSize(int tile, int margin);
 
     BoardView* paintbox_board = nullptr;
     WinnerBanner* panel_winner = nullptr;

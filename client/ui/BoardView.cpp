@@ -1,20 +1,23 @@
 #include "client/ui/BoardView.h"
 
+#include "client/BoardGrid.h"
 #include "client/TileSet.h"
 #include "client/WordEntry.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 #include <QtMath>
+#include <cmath>
 
 BoardView::BoardView(WordEntry& entry, const TileSet& tiles, QWidget* parent)
     : QWidget(parent)
     , m_entry(entry)
     , m_tiles(tiles)
+    , m_tile(WordEntry::TileSize)
     , m_refusal(this)
 {
     setObjectName(QStringLiteral("paintbox_board"));
-    setFixedSize(WordEntry::BoardWidth, WordEntry::BoardHeight);
+    setFixedSize(sizeHint());
     setAttribute(Qt::WA_OpaquePaintEvent);
     connect(&entry, &WordEntry::boardChanged, this, qOverload<>(&QWidget::update));
     connect(&entry, &WordEntry::refused, this, &BoardView::refuse);
@@ -29,7 +32,19 @@ BoardView::BoardView(WordEntry& entry, const TileSet& tiles, QWidget* parent)
 
 QSize BoardView::sizeHint() const
 {
-    return QSize(WordEntry::BoardWidth, WordEntry::BoardHeight);
+    return QSize(WordEntry::Columns * m_tile, WordEntry::Rows * m_tile);
+}
+
+void BoardView::setTileSize(int pixels)
+{
+    m_tile = qMax(1, pixels);
+    setFixedSize(sizeHint());
+    update();
+}
+
+QRectF BoardView::cellRect(QPoint cell) const
+{
+    return boardgrid::cellRect(cell, m_tile);
 }
 
 void BoardView::refuse(int column, int row)
@@ -42,36 +57,48 @@ void BoardView::refuse(int column, int row)
 void BoardView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    paintBoard(painter);
+}
+
+void BoardView::paintBoard(QPainter& painter) const
+{
     painter.fillRect(rect(), TileSet::boardColour());
-    const int size = WordEntry::TileSize;
     const bool shaking = refusing();
     for (int column = 1; column <= WordEntry::Columns; ++column) {
         for (int row = 1; row <= WordEntry::Rows; ++row) {
-            if (shaking && m_refused == QPoint(column, row))
+            const QPoint cell(column, row);
+            if (shaking && m_refused == cell)
                 continue;
-            m_tiles.draw(painter, QPoint((column - 1) * size, (row - 1) * size), m_entry.cell(column, row));
+            m_tiles.draw(painter, cellRect(cell), m_entry.cell(column, row));
         }
     }
     if (const auto last = m_entry.lastPicked())
-        m_tiles.draw(painter, QPoint((last->x() - 1) * size, (last->y() - 1) * size), WordEntry::PickMarker);
+        m_tiles.draw(painter, cellRect(*last), WordEntry::PickMarker);
+    if (shaking)
+        paintRefusal(painter);
+}
 
-    if (shaking) {
-        // Three quick swings that die away, under a red glow that fades.
-        const qreal t = m_refusal.currentValue().toReal();
-        const int dx = qRound(5 * qSin(t * 6 * M_PI) * (1 - t));
-        const QPoint at((m_refused.x() - 1) * size, (m_refused.y() - 1) * size);
-        m_tiles.draw(painter, at + QPoint(dx, 0), m_entry.cell(m_refused.x(), m_refused.y()));
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(QColor(200, 20, 20, int(230 * (1 - t))), 2.5));
-        painter.setBrush(QColor(230, 30, 30, int(120 * (1 - t))));
-        painter.drawRoundedRect(QRectF(at + QPoint(dx, 0), QSizeF(size, size)).adjusted(2, 2, -2, -2), 6, 6);
-    }
+void BoardView::paintRefusal(QPainter& painter) const
+{
+    // Three quick swings that die away, under a red glow that fades.
+    const qreal t = m_refusal.currentValue().toReal();
+    const qreal scale = qreal(m_tile) / WordEntry::TileSize;
+    const qreal dx = std::round(5 * scale * qSin(t * 6 * M_PI) * (1 - t));
+    const QRectF at = cellRect(m_refused).translated(dx, 0);
+    m_tiles.draw(painter, at, m_entry.cell(m_refused.x(), m_refused.y()));
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(200, 20, 20, int(230 * (1 - t))), 2.5 * scale));
+    painter.setBrush(QColor(230, 30, 30, int(120 * (1 - t))));
+    const qreal inset = 2 * scale;
+    painter.drawRoundedRect(at.adjusted(inset, inset, -inset, -inset), 6 * scale, 6 * scale);
+    painter.restore();
 }
 
 void BoardView::mouseReleaseEvent(QMouseEvent* event)
 {
-    const QPoint at = event->position().toPoint();
     // The word entry ignores a release beyond the board itself.
-    m_entry.mouseUp(event->button(), at.x(), at.y());
+    if (const auto cell = boardgrid::cellAt(event->position(), m_tile))
+        m_entry.click(event->button(), cell->x(), cell->y());
     event->accept();
 }

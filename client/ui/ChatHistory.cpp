@@ -1,5 +1,7 @@
 #include "client/ui/ChatHistory.h"
 
+#include "client/RteUrl.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -46,6 +48,7 @@ ChatHistory::ChatHistory(QTextEdit* view, QObject* parent)
     QPalette palette = view->palette();
     palette.setColor(QPalette::Base, background());
     palette.setColor(QPalette::Text, Qt::black);
+    palette.setColor(QPalette::Link, LinkColour);
     // The selection stays visible while another control has the focus.
     for (QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
         palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
@@ -64,6 +67,16 @@ void ChatHistory::addlinetochat(const QString& line, ColorValue colour)
 }
 
 void ChatHistory::addlinetochat(const QString& line, const QColor& colour)
+{
+    append(line, colour, speakerPart(line).size());
+}
+
+void ChatHistory::addplainline(const QString& line, const QColor& colour)
+{
+    append(line, colour, 0);
+}
+
+void ChatHistory::append(const QString& line, const QColor& colour, qsizetype speaker)
 {
     if (!m_view)
         return;
@@ -93,10 +106,7 @@ void ChatHistory::addlinetochat(const QString& line, const QColor& colour)
 
     QTextCursor end(view->document());
     end.movePosition(QTextCursor::End);
-    const QString speaker = speakerPart(line);
-    if (!speaker.isEmpty())
-        end.insertText(speaker, runFormat(colour, true));
-    end.insertText(line.mid(speaker.size()), runFormat(colour, false));
+    insertRuns(end, line, colour, speaker);
     end.insertBlock();
     if (dropsLines)
         dropOldest();
@@ -116,6 +126,28 @@ void ChatHistory::addlinetochat(const QString& line, const QColor& colour)
 
     view->setUpdatesEnabled(updates);
     view->viewport()->update();
+}
+
+void ChatHistory::insertRuns(QTextCursor& at, const QString& line, const QColor& colour, qsizetype speaker) const
+{
+    // The speaker part bold, links underlined in the link colour, the rest plain; a link
+    // in the speaker part is both.
+    const QList<rteurl::TextRange> links = rteurl::linksIn(line);
+    const QColor linkColour = m_view->palette().color(QPalette::Link);
+    qsizetype from = 0;
+    qsizetype nextLink = 0;
+    while (from < line.size()) {
+        const bool inLink = nextLink < links.size() && links[nextLink].start <= from;
+        qsizetype to = inLink ? links[nextLink].end : (nextLink < links.size() ? links[nextLink].start : line.size());
+        if (from < speaker)
+            to = qMin(to, speaker);
+        QTextCharFormat format = runFormat(inLink ? linkColour : colour, from < speaker);
+        format.setFontUnderline(inLink);
+        at.insertText(line.mid(from, to - from), format);
+        from = to;
+        if (inLink && from >= links[nextLink].end)
+            ++nextLink;
+    }
 }
 
 void ChatHistory::dropOldest()

@@ -3,7 +3,8 @@
 // is appended, the speaker part in bold and the whole line in one colour.
 //
 // The speaker part is the line up to and including its first ":" ("Ann chats:"); a line
-// without ":" is all regular weight. New lines keep the caret at the end in view, so the
+// without ":" is all regular weight. Links (client/RteUrl.h) are drawn as links,
+// underlined in the link colour. New lines keep the caret at the end in view, so the
 // view follows the conversation, unless Scroll Chat Off is on: then the view and the caret
 // stay where the reader left them.
 //
@@ -19,6 +20,7 @@
 #include <QPointer>
 #include <QString>
 
+#include <QTextCursor>
 #include <QTextEdit>
 
 class ChatHistory : public QObject {
@@ -28,6 +30,8 @@ class ChatHistory : public QObject {
 public:
     // The history's background: red 237, green 207, blue 137.
     static QColor background() { return QColor(237, 207, 137); }
+    // Links are drawn in this colour.
+    static constexpr QColor LinkColour{16, 72, 176};
     static constexpr int DefaultTextSize = Preferences::DefaultTextSize;
     static constexpr int MaxLines = 5000;
     static constexpr int DropBatch = 500;
@@ -41,6 +45,9 @@ public:
     // Appends one line. The colour applies to the whole line.
     void addlinetochat(const QString& line, const QColor& colour);
     void addlinetochat(const QString& line, ColorValue colour);
+    // The same for a line of this client's own that has no speaker, all in regular
+    // weight whatever colons it holds (one that names IPv6 addresses).
+    void addplainline(const QString& line, const QColor& colour);
 
     // Empties the history.
     void clear();
@@ -65,6 +72,10 @@ private:
     int blockTop(const QTextCursor& at) const;
     // Drops the oldest DropBatch lines.
     void dropOldest();
+    // Appends a line whose first `speaker` characters are bold.
+    void append(const QString& line, const QColor& colour, qsizetype speaker);
+    // Inserts a line's text at `at` in its runs: speaker part, links, the rest.
+    void insertRuns(QTextCursor& at, const QString& line, const QColor& colour, qsizetype speaker) const;
 
     QPointer<QTextEdit> m_view;
     bool m_scrollChatOff = false;

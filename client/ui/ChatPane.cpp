@@ -92,10 +92,14 @@ void ChatPane::buildPhraseRow()
         button->setIconSize(QSize(PhraseButtonWidth - 4, PhraseButtonHeight - 4));
         m_phraseRow->addWidget(button);
         b_phrase[std::size_t(n - 1)] = button;
-        if (n == SoundsButton)
+        if (n == SoundsButton) {
+            button->setToolTip(SoundsButtonTip);
+            button->setAccessibleName(SoundsButtonTip);
             connect(button, &QToolButton::clicked, this, &ChatPane::b_phrase10Click);
-        else
+        } else {
+            button->setAccessibleName(QStringLiteral("Phrase %1").arg(n));
             connect(button, &QToolButton::clicked, this, [this, n] { b_phrase1Click(n); });
+        }
     }
 }
 
@@ -168,7 +172,8 @@ void ChatPane::showPreferences(Preferences::Key key)
         break;
     }
     case Preferences::Key::Phrases:
-        for (int n = 1; n <= PhraseButtons; ++n)
+        // A phrase button's tooltip is the phrase it sends; the note button sends none.
+        for (int n = 1; n < SoundsButton; ++n)
             b_phrase[std::size_t(n - 1)]->setToolTip(prefs.phrase(n));
         break;
     default:

@@ -1,5 +1,6 @@
 #include "client/ui/MainMenus.h"
 
+#include "client/ui/GameMenu.h"
 #include "client/ui/OptionsMenu.h"
 #include "client/ui/TileMenu.h"
 
@@ -23,14 +24,19 @@ MainMenus::MainMenus(QMenuBar* bar, TileSet& tiles, const QString& programFolder
     : QObject(parent)
 {
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
-    StartGame1 = item(file, QStringLiteral("Start Game"), QStringLiteral("StartGame1"));
-    StartGame1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    JustWatch1 = item(file, QStringLiteral("Just Watch"), QStringLiteral("JustWatch1"));
-    JustWatch1->setCheckable(true);
-    file->addSeparator();
     PlayWithOthers1 = item(file, QStringLiteral("Play with Others..."), QStringLiteral("PlayWithOthers1"));
     file->addSeparator();
     Exit1 = item(file, QStringLiteral("Exit"), QStringLiteral("Exit1"));
+
+    Game1 = bar->addMenu(QStringLiteral("&Game"));
+    Game1->setObjectName(QStringLiteral("Game1"));
+    Game1->setToolTipsVisible(true); // why a command is greyed
+    StartGame1 = item(Game1, QStringLiteral("Start Game"), QStringLiteral("StartGame1"));
+    StartGame1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    JustWatch1 = item(Game1, QStringLiteral("Just Watch"), QStringLiteral("JustWatch1"));
+    JustWatch1->setCheckable(true);
+    Game1->addSeparator();
+    m_gameMenu = new GameMenu(Game1, this);
 
     QMenu* view = bar->addMenu(QStringLiteral("&View"));
     SpyList1 = item(view, QStringLiteral("Spy List"), QStringLiteral("SpyList1"));

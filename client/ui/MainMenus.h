@@ -1,11 +1,13 @@
 #pragma once
-// The main window's menu bar: File ("Start Game", "Just Watch", "Play with Others...",
-// "Exit"), View ("Spy List", "View Tally", the "Tiles" menu, "Phrase List"), Options
-// (chat, sounds and the window's place, see OptionsMenu) and Help ("Content", "About").
-// The window connects the items to its commands.
+// The main window's menu bar: File ("Play with Others...", "Exit"), Game ("Start Game",
+// "Just Watch" and the leader's player commands, see GameMenu), View ("Spy List", "View
+// Tally", the "Tiles" menu, "Phrase List"), Options (chat, sounds and the window's place,
+// see OptionsMenu) and Help ("Content", "About"). The window connects the items to its
+// commands.
 #include <QObject>
 #include <QString>
 
+class GameMenu;
 class QAction;
 class QMenu;
 class QMenuBar;
@@ -19,11 +21,13 @@ public:
     MainMenus(QMenuBar* bar, TileSet& tiles, const QString& programFolder, QObject* parent = nullptr);
 
     TileMenu& tiles() { return *m_tileMenu; }
+    GameMenu& game() { return *m_gameMenu; }
     OptionsMenu& options() { return *m_optionsMenu; }
 
     QAction* StartGame1 = nullptr;
     QAction* JustWatch1 = nullptr;
     QAction* PlayWithOthers1 = nullptr;
+    QMenu* Game1 = nullptr;
     QAction* Exit1 = nullptr;
     QAction* SpyList1 = nullptr;
     QAction* ViewTally1 = nullptr;
@@ -34,5 +38,6 @@ public:
 
 private:
     TileMenu* m_tileMenu = nullptr;
+    GameMenu* m_gameMenu = nullptr;
     OptionsMenu* m_optionsMenu = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "client/ui/RoundBar.h"
 
+#include "client/ConnectAttempt.h"
 #include "client/RoundStatus.h"
 #include "client/TurnClock.h"
 #include "client/TurnState.h"
@@ -9,6 +10,7 @@
 #include "widgets/TimeBar.h"
 
 #include <QLabel>
+#include <QPushButton>
 
 RoundBar::RoundBar(const RoundStatus& status, const TurnClock& clock, const TurnState& turn, QWidget* parent)
     : QWidget(parent)
@@ -23,7 +25,7 @@ RoundBar::RoundBar(const RoundStatus& status, const TurnClock& clock, const Turn
                                     Qt::AlignCenter);
     label_round = looks::nameLabel(this, QStringLiteral("label_round"), QRect(21, 19, 127, 30), 15, true);
 
-    image_timer = new TimeBar(this);
+    image_timer = new TimeBar(TurnClock::BarFullWidth, this);
     image_timer->setObjectName(QStringLiteral("image_timer"));
     image_timer->setGeometry(152, 21, TurnClock::BarFullWidth, 25);
     label_timer = looks::label(this, QStringLiteral("label_timer"), QString(), QRect(155, 23, 103, 19), 12, true,
@@ -58,10 +60,13 @@ RoundBar::RoundBar(const RoundStatus& status, const TurnClock& clock, const Turn
     image_watching = new QLabel(this);
     image_watching->setObjectName(QStringLiteral("image_watching"));
     image_watching->setPixmap(watching);
+    image_watching->setScaledContents(true); // grows with the round bar
     const QSize markSize = watching.deviceIndependentSize().toSize();
     image_watching->setGeometry(366, 23, markSize.width(), markSize.height());
     image_watching->setToolTip(QStringLiteral("Just watching"));
     image_watching->hide();
+
+    m_scaled.capture(this);
 
     connect(&status, &RoundStatus::changed, this, &RoundBar::showStatus);
     connect(&clock, &TurnClock::changed, this, &RoundBar::showClock);
@@ -69,6 +74,45 @@ RoundBar::RoundBar(const RoundStatus& status, const TurnClock& clock, const Turn
     showStatus();
     showClock();
     showTurn();
+}
+
+void RoundBar::setScale(double scale)
+{
+    m_scale = scale;
+    setFixedSize(ScaledChildren::scaled(QRect(0, 0, Width, Height), scale).size());
+    m_scaled.apply(scale);
+}
+
+void RoundBar::showConnectAttempt(const ConnectAttempt& attempt)
+{
+    if (m_attempt)
+        return;
+    m_attempt = &attempt;
+    const auto button = [this](const QString& caption, const QString& name, const QRect& at) {
+        auto* b = new QPushButton(caption, this);
+        b->setObjectName(name);
+        b->setFont(looks::uiFont(13, true));
+        b->setCursor(Qt::PointingHandCursor);
+        b->hide();
+        m_scaled.add(b, at);
+        return b;
+    };
+    button_retry = button(QStringLiteral("Try Again"), QStringLiteral("button_retry"), QRect(150, 19, 130, 30));
+    button_others = button(QStringLiteral("Play with Others..."), QStringLiteral("button_others"),
+                           QRect(290, 19, 176, 30));
+    m_scaled.apply(m_scale);
+    connect(&attempt, &ConnectAttempt::changed, this, &RoundBar::showAttempt);
+    showAttempt();
+}
+
+void RoundBar::showAttempt()
+{
+    // The clock has nothing to count without a game; the ways on take its place.
+    const bool failed = m_attempt && m_attempt->failed();
+    button_retry->setVisible(failed && m_attempt->canRetry());
+    button_others->setVisible(failed);
+    image_timer->setVisible(!failed);
+    label_timer->setVisible(!failed);
 }
 
 void RoundBar::showStatus()
@@ -94,5 +138,5 @@ void RoundBar::showClock()
 void RoundBar::showTurn()
 {
     button_clearword->setVisible(m_turn.clearShown());
-    image_watching->setVisible(m_turn.spectating());
+    image_watching->setVisible(m_turn.watching());
 }

@@ -1,15 +1,20 @@
 #pragma once
 // The strip between the word and the board: the status line, the round number, the
 // Start button (for the game's leader between games) with "Play Again" beside it after
-// a game, the turn clock with its time bar, this player's Clear button, and "Cancel"
-// while a lost connection is being tried again. Its drawing is fixed; it shows the
-// round status, the turn clock and the turn state whenever they change.
+// a game, the turn clock with its time bar, this player's Clear button, "Cancel" while a
+// lost connection is being tried again, and "Try Again" and "Play with Others..." after
+// a failed connection. It is drawn for the least window and grows with the board
+// (`setScale`); it shows the round status, the turn clock and the turn state whenever
+// they change.
 #include "widgets/ElidedLabel.h"
+#include "widgets/ScaledChildren.h"
 
 #include <QWidget>
 
+class ConnectAttempt;
 class PictureButton;
 class QLabel;
+class QPushButton;
 class RoundStatus;
 class TimeBar;
 class TurnClock;
@@ -22,6 +27,16 @@ public:
     static constexpr int Height = 52;
 
     RoundBar(const RoundStatus& status, const TurnClock& clock, const TurnState& turn, QWidget* parent = nullptr);
+
+    // Width by Height at scale 1, everything in it in proportion.
+    void setScale(double scale);
+
+    // From now on a failed connection shows here: its reason on the status line (the round
+    // status writes it), and in place of the clock "Try Again" (when it makes sense) and
+    // "Play with Others...", which the window connects.
+    void showConnectAttempt(const ConnectAttempt& attempt);
+    QPushButton* button_retry = nullptr;
+    QPushButton* button_others = nullptr;
 
     ElidedLabel* label_status = nullptr;
     ElidedLabel* label_round = nullptr;
@@ -38,10 +53,14 @@ public:
 
 private:
     void showStatus();
+    void showAttempt();
     void showClock();
     void showTurn();
 
     const RoundStatus& m_status;
     const TurnClock& m_clock;
     const TurnState& m_turn;
+    ScaledChildren m_scaled;
+    double m_scale = 1.0;
+    const ConnectAttempt* m_attempt = nullptr;
 };

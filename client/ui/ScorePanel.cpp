@@ -92,11 +92,19 @@ ScorePanel::ScorePanel(const SeatRoster& seats, const RoundStatus& status, const
     m_awayTimer->setInterval(1000);
     connect(m_awayTimer, &QTimer::timeout, this, &ScorePanel::showAway);
 
+    m_scaled.capture(this);
+
     connect(&seats, &SeatRoster::changed, this, &ScorePanel::showSeats);
     connect(&status, &RoundStatus::changed, this, &ScorePanel::showGame);
     connect(&clock, &TurnClock::changed, this, &ScorePanel::showGame);
     showSeats();
     showGame();
+}
+
+void ScorePanel::setScale(double scale)
+{
+    setFixedSize(ScaledChildren::scaled(QRect(0, 0, Width, Height), scale).size());
+    m_scaled.apply(scale);
 }
 
 QLabel* ScorePanel::makeMark(const QString& name, const QString& picture, int x, int rowTop, QSize fallback)
@@ -106,6 +114,7 @@ QLabel* ScorePanel::makeMark(const QString& name, const QString& picture, int x,
     auto* l = new QLabel(this);
     l->setObjectName(name);
     l->setPixmap(pm);
+    l->setScaledContents(true); // grows with the scoreboard
     // Level with the 16-pixel name label of the row.
     l->setGeometry(x, rowTop + (16 - size.height()) / 2, size.width(), size.height());
     l->hide();
@@ -119,6 +128,7 @@ void ScorePanel::showSeats()
         // A seat kept for a player who is away shows his name, greyed.
         label_playername[i]->setText(s.away ? s.awayName : s.name);
         const bool empty = s.name == SeatRoster::Waiting;
+        label_playername[i]->setToolTipHint(m_leading && !empty ? RightClickHint : QString());
         looks::setInk(label_playername[i], s.away ? looks::inkFaint() : empty ? looks::inkSoft() : looks::ink());
         QFont nf = label_playername[i]->font();
         nf.setBold(!empty);
@@ -157,6 +167,12 @@ void ScorePanel::showAway()
             m_awayTimer->start();
     } else
         m_awayTimer->stop();
+}
+
+void ScorePanel::setLeading(bool leads)
+{
+    m_leading = leads;
+    showSeats();
 }
 
 void ScorePanel::showGame()

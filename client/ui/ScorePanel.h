@@ -3,9 +3,11 @@
 // and the six seat rows (found mark, watching eyes, name, leader's mark, score, bonus). A
 // right click on a seat's name opens `popup_kick`, whose commands the game's leader may
 // give. A seat kept for a player who is away shows his name greyed, and its tooltip
-// counts down the seconds he has left to come back.
+// counts down the seconds he has left to come back. It is drawn for the least window
+// and grows with the board (`setScale`).
 #include "net/GameConstants.h"
 #include "widgets/ElidedLabel.h"
+#include "widgets/ScaledChildren.h"
 
 #include <QWidget>
 #include <array>
@@ -27,6 +29,13 @@ public:
 
     ScorePanel(const SeatRoster& seats, const RoundStatus& status, const TurnClock& clock, PlayerCommands& commands,
                QWidget* parent = nullptr);
+
+    // Width by Height at scale 1, everything in it in proportion.
+    void setScale(double scale);
+
+    // The game's leader is told, over each name, that a right click offers more.
+    void setLeading(bool leads);
+    static inline const QString RightClickHint = QStringLiteral("Right-click for more");
 
     // Before a seat's pop-up opens: its items enabled for the leader, then shown.
     void label_playername1ContextPopup(int seat, const QPoint& globalPos);
@@ -58,4 +67,6 @@ private:
     const TurnClock& m_clock;
     PlayerCommands& m_commands;
     QTimer* m_awayTimer = nullptr;
+    ScaledChildren m_scaled;
+    bool m_leading = false;
 };

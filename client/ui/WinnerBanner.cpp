@@ -46,10 +46,17 @@ WinnerBanner::WinnerBanner(QWidget* parent)
     hide();
 }
 
+qreal WinnerBanner::scale() const
+{
+    return qMax(qreal(0.25), qreal(width()) / LeastBoardWidth);
+}
+
 QRect WinnerBanner::cardRect() const
 {
-    const int w = qMin(CardWidth, width() - 16);
-    return QRect((width() - w) / 2, (height() - CardHeight) / 2, w, CardHeight);
+    const qreal k = scale();
+    const int w = qMin(qRound(CardWidth * k), width() - qRound(16 * k));
+    const int h = qRound(CardHeight * k);
+    return QRect((width() - w) / 2, (height() - h) / 2, w, h);
 }
 
 void WinnerBanner::resizeEvent(QResizeEvent*)
@@ -71,9 +78,13 @@ void WinnerBanner::layoutCard()
     if (m_cardStale)
         return;
     // Black text over its grey copy, one pixel lower and to the right, as large as fits.
-    const QRect text = cardRect().adjusted(14, 8, -14, -8);
-    QFont font = looks::uiFont(TextPixels, true);
-    for (int pixels = TextPixels; pixels >= LeastTextPixels; --pixels) {
+    const qreal k = scale();
+    const int across = qRound(14 * k);
+    const int down = qRound(8 * k);
+    const QRect text = cardRect().adjusted(across, down, -across, -down);
+    const int largest = qRound(TextPixels * k);
+    QFont font = looks::uiFont(largest, true);
+    for (int pixels = largest; pixels >= qRound(LeastTextPixels * k); --pixels) {
         font.setPixelSize(pixels);
         if (QFontMetrics(font).horizontalAdvance(label_winner1->text()) <= text.width())
             break;
@@ -114,16 +125,17 @@ void WinnerBanner::scatter()
     QRandomGenerator random(7772);
     m_pieces.clear();
     const qreal w = qMax(1, width());
+    const qreal k = scale(); // a larger board, larger and faster pieces
     for (int i = 0; i < Pieces; ++i) {
         Piece p;
         p.start = QPointF(random.bounded(w), -6 - random.bounded(qreal(height()) * 0.45));
-        p.speed = 130 + random.bounded(100.0);
-        p.sway = 4 + random.bounded(10.0);
+        p.speed = (130 + random.bounded(100.0)) * k;
+        p.sway = (4 + random.bounded(10.0)) * k;
         p.phase = random.bounded(2 * M_PI);
         p.spin = 120 + random.bounded(360.0);
         if (random.bounded(2))
             p.spin = -p.spin;
-        p.size = QSizeF(7 + random.bounded(5.0), 4 + random.bounded(3.0));
+        p.size = QSizeF(7 + random.bounded(5.0), 4 + random.bounded(3.0)) * k;
         p.colour = kConfettiColours[random.bounded(int(std::size(kConfettiColours)))];
         m_pieces.append(p);
     }
@@ -134,9 +146,10 @@ void WinnerBanner::paintConfetti(QPainter& painter, qreal progress) const
     const qreal t = progress * ShowerMs / 1000.0;
     // The last fifth of the shower fades out, so it ends softly.
     const qreal fade = progress < 0.8 ? 1.0 : qMax(0.0, (1.0 - progress) / 0.2);
+    const qreal gravity = kGravity * scale();
     painter.setPen(Qt::NoPen);
     for (const Piece& p : m_pieces) {
-        const QPointF at(p.start.x() + p.sway * qSin(p.phase + 3 * t), p.start.y() + p.speed * t + kGravity * t * t);
+        const QPointF at(p.start.x() + p.sway * qSin(p.phase + 3 * t), p.start.y() + p.speed * t + gravity * t * t);
         if (at.y() < -10 || at.y() > height() + 10)
             continue;
         QColor c = p.colour;

@@ -13,6 +13,9 @@ class ElidedLabel;
 class WinnerBanner : public QWidget {
     Q_OBJECT
 public:
+    // The card's size, and the text's below, over a board of the least size, 440 pixels
+    // wide; over a larger board they grow in proportion (`scale`).
+    static constexpr int LeastBoardWidth = 440;
     static constexpr int CardWidth = 408;
     static constexpr int CardHeight = 76;
     static constexpr int ShowerMs = 2400;
@@ -31,6 +34,8 @@ public:
     void disappear();
 
     QRect cardRect() const;
+    // The banner's width against the least board's.
+    qreal scale() const;
     // The confetti's run from 0 to 1; stopped once the last piece has fallen.
     QVariantAnimation& shower() { return m_shower; }
     bool celebrating() const { return m_shower.state() == QAbstractAnimation::Running; }

@@ -12,7 +12,6 @@ WordSlot::WordSlot(int slot, const WordEntry& entry, const TileSet& tiles, QWidg
     , m_tiles(tiles)
 {
     setObjectName(QStringLiteral("letter_") + QString::number(slot));
-    setFixedSize(WordEntry::TileSize, WordEntry::TileSize);
 }
 
 void WordSlot::paintEvent(QPaintEvent*)
@@ -21,19 +20,16 @@ void WordSlot::paintEvent(QPaintEvent*)
     if (picture == 0)
         return;  // past the word's end the slot stays empty
     QPainter painter(this);
-    m_tiles.draw(painter, QPoint(0, 0), picture);
+    m_tiles.draw(painter, QRectF(rect()), picture);
 }
 
 WordStrip::WordStrip(const WordEntry& entry, const TileSet& tiles, QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("wordstrip"));
-    for (int slot = 1; slot <= WordEntry::Slots; ++slot) {
-        auto* widget = new WordSlot(slot, entry, tiles, this);
-        widget->move(Left + (slot - 1) * Step, Top);
-        m_slots.append(widget);
-    }
-    setFixedSize(sizeHint());
+    for (int slot = 1; slot <= WordEntry::Slots; ++slot)
+        m_slots.append(new WordSlot(slot, entry, tiles, this));
+    setTileSize(WordEntry::TileSize);
     connect(&entry, &WordEntry::stripChanged, this, &WordStrip::repaintSlots);
     connect(&tiles, &TileSet::changed, this, &WordStrip::repaintSlots);
 }
@@ -43,11 +39,24 @@ WordSlot* WordStrip::slotWidget(int slot) const
     return slot >= 1 && slot <= m_slots.size() ? m_slots.at(slot - 1) : nullptr;
 }
 
+int WordStrip::grown(int pixels) const
+{
+    return (pixels * m_tile + WordEntry::TileSize / 2) / WordEntry::TileSize;
+}
+
 QSize WordStrip::sizeHint() const
 {
     // from the left edge to the last slot's right edge plus the same margin again
-    return QSize(Left + (WordEntry::Slots - 1) * Step + WordEntry::TileSize + Left,
-                 Top + WordEntry::TileSize + Top);
+    const int margin = grown(Left);
+    return QSize(margin + (WordEntry::Slots - 1) * grown(Step) + m_tile + margin, grown(Top) + m_tile + grown(Top));
+}
+
+void WordStrip::setTileSize(int tile)
+{
+    m_tile = qMax(1, tile);
+    for (int i = 0; i < m_slots.size(); ++i)
+        m_slots.at(i)->setGeometry(grown(Left) + i * grown(Step), grown(Top), m_tile, m_tile);
+    setFixedSize(sizeHint());
 }
 
 void WordStrip::repaintSlots()

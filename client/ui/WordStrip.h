@@ -1,8 +1,9 @@
 #pragma once
-// The word strip: ten 44-pixel slots `letter_1` .. `letter_10` in a row, at left 8, 56,
-// 104, ... 440 and top 8, each showing its picture from the word entry (the word's letter,
-// the marked tile once picked, or nothing past the word's end). The strip has no
-// background of its own, so the window's background shows around the slots.
+// The word strip: ten slots `letter_1` .. `letter_10` in a row, each showing its picture
+// from the word entry (the word's letter, the marked tile once picked, or nothing past the
+// word's end). In the least window they are 44 pixels at left 8, 56, 104, ... 440 and top
+// 8; they grow with the board's tiles (`setTileSize`). The strip has no background of
+// its own, so the window's background shows around the slots.
 #include <QWidget>
 
 class TileSet;
@@ -37,8 +38,14 @@ public:
     WordSlot* slotWidget(int slot) const;
     QSize sizeHint() const override;
 
+    // Slots of `tile` pixels square, their gaps and margins grown in proportion.
+    void setTileSize(int tile);
+
 private:
     void repaintSlots();
+    // A length of the least strip at the present tile size.
+    int grown(int pixels) const;
 
     QList<WordSlot*> m_slots;
+    int m_tile = 0;
 };

@@ -9,8 +9,10 @@
 #include "client/ui/BoardPanel.h"
 #include "client/ui/ChatHistory.h"
 #include "client/ui/ChatPane.h"
+#include "client/ui/GameMenu.h"
 #include "client/ui/MainMenus.h"
 #include "client/ui/OptionsMenu.h"
+#include "client/ui/PlayLayout.h"
 #include "client/ui/RoundBar.h"
 #include "client/ui/ScorePanel.h"
 #include "client/ui/TileMenu.h"
@@ -19,6 +21,7 @@
 #include "widgets/PictureButton.h"
 #include "widgets/PlainMessageBox.h"
 #include "windows/aboutform.h"
+#include "windows/downloadform.h"
 #include "windows/PlayWithOthersDialog.h"
 #include "windows/gamestartform.h"
 #include "windows/helpform.h"
@@ -34,21 +37,13 @@
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
-
-namespace {
-
-// The left column: the word strip, the round bar and the board, at fixed places.
-constexpr int kPlayWidth = 484;
-constexpr int kPlayHeight = 513;
-constexpr int kRoundBarTop = 57;
-constexpr QPoint kBoardAt(19, 109);
-
-} // namespace
+#include <QWindow>
 
 Tchat::Tchat(QStringList params, QWidget* parent)
     : QMainWindow(parent)
@@ -58,7 +53,21 @@ Tchat::Tchat(QStringList params, QWidget* parent)
 {
     setObjectName(QStringLiteral("chat"));
     setWindowTitle(QStringLiteral("Quillor"));
-    showError = [this](const QString& text) { QMessageBox::critical(this, QStringLiteral("Quillor"), text); };
+    showError = [this](const QString& text) {
+        plainMessageBox(this, QMessageBox::Critical, QStringLiteral("Quillor"), text);
+    };
+    askToLeave = [this](const QString& question) {
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Quillor"), question, QMessageBox::NoButton, this);
+        box.setTextFormat(Qt::PlainText);
+        QPushButton* leave = box.addButton(QStringLiteral("Leave"), QMessageBox::DestructiveRole);
+        box.setDefaultButton(box.addButton(QStringLiteral("Stay"), QMessageBox::RejectRole));
+        fitTitle(box);
+        box.exec();
+        return box.clickedButton() == leave;
+    };
+    // A logout ends the program without a question, as a SIGTERM does.
+    if (qGuiApp)
+        connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this] { m_leaveWithoutAsking = true; });
     m_menus = new MainMenus(menuBar(), *m_tiles, QCoreApplication::applicationDirPath(), this);
     buildPanels();
     connectMenus();
@@ -95,43 +104,72 @@ void Tchat::buildPanels()
     QPalette cpal = central->palette();
     cpal.setColor(QPalette::Window, QColor(196, 160, 104));
     central->setPalette(cpal);
-    central->setMinimumSize(MinimumWidth, MinimumHeight);
+    central->setMinimumSize(PlayLayout::leastInner(m_leastScale));
     setCentralWidget(central);
 
-    auto* background = new BackdropForm(central, Qt::Widget);
-    background->setObjectName(QStringLiteral("panel_background"));
+    m_background = new BackdropForm(central, Qt::Widget);
+    m_background->setObjectName(QStringLiteral("panel_background"));
     auto* frame = new QVBoxLayout(central);
-    frame->setContentsMargins(1, 2, 1, 2);
-    frame->addWidget(background);
+    frame->setContentsMargins(PlayLayout::Frame);
+    frame->addWidget(m_background);
 
-    // Left: the game's drawing, which keeps its size.
-    auto* play = new QWidget(background);
-    play->setObjectName(QStringLiteral("panel_play"));
-    play->setFixedSize(kPlayWidth, kPlayHeight);
+    // The play area and the scoreboard grow with the window; the chat takes the rest.
     GameClient& c = m_client;
-    m_wordStrip = new WordStrip(c.words, *m_tiles, play);
-    m_wordStrip->move(0, 0);
-    m_roundBar = new RoundBar(c.status, c.clock, c.turn, play);
-    m_roundBar->move(0, kRoundBarTop);
-    m_boardPanel = new BoardPanel(c.words, *m_tiles, c.status, play);
-    m_boardPanel->move(kBoardAt);
+    m_wordStrip = new WordStrip(c.words, *m_tiles, m_background);
+    m_roundBar = new RoundBar(c.status, c.clock, c.turn, m_background);
+    m_boardPanel = new BoardPanel(c.words, *m_tiles, c.status, m_background);
+    m_scorePanel = new ScorePanel(c.seats, c.status, c.clock, c.commands, m_background);
+    m_chatPane = new ChatPane(c, m_background);
+    m_background->installEventFilter(this);
+    layoutPanels();
 
-    // Right: the scoreboard beside the board, the chat pane under it taking what is left.
-    m_scorePanel = new ScorePanel(c.seats, c.status, c.clock, c.commands, background);
-    m_chatPane = new ChatPane(c, background);
-    auto* side = new QVBoxLayout;
-    side->setContentsMargins(0, 0, 0, 0);
-    side->setSpacing(7);
-    side->addWidget(m_scorePanel, 0, Qt::AlignLeft);
-    side->addWidget(m_chatPane, 1);
+    // The default size, as far as the screen shows it.
+    fitScreen();
+    QSize inner = Preferences::DefaultPlacement.size();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        inner = inner.boundedTo(screen->availableGeometry().size() - aroundInner());
+    resize(inner.width(), inner.height() + menuBarHeight());
+}
 
-    auto* columns = new QHBoxLayout(background);
-    columns->setContentsMargins(0, 0, 5, 3);
-    columns->setSpacing(0);
-    columns->addWidget(play, 0, Qt::AlignLeft | Qt::AlignTop);
-    columns->addLayout(side, 1);
+void Tchat::layoutPanels()
+{
+    const PlayLayout l = PlayLayout::forRoom(m_background->size(), m_leastScale);
+    m_wordStrip->setTileSize(l.tile);
+    m_wordStrip->move(l.wordStrip.topLeft());
+    if (l.scale != m_layout.scale || !m_laidOut) {
+        m_roundBar->setScale(l.scale);
+        m_scorePanel->setScale(l.scale);
+    }
+    m_roundBar->move(l.roundBar.topLeft());
+    m_boardPanel->setTileSize(l.tile, l.boardMargin);
+    m_boardPanel->move(l.board.topLeft());
+    m_scorePanel->move(l.scores.topLeft());
+    m_chatPane->setGeometry(l.chat);
+    m_layout = l;
+    m_laidOut = true;
+}
 
-    resize(Preferences::DefaultPlacement.width(), Preferences::DefaultPlacement.height() + menuBarHeight());
+QSize Tchat::aroundInner() const
+{
+    // The window manager's frame is known once the window is shown; a title bar's worth
+    // until then.
+    const QRect frame = frameGeometry();
+    const QRect inner = geometry();
+    const QSize framing = isVisible() && frame != inner ? frame.size() - inner.size() : FrameGuess;
+    return framing + QSize(0, menuBarHeight());
+}
+
+void Tchat::fitScreen()
+{
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const double least = PlayLayout::leastScaleFor(screen->availableGeometry().size(), aroundInner());
+    if (least == m_leastScale)
+        return;
+    m_leastScale = least;
+    centralWidget()->setMinimumSize(PlayLayout::leastInner(least));
+    layoutPanels();
 }
 
 void Tchat::connectMenus()
@@ -149,6 +187,10 @@ void Tchat::connectMenus()
     connect(m_roundBar->button_clearword, &QAbstractButton::clicked, this, [this] { m_client.words.clearword(); });
     connect(m_roundBar->button_playagain, &QAbstractButton::clicked, &m_client.commands, &PlayerCommands::playAgainClick);
     connect(m_roundBar->button_cancel, &QAbstractButton::clicked, &m_client.reconnection, &Reconnection::cancel);
+    // A failed connection: try the same again, or choose another game.
+    m_roundBar->showConnectAttempt(m_client.attempt);
+    connect(m_roundBar->button_retry, &QAbstractButton::clicked, &m_client.session, &Session::retry);
+    connect(m_roundBar->button_others, &QAbstractButton::clicked, this, &Tchat::playWithOthersRequested);
 
     // The tile set in use is a preference: a choice from the menu is kept (and saved),
     // and a set named by the preferences is loaded. A set without a usable file (a name
@@ -180,12 +222,20 @@ void Tchat::connectMenus()
             QDesktopServices::openUrl(*url);
     });
     connect(&m_client.turn, &TurnState::changed, this, &Tchat::showMenuState);
+
+    // The leader's player commands, also in the Game menu and hinted over the names.
+    m.game().bind(m_client.commands, [this] { return m_windows.spylist ? m_windows.spylist->lines() : QStringList(); });
+    connect(&m_client.session, &Session::leadershipChanged, this, [this](bool leads) {
+        m_menus->game().showLeadership(leads);
+        m_scorePanel->setLeading(leads);
+    });
 }
 
 void Tchat::wireOutlets()
 {
     ClientOutlets& out = m_client.ctx.out;
     out.addlinetochat = [this](const QString& line, const QColor& colour) { history().addlinetochat(line, colour); };
+    out.addplainline = [this](const QString& line, const QColor& colour) { history().addplainline(line, colour); };
     out.playsounds = [this](const QString& name) { m_sounds->playsounds(name); };
     out.messageBox = [this](const QString& text) {
         plainMessageBox(this, QMessageBox::Information, QStringLiteral("Quillor"), text);
@@ -216,8 +266,15 @@ void Tchat::setWindows(const Windows& windows)
             start->activateWindow();
         });
     }
-    if (QWidget* download = windows.download)
-        connect(&m_client.session, &Session::downloadOffered, download, &QWidget::show);
+    if (Ttallylist* tally = windows.tally) {
+        // While the tally is open, its list of the game's players follows the seats.
+        connect(&m_client.seats, &SeatRoster::changed, tally, [this, tally] {
+            if (tally->isVisible())
+                tally->refillchecklist(m_client.seats.tallyCandidates(m_client.ctx.state.myslot));
+        });
+    }
+    if (Tdownload* download = windows.download)
+        connect(&m_client.session, &Session::downloadOffered, download, &Tdownload::offerAtStart);
     if (Tabout* about = windows.about)
         m_client.session.versionText = about->versionText();
 }
@@ -227,6 +284,8 @@ void Tchat::keepSettingsIn(const QString& folder)
     m_settings = std::make_unique<SettingsFile>(m_client.prefs, folder, GameClient::GameKey);
     m_settings->windowPlacement = [this] { return presentPlacement(); };
     connect(m_settings.get(), &SettingsFile::placementRead, this, &Tchat::applyPlacement);
+    // The window goes where the player keeps it before it is first shown.
+    m_settings->loadPlacement();
     // The change that asked for the save has been made; the player learns that it will
     // not be kept.
     connect(m_settings.get(), &SettingsFile::writeFailed, this, [this](const QString& message) {
@@ -244,10 +303,15 @@ void Tchat::applyPlacement(const QRect& stored)
         screens.append(s->availableGeometry());
     const QScreen* primary = QGuiApplication::primaryScreen();
     const QRect r = primary ? placement::ontoScreens(stored, screens, primary->availableGeometry()) : stored;
+    // A size larger than its screen (the default one on a small screen at twice the
+    // scale) is cut to what the screen shows, whole.
+    const QScreen* on = QGuiApplication::screenAt(r.topLeft());
+    on = on ? on : primary;
+    const QSize inner = on ? r.size().boundedTo(on->availableGeometry().size() - aroundInner()) : r.size();
     if (isMaximized() || isFullScreen())
         showNormal();
     move(r.topLeft());
-    resize(r.width(), r.height() + menuBarHeight());
+    resize(inner.width(), inner.height() + menuBarHeight());
 }
 
 QRect Tchat::presentPlacement() const
@@ -271,6 +335,8 @@ void Tchat::showMenuState()
 {
     m_menus->StartGame1->setEnabled(m_client.status.startMenuEnabled());
     m_menus->JustWatch1->setChecked(m_client.turn.justWatching());
+    m_menus->JustWatch1->setEnabled(m_client.commands.justWatchOffered());
+    m_menus->JustWatch1->setToolTip(m_client.commands.justWatchHint());
 }
 
 // ---- commands ----
@@ -305,6 +371,12 @@ void Tchat::recordGame(const QString& result)
 
 void Tchat::Exit1Click()
 {
+    close();
+}
+
+void Tchat::leaveNow()
+{
+    m_leaveWithoutAsking = true;
     close();
 }
 
@@ -344,8 +416,10 @@ void Tchat::connectionEnded(const QString& reason)
         return;
     m_endBox = new QMessageBox(QMessageBox::Information, QStringLiteral("Quillor"), reason, QMessageBox::Ok, this);
     m_endBox->setObjectName(QStringLiteral("box_connectionended"));
+    m_endBox->setTextFormat(Qt::PlainText);
+    fitTitle(*m_endBox);
     m_endBox->setAttribute(Qt::WA_DeleteOnClose);
-    connect(m_endBox, &QDialog::finished, this, &QWidget::close);
+    connect(m_endBox, &QDialog::finished, this, &Tchat::leaveNow);
     m_endBox->open();
 }
 
@@ -372,6 +446,10 @@ void Tchat::showEvent(QShowEvent* event)
     if (m_shown)
         return;
     m_shown = true;
+    // The least window fits the screen the window is on, now that its frame is known.
+    fitScreen();
+    if (QWindow* handle = windowHandle())
+        connect(handle, &QWindow::screenChanged, this, &Tchat::fitScreen);
     // Read the command line once the first frame is on screen, so the window appears at
     // once; a window that is not drawn soon goes on without it.
     centralWidget()->installEventFilter(this);
@@ -380,6 +458,8 @@ void Tchat::showEvent(QShowEvent* event)
 
 bool Tchat::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_background && event->type() == QEvent::Resize)
+        layoutPanels();
     if (watched == centralWidget() && event->type() == QEvent::Paint) {
         centralWidget()->removeEventFilter(this);
         // Queued: the frame being painted reaches the screen first.
@@ -393,6 +473,7 @@ void Tchat::afterFirstFrame()
     if (m_firstFrameDone)
         return;
     m_firstFrameDone = true;
+    fitScreen();
     emit firstFrameShown();
     FormShow();
 }
@@ -419,6 +500,14 @@ void Tchat::FormResize(const QSize& size)
 
 void Tchat::closeEvent(QCloseEvent* event)
 {
+    // Leaving ends the game for everybody in it when this player hosts it.
+    if (!m_leaveWithoutAsking && askToLeave) {
+        const QStringList spectators = m_windows.spylist ? m_windows.spylist->lines() : QStringList();
+        if (const auto question = m_client.commands.leaveQuestion(spectators); question && !askToLeave(*question)) {
+            event->ignore();
+            return;
+        }
+    }
     FormClose();
     QMainWindow::closeEvent(event);
     if (event->isAccepted())

@@ -1,12 +1,15 @@
 #pragma once
-// Tchat, the main window. On the left the word strip, the round bar and the board, whose
-// drawing never changes size; on the right the scoreboard beside the board and the chat
-// pane under it, which grows with the window; the menus above. The window holds no rules
-// of its own: the GameClient's parts decide, its panels show them, and it passes the
-// player's commands on and connects the windows around it.
+// Tchat, the main window. On the left the word strip, the round bar and the board; the
+// scoreboard beside the board; the chat pane under the scoreboard (or beside it, when the
+// window is wide); the menus above. The window holds no rules of its own: the
+// GameClient's parts decide, its panels show them, and it passes the player's commands
+// on and connects the windows around it.
 //
-// The window may be resized and maximised, but its inner area never gets smaller than
-// 769 by 529 pixels.
+// The window may be resized and maximised. The board, the strip, the round bar and the
+// scoreboard grow with it as one, keeping their proportions, as far as its height allows,
+// and the chat takes the rest (PlayLayout). Its inner area never gets smaller than 769 by
+// 529 pixels, except on a screen too small for that, where the least window is drawn
+// smaller so that it fits.
 //
 // Its placement, as stored in the settings file and compared when it closes, is the
 // top-left corner of the window manager's frame (what Qt's move() takes and pos() gives)
@@ -15,6 +18,7 @@
 // included, is one the window can take, and a placement applied unchanged reads back
 // unchanged whatever the frame, the menu bar's font or the desktop's scale.
 #include "client/GameClient.h"
+#include "client/ui/PlayLayout.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -33,6 +37,7 @@ class SettingsFile;
 class ScorePanel;
 class SoundPlayer;
 class Tabout;
+class Tdownload;
 class Tgamestart;
 class Tphrases;
 class Thelp;
@@ -46,6 +51,9 @@ class Tchat : public QMainWindow {
 public:
     static constexpr int MinimumWidth = 769;
     static constexpr int MinimumHeight = 529;
+    // The window manager's frame assumed before the window is shown: a title bar and a
+    // border on each side.
+    static constexpr QSize FrameGuess{8, 32};
 
     // How long a shown window that is not drawn (not exposed: minimised, on another
     // desktop) waits before it goes on as if its first frame were on the screen.
@@ -58,7 +66,7 @@ public:
         Tgamestart* gamestart = nullptr;
         Thelp* help = nullptr;
         Tspylist* spylist = nullptr;
-        QWidget* download = nullptr;
+        Tdownload* download = nullptr;
         PlayWithOthersDialog* playWithOthers = nullptr;
         Tphrases* phrases = nullptr;
     };
@@ -71,7 +79,9 @@ public:
     void setWindows(const Windows& windows);
 
     // Keeps the preferences in the settings file in `folder` from now on; until then (and
-    // in tests that never call it) nothing is read or written.
+    // in tests that never call it) nothing is read or written. The window's placement is
+    // read at once, so the window is where the player keeps it when it is first shown;
+    // the rest when the host confirms this player's arrival.
     void keepSettingsIn(const QString& folder);
     // The settings file, or null when none is kept; other windows keep keys of their own
     // in its section.
@@ -88,6 +98,9 @@ public:
     // Shows a failure of the player's own action (a settings file that cannot be
     // written) in an error box; tests replace it.
     std::function<void(const QString&)> showError;
+    // Asks the hosting player whether to leave a game others are in; true to leave.
+    // Tests replace it.
+    std::function<bool(const QString& question)> askToLeave;
 
     GameClient& client() { return m_client; }
     const GameClient& client() const { return m_client; }
@@ -102,12 +115,20 @@ public:
     ScorePanel* scorePanel() const { return m_scorePanel; }
     ChatPane* chatPane() const { return m_chatPane; }
     MainMenus& menus() { return *m_menus; }
+    // Where the panels are now, and the least scale the screen allows.
+    const PlayLayout& layout() const { return m_layout; }
+    double leastScale() const { return m_leastScale; }
+    // Takes the least scale from the screen the window is on (and its frame, once shown).
+    void fitScreen();
 
     // Menu and button handlers, also callable directly.
     void button_startClick();
     void JustWatch1Click();
     void ViewTally1Click();
     void Exit1Click();
+    // Closes the window without asking anything: the program is told to end (SIGTERM, a
+    // logout), the connection has ended, or a new copy has taken over.
+    void leaveNow();
     void Content1Click();
     void About1Click();
     void SpyList1Click();
@@ -142,6 +163,9 @@ private:
     void FormResize(const QSize& size);
     void FormClose();
     void buildPanels();
+    void layoutPanels();
+    // What the window needs around its inner area: its frame and the menu bar.
+    QSize aroundInner() const;
     void connectMenus();
     void wireOutlets();
     void showMenuState();
@@ -160,11 +184,16 @@ private:
     BoardPanel* m_boardPanel = nullptr;
     ScorePanel* m_scorePanel = nullptr;
     ChatPane* m_chatPane = nullptr;
+    QWidget* m_background = nullptr;
+    PlayLayout m_layout;
+    double m_leastScale = 1.0;
+    bool m_laidOut = false;
     Windows m_windows;
     std::unique_ptr<SettingsFile> m_settings;
     // The placement decided when the window closes, which the settings file then stores.
     std::optional<QRect> m_closingPlacement;
     QMessageBox* m_endBox = nullptr;
     bool m_shown = false;
+    bool m_leaveWithoutAsking = false;
     bool m_firstFrameDone = false;
 };

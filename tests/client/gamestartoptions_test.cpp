@@ -201,3 +201,25 @@ TEST(GameStartMessage, NameGoesOutInWindows1252)
     EXPECT_EQ(y.count('\xFF'), 1);
     EXPECT_TRUE(y.endsWith("+t+t+\xFF"));
 }
+
+TEST(SteppedValue, ATypedNumberIsHeldToTheRangeAndRoundedToAStep)
+{
+    struct Case {
+        int typed;
+        int score;   // play-to score: 100 to 1000 in steps of 50
+        int seconds; // seconds per turn: 20 to 120 in steps of 5
+    };
+    const Case cases[] = {
+        {253, 250, 120},  {275, 300, 120}, {274, 250, 120}, {1000, 1000, 120}, {5000, 1000, 120},
+        {-7, 100, 20},    {0, 100, 20},    {22, 100, 20},   {23, 100, 25},      {117, 100, 115},
+        {118, 100, 120},  {124, 100, 120}, {2147483647, 1000, 120}, {-2147483647 - 1, 100, 20},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        GameStartOptions o;
+        o.playToScore.setTyped(c.typed);
+        o.creationTime.setTyped(c.typed);
+        EXPECT_EQ(o.playToScore.position(), c.score);
+        EXPECT_EQ(o.creationTime.position(), c.seconds);
+    }
+}

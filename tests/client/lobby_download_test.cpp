@@ -323,7 +323,9 @@ TEST_F(LobbyDownloadTest, InstallerTheDesktopRefusesKeepsTheGameOpen)
     server.answer.body = "MZ";
     download.getbuttonClick();
     ASSERT_TRUE(finished());
-    EXPECT_EQ(view().infolabel3, "Installing");
+    // Back at rest, not "Installing" for ever: the player may try again or close.
+    EXPECT_EQ(view().infolabel3, LobbyDownload::NotInstalled);
+    EXPECT_FALSE(view().abortEnabled);
     EXPECT_EQ(opened.size(), 1);
     EXPECT_EQ(failures, QStringList{"An Error has Occurred."});
     EXPECT_EQ(exits, 0);

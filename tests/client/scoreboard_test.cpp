@@ -89,8 +89,9 @@ TEST_F(ScoreBoardTest, StartsWithEmptySeatsAndDefaultTexts)
     EXPECT_EQ(status.status(), "Welcome to Quillor ");
     EXPECT_EQ(status.roundText(), "ROUND: 0");
     EXPECT_EQ(status.gameTypeText(), "Game Type: Scrambled");
-    EXPECT_EQ(clock.timePerTurnText(), "Time Per Turn: 45 secs");
-    EXPECT_EQ(status.playToText(), "Play To Score: 250");
+    // Nothing is known of a game's options yet.
+    EXPECT_EQ(clock.timePerTurnText(), "Time Per Turn: \u2013");
+    EXPECT_EQ(status.playToText(), "Play To Score: \u2013");
     EXPECT_EQ(clock.text(), "Time: 0:00");
     // Waiting for the first turn: an empty bar, and no timer.
     EXPECT_TRUE(clock.waiting());
@@ -146,7 +147,7 @@ TEST_F(ScoreBoardTest, DeparturesAnnounceOnlyRealPlayers)
     feed(&GameMessages::playerdisconnected, "2+Klot");   // the seat's quiet name
     feed(&GameMessages::playerdisconnected, "5+");       // seat already waiting
     feed(&GameMessages::playerdisconnected, "1+Ann");
-    EXPECT_EQ(rec.lines, (QStringList{"Dan disconnected.", "Ann disconnected."}));
+    EXPECT_EQ(rec.lines, (QStringList{"Dan has left.", "Ann has left."}));
     EXPECT_EQ(roster.seat(4).name, "<Waiting>");
     EXPECT_EQ(roster.seat(2).name, "<Waiting>");
     // The leaver's score, bonus and found mark stay.
@@ -160,7 +161,7 @@ TEST_F(ScoreBoardTest, QuietNameBelongsToItsSeatOnly)
     seat(4, "Klot"); // "Klot" is quiet on seat 2, not on seat 4
     rec.lines.clear();
     feed(&GameMessages::playerdisconnected, "4+Klot");
-    EXPECT_EQ(rec.lines, QStringList{"Klot disconnected."});
+    EXPECT_EQ(rec.lines, QStringList{"Klot has left."});
 }
 
 TEST_F(ScoreBoardTest, DepartingSpectatorLeavesTheSpyList)
@@ -200,7 +201,7 @@ TEST_F(ScoreBoardTest, StartingAGameResetsAndShowsTheOptions)
     EXPECT_EQ(roster.seat(1).name, "Ann"); // names stay
     EXPECT_EQ(status.gameTypeText(), "Game Type: STRAIGHT");
     EXPECT_EQ(turn.gametype(), 0);
-    EXPECT_EQ(clock.timePerTurnText(), "Time Per Turn: 30secs");
+    EXPECT_EQ(clock.timePerTurnText(), "Time Per Turn: 30 secs");
     EXPECT_EQ(clock.timePerTurn(), 30);
     EXPECT_EQ(clock.barStep(), 6);
     EXPECT_EQ(status.playToText(), "Play To Score: 300");
@@ -217,7 +218,7 @@ TEST_F(ScoreBoardTest, TimePerTurnThatIsNoNumberGivesSixty)
 {
     feed(&GameMessages::startthegame, "Ann+250+abc+t+f+");
     EXPECT_EQ(clock.timePerTurn(), 60);
-    EXPECT_EQ(clock.timePerTurnText(), "Time Per Turn: 60secs"); // the seconds played
+    EXPECT_EQ(clock.timePerTurnText(), "Time Per Turn: 60 secs"); // the seconds played
     EXPECT_EQ(clock.barStep(), 3);
 }
 
@@ -360,15 +361,15 @@ TEST_F(ScoreBoardTest, HostGivenTimesPerTurnAreTakenAsTheHostPlaysThem)
         const char* shown;
         const char* first;
     } cases[] = {
-        {"-2147483648", 60, "Time Per Turn: 60secs", "Time: 0:59"},
-        {"2147483647", 60, "Time Per Turn: 60secs", "Time: 0:59"},
-        {"86401", 60, "Time Per Turn: 60secs", "Time: 0:59"},
-        {"-1", 60, "Time Per Turn: 60secs", "Time: 0:59"},
-        {"86400", 86400, "Time Per Turn: 86400secs", "Time: 1439:59"},
-        {"0", 0, "Time Per Turn: 0secs", "Time: 0:00"},
-        {"21474836470", 60, "Time Per Turn: 60secs", "Time: 0:59"}, // no number at all
-        {"999999", 60, "Time Per Turn: 60secs", "Time: 0:59"},
-        {"0045", 45, "Time Per Turn: 45secs", "Time: 0:44"},
+        {"-2147483648", 60, "Time Per Turn: 60 secs", "Time: 0:59"},
+        {"2147483647", 60, "Time Per Turn: 60 secs", "Time: 0:59"},
+        {"86401", 60, "Time Per Turn: 60 secs", "Time: 0:59"},
+        {"-1", 60, "Time Per Turn: 60 secs", "Time: 0:59"},
+        {"86400", 86400, "Time Per Turn: 86400 secs", "Time: 1439:59"},
+        {"0", 0, "Time Per Turn: 0 secs", "Time: 0:00"},
+        {"21474836470", 60, "Time Per Turn: 60 secs", "Time: 0:59"}, // no number at all
+        {"999999", 60, "Time Per Turn: 60 secs", "Time: 0:59"},
+        {"0045", 45, "Time Per Turn: 45 secs", "Time: 0:44"},
     };
     for (const auto& c : cases) {
         feed(&GameMessages::startthegame, QByteArray("X+250+") + c.sent + "+f+f+");
@@ -496,7 +497,7 @@ TEST_F(ScoreBoardTest, JustWatchingMarksSeatsAndTheOwnTick)
     EXPECT_FALSE(turn.justWatching());
     EXPECT_FALSE(roster.seat(2).eyesShown);
     feed(&GameMessages::justwatching, "8+1"); // not a seat: ignored
-    EXPECT_EQ(rec.lines, (QStringList{"Cy is just watching", "Bob is just watching", "Bob is now playing again"}));
+    EXPECT_EQ(rec.lines, (QStringList{"Cy is just watching.", "Bob is just watching.", "Bob is now playing again."}));
 }
 
 TEST_F(ScoreBoardTest, WinnerBannerForTheWinnerAndForOthers)
@@ -553,7 +554,7 @@ TEST_F(ScoreBoardTest, LateArrivalLoadsTheGameInProgress)
 {
     feed(&GameMessages::loadstats, "t+500+120+37+f+1+10+0+f+2+30+12+t+3+0+0+f+4+0+0+f+5+0+0+f+6+0+0+f");
     EXPECT_EQ(turn.activeplayer(), 2);
-    EXPECT_EQ(clock.timePerTurnText(), "Time Per Turn: 120secs");
+    EXPECT_EQ(clock.timePerTurnText(), "Time Per Turn: 120 secs");
     EXPECT_EQ(clock.barStep(), 1);
     EXPECT_EQ(status.playToText(), "Play To Score: 500");
     EXPECT_EQ(status.gameTypeText(), "Game Type: STRAIGHT");
@@ -623,7 +624,7 @@ TEST_F(ScoreBoardTest, CutShortOrOutOfRangeSeatStatsChangeNothing)
     EXPECT_THROW(feed(&GameMessages::loadstats, "t+500+sixty+10+t+1+99+0+f"), FieldError);
     EXPECT_THROW(feed(&GameMessages::loadstats, "t+500+60+10+t+1+x+0+f"), FieldError);
     EXPECT_EQ(roster.seat(1).score, "30");
-    EXPECT_EQ(status.playToText(), "Play To Score: 250");
+    EXPECT_EQ(status.playToText(), "Play To Score: \u2013");
     EXPECT_EQ(turn.activeplayer(), 0);
 }
 
@@ -642,6 +643,7 @@ TEST_F(ScoreBoardTest, StartNeedsAConnection)
 
 TEST_F(ScoreBoardTest, JustWatchAsksTheHost)
 {
+    feed(&GameMessages::startthegame, "Ann+250+30+t+f+");
     commands.justWatchClick();
     turn.setJustWatching(true);
     commands.justWatchClick();
@@ -660,6 +662,7 @@ TEST_F(ScoreBoardTest, JustWatchAsksTheHost)
 TEST_F(ScoreBoardTest, SeatMenuIsForTheHostAndOccupiedSeats)
 {
     seat(3, "Cy");
+    feed(&GameMessages::startthegame, "Ann+250+30+t+f+");
     PlayerCommands::SeatMenu m = commands.seatPopup(3);
     EXPECT_FALSE(m.removeEnabled || m.setWatchEnabled || m.unsetWatchEnabled);
 
@@ -696,6 +699,7 @@ TEST_F(ScoreBoardTest, SlotOneLeadsWithoutHosting)
     ASSERT_FALSE(ctx.state.ishost);
     seat(1, "Ann");
     seat(3, "Cy");
+    feed(&GameMessages::startthegame, "Ann+250+30+t+f+");
     const PlayerCommands::SeatMenu m = commands.seatPopup(3);
     EXPECT_TRUE(m.removeEnabled && m.setWatchEnabled && m.unsetWatchEnabled);
     commands.removeFromGame();
@@ -740,3 +744,176 @@ TEST_F(ScoreBoardTest, EveryChangeIsSignalled)
 }
 
 } // namespace
+
+// ---- what a new player meets ----
+
+TEST_F(ScoreBoardTest, ThePlayersOwnLinesAndLeavingReadAlike)
+{
+    seat(2, "You");
+    seat(3, "Ann");
+    rec.lines.clear();
+    struct Case {
+        QByteArray start;
+        QString line;
+    };
+    for (const Case& c : {Case{"You+250+30+t+f+", "You have started a SCRAMBLED game."},
+                          Case{"You+250+30+f+f+", "You have started a STRAIGHT game."},
+                          Case{"Ann+250+30+t+f+", "Ann has started a SCRAMBLED game."}}) {
+        rec.lines.clear();
+        feed(&GameMessages::startthegame, c.start);
+        EXPECT_EQ(rec.lines, QStringList{c.line});
+    }
+    // A seated player and a spectator leave in the same words.
+    seat(8, "Spect8");
+    rec.lines.clear();
+    feed(&GameMessages::playerdisconnected, "3+Ann");
+    feed(&GameMessages::playerdisconnected, "8+Spect8");
+    EXPECT_EQ(rec.lines, (QStringList{"Ann has left.", "Spect8 has left."}));
+}
+
+TEST_F(ScoreBoardTest, UnknownOptionsShowAsADashUntilAGameTellsThem)
+{
+    const QString dash = QStringLiteral("\u2013");
+    EXPECT_EQ(clock.timePerTurnText(), "Time Per Turn: " + dash);
+    EXPECT_EQ(status.playToText(), "Play To Score: " + dash);
+    // A player who arrives between games learns nothing more.
+    seat(2, "Bob");
+    seat(1, "Ann");
+    EXPECT_EQ(clock.timePerTurnText(), "Time Per Turn: " + dash);
+    // A latecomer learns them from the game he arrives in, a starter from his start.
+    feed(&GameMessages::loadstats, "f+500+45+17+t+1+20+0+f");
+    EXPECT_EQ(clock.timePerTurnText(), "Time Per Turn: 45 secs");
+    EXPECT_EQ(status.playToText(), "Play To Score: 500");
+    feed(&GameMessages::startthegame, "Ann+300+20+t+f+");
+    EXPECT_EQ(clock.timePerTurnText(), "Time Per Turn: 20 secs");
+    EXPECT_EQ(status.playToText(), "Play To Score: 300");
+}
+
+TEST_F(ScoreBoardTest, AWatchingSeatIsNotToldItsTurnAndHasNoClear)
+{
+    seat(2, "Bob");
+    feed(&GameMessages::startthegame, "Ann+250+30+t+f+");
+    feed(&GameMessages::justwatching, "2+1");
+    EXPECT_TRUE(turn.watching());
+    rec.sounds.clear();
+    // The host gives the watching seat its search all the same.
+    feed(&GameMessages::getnextplayer, "2+");
+    EXPECT_EQ(status.status(), GameMessages::WatchingText);
+    EXPECT_FALSE(turn.clearShown());
+    EXPECT_FALSE(rec.sounds.contains("turn"));
+    feed(&GameMessages::nomatch, "2+");
+    EXPECT_FALSE(turn.clearShown());
+    // Playing again: the next search is his turn, with Clear.
+    feed(&GameMessages::justwatching, "2+2");
+    EXPECT_FALSE(turn.watching());
+    feed(&GameMessages::getnextplayer, "2+");
+    EXPECT_EQ(status.status(), "Your Turn.");
+    EXPECT_TRUE(turn.clearShown());
+    // Set watching during a turn, the Clear button goes at once.
+    feed(&GameMessages::justwatching, "2+1");
+    EXPECT_FALSE(turn.clearShown());
+}
+
+TEST_F(ScoreBoardTest, JustWatchIsOfferedOnlyWhileAGameRuns)
+{
+    struct Case {
+        bool connected;
+        int myslot;
+        bool running;
+        bool watching;
+        bool offered;
+    };
+    const Case cases[] = {
+        {true, 2, false, false, false}, // between games the host would not take it
+        {true, 2, true, false, true},
+        {true, 2, false, true, true},   // back to playing works at any time
+        {true, 7, true, false, false},  // a spectator has no seat to take out
+        {false, 2, true, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.connected << c.myslot << c.running << c.watching);
+        ctx.state.connected = c.connected;
+        ctx.state.myslot = c.myslot;
+        turn.setGameRunning(c.running);
+        turn.setJustWatching(c.watching);
+        EXPECT_EQ(commands.justWatchOffered(), c.offered);
+        EXPECT_FALSE(commands.justWatchHint().isEmpty());
+        rec.sent.clear();
+        commands.justWatchClick();
+        EXPECT_EQ(rec.sent.size(), c.offered ? 1 : 0);
+    }
+    // A game's start and its winner switch it.
+    ctx.state.connected = true;
+    ctx.state.myslot = 2;
+    turn.setJustWatching(false);
+    feed(&GameMessages::startthegame, "Ann+250+30+t+f+");
+    EXPECT_TRUE(commands.justWatchOffered());
+    EXPECT_TRUE(commands.seatPopup(2).setWatchEnabled == false); // not the leader
+    feed(&GameMessages::winner, "Ann");
+    EXPECT_FALSE(commands.justWatchOffered());
+    EXPECT_EQ(commands.justWatchHint(),
+              "Just Watch works while a game is running: it lets you watch the rest of the game without playing.");
+    ctx.state.ishost = true;
+    EXPECT_FALSE(commands.seatPopup(2).setWatchEnabled);
+    EXPECT_TRUE(commands.seatPopup(2).unsetWatchEnabled);
+}
+
+TEST_F(ScoreBoardTest, TheGameMenuNamesThePlayersTheLeaderMayName)
+{
+    using Target = PlayerCommands::Target;
+    ctx.state.myslot = 1;
+    seat(1, "Ann");
+    seat(3, "Cy");
+    seat(4, "Dee");
+    const QStringList spectators{"7: Eve", "8: Fay: the second"};
+    feed(&GameMessages::startthegame, "Ann+250+30+t+f+");
+    feed(&GameMessages::justwatching, "4+1");
+
+    // Not yet the leader: nobody.
+    ctx.state.myslot = 2;
+    EXPECT_TRUE(commands.removeTargets(spectators).isEmpty());
+    EXPECT_TRUE(commands.watchTargets(false).isEmpty());
+    ctx.state.myslot = 1;
+
+    EXPECT_EQ(commands.removeTargets(spectators),
+              (QList<Target>{{3, "Cy"}, {4, "Dee"}, {7, "Eve"}, {8, "Fay: the second"}}));
+    EXPECT_EQ(commands.watchTargets(false), (QList<Target>{{3, "Cy"}}));
+    EXPECT_EQ(commands.watchTargets(true), (QList<Target>{{4, "Dee"}}));
+    commands.setSeatWatching(3, true);
+    commands.setSeatWatching(4, false);
+    commands.setSeatWatching(7, true); // no seat: nothing
+    EXPECT_EQ(rec.sent, (QList<QByteArray>{"CMD_justwatch+3+1", "CMD_justwatch+4+2"}));
+    // Between games nobody can be set watching; back to playing still works.
+    feed(&GameMessages::winner, "Cy");
+    EXPECT_TRUE(commands.watchTargets(false).isEmpty());
+    EXPECT_EQ(commands.watchTargets(true), (QList<Target>{{4, "Dee"}}));
+}
+
+TEST_F(ScoreBoardTest, TheHostingPlayerIsAskedBeforeHisLeavingEndsTheGame)
+{
+    ctx.state.myslot = 1;
+    seat(1, "Ann");
+    struct Case {
+        bool hosting;
+        QStringList seats;       // names for seats 2 and 3
+        QStringList spectators;
+        std::optional<QString> question;
+    };
+    const Case cases[] = {
+        {true, {}, {}, std::nullopt}, // alone: nothing to ask
+        {true, {"Bob"}, {}, "1 player is in your game. Leaving ends it for everyone."},
+        {true, {"Bob", "Cy"}, {"7: Eve"}, "3 players are in your game. Leaving ends it for everyone."},
+        {false, {"Bob", "Cy"}, {"7: Eve"}, std::nullopt}, // his leaving ends nothing
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.seats.join(",").toStdString());
+        ctx.state.ishost = c.hosting;
+        for (int n = 2; n <= 3; ++n) {
+            if (n - 2 < c.seats.size())
+                seat(n, c.seats[n - 2].toLatin1().constData());
+            else
+                feed(&GameMessages::playerdisconnected, QByteArray::number(n) + "+x");
+        }
+        EXPECT_EQ(commands.leaveQuestion(c.spectators), c.question);
+    }
+}

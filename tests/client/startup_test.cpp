@@ -60,7 +60,13 @@ TEST_F(CommandLineTest, NoParametersStartsASoloGameAsYou)
 TEST_F(CommandLineTest, HostingConnectsToThisMachineWhateverTheAddress)
 {
     client.session.processparams({"Ann", "192.0.2.44", "true", "ignored"});
-    EXPECT_EQ(lines, QStringList{"Loading Multi-player Game.. Please Wait."});
+    // The hosting player is told where his friends join, on the port he hosts on.
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_EQ(lines[0], "Loading Multi-player Game.. Please Wait.");
+    EXPECT_TRUE(lines[1].startsWith("Friends can join at ") || lines[1].startsWith("Friends cannot join"))
+        << lines[1].toStdString();
+    if (lines[1].startsWith("Friends can join at "))
+        EXPECT_TRUE(lines[1].endsWith(QStringLiteral(" port %1").arg(client.session.port))) << lines[1].toStdString();
     EXPECT_EQ(hostsStarted, 1);
     EXPECT_EQ(downloadShown, 0);
     EXPECT_EQ(client.connection.hostName(), "127.0.0.1");
@@ -103,6 +109,12 @@ TEST_F(CommandLineTest, FewerThanThreeParametersOnlyAnnounceTheGame)
         EXPECT_FALSE(c.connection.lobbySock().hasHandle());
         EXPECT_FALSE(c.status.startShown());
         EXPECT_TRUE(c.ctx.state.loginname.isEmpty());
+        // Nothing will come: the status line says so, and there is nothing to try again.
+        EXPECT_EQ(c.status.status(), Session::NoGameText);
+        EXPECT_TRUE(c.attempt.failed());
+        EXPECT_FALSE(c.attempt.canRetry());
+        c.session.retry();
+        EXPECT_FALSE(c.connection.sock().hasHandle());
     }
     EXPECT_EQ(hostsStarted, 0);
 }
@@ -116,6 +128,50 @@ TEST_F(CommandLineTest, HostThatCannotListenLeavesTheClientUnconnected)
     EXPECT_FALSE(client.status.startShown());
     ASSERT_EQ(lines.size(), 2);
     EXPECT_TRUE(lines[1].contains("Listen - Error Binding Socket"));
+    // The failure takes the waiting text's place on the status line.
+    EXPECT_EQ(client.status.status(), lines[1]);
+    EXPECT_TRUE(client.attempt.failed());
+    EXPECT_TRUE(client.attempt.canRetry());
+
+    // Once the port is free, Try Again hosts and connects.
+    client.session.startHost = [this] {
+        ++hostsStarted;
+        return host.portNumber();
+    };
+    client.session.retry();
+    EXPECT_EQ(hostsStarted, 1);
+    EXPECT_TRUE(client.ctx.state.ishost);
+    EXPECT_EQ(client.status.status(), Session::WaitingText);
+    ASSERT_TRUE(testutil::waitFor([&] { return host.conn != nullptr; }));
+}
+
+TEST_F(CommandLineTest, AFailedConnectionIsShownAndTryAgainConnects)
+{
+    // Nothing listens on port 1 of this machine: the connection is refused at once.
+    client.session.port = 1;
+    client.session.processparams({"Bob", "127.0.0.1", "false"});
+    EXPECT_EQ(client.status.status(), Session::WaitingText);
+    EXPECT_EQ(client.attempt.state(), ConnectAttempt::State::Waiting);
+    ASSERT_TRUE(testutil::waitFor([&] { return client.attempt.failed(); }));
+    const QString failure = "Could not connect to 127.0.0.1 port 1: connection refused.";
+    EXPECT_EQ(client.status.status(), failure);
+    EXPECT_EQ(lines.last(), failure);
+    EXPECT_TRUE(client.attempt.canRetry());
+
+    client.session.port = host.portNumber();
+    client.session.retry();
+    EXPECT_EQ(client.status.status(), Session::WaitingText);
+    ASSERT_TRUE(testutil::waitFor([&] { return host.conn != nullptr; }));
+    host.conn->Send(frame("CMD_sendlogininfo+2"));
+    ASSERT_TRUE(testutil::waitFor([&] {
+        client.connection.processsocktimer();
+        return client.attempt.state() == ConnectAttempt::State::Done;
+    }));
+    // Logged in: the waiting text makes way for the greeting; nothing more to try.
+    EXPECT_EQ(client.status.status(), RoundStatus::Welcome);
+    EXPECT_FALSE(client.attempt.failed());
+    client.session.retry();
+    EXPECT_EQ(client.status.status(), RoundStatus::Welcome);
 }
 
 // ---- placement on closing ----

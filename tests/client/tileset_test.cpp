@@ -253,3 +253,57 @@ TEST(TileSetTest, SharpStripNames)
     EXPECT_FALSE(TileSet::isSharpStrip("slate.bmp"));
     EXPECT_FALSE(TileSet::isSharpStrip("slate@home.bmp"));
 }
+
+TEST(TileSetTest, TheSizeOnTheScreenPicksTheStrip)
+{
+    // The strip is chosen for the tile's size on the screen: its size in the window times
+    // the screen's pixel ratio.
+    QTemporaryDir dir;
+    ASSERT_TRUE(writeStrip(dir.filePath("s.bmp")));
+    ASSERT_TRUE(writeStrip(dir.filePath("s@2x.bmp"), makeSharpStrip(2)));
+    ASSERT_TRUE(writeStrip(dir.filePath("s@3x.bmp"), makeSharpStrip(3)));
+    TileSet tiles;
+    ASSERT_TRUE(tiles.load(dir.filePath("s.bmp")));
+    struct Case {
+        int side;           // the tile's side in the window
+        qreal deviceRatio;
+        int scale;          // the strip it comes from
+    };
+    for (const Case c : {Case{44, 1, 1}, Case{50, 1, 2}, Case{88, 1, 2}, Case{89, 1, 3}, Case{66, 2, 3},
+                         Case{37, 2, 2}, Case{200, 1, 3}}) {
+        SCOPED_TRACE(QStringLiteral("%1 px at %2").arg(c.side).arg(c.deviceRatio).toStdString());
+        const int pixels = qRound(c.side * c.deviceRatio);
+        QImage canvas(pixels + 20, pixels + 20, QImage::Format_ARGB32);
+        canvas.setDevicePixelRatio(c.deviceRatio);
+        canvas.fill(Qt::black);
+        {
+            QPainter p(&canvas);
+            tiles.draw(p, QRectF(QPointF(5, 5), QSizeF(c.side, c.side)), 9);
+        }
+        const QRgb expected = c.scale == 1 ? tileColour(9) : sharpColour(9, c.scale);
+        const int from = qRound(5 * c.deviceRatio);
+        // The whole square is the tile's (a few pixels in from its edges), nothing outside.
+        EXPECT_EQ(canvas.pixel(from + pixels / 2, from + pixels / 2), expected);
+        EXPECT_EQ(canvas.pixel(from + pixels - 3, from + pixels - 3), expected);
+        EXPECT_EQ(canvas.pixel(from + pixels + 2, from + pixels / 2), qRgb(0, 0, 0));
+    }
+}
+
+TEST(TileSetTest, BuiltInTilesAreDrawnAtAnySizeAndFewSizesAreKept)
+{
+    TileSet tiles;
+    // Any size on the screen gets a tile drawn at exactly that many pixels.
+    for (const qreal ratio : {0.84, 1.0, 1.3182, 1.5, 2.0, 2.6364}) {
+        const QImage tile = tiles.tile(5, ratio);
+        EXPECT_EQ(tile.width(), qRound(TileSet::TileSize * ratio)) << ratio;
+        EXPECT_NEAR(tile.devicePixelRatio(), ratio, 0.02) << ratio;
+        EXPECT_GT(coverage(tile), 0.6) << ratio;
+    }
+    // A window being resized asks for many sizes; only the last few stay drawn.
+    for (int side = 44; side < 120; ++side)
+        tiles.tile(1 + side % 26, side / 44.0);
+    EXPECT_EQ(tiles.classicSizesDrawn(), TileSet::ClassicSizesKept);
+    // The one in use stays: asked again, it is drawn only once (the same picture).
+    const QImage first = tiles.tile(7, 119 / 44.0);
+    EXPECT_EQ(tiles.tile(7, 119 / 44.0).cacheKey(), first.cacheKey());
+}

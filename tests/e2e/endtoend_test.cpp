@@ -238,7 +238,7 @@ TEST(EndToEnd, ARemovedPlayerIsToldSoAndTheOthersPlayOn)
     ann.client().commands.kicking(2);
     expectEndBoxThenClose(bob, "The host ended the game or removed you from it.");
     ASSERT_TRUE(testutil::waitFor([&] { return ann.scores().label_playername[1]->text() != "Bob"; }));
-    EXPECT_TRUE(ann.window.history().view()->toPlainText().contains("Bob disconnected."));
+    EXPECT_TRUE(ann.window.history().view()->toPlainText().contains("Bob has left."));
     EXPECT_EQ(ann.window.endBox(), nullptr);
     EXPECT_TRUE(ann.window.isVisible());
 }

@@ -73,9 +73,9 @@ TEST(StayingEndToEnd, WhenTheLeaderLeavesTheOtherWindowGainsStartAndPlayAgainNee
     EXPECT_FALSE(bob.bar().button_playagain->isVisible());
     ASSERT_TRUE(testutil::waitFor([&] { return bob.bar().button_playagain->isVisible(); }, 20000));
     EXPECT_TRUE(bob.bar().button_start->isVisible());
-    const qsizetype games = bob.chat().count("Bob has started a STRAIGHT game.");
+    const qsizetype games = bob.chat().count("You have started a STRAIGHT game.");
     QTest::mouseClick(bob.bar().button_playagain, Qt::LeftButton);
-    ASSERT_TRUE(testutil::waitFor([&] { return bob.chat().count("Bob has started a STRAIGHT game.") == games + 1; }));
+    ASSERT_TRUE(testutil::waitFor([&] { return bob.chat().count("You have started a STRAIGHT game.") == games + 1; }));
     EXPECT_EQ(bob.chat().count("Using only letters that are found in the word."), 2) << "the same options";
     ASSERT_TRUE(testutil::waitFor([&] { return bob.bar().label_round->text() == "ROUND: 1"; }));
     EXPECT_FALSE(bob.bar().button_playagain->isVisible());

@@ -67,7 +67,9 @@ TEST(HelpWindow, EachButtonShowsItsOwnPage)
 
 TEST(HelpWindow, PagesCoverWhatThePlayerNeeds)
 {
-    // Connecting explains the command line, Scoring the clock, License the terms.
+    // Connecting explains the dialog and the command line, Scoring the clock, License the terms.
+    EXPECT_TRUE(Thelp::pageText(1).contains("Play with Others..."));
+    EXPECT_TRUE(Thelp::pageText(1).contains("Friends can join at 192.168.1.20 port"));
     EXPECT_TRUE(Thelp::pageText(1).contains("quillor NAME HOST true|false [--port N]"));
     EXPECT_TRUE(Thelp::pageText(1).contains("7772"));
     EXPECT_TRUE(Thelp::pageText(3).contains("seconds left"));

@@ -9,7 +9,10 @@
 #include <QFile>
 #include <QFrame>
 #include <QLabel>
+#include <QCheckBox>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
@@ -55,8 +58,9 @@ protected:
 TEST_F(DownloadWindowTest, LooksAsTheGameShowsIt)
 {
     EXPECT_EQ(window.windowTitle(), "Download The Pelk22 Lobby");
-    EXPECT_TRUE(window.windowFlags().testFlag(Qt::Tool));
-    EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    // A window of its own, never above the game's windows and dialogs.
+    EXPECT_FALSE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_FALSE(window.windowFlags().testFlag(Qt::Tool));
     EXPECT_EQ(window.minimumSize(), QSize(724, 500));
     EXPECT_EQ(window.maximumSize(), QSize(724, 500));
     EXPECT_TRUE(window.hasPicture());
@@ -167,6 +171,9 @@ TEST_F(DownloadWindowTest, DownloadShowsItsProgressAndInstalls)
     ASSERT_TRUE(waitFor([this] { return window.infolabel->text() == "512 bytes"; }));
     EXPECT_EQ(window.infolabel3->text(), "Downloading: qvxsetup.exe");
     EXPECT_EQ(window.infolabel->property("Tag").toInt(), 1);
+    // The size was announced: a quarter of it has come.
+    EXPECT_TRUE(window.progress->isVisible());
+    EXPECT_EQ(window.progress->value(), Tdownload::ProgressSteps / 4);
 
     server.sendMore();
     ASSERT_TRUE(waitFor([this] { return exits == 1; }));
@@ -174,6 +181,7 @@ TEST_F(DownloadWindowTest, DownloadShowsItsProgressAndInstalls)
     EXPECT_EQ(window.infolabel3->text(), "Installing");
     EXPECT_TRUE(window.getbutton->isEnabled());
     EXPECT_FALSE(window.abortbutton->isEnabled());
+    EXPECT_FALSE(window.progress->isVisible());
     EXPECT_EQ(opened, QList<QUrl>{QUrl::fromLocalFile(folder.filePath(QStringLiteral("qvxsetup.exe")))});
     // It came over plain http: the player was asked before it was opened.
     EXPECT_EQ(questions, QStringList{"The installer was downloaded without encryption from 127.0.0.1. Open it?"});
@@ -202,6 +210,47 @@ TEST_F(DownloadWindowTest, StopAndFailuresShowInTheWindow)
     EXPECT_TRUE(window.getbutton->isEnabled());
     EXPECT_TRUE(opened.isEmpty());
     EXPECT_EQ(exits, 0);
+}
+
+TEST_F(DownloadWindowTest, AnInstallerThatCannotBeOpenedLeavesTheWindowReadyAgain)
+{
+    window.download().openFile = [this](const QUrl& url) {
+        opened.append(url);
+        return false;
+    };
+    server.answer.body = QByteArray(300, 'q');
+    window.show();
+    QTest::mouseClick(window.getbutton, Qt::LeftButton);
+    ASSERT_TRUE(waitFor([this] { return !messages.isEmpty(); }));
+    EXPECT_EQ(messages, QStringList{"An Error has Occurred."});
+    // Not "Installing" for ever: the player may download again or close the window.
+    EXPECT_EQ(window.infolabel3->text(), "Not installed");
+    EXPECT_TRUE(window.getbutton->isEnabled());
+    EXPECT_FALSE(window.abortbutton->isEnabled());
+    EXPECT_EQ(exits, 0);
+    QTest::mouseClick(window.getbutton, Qt::LeftButton);
+    ASSERT_TRUE(waitFor([this] { return messages.size() == 2; }));
+    EXPECT_EQ(opened.size(), 2);
+}
+
+TEST_F(DownloadWindowTest, ShowThisAtStartIsThePlayersChoice)
+{
+    // Ticked unless the player unticked it; unticked, a solo game does not offer it.
+    EXPECT_TRUE(window.check_showatstart->isChecked());
+    EXPECT_EQ(window.check_showatstart->text(), "Show this at start");
+    QSignalSpy changed(&window, &Tdownload::showAtStartChanged);
+    window.offerAtStart();
+    EXPECT_TRUE(window.isVisible());
+    window.close();
+    QTest::mouseClick(window.check_showatstart, Qt::LeftButton, {}, QPoint(8, 12));
+    ASSERT_EQ(changed.count(), 1);
+    EXPECT_EQ(changed.at(0).at(0).toBool(), false);
+    window.offerAtStart();
+    EXPECT_FALSE(window.isVisible());
+    // The stored choice is shown as it is, without announcing a change.
+    window.setShowAtStart(true);
+    EXPECT_TRUE(window.showAtStart());
+    EXPECT_EQ(changed.count(), 1);
 }
 
 TEST(JpegPicture, ReadsTheAdvertAndRefusesOtherData)

@@ -7,6 +7,7 @@
 #include "windows/gamestartform.h"
 
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -61,7 +62,7 @@ TEST_F(GameStartForm, StartsHiddenWithCaptionAndDefaults)
     EXPECT_EQ(form.checkbox_2->hint(), "2");
 }
 
-TEST_F(GameStartForm, ArrowKeysStepAndTypingChangesNothing)
+TEST_F(GameStartForm, ArrowKeysStepAndStopAtTheBounds)
 {
     form.show();
     QTest::keyClick(form.UpDown1, Qt::Key_Up);
@@ -69,11 +70,6 @@ TEST_F(GameStartForm, ArrowKeysStepAndTypingChangesNothing)
     EXPECT_EQ(form.playToScorePosition(), 300);
     QTest::keyClick(form.UpDown2, Qt::Key_Down);
     EXPECT_EQ(form.edit_creationtime->text(), "25");
-
-    QTest::keyClicks(form.edit_playtoscore, "77");
-    QTest::keyClick(form.edit_playtoscore, Qt::Key_Backspace);
-    EXPECT_EQ(form.edit_playtoscore->text(), "300");
-    EXPECT_EQ(form.playToScorePosition(), 300);
 
     for (int i = 0; i < 40; ++i)
         QTest::keyClick(form.UpDown2, Qt::Key_Down);
@@ -174,4 +170,47 @@ TEST_F(GameStartForm, StartButtonHasAUsableSizeWithOrWithoutPicture)
         for (int x = 0; x < shot.width() && !varied; ++x)
             varied = shot.pixel(x, y) != shot.pixel(0, 0);
     EXPECT_TRUE(varied);
+}
+
+TEST_F(GameStartForm, TypedNumbersAreTakenRoundedToTheirStep)
+{
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    EXPECT_EQ(form.Label1->text(), "Seconds per Turn:");
+    EXPECT_FALSE(form.edit_playtoscore->isReadOnly());
+    struct Case {
+        QLineEdit* edit;
+        const char* typed;
+        QString shown;
+    };
+    const Case cases[] = {
+        {form.edit_playtoscore, "253", "250"},
+        {form.edit_playtoscore, "280", "300"},
+        {form.edit_playtoscore, "9999", "1000"}, // beyond the range: the bound
+        {form.edit_creationtime, "47", "45"},
+        {form.edit_creationtime, "48", "50"},
+        {form.edit_creationtime, "5", "20"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        c.edit->parentWidget()->setFocus();
+        c.edit->selectAll();
+        QTest::keyClicks(c.edit, QString::fromLatin1(c.typed));
+        // Leaving the box takes the number.
+        c.edit->parentWidget()->clearFocus();
+        EXPECT_EQ(c.edit->text(), c.shown);
+    }
+    EXPECT_EQ(form.playToScorePosition(), 1000);
+    EXPECT_EQ(form.creationTimePosition(), 20);
+    EXPECT_EQ(prefs.startOptions().creationTime.position(), 20);
+    // Enter takes it too, and the start command sends what is shown.
+    form.edit_playtoscore->setFocus();
+    form.edit_playtoscore->selectAll();
+    QTest::keyClicks(form.edit_playtoscore, "333");
+    QTest::keyClick(form.edit_playtoscore, Qt::Key_Return);
+    EXPECT_EQ(form.edit_playtoscore->text(), "350");
+    form.button_startClick();
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(sent[0], terminated("CMD_startgame+Ann+350+20+t+t+"));
 }

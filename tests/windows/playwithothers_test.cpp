@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -142,3 +143,25 @@ TEST(PlayWithOthersDialog, AFileThatCannotBeWrittenStillStartsTheGame)
 }
 
 } // namespace
+
+TEST(PlayWithOthers, HostingSaysWhereFriendsJoin)
+{
+    DialogRig rig;
+    PlayWithOthersDialog& d = rig.dialog;
+    d.show();
+    d.setAddresses({QHostAddress("192.168.1.20"), QHostAddress("2001:db8::7")});
+    d.radio_join->setChecked(true);
+    EXPECT_FALSE(d.label_friends->isVisible());
+    // Hosting: the addresses and the port chosen, following the port as it changes.
+    d.radio_host->setChecked(true);
+    EXPECT_TRUE(d.label_friends->isVisible());
+    EXPECT_EQ(d.label_friends->text(), "Friends can join at 192.168.1.20 or 2001:db8::7 port 7772");
+    d.edit_port->setValue(7780);
+    EXPECT_EQ(d.label_friends->text(), "Friends can join at 192.168.1.20 or 2001:db8::7 port 7780");
+    d.setAddresses({});
+    EXPECT_EQ(d.label_friends->text(),
+              "Friends cannot join from other computers: this computer has no network address.");
+    // Room for it and a second line, whatever is chosen, and the whole dialog in view.
+    EXPECT_GE(d.label_friends->minimumHeight(), 2 * d.label_friends->fontMetrics().lineSpacing());
+    EXPECT_TRUE(d.rect().contains(d.label_friends->geometry()));
+}

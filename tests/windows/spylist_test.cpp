@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
+#include <QLabel>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -55,7 +56,7 @@ protected:
 TEST_F(SpyListForm, CreatedHiddenOnTopWithItsControls)
 {
     EXPECT_FALSE(form.isVisible());
-    EXPECT_EQ(form.windowTitle(), "Quillor - Spys");
+    EXPECT_EQ(form.windowTitle(), "Quillor - Spectators");
     EXPECT_TRUE(form.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_EQ(form.popup_kickhim->text(), "Remove From Game");
     EXPECT_EQ(form.listbox_spys->tag(), -1);
@@ -198,4 +199,25 @@ TEST_F(SpyListForm, NoKickingHandlerIsHarmless)
     bare.listbox_spys->setTag(0);
     bare.popup_kickhimClick();
     EXPECT_EQ(bare.lines().size(), 1);
+}
+
+TEST_F(SpyListForm, AnEmptyListSaysSoAndTheSelectedLineStandsOut)
+{
+    form.show();
+    EXPECT_TRUE(form.label_nobody->isVisible());
+    EXPECT_EQ(form.label_nobody->text(), "Nobody is watching.");
+    form.addSpy(7, "Ann");
+    EXPECT_FALSE(form.label_nobody->isVisible());
+    form.addSpy(8, "Bob");
+    // The chosen line is drawn unlike the others.
+    form.listbox_spys->setCurrentRow(1);
+    const QImage shot = form.listbox_spys->viewport()->grab().toImage();
+    const QRect chosen = form.listbox_spys->visualItemRect(form.listbox_spys->item(1));
+    const QRect other = form.listbox_spys->visualItemRect(form.listbox_spys->item(0));
+    const QPoint inChosen(chosen.right() - 4, chosen.center().y());
+    const QPoint inOther(other.right() - 4, other.center().y());
+    EXPECT_NE(shot.pixelColor(inChosen), shot.pixelColor(inOther));
+    form.removeSpy(7, "Ann");
+    form.removeSpy(8, "Bob");
+    EXPECT_TRUE(form.label_nobody->isVisible());
 }

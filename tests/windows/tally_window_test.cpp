@@ -256,3 +256,34 @@ TEST(TallyWindowOnAFullDisk, ASaveThatDoesNotFitKeepsTheLastRecordAndSaysSo)
     EXPECT_EQ(TallyFile::in(disk.path()).load().count(0, 1), 1);
     EXPECT_EQ(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"agametally.tld"});
 }
+
+TEST_F(TallyWindow, AFollowedPlayerIsAlwaysShownByName)
+{
+    auto w = open();
+    // Nobody followed: no made-up name, and the line on following.
+    EXPECT_EQ(w->label_hisname->text(), "Their Wins:");
+    EXPECT_EQ(w->label_hisnametop->text(), "Nobody is followed yet.");
+    EXPECT_EQ(w->label_following->text(),
+              "Tick a player to follow him: the games you play together count from then on.");
+    // The first one followed is shown at once, and his counts follow each game.
+    w->refillchecklist(Seats);
+    tick(*w, "Cid");
+    EXPECT_EQ(w->label_hisname->text(), "Cid Wins:");
+    EXPECT_EQ(w->label_hisnametop->text(), "Cid's Tally");
+    w->addgame(Seats, "Cid", "Me");
+    EXPECT_EQ(labels(*w), QStringList({"1", "1", "0", "0", "1", "1", "0", "0"}));
+    w->addgame(Seats, "Me", "Me");
+    EXPECT_EQ(labels(*w), QStringList({"2", "1", "1", "0", "2", "1", "1", "0"}));
+    // Dropping him shows the next one followed; dropping the last, nobody.
+    tick(*w, "Ann");
+    select(*w, "Cid");
+    w->listbox_tally->item(0)->setCheckState(Qt::Unchecked);
+    EXPECT_EQ(w->label_hisname->text(), "Ann Wins:");
+    w->listbox_tally->item(0)->setCheckState(Qt::Unchecked);
+    EXPECT_EQ(w->label_hisname->text(), "Their Wins:");
+    // Opened again later, the first followed player is shown straight away.
+    tick(*w, "Bob");
+    w.reset();
+    auto again = open();
+    EXPECT_EQ(again->label_hisname->text(), "Bob Wins:");
+}

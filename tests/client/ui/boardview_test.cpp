@@ -1,5 +1,6 @@
-// The board and word-strip widgets: clicks on the board reach the word entry, releases
-// beyond it do not, and both widgets draw what the word entry holds.
+// The board and word-strip widgets: clicks on the board reach the word entry as the cell
+// under the pointer at every size the board is drawn, releases beyond it do not, and
+// both widgets draw what the word entry holds.
 #include "client/ui/BoardView.h"
 #include "client/TileSet.h"
 #include "client/WordEntry.h"
@@ -21,6 +22,11 @@ protected:
         turn.setStraight(true);
         context.out.send = [this](const Message& m) { sent << m.text(); };
         context.out.playsounds = [this](const QString& s) { sounds << s; };
+        loadBoard();
+    }
+
+    void loadBoard()
+    {
         // every cell "a", except "b" c "t" along row 2 from column 2
         QByteArray text;
         for (int column = 1; column <= 10; ++column) {
@@ -186,4 +192,62 @@ TEST_F(BoardViewTest, WordStripShowsTheWordInItsSlots)
     const QImage slot1 = strip.slotWidget(1)->grab().toImage();
     entry.mouseUp(Qt::LeftButton, centre(2, 2).x(), centre(2, 2).y());
     EXPECT_NE(strip.slotWidget(1)->grab().toImage(), slot1);
+}
+
+TEST_F(BoardViewTest, ClicksHitTheirCellAtEverySize)
+{
+    // The least board, a board shrunk for a small screen, and boards grown with the window
+    // (the last of an odd size): the corners of a cell are still that cell.
+    for (const int tile : {44, 37, 66, 88, 101}) {
+        SCOPED_TRACE(tile);
+        loadBoard();
+        turn.startSearch(1);
+        entry.newSearch(true);
+        sent.clear();
+        QWidget frame;
+        frame.resize(11 * tile, 10 * tile);
+        auto* view = new BoardView(entry, tiles, &frame);
+        view->setTileSize(tile);
+        EXPECT_EQ(view->size(), QSize(10 * tile, 9 * tile));
+        frame.show();
+        const auto at = [tile](int column, int row, int dx, int dy) {
+            return QPoint((column - 1) * tile + dx, (row - 1) * tile + dy);
+        };
+        // A release just beyond the last column and below the last row picks nothing.
+        QTest::mousePress(view, Qt::LeftButton, {}, at(2, 2, 1, 1));
+        QTest::mouseRelease(view, Qt::LeftButton, {}, at(11, 2, 0, 1));
+        QTest::mousePress(view, Qt::LeftButton, {}, at(2, 2, 1, 1));
+        QTest::mouseRelease(view, Qt::LeftButton, {}, at(2, 10, 1, 0));
+        EXPECT_EQ(entry.pickcount(), 0);
+        // Top-left pixel, bottom-right pixel, middle.
+        QTest::mouseClick(view, Qt::LeftButton, {}, at(2, 2, 0, 0));
+        QTest::mouseClick(view, Qt::LeftButton, {}, at(3, 2, tile - 1, tile - 1));
+        // The last pick taken back with the right button on its own cell, and picked again.
+        QTest::mouseClick(view, Qt::RightButton, {}, at(3, 2, tile - 1, 0));
+        EXPECT_EQ(entry.pickcount(), 1);
+        QTest::mouseClick(view, Qt::LeftButton, {}, at(3, 2, 0, tile - 1));
+        QTest::mouseClick(view, Qt::LeftButton, {}, at(4, 2, tile / 2, tile / 2));
+        EXPECT_EQ(sent, QList<QByteArray>{"CMD_myword+1+2+2+3+2+4+2"});
+        // The marker is drawn over the cell the board says.
+        EXPECT_EQ(view->cellRect(QPoint(4, 2)), QRectF(3 * tile, tile, tile, tile));
+    }
+}
+
+TEST_F(BoardViewTest, TheWordStripGrowsWithTheTiles)
+{
+    WordStrip strip(entry, tiles);
+    struct Case {
+        int tile, margin, step;
+    };
+    for (const Case c : {Case{44, 8, 48}, Case{88, 16, 96}, Case{37, 7, 40}, Case{66, 12, 72}}) {
+        SCOPED_TRACE(c.tile);
+        strip.setTileSize(c.tile);
+        for (int slot = 1; slot <= 10; ++slot)
+            EXPECT_EQ(strip.slotWidget(slot)->geometry(), QRect(c.margin + c.step * (slot - 1), c.margin, c.tile, c.tile));
+        EXPECT_EQ(strip.size(), QSize(2 * c.margin + 9 * c.step + c.tile, 2 * c.margin + c.tile));
+        // A slot of the word is drawn over the whole of it.
+        const QImage slot = strip.slotWidget(1)->grab().toImage();
+        EXPECT_GT(qAlpha(slot.pixel(c.tile / 2, c.tile - 4)), 0);
+        EXPECT_GT(qAlpha(slot.pixel(c.tile - 4, c.tile / 2)), 0);
+    }
 }

@@ -178,3 +178,62 @@ TEST(ChatReceive, ReceivedLineLandsInTheHistory)
     EXPECT_FALSE(runs[2].bold);
     EXPECT_EQ(runs[2].colour, QColor(255, 0, 0));
 }
+
+TEST(ChatHistory, LinksAreDrawnAsLinks)
+{
+    // Each line's runs: text, bold, underlined (a link, in the link colour).
+    struct Run {
+        QString text;
+        bool bold;
+        bool link;
+    };
+    struct Case {
+        QString line;
+        std::vector<Run> runs;
+    };
+    const Case cases[] = {
+        {"Ann chats: see ftp://files/x. now",
+         {{"Ann chats:", true, false}, {" see ", false, false}, {"ftp://files/x", false, true}, {". now", false, false}}},
+        {"Bob chats: (HTTP://A/B) and www.a.org/p",
+         {{"Bob chats:", true, false},
+          {" (", false, false},
+          {"HTTP://A/B", false, true},
+          {") and ", false, false},
+          {"www.a.org/p", false, true}}},
+        // A link inside the speaker part is both bold and a link.
+        {"mailto:ann@x.org: hi", {{"mailto:", true, true}, {"ann@x.org", false, true}, {": hi", false, false}}},
+        {"no link: www. and mailto: alone", {{"no link:", true, false}, {" www. and mailto: alone", false, false}}},
+    };
+    // A line of the client's own without a speaker: no bold part, whatever its colons.
+    {
+        QTextBrowser view;
+        ChatHistory history(&view);
+        history.addplainline("Friends can join at 10.0.0.5 or 2001:db8::7 port 7772", QColor(0, 0, 255));
+        const QTextBlock block = view.document()->begin();
+        ASSERT_FALSE(block.begin().atEnd());
+        EXPECT_EQ(block.begin().fragment().text(), "Friends can join at 10.0.0.5 or 2001:db8::7 port 7772");
+        EXPECT_LT(block.begin().fragment().charFormat().fontWeight(), QFont::Bold);
+    }
+    const QColor ink(0, 0, 255);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line.toStdString());
+        QTextBrowser view;
+        ChatHistory history(&view);
+        history.addlinetochat(c.line, ink);
+        std::vector<Run> runs;
+        const QTextBlock block = view.document()->begin();
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat f = it.fragment().charFormat();
+            const bool link = f.fontUnderline();
+            EXPECT_EQ(f.foreground().color(), link ? ChatHistory::LinkColour : ink) << it.fragment().text().toStdString();
+            runs.push_back({it.fragment().text(), f.fontWeight() >= QFont::Bold, link});
+        }
+        ASSERT_EQ(runs.size(), c.runs.size());
+        for (std::size_t i = 0; i < runs.size(); ++i) {
+            EXPECT_EQ(runs[i].text, c.runs[i].text) << i;
+            EXPECT_EQ(runs[i].bold, c.runs[i].bold) << i;
+            EXPECT_EQ(runs[i].link, c.runs[i].link) << i;
+        }
+        EXPECT_EQ(view.toPlainText(), c.line + "\n");
+    }
+}

@@ -223,7 +223,8 @@ TEST(ChatPane, ThePhraseRowAboveTheHistory)
         EXPECT_EQ(b->size(), QSize(25, 19));
         EXPECT_TRUE(b->autoRaise());
         EXPECT_FALSE(b->icon().isNull());
-        EXPECT_EQ(b->toolTip(), phrases[n - 1]);
+        // The note button says what it does; the others show the phrase they send.
+        EXPECT_EQ(b->toolTip(), n == ChatPane::SoundsButton ? ChatPane::SoundsButtonTip : phrases[n - 1]);
         const QRect at(b->mapTo(&pane, QPoint(0, 0)), b->size());
         EXPECT_GT(at.left(), left);
         left = at.left();
@@ -231,7 +232,9 @@ TEST(ChatPane, ThePhraseRowAboveTheHistory)
     }
     // The tooltips follow the preferences, also when they are loaded.
     rig.client.prefs.setPhrase(4, QStringLiteral("Nice!"));
+    rig.client.prefs.setPhrase(10, QStringLiteral("/me waves"));
     EXPECT_EQ(pane.b_phrase[3]->toolTip(), "Nice!");
+    EXPECT_EQ(pane.b_phrase[9]->toolTip(), "Chatter sounds");
 
     QTest::mouseClick(pane.b_phrase[3], Qt::LeftButton);
     QTest::mouseClick(pane.b_phrase[0], Qt::LeftButton); // resting

@@ -65,7 +65,8 @@ TEST_F(GameLook, BeforeTheFirstTurnTheClockIsAnEmptyDimmedBar)
     EXPECT_TRUE(bar.image_timer->dimmed());
     EXPECT_EQ(bar.image_timer->barWidth(), 0);
     EXPECT_EQ(bar.label_timer->text(), "Time: 0:00");
-    EXPECT_EQ(bar.label_status->text(), "Welcome to Quillor ");
+    // One parameter names no game: the status line says so.
+    EXPECT_EQ(bar.label_status->text(), Session::NoGameText);
 
     arrive("CMD_startgame+Ann+250+30+t+f+");
     EXPECT_TRUE(bar.image_timer->dimmed());

@@ -1,26 +1,33 @@
-// The main window as a whole: its smallest inner area, what grows when it is enlarged and
-// what keeps its size and place, the chat pane following the preferences, the tile set
-// and the placement kept as preferences, and the start dialog opened from it.
+// The main window as a whole: its smallest inner area, the board and the scoreboard
+// growing with it and the chat taking the rest, clicks at a grown size, the chat pane
+// following the preferences, the tile set and the placement kept as preferences, and
+// the start dialog opened from it.
 #include "client/IniDocument.h"
 #include "client/SettingsFile.h"
 #include "client/TileSet.h"
 #include "client/ui/BoardPanel.h"
+#include "client/ui/BoardView.h"
 #include "client/ui/ChatHistory.h"
 #include "client/ui/ChatPane.h"
+#include "client/ui/GameMenu.h"
 #include "client/ui/MainMenus.h"
 #include "client/ui/RoundBar.h"
 #include "client/ui/ScorePanel.h"
+#include "client/ui/WordStrip.h"
 #include "client/ui/TileMenu.h"
 #include "client/ui/chatform.h"
 #include "common/EventLoop.h"
 #include "common/Files.h"
 #include "common/Printers.h"
 #include "widgets/PictureButton.h"
+#include "widgets/TimeBar.h"
 #include "client/PlayChoiceStore.h"
 #include "windows/PlayWithOthersDialog.h"
 #include "windows/gamestartform.h"
 
 #include <QAction>
+#include <QPushButton>
+#include <QMenu>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -32,6 +39,7 @@
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <gtest/gtest.h>
+#include <cmath>
 
 namespace {
 
@@ -74,42 +82,101 @@ TEST(MainWindow, InnerAreaIsNeverSmallerThanTheGameNeeds)
     EXPECT_TRUE(all.contains(rig.placeOf(rig.window.chatPane()->mychat)));
 }
 
-TEST(MainWindow, TheChatPaneGrowsAndTheBoardAndScoreboardStay)
+TEST(MainWindow, TheBoardGrowsWithTheWindowAndTheChatTakesTheRest)
 {
     WindowRig rig;
     Tchat& w = rig.window;
     w.resize(w.minimumSizeHint());
     rig.settle();
-    const QRect board = rig.placeOf(w.boardPanel());
-    const QRect scores = rig.placeOf(w.scorePanel());
-    const QRect history = rig.placeOf(w.chatPane()->mainchat);
-    const QRect entry = rig.placeOf(w.chatPane()->mychat);
-    EXPECT_EQ(board.size(), QSize(448, 404));
-    EXPECT_LE(board.right(), scores.left()); // the scoreboard is beside the board
-    EXPECT_LT(scores.bottom(), history.top());
-    EXPECT_LT(history.bottom(), entry.top());
+    // The least window is drawn as it always was.
+    EXPECT_EQ(rig.placeOf(w.boardPanel()), QRect(20, 111, 448, 404).translated(0, w.menuBarHeight()));
+    EXPECT_EQ(rig.placeOf(w.scorePanel()).size(), QSize(ScorePanel::Width, ScorePanel::Height));
+    EXPECT_EQ(w.roundBar()->size(), QSize(RoundBar::Width, RoundBar::Height));
 
-    const QSize grow(500, 300);
-    w.resize(w.size() + grow);
+    // Sizes: twice the least, a wide and a tall one (the window's inner area).
+    for (const QSize inner : {QSize(1536, 1054), QSize(1700, 700), QSize(800, 1000), QSize(769, 529)}) {
+        SCOPED_TRACE(QStringLiteral("%1x%2").arg(inner.width()).arg(inner.height()).toStdString());
+        w.resize(inner.width(), inner.height() + w.menuBarHeight());
+        rig.settle();
+        ASSERT_EQ(w.centralWidget()->size(), inner);
+        const PlayLayout& l = w.layout();
+        const int tile = l.tile;
+        const QRect board = rig.placeOf(w.boardPanel());
+        const QRect view = rig.placeOf(w.boardPanel()->paintbox_board);
+        const QRect scores = rig.placeOf(w.scorePanel());
+        const QRect history = rig.placeOf(w.chatPane()->mainchat);
+        const QRect entry = rig.placeOf(w.chatPane()->mychat);
+        // The board grows by whole tiles, as far as the height (or the width) allows.
+        EXPECT_EQ(tile, int(std::floor(44 * std::min((inner.height() - 4) / 525.0, (inner.width() - 2) / 767.0))));
+        EXPECT_EQ(view.size(), QSize(10 * tile, 9 * tile));
+        EXPECT_EQ(w.wordStrip()->slotWidget(1)->size(), QSize(tile, tile));
+        EXPECT_EQ(w.roundBar()->height(), qRound(52 * tile / 44.0));
+        EXPECT_LE(board.bottom(), w.height());
+        // The scoreboard beside the board, grown with it; the chat takes the rest.
+        EXPECT_LE(board.right(), scores.left());
+        EXPECT_NEAR(scores.width(), 276 * tile / 44.0, 1.0);
+        EXPECT_FALSE(history.intersects(scores));
+        EXPECT_GE(entry.right(), w.width() - 8);
+        EXPECT_GE(entry.bottom(), w.height() - 8);
+        EXPECT_LT(history.bottom(), entry.top());
+        // The scoreboard's own texts grow with it.
+        EXPECT_EQ(w.scorePanel()->label_playername[0]->font().pixelSize(), qRound(13 * tile / 44.0));
+    }
+}
+
+TEST(MainWindow, AClickHitsItsCellInAGrownWindow)
+{
+    WindowRig rig;
+    Tchat& w = rig.window;
+    GameClient& c = w.client();
+    c.ctx.state.myslot = 1;
+    c.ctx.state.connected = true;
+    QList<QByteArray> sent;
+    c.ctx.out.send = [&sent](const Message& m) { sent.append(m.text()); };
+    // A board of "a" with "cat" along row 3 from column 4.
+    QByteArray cells;
+    for (int x = 1; x <= 10; ++x)
+        for (int y = 1; y <= 9; ++y) {
+            const int letter = y == 3 && x >= 4 && x <= 6 ? QByteArray("cat").at(x - 4) - 'a' + 1 : 1;
+            cells += (cells.isEmpty() ? "" : "+") + QByteArray::number(x) + '+' + QByteArray::number(y) + '+'
+                + QByteArray::number(letter);
+        }
+    FieldReader board("1+" + cells);
+    c.words.loadboardCells(proto::LoadBoard::read(board).cells);
+    FieldReader word("1+3+2+1+3+20");
+    c.words.theword(proto::TheWord::read(word));
+    c.turn.setStraight(true);
+    c.turn.startSearch(1);
+
+    w.resize(1400, 1000 + w.menuBarHeight());
     rig.settle();
-    EXPECT_EQ(rig.placeOf(w.boardPanel()), board);
-    EXPECT_EQ(rig.placeOf(w.scorePanel()), scores);
-    EXPECT_EQ(rig.placeOf(w.roundBar()).size(), QSize(RoundBar::Width, RoundBar::Height));
-    // The history is anchored to all four sides, the entry box to the left, right and bottom.
-    const QRect biggerHistory = rig.placeOf(w.chatPane()->mainchat);
-    EXPECT_EQ(biggerHistory.topLeft(), history.topLeft());
-    EXPECT_EQ(biggerHistory.size(), history.size() + grow);
-    const QRect movedEntry = rig.placeOf(w.chatPane()->mychat);
-    EXPECT_EQ(movedEntry.left(), entry.left());
-    EXPECT_EQ(movedEntry.width(), entry.width() + grow.width());
-    EXPECT_EQ(movedEntry.height(), entry.height());
-    EXPECT_EQ(movedEntry.top(), entry.top() + grow.height());
-    // The row kept for the phrase buttons sits directly above the history.
-    const QRect phrases = rig.placeOf(w.chatPane()->panel_phrases);
-    EXPECT_EQ(phrases.height(), ChatPane::PhraseButtonHeight);
-    EXPECT_GE(phrases.width(), ChatPane::PhraseButtons * ChatPane::PhraseButtonWidth);
-    EXPECT_LE(phrases.bottom(), biggerHistory.top());
-    EXPECT_GE(phrases.bottom() + 4, biggerHistory.top());
+    BoardView* view = w.boardPanel()->paintbox_board;
+    const int tile = view->tileSize();
+    ASSERT_GT(tile, 44);
+    for (int x = 4; x <= 6; ++x)
+        QTest::mouseClick(view, Qt::LeftButton, {}, QPoint((x - 1) * tile + tile - 2, 2 * tile + 1));
+    EXPECT_EQ(sent, QList<QByteArray>{"CMD_myword+1+4+3+5+3+6+3"});
+}
+
+TEST(MainWindow, TheStoredPlacementIsTakenBeforeTheWindowIsShown)
+{
+    QTemporaryDir dir;
+    writeFile(dir.filePath("pelklobby.ini"), "[agame]\r\nLeft=61\r\nTop=42\r\nWidth=780\r\nHeight=540\r\n");
+    Tchat window{QStringList{"Tester"}};
+    window.keepSettingsIn(dir.path());
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(window.pos(), QPoint(61, 42));
+    EXPECT_EQ(window.size(), QSize(780, 540 + window.menuBarHeight()));
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_EQ(window.centralWidget()->size(), QSize(780, 540));
+    // The arrival's full read later leaves the window where the player has it.
+    window.move(120, 80);
+    testutil::spin(30);
+    window.prefs().requestLoad();
+    testutil::spin(30);
+    EXPECT_EQ(window.pos(), QPoint(120, 80));
+    EXPECT_EQ(window.prefs().placement(), QRect(61, 42, 780, 540));
 }
 
 TEST(MainWindow, TheChatPaneFollowsThePreferences)
@@ -355,4 +422,127 @@ TEST(MainWindow, ReadsItsCommandLineOnceItsFirstFrameIsOnTheScreen)
         testutil::spin(Tchat::FirstFrameWaitMs + 100);
         EXPECT_EQ(announced, 1) << "drawn: " << drawn;
     }
+}
+
+TEST(MainWindow, AFailedConnectionShowsInTheRoundBarWithItsWaysOn)
+{
+    QTemporaryDir dir;
+    PlayChoiceStore store(dir.path() + "/pelklobby.ini");
+    PlayWithOthersDialog dialog(store);
+    // Nothing listens on port 1 of this machine: the connection is refused at once.
+    Tchat window{QStringList{"Bob", "127.0.0.1", "false"}};
+    window.client().session.port = 1;
+    Tchat::Windows windows;
+    windows.playWithOthers = &dialog;
+    window.setWindows(windows);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    RoundBar& bar = *window.roundBar();
+    ASSERT_TRUE(testutil::waitFor([&] { return bar.button_retry->isVisible(); }));
+    EXPECT_EQ(bar.label_status->text(), "Could not connect to 127.0.0.1 port 1: connection refused.");
+    EXPECT_TRUE(bar.button_others->isVisible());
+    EXPECT_FALSE(bar.image_timer->isVisible());
+
+    QTest::mouseClick(bar.button_others, Qt::LeftButton);
+    EXPECT_TRUE(dialog.isVisible());
+    dialog.button_cancelClick();
+
+    // Trying again: waiting once more, the clock back in place, then the same failure.
+    QTest::mouseClick(bar.button_retry, Qt::LeftButton);
+    EXPECT_EQ(bar.label_status->text(), "Loading Multi-player Game.. Please Wait.");
+    EXPECT_FALSE(bar.button_retry->isVisible());
+    EXPECT_TRUE(bar.image_timer->isVisible());
+    ASSERT_TRUE(testutil::waitFor([&] { return bar.button_retry->isVisible(); }));
+
+    // With no game named there is nothing to try again, only another game to choose.
+    WindowRig rig;
+    EXPECT_EQ(rig.window.roundBar()->label_status->text(), Session::NoGameText);
+    EXPECT_FALSE(rig.window.roundBar()->button_retry->isVisible());
+    EXPECT_TRUE(rig.window.roundBar()->button_others->isVisible());
+}
+
+TEST(MainWindow, TheHostingPlayerIsAskedBeforeLeavingOthers)
+{
+    WindowRig rig;
+    Tchat& w = rig.window;
+    GameClient& c = w.client();
+    QStringList asked;
+    bool leave = false;
+    w.askToLeave = [&](const QString& question) {
+        asked.append(question);
+        return leave;
+    };
+    c.ctx.state.myslot = 1;
+    c.ctx.state.ishost = true;
+    for (const QByteArray& m : {QByteArray("1+Ann"), QByteArray("2+Bob"), QByteArray("3+Cy")}) {
+        FieldReader f(m);
+        c.game.newplayerinfo(proto::NewPlayerInfo::read(f));
+    }
+    QSignalSpy closed(&w, &Tchat::closed);
+    // "Stay": the window stays open.
+    w.Exit1Click();
+    EXPECT_EQ(asked, QStringList{"2 players are in your game. Leaving ends it for everyone."});
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(closed.count(), 0);
+    // Told to end (a SIGTERM, a logout), it ends without a question.
+    w.leaveNow();
+    EXPECT_EQ(asked.size(), 1);
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(closed.count(), 1);
+
+    // "Leave" closes it; a player who does not host is never asked.
+    WindowRig other;
+    other.window.askToLeave = [&](const QString& question) {
+        asked.append(question);
+        return true;
+    };
+    other.window.client().ctx.state.myslot = 2;
+    for (const QByteArray& m : {QByteArray("1+Ann"), QByteArray("2+Bob")}) {
+        FieldReader f(m);
+        other.window.client().game.newplayerinfo(proto::NewPlayerInfo::read(f));
+    }
+    other.window.close();
+    EXPECT_EQ(asked.size(), 1);
+    EXPECT_FALSE(other.window.isVisible());
+}
+
+TEST(MainWindow, TheLeadersCommandsAreInTheGameMenuAndHintedOverTheNames)
+{
+    WindowRig rig;
+    Tchat& w = rig.window;
+    GameClient& c = w.client();
+    GameMenu& menu = w.menus().game();
+    const auto captions = [](QMenu* m) {
+        emit m->aboutToShow();
+        QStringList out;
+        for (QAction* a : m->actions())
+            out.append(a->text() + (a->isEnabled() ? "" : " (greyed)"));
+        return out;
+    };
+    // Not the leader: greyed, with the reason; no hint over the names.
+    EXPECT_FALSE(menu.RemoveFromGame2->menuAction()->isEnabled());
+    EXPECT_EQ(menu.RemoveFromGame2->menuAction()->toolTip(), GameMenu::LeaderOnly);
+
+    c.ctx.state.myslot = 1;
+    c.ctx.state.connected = true;
+    QList<QByteArray> sent;
+    c.ctx.out.send = [&sent](const Message& m) { sent.append(m.text()); };
+    emit c.session.leadershipChanged(true);
+    for (const QByteArray& m : {QByteArray("1+Ann"), QByteArray("2+B&b"), QByteArray("3+Cy")}) {
+        FieldReader f(m);
+        c.game.newplayerinfo(proto::NewPlayerInfo::read(f));
+    }
+    EXPECT_TRUE(menu.RemoveFromGame2->menuAction()->isEnabled());
+    EXPECT_EQ(captions(menu.RemoveFromGame2), (QStringList{"B&&b", "Cy"}));
+    EXPECT_EQ(captions(menu.SetToJustWatch2), QStringList{"(nobody) (greyed)"}); // no game yet
+    EXPECT_EQ(captions(menu.UnsetJustWatch2), QStringList{"(nobody) (greyed)"});
+    menu.RemoveFromGame2->actions().at(1)->trigger();
+    EXPECT_EQ(sent, QList<QByteArray>{"CMD_kickhim+1+3+"});
+
+    // The names tell the leader a right click offers more; an empty seat says nothing.
+    EXPECT_EQ(w.scorePanel()->label_playername[1]->toolTipHint(), ScorePanel::RightClickHint);
+    EXPECT_TRUE(w.scorePanel()->label_playername[4]->toolTipHint().isEmpty());
+    // Just Watch between games is greyed and says when it works.
+    EXPECT_FALSE(w.menus().JustWatch1->isEnabled());
+    EXPECT_TRUE(w.menus().JustWatch1->toolTip().contains("while a game is running"));
 }

@@ -182,7 +182,7 @@ TEST(OptionsMenu, TheWindowsItems)
     QStringList titles;
     for (QAction* a : window.menuBar()->actions())
         titles.append(a->text());
-    EXPECT_EQ(titles, (QStringList{"&File", "&View", "&Options", "&Help"}));
+    EXPECT_EQ(titles, (QStringList{"&File", "&Game", "&View", "&Options", "&Help"}));
     Tphrases editor(window.prefs());
     Tchat::Windows windows;
     windows.phrases = &editor;

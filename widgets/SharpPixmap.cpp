@@ -1,0 +1,16 @@
+#include "widgets/SharpPixmap.h"
+
+#include <QFileInfo>
+
+QPixmap sharpPixmap(const QString& path)
+{
+    const QFileInfo info(path);
+    const QString sharp = info.path() + QLatin1Char('/') + info.completeBaseName() + QStringLiteral("@2x.")
+        + info.suffix();
+    QPixmap pm(sharp);
+    if (!pm.isNull()) {
+        pm.setDevicePixelRatio(2.0);
+        return pm;
+    }
+    return QPixmap(path);
+}
