@@ -11,18 +11,15 @@ const AudioBackend* AudioPlugin::backend()
     if (m_looked)
         return m_backend;
     m_looked = true;
-    QObject* root = m_plugin.instance();
-    m_backend = qobject_cast<AudioBackend*>(root);
-    if (!m_backend) {
-        m_failure = root ? QStringLiteral("the audio plugin is of another version") : m_plugin.failure();
-        qWarning("Sounds are silent: %s", qPrintable(m_failure));
-    }
+    m_backend = m_plugin.as<AudioBackend>();
+    if (!m_backend)
+        qWarning("Sounds are silent: %s", qPrintable(m_plugin.failure()));
     return m_backend;
 }
 
 QString AudioPlugin::failure() const
 {
-    return m_failure;
+    return m_plugin.failure();
 }
 
 std::optional<DecodedSound> AudioPlugin::decode(const QByteArray& fileBytes, const QString& name)

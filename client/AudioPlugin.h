@@ -30,5 +30,4 @@ private:
     ProjectPlugin m_plugin;
     const AudioBackend* m_backend = nullptr;
     bool m_looked = false;
-    QString m_failure;
 };

@@ -24,6 +24,17 @@ public:
     // The plugin's root object, loaded on the first call (later calls only return it);
     // null when the library is missing or cannot be loaded.
     QObject* instance();
+    // The root object as the plugin's interface; null when the plugin cannot be loaded or
+    // offers another interface (another version of it).
+    template <typename Interface>
+    Interface* as()
+    {
+        QObject* root = instance();
+        auto* backend = qobject_cast<Interface*>(root);
+        if (root && !backend && m_failure.isEmpty())
+            m_failure = m_loader.fileName() + QStringLiteral(" is a plugin of another version");
+        return backend;
+    }
     // Why the plugin could not be loaded; empty while it is loaded or not yet tried.
     const QString& failure() const { return m_failure; }
 

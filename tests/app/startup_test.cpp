@@ -143,36 +143,4 @@ TEST(SingleInstanceGuard, LockLeftByADeadCopyDoesNotBlockTheNext)
     EXPECT_EQ(next.process.state(), QProcess::Running);
 }
 
-// The libraries among a running process's mappings whose file names contain one of `names`.
-QStringList mappedLibraries(qint64 pid, const QStringList& names)
-{
-    QFile maps(QStringLiteral("/proc/%1/maps").arg(pid));
-    if (!maps.open(QIODevice::ReadOnly))
-        return {QStringLiteral("(cannot read %1)").arg(maps.fileName())};
-    QStringList found;
-    for (const QByteArray& line : maps.readAll().split('\n')) {
-        const QString file = QString::fromLocal8Bit(line.mid(line.lastIndexOf(' ') + 1));
-        for (const QString& name : names) {
-            if (file.contains(name) && !found.contains(file))
-                found << file;
-        }
-    }
-    return found;
-}
-
-TEST(Program, AWindowThatPlaysNoSoundMapsNoAudioLibrary)
-{
-    // The audio plugin brings Qt Multimedia, PulseAudio and libsndfile with its first sound;
-    // a window that has played none (one parameter: it neither hosts nor joins) has none of them.
-    QTemporaryDir runtime;
-    ASSERT_TRUE(runtime.isValid());
-    RunningCopy quiet(runtime.path());
-    ASSERT_TRUE(testutil::waitFor([&] { return QFile::exists(runtime.path() + "/klep22.socket"); }, 10000));
-    testutil::spin(1000);
-    ASSERT_EQ(quiet.process.state(), QProcess::Running);
-    const qint64 pid = quiet.process.processId();
-    EXPECT_FALSE(mappedLibraries(pid, {"libQt6Widgets"}).isEmpty()) << "the window's own libraries are not mapped";
-    EXPECT_EQ(mappedLibraries(pid, {"libquillor_audio", "libQt6Multimedia", "libsndfile", "libpulse"}), QStringList());
-}
-
 } // namespace
