@@ -1,10 +1,12 @@
 #include "widgets/PictureButton.h"
 
+#include "widgets/Picture.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 
 PictureButton::PictureButton(const QString& picturePath, const QString& caption, QWidget* parent)
-    : QAbstractButton(parent), m_picture(picturePath)
+    : QAbstractButton(parent), m_picture(picture::read(picturePath))
 {
     setText(caption);
     setAccessibleName(caption);

@@ -1,6 +1,7 @@
 #include "client/ui/Looks.h"
 
 #include "widgets/ElidedLabel.h"
+#include "widgets/Picture.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -53,7 +54,7 @@ ElidedLabel* nameLabel(QWidget* parent, const QString& name, const QRect& geomet
 
 QPixmap pictureOr(const QString& path, QSize size, const QColor& fallback)
 {
-    QPixmap pm(path);
+    QPixmap pm = picture::read(path);
     if (!pm.isNull())
         return pm;
     pm = QPixmap(size);

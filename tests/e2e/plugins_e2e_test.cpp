@@ -1,6 +1,7 @@
 // The built program loads its plugins when their work is first wanted, and only then: a
 // copy of the program with its plugins beside it joins a stand-in host by address without
 // the network plugin and by name with it, and maps the audio plugin with its first sound.
+// None of Qt's image-format plugins is ever loaded: the program reads only its own PNGs.
 #include "client/AudioPlugin.h"
 #include "client/NetworkBackend.h"
 #include "client/ProjectPlugin.h"
@@ -69,6 +70,8 @@ TEST(ProgramPlugins, AnAddressNeedsNoNetworkPluginANameLoadsItAndTheFirstSoundLo
             << "the first sound did not load the audio plugin";
         // (Qt Multimedia itself brings Qt Network along, but not the network plugin.)
         EXPECT_EQ(!testutil::mappedLibraries(pid, {"libquillor_network"}).isEmpty(), c.needsNetwork);
+        // Its pictures are read without any of Qt's image-format plugins.
+        EXPECT_EQ(testutil::mappedLibraries(pid, {"/imageformats/", "/iconengines/", "libQt6Svg"}), QStringList());
 
         program.terminate();
         if (!program.waitForFinished(10000)) {
