@@ -7,11 +7,17 @@
 // The runtime folder is $XDG_RUNTIME_DIR (or a private temporary folder), so copies
 // started with different XDG_RUNTIME_DIR values run side by side, which is how several
 // players can be tried on one machine.
-#include <QLocalServer>
+//
+// The socket is a plain Unix-domain socket watched by the event loop (Qt Core only): the
+// guard runs before the main window, which must not wait for Qt Network to be loaded.
+#include <QByteArray>
 #include <QLockFile>
 #include <QObject>
 #include <QString>
+#include <map>
 #include <memory>
+
+class QSocketNotifier;
 
 class SingleInstance : public QObject {
     Q_OBJECT
@@ -39,10 +45,22 @@ signals:
     void raiseRequested();
 
 private:
+    // A later copy that has connected; what it sent so far.
+    struct Peer {
+        std::unique_ptr<QSocketNotifier> notifier;
+        QByteArray request;
+    };
+
+    bool listen();
+    void stopListening();
     bool askFirstCopy() const;
     void onNewConnection();
+    void onPeerReadable(int fd);
+    void dropPeer(int fd);
 
     QString m_key;
     std::unique_ptr<QLockFile> m_lock;
-    QLocalServer m_server;
+    int m_listener = -1;
+    std::unique_ptr<QSocketNotifier> m_accepting;
+    std::map<int, Peer> m_peers; // by socket
 };

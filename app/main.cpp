@@ -30,6 +30,7 @@
 #include "windows/phrasesform.h"
 #include "windows/spylistform.h"
 #include "windows/tallylistform.h"
+#include "widgets/DeferredIconStyle.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -207,8 +208,10 @@ int main(int argc, char** argv)
     if (!guard.claim())
         return 0;
 
-    // 2. The application title (its icon follows the first frame).
+    // 2. The application title (its icon follows the first frame), and the style that reads
+    //    the menu bar's unused pictures only if they are ever shown.
     setApplicationIdentity();
+    DeferredIconStyle::install();
     QApplication::setQuitOnLastWindowClosed(false);
 
     // 3. The main window; the others and the host once its first frame is on the screen.

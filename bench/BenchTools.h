@@ -31,6 +31,8 @@ inline long residentKiB()
 inline int runWithCoreApplication(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    // The program's plugins (the network plugin of the download) are built in the build folder.
+    QCoreApplication::addLibraryPath(QStringLiteral(QUILLOR_BINARY_DIR));
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -1,16 +1,30 @@
 #include "client/ClientConnection.h"
 
+#include "client/NetworkBackend.h"
+
 #include <QDebug>
-#include <QHostAddress>
-#include <QHostInfo>
 #include <QTimer>
 
+#include <arpa/inet.h>
 #include <cerrno>
+
+namespace {
+
+// An address TSock connects to as it is written, without asking the resolver.
+bool isNumericAddress(const QString& address)
+{
+    const QByteArray text = address.toLatin1();
+    unsigned char bytes[sizeof(in6_addr)];
+    return ::inet_pton(AF_INET, text.constData(), bytes) == 1 || ::inet_pton(AF_INET6, text.constData(), bytes) == 1;
+}
+
+} // namespace
 
 ClientConnection::ClientConnection(QObject* parent)
     : QObject(parent)
     , m_sock(new TSock(this))
     , m_sock11(new TSock(this))
+    , m_network(QString::fromLatin1(NetworkBackend::LibraryName))
 {
     m_sock->setPortName(QString::number(game::DefaultPort));
     m_sock->OnRead = [this](TSock* s, int count) { sockRead(s, count); };
@@ -49,29 +63,28 @@ void ClientConnection::connectToHost(const QString& host, const QString& port)
         fail(QStringLiteral("no host address given"));
         return;
     }
-    if (QHostAddress().setAddress(address)) {
+    if (isNumericAddress(address)) {
         m_addresses.append(address);
         tryNextAddress();
         return;
     }
-    // The system's resolver may take seconds; it runs outside the event loop's thread
-    // and its answer comes back through the event loop.
+    // The system's resolver may take seconds; the network plugin runs it outside the event
+    // loop's thread and its answer comes back through the event loop.
+    const NetworkBackend* network = m_network.as<NetworkBackend>();
+    if (!network) {
+        fail(QStringLiteral("host names cannot be looked up (") + m_network.failure() + QLatin1Char(')'));
+        return;
+    }
     m_phase = Phase::Resolving;
-    m_lookupId = QHostInfo::lookupHost(address, this, &ClientConnection::hostLookedUp);
+    m_lookup = network->lookUp(address, [this](const QStringList& addresses) { hostLookedUp(addresses); });
 }
 
-void ClientConnection::hostLookedUp(const QHostInfo& info)
+void ClientConnection::hostLookedUp(const QStringList& addresses)
 {
-    if (m_phase != Phase::Resolving || info.lookupId() != m_lookupId)
+    if (m_phase != Phase::Resolving)
         return;
-    m_lookupId = -1;
-    for (const QHostAddress& a : info.addresses()) {
-        if (a.protocol() != QAbstractSocket::IPv4Protocol && a.protocol() != QAbstractSocket::IPv6Protocol)
-            continue;
-        const QString text = a.toString();
-        if (!m_addresses.contains(text))
-            m_addresses.append(text);
-    }
+    m_lookup.reset();
+    m_addresses = addresses;
     if (m_addresses.isEmpty()) {
         fail(QStringLiteral("host not found"));
         return;
@@ -104,9 +117,7 @@ void ClientConnection::fail(const QString& reason)
 
 void ClientConnection::abortLookup()
 {
-    if (m_lookupId >= 0)
-        QHostInfo::abortHostLookup(m_lookupId);
-    m_lookupId = -1;
+    m_lookup.reset();
 }
 
 QString ClientConnection::failureReason(int errorCode)

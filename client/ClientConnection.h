@@ -24,12 +24,14 @@
 #include "net/MessageFramer.h"
 #include "net/ReceiveQueue.h"
 #include "net/Sock.h"
+#include "client/ProjectPlugin.h"
 
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <memory>
 
-class QHostInfo;
+class HostLookup;
 
 class ClientConnection : public QObject {
     Q_OBJECT
@@ -104,7 +106,7 @@ private:
     void sockRead(TSock* sender, int count);
     void sockInfo(TSock* sender, TSocketInfo kind, const QString& msg);
     void closeForFlood();
-    void hostLookedUp(const QHostInfo& info);
+    void hostLookedUp(const QStringList& addresses);
     void tryNextAddress();
     void fail(const QString& reason);
     void abortLookup();
@@ -119,6 +121,7 @@ private:
     QString m_hostName;       // as asked for
     QString m_portName;
     QStringList m_addresses;  // the host's addresses not yet tried
-    int m_lookupId = -1;      // the running host-name lookup
+    ProjectPlugin m_network;  // looks host names up, loaded with the first name
+    std::unique_ptr<HostLookup> m_lookup; // the running host-name lookup
     bool m_lost = false;      // the connection broke with an error before it closed
 };

@@ -1,10 +1,6 @@
 #include "client/HttpDownload.h"
 
 #include <QIODevice>
-#include <QNetworkAccessManager>
-#include <QNetworkProxy>
-#include <QNetworkReply>
-#include <QNetworkRequest>
 
 namespace {
 
@@ -22,9 +18,13 @@ QString sizeText(qint64 bytes)
 } // namespace
 
 HttpDownload::HttpDownload(QObject* parent)
-    : QObject(parent), m_manager(new QNetworkAccessManager(this))
+    : QObject(parent), m_network(QString::fromLatin1(NetworkBackend::LibraryName))
 {
-    m_manager->setProxy(QNetworkProxy::NoProxy);
+}
+
+HttpDownload::HttpDownload(const QStringList& pluginFolders, QObject* parent)
+    : QObject(parent), m_network(QString::fromLatin1(NetworkBackend::LibraryName), pluginFolders)
+{
 }
 
 HttpDownload::~HttpDownload()
@@ -42,18 +42,6 @@ bool HttpDownload::get(const QUrl& url, QIODevice* sink)
 {
     if (running() || !sink || !fetchable(url))
         return false;
-    QNetworkRequest request(url);
-    request.setRawHeader("User-Agent", Agent);
-    request.setRawHeader("Accept", Accept);
-    // One request per connection, and the body exactly as the server sends it (asking
-    // for any encoding would make Qt unpack it and count the unpacked bytes).
-    request.setRawHeader("Connection", "close");
-    request.setRawHeader("Accept-Encoding", "identity");
-    request.setAttribute(QNetworkRequest::Http2AllowedAttribute, false);
-    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
-    // Each redirection is looked at before it is followed.
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::UserVerifiedRedirectPolicy);
-
     ++m_transfer;
     m_sink = sink;
     m_received = 0;
@@ -64,35 +52,62 @@ bool HttpDownload::get(const QUrl& url, QIODevice* sink)
     m_refused.clear();
     m_plainHost.clear();
     noteAddress(url);
-    m_reply = m_manager->get(request);
-    // The network layer reads no further ahead than this; the rest waits in the socket.
-    m_reply->setReadBufferSize(ReadBufferSize);
-    connect(m_reply, &QNetworkReply::metaDataChanged, this, &HttpDownload::onMetaData);
-    connect(m_reply, &QNetworkReply::readyRead, this, &HttpDownload::onReadyRead);
-    connect(m_reply, &QNetworkReply::redirected, this, [this](const QUrl& next) {
-        const QUrl from = m_reply->url();
-        if (!fetchable(next)) {
-            m_refused = QStringLiteral("Redirected outside http: and https:");
-            stop();
-        } else if (isScheme(from, QLatin1String("https")) && isScheme(next, QLatin1String("http"))) {
-            m_refused = QStringLiteral("Redirected from https: to http:");
-            stop();
-        } else {
-            noteAddress(next);
-            emit m_reply->redirectAllowed();
-        }
-    });
-    // Queued, so that the end of a transfer is never announced inside the call that
-    // caused it: QNetworkReply::abort() finishes the reply on the spot. A late end of a
-    // transfer that was released meanwhile is known by its number.
-    connect(
-        m_reply, &QNetworkReply::finished, this,
+
+    const NetworkBackend* network = m_network.as<NetworkBackend>();
+    if (!network) {
+        // Ends as a transfer that could not be made, from the event loop as every end is.
+        m_endPending = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                m_endPending = false;
+                m_sink = nullptr;
+                HttpResult result;
+                result.error = QStringLiteral("No network access: ") + m_network.failure();
+                result.plainHost = m_plainHost;
+                emit finished(result);
+            },
+            Qt::QueuedConnection);
+        return true;
+    }
+    // One request per connection, and the body exactly as the server sends it (asking for
+    // any encoding would make the network layer unpack it and count the unpacked bytes).
+    const HttpReply::Fields fields = {{"User-Agent", Agent},
+                                      {"Accept", Accept},
+                                      {"Connection", "close"},
+                                      {"Accept-Encoding", "identity"}};
+    // The network layer reads no further ahead than the buffer; the rest waits in the socket.
+    m_reply = network->get(url, fields, ReadBufferSize, *this, *this);
+    return true;
+}
+
+void HttpDownload::redirectedTo(const QUrl& next)
+{
+    const QUrl from = m_reply->url();
+    if (!fetchable(next)) {
+        m_refused = QStringLiteral("Redirected outside http: and https:");
+        stop();
+    } else if (isScheme(from, QLatin1String("https")) && isScheme(next, QLatin1String("http"))) {
+        m_refused = QStringLiteral("Redirected from https: to http:");
+        stop();
+    } else {
+        noteAddress(next);
+        m_reply->followRedirect();
+    }
+}
+
+void HttpDownload::transferEnded()
+{
+    // Queued, so that the end of a transfer is never announced inside the call that caused
+    // it: an abort finishes the reply on the spot. A late end of a transfer that was
+    // released meanwhile is known by its number.
+    QMetaObject::invokeMethod(
+        this,
         [this, transfer = m_transfer] {
             if (transfer == m_transfer)
                 onFinished();
         },
         Qt::QueuedConnection);
-    return true;
 }
 
 void HttpDownload::noteAddress(const QUrl& url)
@@ -124,7 +139,7 @@ void HttpDownload::abort()
 
 void HttpDownload::stop()
 {
-    // From the event loop, not inside the reply's own signal; until then nothing more is
+    // From the event loop, not inside the reply's own report; until then nothing more is
     // taken from it (the refusal or the error is set), and it reads no further ahead than
     // its buffer.
     QMetaObject::invokeMethod(
@@ -140,26 +155,24 @@ void HttpDownload::onMetaData()
 {
     if (m_begun || !m_reply)
         return;
-    const QVariant status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    if (!status.isValid())
+    const int status = m_reply->status();
+    if (status == 0)
         return;
     // A redirection is followed: the answer that counts is the one at its end.
-    if (status.toInt() / 100 == 3 && m_reply->hasRawHeader("Location"))
+    if (status / 100 == 3 && m_reply->hasField("Location"))
         return;
     m_begun = true;
-    emit headerData(status.toByteArray() + ' '
-                    + m_reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toByteArray());
-    for (const auto& [name, value] : m_reply->rawHeaderPairs())
+    emit headerData(QByteArray::number(status) + ' ' + m_reply->reason());
+    for (const auto& [name, value] : m_reply->fields())
         emit headerData(name + ": " + value);
     // A body announced larger than the limit is refused before any of it is taken.
-    bool known = false;
-    const qint64 announced = m_reply->header(QNetworkRequest::ContentLengthHeader).toLongLong(&known);
-    if (known && announced > m_maxSize && status.toInt() < 400) {
+    const std::optional<qint64> announced = m_reply->contentLength();
+    if (announced && *announced > m_maxSize && status < 400) {
         m_refused = QStringLiteral("The download is larger than ") + sizeText(m_maxSize);
         stop();
         return;
     }
-    emit docBegin(known && announced >= 0 ? announced : -1);
+    emit docBegin(announced && *announced >= 0 ? *announced : -1);
 }
 
 void HttpDownload::onReadyRead()
@@ -197,19 +210,21 @@ void HttpDownload::onFinished()
 
     HttpResult result;
     result.plainHost = m_plainHost;
-    const QVariant status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    const int status = m_reply->status();
     if (!m_refused.isEmpty()) {
         result.refused = m_refused;
     } else if (!m_writeError.isEmpty()) {
         result.error = m_writeError;
-    } else if (status.isValid()) {
-        result.status = status.toInt();
-        result.reason = m_reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
+    } else if (status != 0) {
+        result.status = status;
+        result.reason = QString::fromUtf8(m_reply->reason());
         // An answer that broke off in the middle of a successful status is a failure too.
-        if (result.status < 400 && m_reply->error() != QNetworkReply::NoError)
-            result.error = m_reply->errorString();
+        if (result.status < 400)
+            result.error = m_reply->errorText();
     } else {
-        result.error = m_reply->errorString();
+        result.error = m_reply->errorText();
+        if (result.error.isEmpty())
+            result.error = QStringLiteral("No answer came");
     }
     release();
     emit finished(result);
@@ -217,13 +232,6 @@ void HttpDownload::onFinished()
 
 void HttpDownload::release()
 {
-    QNetworkReply* reply = m_reply;
-    if (!reply)
-        return;
-    m_reply = nullptr;
     m_sink = nullptr;
-    reply->disconnect(this);
-    if (!reply->isFinished())
-        reply->abort();
-    reply->deleteLater();
+    m_reply.reset(); // aborts it if it still runs; nothing more is heard of it
 }

@@ -13,14 +13,19 @@
 // ReadBufferSize bytes that have not been written yet (it stops reading from the
 // connection until they are), and a body larger than the size limit (announced or
 // received) ends the transfer as refused.
+//
+// The network layer is the network plugin's (Qt Network), loaded with the first transfer;
+// without the plugin a transfer ends at once with an error that says why.
+#include "client/NetworkBackend.h"
+#include "client/ProjectPlugin.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QString>
 #include <QUrl>
+#include <memory>
 
 class QIODevice;
-class QNetworkAccessManager;
-class QNetworkReply;
 
 // How a transfer ended.
 struct HttpResult {
@@ -38,7 +43,7 @@ struct HttpResult {
     bool failed() const { return !error.isEmpty() || !refused.isEmpty() || status < 200 || status >= 300; }
 };
 
-class HttpDownload : public QObject {
+class HttpDownload : public QObject, private HttpListener {
     Q_OBJECT
 public:
     static inline const QByteArray Agent = QByteArrayLiteral("Mozilla/3.0 (compatible)");
@@ -53,6 +58,8 @@ public:
     static constexpr qint64 DefaultMaxSize = 256LL * 1024 * 1024;
 
     explicit HttpDownload(QObject* parent = nullptr);
+    // Takes the network plugin from the given folders only.
+    HttpDownload(const QStringList& pluginFolders, QObject* parent = nullptr);
     // A transfer still running is aborted without being announced.
     ~HttpDownload() override;
 
@@ -88,6 +95,12 @@ signals:
     void finished(const HttpResult& result);
 
 private:
+    // What the network layer reports of the transfer.
+    void answerChanged() override { onMetaData(); }
+    void bodyArrived() override { onReadyRead(); }
+    void redirectedTo(const QUrl& next) override;
+    void transferEnded() override;
+
     void onMetaData();
     void onReadyRead();
     void onFinished();
@@ -97,8 +110,8 @@ private:
     void announce(const HttpResult& result);
     void noteAddress(const QUrl& url);
 
-    QNetworkAccessManager* m_manager = nullptr;
-    QNetworkReply* m_reply = nullptr;
+    ProjectPlugin m_network;
+    std::unique_ptr<HttpReply> m_reply;
     QIODevice* m_sink = nullptr;
     qint64 m_received = 0;
     qint64 m_maxSize = DefaultMaxSize;

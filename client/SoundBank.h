@@ -1,45 +1,34 @@
 #pragma once
 // The sounds carried inside the program: RIFF WAVE files in a resource folder, found by
 // name without regard to case ("TICK", "tick" and "Tick" are the same sound), decoded on
-// first use with libsndfile into PCM that the audio output can play, and kept decoded.
-#include <QAudioFormat>
+// first use into PCM that the audio output can play, and kept decoded. The decoding is
+// the audio plugin's (libsndfile), unless the bank is given a decoder of its own.
+#include "client/DecodedSound.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QSet>
 #include <QString>
 #include <QStringList>
-#include <memory>
+#include <functional>
 #include <optional>
 
-struct DecodedSound {
-    // How the sound is stored in its file.
-    enum class Encoding { Pcm8, Pcm16, MpegLayer3, Other };
-
-    QString name;          // lower case
-    Encoding encoding = Encoding::Other;
-    QAudioFormat format;   // of pcm: 8-bit sounds stay unsigned 8-bit, all others 16-bit
-    QByteArray pcm;        // interleaved frames
-
-    qint64 frames() const { return format.bytesPerFrame() > 0 ? pcm.size() / format.bytesPerFrame() : 0; }
-    qint64 durationMs() const
-    {
-        return format.sampleRate() > 0 ? frames() * 1000 / format.sampleRate() : 0;
-    }
-};
-
-using SoundPtr = std::shared_ptr<const DecodedSound>;
-
-// Decodes one complete WAVE file held in memory; nothing when libsndfile cannot read it.
-std::optional<DecodedSound> decodeSound(const QByteArray& fileBytes, const QString& name = QString());
+class AudioPlugin;
 
 class SoundBank {
 public:
     // The built-in sounds.
     static constexpr const char* BuiltIn = ":/sounds";
 
+    // Turns one complete sound file into PCM; nothing when it cannot.
+    using Decoder = std::function<std::optional<DecodedSound>(const QByteArray& fileBytes, const QString& name)>;
+
     // Every "*.wav" file of the folder (a resource path or a directory) is a sound named
-    // after its file name without the extension.
+    // after its file name without the extension; the audio plugin decodes them.
     explicit SoundBank(const QString& folder = QString::fromLatin1(BuiltIn));
+    SoundBank(const QString& folder, Decoder decoder);
+    // Decoding through the given plugin, which the caller keeps while the bank lives.
+    SoundBank(const QString& folder, AudioPlugin& plugin);
 
     // The lower-case names of all sounds, sorted.
     QStringList names() const;
@@ -53,6 +42,7 @@ public:
     void preload();
 
 private:
+    Decoder m_decode;
     QHash<QString, QString> m_files;   // lower-case name -> path
     QHash<QString, SoundPtr> m_decoded;
     QSet<QString> m_broken;    // reported once, not tried again

@@ -4,6 +4,9 @@
 // A new sound cuts off the one playing. A name the bank does not hold sounds the platform's
 // alert instead. `playsounds` is the way the game's event sounds go: it plays only while
 // the preferences have "Play Sounds" on; chatter sounds use `play`.
+//
+// The built-in player loads the audio plugin with its first sound: until then the program
+// has mapped no audio library. Without the plugin every sound is silent (said once).
 #include "client/SoundBank.h"
 #include "client/SoundOutput.h"
 
@@ -12,6 +15,7 @@
 #include <functional>
 #include <memory>
 
+class AudioPlugin;
 class Preferences;
 
 class SoundPlayer : public QObject {
@@ -23,6 +27,8 @@ public:
     // The built-in sounds on the default audio output; the window passes the desktop's
     // beep as the alert (without one a missing sound is simply not heard).
     explicit SoundPlayer(const Preferences& prefs, Alert alert = {}, QObject* parent = nullptr);
+    // The built-in sounds through the given plugin.
+    SoundPlayer(const Preferences& prefs, std::unique_ptr<AudioPlugin> plugin, Alert alert, QObject* parent = nullptr);
     SoundPlayer(const Preferences& prefs, std::unique_ptr<SoundBank> bank, std::unique_ptr<SoundOutput> output,
                 Alert alert, QObject* parent = nullptr);
     ~SoundPlayer() override;
@@ -36,10 +42,14 @@ public:
     bool soundsOn() const;
 
     SoundBank& bank() { return *m_bank; }
-    SoundOutput& output() { return *m_output; }
 
 private:
+    // The output, made by the audio plugin on the first call; null without the plugin.
+    SoundOutput* output();
+
     const Preferences& m_prefs;
+    // Declared first, so that it outlives the bank and the output it serves.
+    std::unique_ptr<AudioPlugin> m_plugin; // null when bank and output were given
     std::unique_ptr<SoundBank> m_bank;
     std::unique_ptr<SoundOutput> m_output;
     Alert m_alert;

@@ -1,10 +1,12 @@
 #include "widgets/BackdropForm.h"
 
+#include "widgets/Picture.h"
+
 #include <QPainter>
 #include <QPaintEvent>
 
 BackdropForm::BackdropForm(QWidget* parent, Qt::WindowFlags flags)
-    : QWidget(parent, flags), m_picture(PicturePath)
+    : QWidget(parent, flags), m_picture(picture::read(PicturePath))
 {
     // Dark text on the warm background whatever the desktop's colour scheme is.
     QPalette pal = palette();

@@ -1,10 +1,12 @@
 #include "widgets/CheckImage.h"
 
+#include "widgets/Picture.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
 CheckImage::CheckImage(const QString& hint, QWidget* parent)
-    : QAbstractButton(parent), m_hint(hint), m_on(OnPicturePath), m_off(OffPicturePath)
+    : QAbstractButton(parent), m_hint(hint), m_on(picture::read(OnPicturePath)), m_off(picture::read(OffPicturePath))
 {
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);

@@ -1,12 +1,13 @@
 #include "widgets/PictureButton.h"
 
 #include "widgets/SharpPixmap.h"
+#include "widgets/Picture.h"
 
 #include <QLinearGradient>
 #include <QPainter>
 
 PictureButton::PictureButton(const QString& picturePath, const QString& caption, QWidget* parent)
-    : QAbstractButton(parent), m_picture(picturePath), m_sharp(sharpPixmap(picturePath))
+    : QAbstractButton(parent), m_picture(picture::read(picturePath)), m_sharp(sharpPixmap(picturePath))
 {
     setText(caption);
     setAccessibleName(caption);

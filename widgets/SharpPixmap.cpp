@@ -1,5 +1,7 @@
 #include "widgets/SharpPixmap.h"
 
+#include "widgets/Picture.h"
+
 #include <QFileInfo>
 
 QPixmap sharpPixmap(const QString& path)
@@ -7,10 +9,12 @@ QPixmap sharpPixmap(const QString& path)
     const QFileInfo info(path);
     const QString sharp = info.path() + QLatin1Char('/') + info.completeBaseName() + QStringLiteral("@2x.")
         + info.suffix();
-    QPixmap pm(sharp);
-    if (!pm.isNull()) {
-        pm.setDevicePixelRatio(2.0);
-        return pm;
+    if (QFileInfo::exists(sharp)) {
+        QPixmap pm = picture::read(sharp);
+        if (!pm.isNull()) {
+            pm.setDevicePixelRatio(2.0);
+            return pm;
+        }
     }
-    return QPixmap(path);
+    return picture::read(path);
 }

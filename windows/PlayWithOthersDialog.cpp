@@ -93,7 +93,7 @@ PlayWithOthersDialog::PlayWithOthersDialog(PlayChoiceStore& store, QWidget* pare
     showState();
 }
 
-void PlayWithOthersDialog::setAddresses(const QList<QHostAddress>& addresses)
+void PlayWithOthersDialog::setAddresses(const QStringList& addresses)
 {
     m_addresses = addresses;
     showState();

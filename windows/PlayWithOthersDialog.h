@@ -11,7 +11,7 @@
 #include "client/PlayChoice.h"
 #include "widgets/BackdropForm.h"
 
-#include <QHostAddress>
+#include <QStringList>
 #include <QList>
 
 class PlayChoiceStore;
@@ -42,7 +42,7 @@ public:
     // Where friends join a game hosted here; shown while "Host a game" is chosen.
     QLabel* label_friends = nullptr;
     // The addresses it names, taken from this computer when the dialog opens.
-    void setAddresses(const QList<QHostAddress>& addresses);
+    void setAddresses(const QStringList& addresses);
     QPushButton* button_ok = nullptr;
     QPushButton* button_cancel = nullptr;
 
@@ -62,5 +62,5 @@ private:
     void showState();
 
     PlayChoiceStore& m_store;
-    QList<QHostAddress> m_addresses;
+    QStringList m_addresses;
 };

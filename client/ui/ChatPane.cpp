@@ -6,6 +6,7 @@
 #include "client/ui/ChatEntry.h"
 #include "client/ui/ChatHistory.h"
 #include "client/ui/ChatView.h"
+#include "widgets/Picture.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -88,7 +89,7 @@ void ChatPane::buildPhraseRow()
         button->setAutoRaise(true);
         button->setFocusPolicy(Qt::NoFocus);
         button->setFixedSize(PhraseButtonWidth, PhraseButtonHeight);
-        button->setIcon(QIcon(picturePath(n)));
+        button->setIcon(picture::icon(picturePath(n)));
         button->setIconSize(QSize(PhraseButtonWidth - 4, PhraseButtonHeight - 4));
         m_phraseRow->addWidget(button);
         b_phrase[std::size_t(n - 1)] = button;

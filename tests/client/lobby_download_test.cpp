@@ -562,6 +562,28 @@ TEST(HttpDownload, AbortEndsAsAnAnswerOf404)
     EXPECT_TRUE(result->httpFailure());
 }
 
+TEST(HttpDownload, WithoutTheNetworkPluginATransferEndsSayingWhy)
+{
+    QTemporaryDir empty;
+    ASSERT_TRUE(empty.isValid());
+    QBuffer sink;
+    sink.open(QIODevice::WriteOnly);
+    HttpDownload http(QStringList{empty.path()});
+    std::optional<HttpResult> result;
+    QObject::connect(&http, &HttpDownload::finished, [&result](const HttpResult& r) { result = r; });
+    ASSERT_TRUE(http.get(QUrl("http://127.0.0.1:9/lobby/qvxsetup.exe"), &sink));
+    EXPECT_TRUE(http.running());
+    EXPECT_FALSE(result.has_value()); // announced from the event loop, as every end is
+    ASSERT_TRUE(waitFor([&result] { return result.has_value(); }));
+    EXPECT_TRUE(result->failed());
+    EXPECT_FALSE(result->httpFailure());
+    EXPECT_EQ(result->error, "No network access: libquillor_network.so is in none of " + empty.path())
+        << result->error.toStdString();
+    EXPECT_EQ(result->plainHost, "127.0.0.1");
+    EXPECT_FALSE(http.running());
+    EXPECT_TRUE(sink.data().isEmpty());
+}
+
 // ---- the lobby program ----
 
 TEST(LobbyLauncher, StartsOnlyAnInstalledExecutable)

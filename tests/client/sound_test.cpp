@@ -1,7 +1,10 @@
 // The sound bank (every built-in sound decodes to its stored layout), decoding of PCM data
 // held in memory, and the player's rules: one sound at a time, the alert for unknown
-// names, the "Play Sounds" switch, and silence without an output device.
+// names, the "Play Sounds" switch, and silence without an output device. Decoding and
+// playing go through the audio plugin, loaded as the game loads it.
+#include "client/AudioPlugin.h"
 #include "client/Preferences.h"
+#include "client/ProjectPlugin.h"
 #include "client/SoundBank.h"
 #include "client/SoundOutput.h"
 #include "client/SoundPlayer.h"
@@ -28,6 +31,7 @@ struct Expected {
 };
 
 constexpr auto P8 = DecodedSound::Encoding::Pcm8;
+constexpr auto U8 = PcmFormat::Sample::UInt8;
 constexpr auto P16 = DecodedSound::Encoding::Pcm16;
 constexpr auto MP3 = DecodedSound::Encoding::MpegLayer3;
 
@@ -61,6 +65,23 @@ QByteArray waveFile(int channels, int rate, int bits, const QByteArray& data)
     f += "data";
     le32(f, data.size());
     return f + data;
+}
+
+// The audio plugin's decoding, as the game uses it.
+std::optional<DecodedSound> decodeSound(const QByteArray& fileBytes, const QString& name = QString())
+{
+    AudioPlugin plugin;
+    EXPECT_TRUE(plugin.backend()) << plugin.failure().toStdString();
+    return plugin.decode(fileBytes, name);
+}
+
+// An output of the audio plugin; the test fails when the plugin is not there.
+std::unique_ptr<SoundOutput> pluginOutput(AudioBackend::Device device)
+{
+    AudioPlugin plugin;
+    std::unique_ptr<SoundOutput> output = plugin.createOutput(device);
+    EXPECT_TRUE(output) << plugin.failure().toStdString();
+    return output;
 }
 
 QByteArray int16Bytes(const std::vector<qint16>& samples)
@@ -114,9 +135,9 @@ TEST(SoundBank, EverySoundDecodesToItsStoredLayout)
         const SoundPtr s = bank.find(QString::fromLatin1(e.name));
         ASSERT_TRUE(s);
         EXPECT_EQ(s->encoding, e.encoding);
-        EXPECT_EQ(s->format.channelCount(), e.channels);
-        EXPECT_EQ(s->format.sampleRate(), e.rate);
-        EXPECT_EQ(s->format.sampleFormat(), e.encoding == P8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
+        EXPECT_EQ(s->format.channels, e.channels);
+        EXPECT_EQ(s->format.sampleRate, e.rate);
+        EXPECT_EQ(s->format.sample, e.encoding == P8 ? U8 : PcmFormat::Sample::Int16);
         EXPECT_EQ(s->pcm.size() % s->format.bytesPerFrame(), 0);
         EXPECT_GE(s->durationMs(), 30);
         EXPECT_LE(s->durationMs(), 2000);
@@ -133,7 +154,7 @@ TEST(SoundBank, SoundsShareOneLoudnessWithoutClipping)
         const SoundPtr s = bank.find(QString::fromLatin1(e.name));
         ASSERT_TRUE(s);
         std::vector<double> samples;  // full scale is 1
-        if (s->format.sampleFormat() == QAudioFormat::UInt8) {
+        if (s->format.sample == U8) {
             for (char c : s->pcm)
                 samples.push_back((int(static_cast<unsigned char>(c)) - 128) / 128.0);
         } else {
@@ -203,7 +224,7 @@ TEST(DecodeSound, EightBitMonoKeepsItsSamples)
     const auto s = decodeSound(waveFile(1, 11025, 8, samples), "x");
     ASSERT_TRUE(s);
     EXPECT_EQ(s->encoding, DecodedSound::Encoding::Pcm8);
-    EXPECT_EQ(s->format.sampleFormat(), QAudioFormat::UInt8);
+    EXPECT_EQ(s->format.sample, U8);
     EXPECT_EQ(s->pcm, samples);
     EXPECT_EQ(s->frames(), 6);
 }
@@ -214,8 +235,8 @@ TEST(DecodeSound, SixteenBitStereoKeepsChannelOrder)
     const auto s = decodeSound(waveFile(2, 44100, 16, int16Bytes(samples)));
     ASSERT_TRUE(s);
     EXPECT_EQ(s->encoding, DecodedSound::Encoding::Pcm16);
-    EXPECT_EQ(s->format.channelCount(), 2);
-    EXPECT_EQ(s->format.sampleRate(), 44100);
+    EXPECT_EQ(s->format.channels, 2);
+    EXPECT_EQ(s->format.sampleRate, 44100);
     EXPECT_EQ(s->frames(), 3);
     EXPECT_EQ(s->pcm, int16Bytes(samples));
 }
@@ -276,7 +297,9 @@ TEST(SoundPlayer, PlaySoundsOffSilencesEveryEventSoundButNotChatter)
 TEST(AudioSinkOutput, NoDeviceMeansSilenceWithoutError)
 {
     SoundBank bank;
-    AudioSinkOutput output{QAudioDevice()};
+    const auto out = pluginOutput(AudioBackend::Device::None);
+    ASSERT_TRUE(out);
+    SoundOutput& output = *out;
     EXPECT_NO_THROW(output.start(bank.find("turn")));
     EXPECT_FALSE(output.playing());
     EXPECT_NO_THROW(output.start(nullptr));
@@ -288,7 +311,9 @@ TEST(AudioSinkOutput, DefaultOutputPlaysOrStaysSilentAndCanBeReplaced)
     // Whatever this machine has (often no sound card at all), starting and replacing
     // sounds must neither throw nor leave two sounds going.
     SoundBank bank;
-    AudioSinkOutput output;
+    const auto out = pluginOutput(AudioBackend::Device::SystemDefault);
+    ASSERT_TRUE(out);
+    SoundOutput& output = *out;
     EXPECT_NO_THROW(output.start(bank.find("wave6")));
     EXPECT_NO_THROW(output.start(bank.find("tick")));
     const SoundPtr now = output.playing();
@@ -467,7 +492,9 @@ TEST(AudioSinkOutput, WithoutADeviceSaysOnceThatSoundsAreSilentAndOnlyWhenOneIsA
 {
     SoundBank bank;
     LogCapture log;
-    AudioSinkOutput output{QAudioDevice()};
+    const auto out = pluginOutput(AudioBackend::Device::None);
+    ASSERT_TRUE(out);
+    SoundOutput& output = *out;
     output.stop();
     output.start(nullptr);
     EXPECT_TRUE(log.lines.isEmpty()) << log.lines.join('\n').toStdString();
@@ -475,4 +502,71 @@ TEST(AudioSinkOutput, WithoutADeviceSaysOnceThatSoundsAreSilentAndOnlyWhenOneIsA
     output.start(bank.find("tick"));
     output.start(bank.find("wave6"));
     EXPECT_EQ(log.lines, QStringList{"No audio output device: sounds are silent."});
+}
+
+TEST(ProjectPlugin, IsTakenFromTheFirstFolderThatHoldsItAndSaysWhyWhenItCannot)
+{
+    QTemporaryDir empty;
+    QTemporaryDir broken; // holds a file of the plugin's name that is no library
+    ASSERT_TRUE(empty.isValid() && broken.isValid());
+    QFile junk(QDir(broken.path()).filePath(ProjectPlugin::fileName(AudioPlugin::LibraryName)));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write("not a library");
+    junk.close();
+    const QString built = QStringLiteral(QUILLOR_BINARY_DIR);
+
+    const struct {
+        const char* what;
+        QStringList folders;
+        bool loads;
+        QString failureHas;
+    } cases[] = {
+        {"after a folder without it", {empty.path(), built}, true, {}},
+        {"a broken file first stops the search", {broken.path(), built}, false, broken.path() + "/libquillor_audio.so cannot be loaded"},
+        {"in no folder", {empty.path()}, false, "libquillor_audio.so is in none of " + empty.path()},
+        {"no folder at all", {}, false, "libquillor_audio.so is in none of "},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ProjectPlugin plugin(QString::fromLatin1(AudioPlugin::LibraryName), c.folders);
+        QObject* root = plugin.instance();
+        EXPECT_EQ(root != nullptr, c.loads);
+        EXPECT_EQ(plugin.instance(), root); // asked again: the same answer, nothing tried twice
+        EXPECT_EQ(qobject_cast<AudioBackend*>(root) != nullptr, c.loads);
+        if (c.loads)
+            EXPECT_TRUE(plugin.failure().isEmpty()) << plugin.failure().toStdString();
+        else
+            EXPECT_TRUE(plugin.failure().startsWith(c.failureHas)) << plugin.failure().toStdString();
+    }
+}
+
+TEST(ProjectPlugin, AnInstalledProgramFindsThePluginsWhereTheyWereInstalled)
+{
+    // From the installed program's folder, wherever the install was staged or moved to.
+    EXPECT_EQ(ProjectPlugin::installedFolderFrom(QStringLiteral(QUILLOR_INSTALL_BINDIR)),
+              QStringLiteral(QUILLOR_INSTALL_PLUGINDIR));
+    EXPECT_EQ(ProjectPlugin::installedFolderFrom(QStringLiteral("/stage" QUILLOR_INSTALL_BINDIR)),
+              QStringLiteral("/stage" QUILLOR_INSTALL_PLUGINDIR));
+    // Beside the program (the build folder) comes first.
+    const QStringList folders = ProjectPlugin::defaultFolders();
+    ASSERT_FALSE(folders.isEmpty());
+    EXPECT_LT(folders.indexOf(QCoreApplication::applicationDirPath()), folders.indexOf(QUILLOR_INSTALL_PLUGINDIR));
+    EXPECT_GE(folders.indexOf(QCoreApplication::applicationDirPath()), 0);
+}
+
+TEST(SoundPlayer, WithoutTheAudioPluginEverySoundIsSilentAndThatIsSaidOnce)
+{
+    QTemporaryDir empty;
+    ASSERT_TRUE(empty.isValid());
+    Preferences prefs;
+    int alerts = 0;
+    LogCapture log;
+    SoundPlayer player(prefs, std::make_unique<AudioPlugin>(QStringList{empty.path()}), [&alerts] { ++alerts; });
+    EXPECT_TRUE(log.lines.isEmpty()); // nothing is looked for before a sound is wanted
+    for (const char* name : {"entered", "tick", "nosuchsound", "wave6"})
+        EXPECT_NO_THROW(player.play(QString::fromLatin1(name)));
+    EXPECT_EQ(alerts, 0); // no alert in place of every sound
+    ASSERT_EQ(log.lines.size(), 1) << log.lines.join('\n').toStdString();
+    EXPECT_TRUE(log.lines[0].startsWith("Sounds are silent: libquillor_audio.so is in none of " + empty.path()))
+        << log.lines[0].toStdString();
 }

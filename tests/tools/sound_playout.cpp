@@ -1,12 +1,13 @@
-// Plays through the client's own audio output on the default device of the sound server
-// it finds (PULSE_SERVER): the long applause, at once replaced by the short "valid", as
+// Plays through the audio plugin's output on the default device of the sound server it
+// finds (PULSE_SERVER): the long applause, at once replaced by the short "valid", as
 // a game does when a new sound cuts one off. The sound test starts it beside a private
 // sound server and records what reaches the speakers.
 //
 // Exit status: 0 when "valid" was playing and ran out; 2 without an output device; 3 when
-// the new sound did not take the old one's place; 4 when it did not end in time.
+// the new sound did not take the old one's place; 4 when it did not end in time; 5 when
+// the audio plugin cannot be loaded.
+#include "client/AudioPlugin.h"
 #include "client/SoundBank.h"
-#include "client/SoundOutput.h"
 
 #include <QAudioDevice>
 #include <QCoreApplication>
@@ -19,12 +20,19 @@
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    QCoreApplication::addLibraryPath(QStringLiteral(QUILLOR_BINARY_DIR));
     if (QMediaDevices::defaultAudioOutput().isNull()) {
         std::fputs("sound_playout: no audio output device\n", stderr);
         return 2;
     }
-    SoundBank bank;
-    AudioSinkOutput output;
+    AudioPlugin plugin;
+    const std::unique_ptr<SoundOutput> player = plugin.createOutput(AudioBackend::Device::SystemDefault);
+    if (!player) {
+        std::fprintf(stderr, "sound_playout: %s\n", qPrintable(plugin.failure()));
+        return 5;
+    }
+    SoundOutput& output = *player;
+    SoundBank bank(QString::fromLatin1(SoundBank::BuiltIn), plugin);
     output.start(bank.find(QStringLiteral("wave13")));
     output.start(bank.find(QStringLiteral("valid")));
     if (!output.playing() || output.playing()->name != QLatin1String("valid")) {

@@ -149,7 +149,7 @@ TEST(PlayWithOthers, HostingSaysWhereFriendsJoin)
     DialogRig rig;
     PlayWithOthersDialog& d = rig.dialog;
     d.show();
-    d.setAddresses({QHostAddress("192.168.1.20"), QHostAddress("2001:db8::7")});
+    d.setAddresses({"192.168.1.20", "2001:db8::7"});
     d.radio_join->setChecked(true);
     EXPECT_FALSE(d.label_friends->isVisible());
     // Hosting: the addresses and the port chosen, following the port as it changes.

@@ -1,4 +1,4 @@
-#include "client/SoundOutput.h"
+#include "audio/AudioSinkOutput.h"
 
 #include <QAudioSink>
 #include <QBuffer>
@@ -37,6 +37,15 @@ private:
     // The handler in place while the filter is, so that other messages reach it.
     static inline QtMessageHandler s_previous = nullptr;
 };
+
+QAudioFormat audioFormatOf(const PcmFormat& pcm)
+{
+    QAudioFormat format;
+    format.setChannelCount(pcm.channels);
+    format.setSampleRate(pcm.sampleRate);
+    format.setSampleFormat(pcm.sample == PcmFormat::Sample::UInt8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
+    return format;
+}
 
 // 8-bit samples widened to 16 bits, for devices that take no 8-bit data.
 QByteArray widenTo16(const QByteArray& pcm8)
@@ -87,7 +96,7 @@ void AudioSinkOutput::start(const SoundPtr& sound)
         return;
     }
 
-    QAudioFormat format = sound->format;
+    QAudioFormat format = audioFormatOf(sound->format);
     QByteArray pcm = sound->pcm;
     if (!out.isFormatSupported(format) && format.sampleFormat() == QAudioFormat::UInt8) {
         format.setSampleFormat(QAudioFormat::Int16);
