@@ -46,7 +46,7 @@ if [ -z "${QUILLOR_MEASURE_INNER:-}" ]; then
     [ -x "$PROGRAM" ] || { echo "measure_solo: $PROGRAM not found; build first (make build)" >&2; exit 1; }
     [ -x "$BARE" ] || { echo "measure_solo: $BARE not found; build it first (make bench)" >&2; exit 1; }
     QUILLOR_MEASURE_INNER=1 PROGRAM="$PROGRAM" BARE="$BARE" \
-        exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$PROGRAM"
+        exec xvfb-run -a -e /dev/stderr -s "-screen 0 1024x768x24" "$0" "$PROGRAM"
 fi
 
 # ---- inside the virtual display ----

@@ -8,6 +8,8 @@ namespace picture {
 
 QPixmap read(const QString& path)
 {
+    if (path.isEmpty())
+        return {}; // a button or label drawn without a picture
     QImageReader reader(path, "png");
     // Only the format named: no plugin is asked, no other format guessed.
     reader.setAutoDetectImageFormat(false);
