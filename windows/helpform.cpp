@@ -110,6 +110,12 @@ announces your turn, and puts the window back in its first place and size.</p>
 const char* const LicenseText = R"(
 <h2>License</h2>
 <p>Quillor is free software, released under the MIT license.</p>
+<p>The word lists for French, German, Spanish, Italian, Portuguese, Dutch and Swedish are
+made from Debian's word-list packages and keep their sources' licences, several of them the
+GNU General Public License. Built with them, as it is distributed, the program as a whole
+is therefore under the GNU General Public License, version 3 or later; its own code may
+also be used under the MIT license alone. The sources and their licences are listed in
+the package's copyright file (/usr/share/doc/quillor/copyright).</p>
 <p>Copyright &copy; the Quillor developers</p>
 <p>Permission is hereby granted, free of charge, to any person obtaining a copy of this
 software and associated documentation files (the &ldquo;Software&rdquo;), to deal in the

@@ -74,6 +74,7 @@ TEST(HelpWindow, PagesCoverWhatThePlayerNeeds)
     EXPECT_TRUE(Thelp::pageText(1).contains("7772"));
     EXPECT_TRUE(Thelp::pageText(3).contains("seconds left"));
     EXPECT_TRUE(Thelp::pageText(5).contains("MIT license"));
+    EXPECT_TRUE(Thelp::pageText(5).contains("GNU General Public License, version 3 or later")) << "the word lists' terms";
     EXPECT_TRUE(Thelp::pageText(-1).isEmpty());
     EXPECT_TRUE(Thelp::pageText(Thelp::PageCount).isEmpty());
 }
