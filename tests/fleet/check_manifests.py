@@ -101,6 +101,13 @@ def check_game_server_spec(spec, what):
         check(security.get("allowPrivilegeEscalation") is False, f"{where}: privilege escalation allowed")
 
 
+def packaged_bindir(folder):
+    rules = os.path.join(folder, "..", "..", "debian", "rules")
+    with open(rules) as f:
+        found = re.search(r"-DCMAKE_INSTALL_BINDIR=(\S+)", f.read())
+    return found.group(1) if found else "bin"
+
+
 def check_containerfile(folder):
     with open(os.path.join(folder, "Containerfile")) as f:
         lines = [l.strip() for l in f.read().replace("\\\n", " ").splitlines() if l.strip() and not l.startswith("#")]
@@ -116,8 +123,10 @@ def check_containerfile(folder):
     check(users and users[0].split(":")[0].isdigit(), "Containerfile: the user must be numeric for runAsNonRoot")
     check(("EXPOSE", "7772/tcp") in instructions, "Containerfile: no EXPOSE 7772/tcp")
     entry = [arg for op, arg in instructions if op in ("ENTRYPOINT", "CMD")]
-    check(any(re.fullmatch(r'\["/usr/bin/quillor-host", "--port", "7772"\]', e) for e in entry),
-          f"Containerfile: the entry point is not /usr/bin/quillor-host --port 7772: {entry}")
+    # The package puts its programs where debian/rules tells CMake to (/usr/games).
+    host = f"/usr/{packaged_bindir(folder)}/quillor-host"
+    check(any(re.fullmatch(r'\["' + re.escape(host) + r'", "--port", "7772"\]', e) for e in entry),
+          f"Containerfile: the entry point is not {host} --port 7772: {entry}")
     entrypoint = json.loads(entry[-1]) if entry else []
     return (users[0].split(":")[0] if users else None), entrypoint
 
