@@ -36,7 +36,7 @@ ScorePanel::ScorePanel(const SeatRoster& seats, const RoundStatus& status, const
     QLabel* title = looks::label(this, QStringLiteral("label_title"), QStringLiteral("Quillor"), QRect(10, 2, 259, 34),
                                  26, true, Qt::AlignCenter);
     looks::setInk(title, QColor(150, 70, 20));
-    label_gametype = looks::label(this, QStringLiteral("label_gametype"), QString(), QRect(10, 37, 259, 22), 14, true,
+    label_gametype = looks::label(this, QStringLiteral("label_gametype"), QString(), QRect(2, 37, 272, 22), 14, true,
                                   Qt::AlignCenter);
     label_gametype->setTextFormat(Qt::RichText); // the language beside the type, smaller
     // The leader's options come as he typed them.
