@@ -13,6 +13,7 @@
 #include "client/ui/chatform.h"
 #include "common/EventLoop.h"
 #include "common/HostMessages.h"
+#include "common/WindowPlayer.h"
 #include "host/HostHarness.h"
 #include "host/RandomSource.h"
 #include "host/TServer.h"
@@ -31,38 +32,24 @@
 
 namespace {
 
-struct Player {
-    explicit Player(const QStringList& params)
-        : window(params)
-    {
-        window.prefs().setPlaySounds(false);
-        window.client().ctx.out.messageBox = [this](const QString& t) { boxes.append(t); };
-    }
-    GameClient& client() { return window.client(); }
-    ScorePanel& scores() { return *window.scorePanel(); }
-    RoundBar& bar() { return *window.roundBar(); }
+// The word a player is shown, and whether every cell of his board holds a letter a to
+// z, unmarked.
+QString shownWord(testutil::WindowPlayer& p)
+{
+    QString w;
+    for (int k = 1; k <= WordEntry::Slots && p.client().words.slotLetter(k) != 0; ++k)
+        w += QChar(u'a' + p.client().words.slotLetter(k) - 1);
+    return w;
+}
 
-    // The word this player is shown, and whether every cell of his board holds a letter
-    // a to z, unmarked.
-    QString word()
-    {
-        QString w;
-        for (int k = 1; k <= WordEntry::Slots && client().words.slotLetter(k) != 0; ++k)
-            w += QChar(u'a' + client().words.slotLetter(k) - 1);
-        return w;
-    }
-    bool boardIsLettersAToZ()
-    {
-        for (int x = 1; x <= WordEntry::Columns; ++x)
-            for (int y = 1; y <= WordEntry::Rows; ++y)
-                if (client().words.cell(x, y) < 1 || client().words.cell(x, y) > 26)
-                    return false;
-        return true;
-    }
-
-    Tchat window;
-    QStringList boxes;
-};
+bool boardIsLettersAToZ(testutil::WindowPlayer& p)
+{
+    for (int x = 1; x <= WordEntry::Columns; ++x)
+        for (int y = 1; y <= WordEntry::Rows; ++y)
+            if (p.client().words.cell(x, y) < 1 || p.client().words.cell(x, y) > 26)
+                return false;
+    return true;
+}
 
 QSet<QString> wordsOf(const QString& resource)
 {
@@ -83,18 +70,11 @@ TEST(WordsEndToEnd, AWholeGameInGermanDrawsOnlyGermanWordsOnBoardsOfTheLettersAT
 
     SeededRandom random(20261207);
     TServer server(nullptr, random, 0);
-    Player ann(QStringList{"Ann", "somewhere.invalid", "true"});
+    testutil::WindowPlayer ann(QStringList{"Ann", "somewhere.invalid", "true"});
     Tgamestart gamestart(ann.window.prefs());
-    Tchat::Windows windows;
-    windows.gamestart = &gamestart;
-    ann.window.setWindows(windows);
-    ann.client().session.startHost = [&server] {
-        server.startListening();
-        return server.port();
-    };
-    ann.window.show();
+    testutil::hostOn(ann, server, gamestart);
     ASSERT_TRUE(testutil::waitFor([&] { return ann.client().ctx.state.myslot == 1; }));
-    Player bob(QStringList{"Bob", "127.0.0.1", "false"});
+    testutil::WindowPlayer bob(QStringList{"Bob", "127.0.0.1", "false"});
     bob.client().session.port = server.port();
     bob.window.show();
     ASSERT_TRUE(testutil::waitFor([&] { return ann.scores().label_playername[1]->text() == "Bob"; }));
@@ -110,7 +90,7 @@ TEST(WordsEndToEnd, AWholeGameInGermanDrawsOnlyGermanWordsOnBoardsOfTheLettersAT
         QTest::keyClick(gamestart.combo_words, Qt::Key_Down);
     ASSERT_EQ(gamestart.combo_words->currentText(), "Deutsch");
     QTest::mouseClick(gamestart.button_start, Qt::LeftButton);
-    ASSERT_TRUE(testutil::waitFor([&] { return bob.client().turn.activeplayer() == 2 && !bob.word().isEmpty(); }));
+    ASSERT_TRUE(testutil::waitFor([&] { return bob.client().turn.activeplayer() == 2 && !shownWord(bob).isEmpty(); }));
     EXPECT_EQ(server.game().rounds().language(), "de");
 
     // Ann only watches, so Bob's finds end the rounds.
@@ -123,23 +103,23 @@ TEST(WordsEndToEnd, AWholeGameInGermanDrawsOnlyGermanWordsOnBoardsOfTheLettersAT
         const QString roundText = QStringLiteral("ROUND: %1").arg(round);
         ASSERT_TRUE(testutil::waitFor([&] {
             return bob.bar().label_round->text() == roundText && bob.client().turn.activeplayer() == 2
-                && !bob.word().isEmpty() && ann.bar().label_round->text() == roundText && ann.word() == bob.word();
+                && !shownWord(bob).isEmpty() && ann.bar().label_round->text() == roundText && shownWord(ann) == shownWord(bob);
         }, 12000));
-        for (Player* p : {&ann, &bob}) {
-            EXPECT_TRUE(p->boardIsLettersAToZ());
+        for (testutil::WindowPlayer* p : {&ann, &bob}) {
+            EXPECT_TRUE(boardIsLettersAToZ(*p));
             EXPECT_TRUE(p->scores().label_gametype->text().contains(QLatin1String("Deutsch")))
                 << p->scores().label_gametype->text().toStdString();
         }
-        played << bob.word();
-        EXPECT_TRUE(german.contains(bob.word())) << bob.word().toStdString();
+        played << shownWord(bob);
+        EXPECT_TRUE(german.contains(shownWord(bob))) << shownWord(bob).toStdString();
         for (const proto::Cell& c : server.game().rounds().board().wordCells())
-            QTest::mouseClick(bob.window.boardPanel()->paintbox_board, Qt::LeftButton, Qt::NoModifier,
+            QTest::mouseClick(bob.board().paintbox_board, Qt::LeftButton, Qt::NoModifier,
                               QPoint((c.x - 1) * WordEntry::TileSize + WordEntry::TileSize / 2,
                                      (c.y - 1) * WordEntry::TileSize + WordEntry::TileSize / 2));
         ASSERT_TRUE(testutil::waitFor([&] { return bob.scores().image_foundit[1]->isVisible(); }));
     }
-    ASSERT_TRUE(testutil::waitFor([&] { return ann.window.boardPanel()->panel_winner->isVisible(); }, 12000));
-    EXPECT_EQ(ann.window.boardPanel()->label_winner1->text(), "Bob has Won the Game!");
+    ASSERT_TRUE(testutil::waitFor([&] { return ann.board().panel_winner->isVisible(); }, 12000));
+    EXPECT_EQ(ann.board().label_winner1->text(), "Bob has Won the Game!");
     EXPECT_NE(played.at(0), played.at(1));
     EXPECT_TRUE(ann.boxes.isEmpty());
     EXPECT_TRUE(bob.boxes.isEmpty());
