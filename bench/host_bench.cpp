@@ -68,7 +68,7 @@ BENCHMARK(BM_CreateBoardInLanguage)->DenseRange(0, 7);
 struct NineSeats {
     SeededRandom random{5};
     std::size_t bytesOut = 0;
-    HostGame game{random, [this](bool s, bool o) { return words().drawWord(random, s, o); }, link()};
+    HostGame game{random, [this](const QString&, bool s, bool o) { return words().drawWord(random, s, o); }, link()};
 
     NineSeats()
     {

@@ -62,6 +62,7 @@ GameClient::GameClient(QObject* parent)
             ctx.systemLine(seats.seat(slot).name + QStringLiteral(" leads the game now."));
     });
     commands.lastOptions = [this] { return game.lastOptions(); };
+    commands.lastLanguage = [this] { return status.language(); };
     review.follow(game, words);
     summary.follow(review);
     registerHandlers();
@@ -157,6 +158,7 @@ void GameClient::registerHandlers()
     d.on<SeatAway>([g](const SeatAway& m) { g->seataway(m); });
     d.on<SeatFree>([g](const SeatFree& m) { g->seatfree(m); });
     d.on<SeatScore>([g](const SeatScore& m) { g->seatstats(m); });
+    d.on<GameLanguage>([g](const GameLanguage& m) { g->gamelanguage(m); });
     d.on<Closing>([this](const Closing&) { m_hostClosing = true; });
     d.on<JustWatching>([g](const JustWatching& m) { g->justwatching(m); });
     d.on<TheWord>([this, g](const TheWord& m) {

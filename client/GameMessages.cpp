@@ -6,6 +6,7 @@
 #include "client/TurnClock.h"
 #include "client/TurnState.h"
 #include "net/FieldChecks.h"
+#include "net/WordLanguages.h"
 
 #include <array>
 
@@ -88,6 +89,7 @@ void GameMessages::startthegame(const proto::StartGame& m)
     m_context.systemLine((mine ? QStringLiteral("You have") : starter + QStringLiteral(" has"))
                          + QStringLiteral(" started a %1 game.").arg(kind));
     m_status.setGameType(straight);
+    m_status.setLanguage(QString::fromLatin1(wordlanguages::DefaultCode));
     m_turn.setStraight(straight);
     if (m.onlyLetters())
         m_context.systemLine(QStringLiteral("Using only letters that are found in the word."));
@@ -103,6 +105,7 @@ void GameMessages::takeStats(const proto::LoadStats& m, bool rejoined)
     m_clock.setTimePerTurn(m.secondsPerTurn);
     m_status.setPlayTo(text(m.playTo));
     m_status.setGameType(!m.scrambled);
+    m_status.setLanguage(QString::fromLatin1(wordlanguages::DefaultCode));
     m_turn.setStraight(!m.scrambled);
     // A game is running: a leader who arrives now starts the next one after it ends.
     m_status.setGameRunning(true);
@@ -252,6 +255,12 @@ void GameMessages::seatfree(const proto::SeatFree& m)
     const QString name = m_seats.clearAway(m.seat);
     if (!name.isEmpty())
         m_context.systemLine(QStringLiteral("%1 did not come back; the seat is free.").arg(name));
+}
+
+void GameMessages::gamelanguage(const proto::GameLanguage& m)
+{
+    // A code this client does not know (a newer host's) is shown as it came, cut short.
+    m_status.setLanguage(text(m.code).left(8));
 }
 
 void GameMessages::seatstats(const proto::SeatScore& m)

@@ -60,6 +60,9 @@ public:
     void seataway(const proto::SeatAway& m);
     void seatfree(const proto::SeatFree& m);
     void seatstats(const proto::SeatScore& m);
+    // The language of the game's words (CMD_gamelanguage). A game started or joined
+    // without it is in English, as older hosts play.
+    void gamelanguage(const proto::GameLanguage& m);
 
     // The options of the last game this client saw started, for "Play Again".
     const std::optional<proto::StartGame>& lastOptions() const { return m_lastOptions; }

@@ -67,3 +67,14 @@ Message GameStartOptions::startMessage(const QString& playerName) const
     start.onlyLettersFlag = m_onlyLetters ? "t" : "f";
     return start.message();
 }
+
+void GameStartOptions::setLanguage(const QString& code)
+{
+    if (wordlanguages::isKnown(code))
+        m_language = code;
+}
+
+Message GameStartOptions::languageMessage() const
+{
+    return proto::ChooseLanguage{m_language.toLatin1()}.message();
+}

@@ -3,6 +3,7 @@
 // dialog, and the start command they make. No widgets here: the dialog shows these
 // values and forwards the player's clicks, so every rule can be checked directly.
 #include "net/Message.h"
+#include "net/WordLanguages.h"
 
 #include <QString>
 
@@ -69,15 +70,23 @@ public:
     // A click on the only-letters image flips it.
     void toggleOnlyLetters();
 
+    // The language of the game's words, a code of net/WordLanguages ("en" unless set);
+    // a code it does not know leaves it as it was.
+    const QString& language() const { return m_language; }
+    void setLanguage(const QString& code);
+
     // The start command: the player's name, play-to score, seconds per turn, the
     // scrambled flag and the only-letters flag, each closed by "+". A "+" inside the
     // name would move every option one field along on the receiving side, so the
     // name travels with each "+" replaced by "?".
     Message startMessage(const QString& playerName) const;
+    // The choice of language that goes just before the start command.
+    Message languageMessage() const;
 
     bool operator==(const GameStartOptions&) const = default;
 
 private:
     bool m_scrambled = true;
     bool m_onlyLetters = true;
+    QString m_language = QString::fromLatin1(wordlanguages::DefaultCode);
 };

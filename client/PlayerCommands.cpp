@@ -5,6 +5,7 @@
 #include "client/TurnState.h"
 #include "net/Protocol.h"
 #include "net/Wire.h"
+#include "net/WordLanguages.h"
 
 PlayerCommands::PlayerCommands(const ClientContext& context, const SeatRoster& seats, const TurnState& turn,
                                QObject* parent)
@@ -35,6 +36,8 @@ void PlayerCommands::playAgainClick()
     if (!st.leads() || !options)
         return;
     options->starter = wire::toWire(st.loginname);
+    if (const QString language = lastLanguage ? lastLanguage() : QString(); wordlanguages::isKnown(language))
+        m_context.send(proto::ChooseLanguage{language.toLatin1()}.message());
     m_context.send(options->message());
 }
 

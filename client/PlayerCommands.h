@@ -41,8 +41,10 @@ public:
     void button_startClick();
     // The options of the last game started, if known (for "Play Again").
     std::function<std::optional<proto::StartGame>()> lastOptions;
-    // "Play Again": the leader starts a new game with the last game's options, as
-    // himself, without the start dialog.
+    // The language of the last game's words (its code), if known.
+    std::function<QString()> lastLanguage;
+    // "Play Again": the leader starts a new game with the last game's options and
+    // language, as himself, without the start dialog.
     void playAgainClick();
     // "Just Watch": asks the host to switch this player's own seat. The host takes a seat
     // out of play only while a game runs, and back into play at any time, so the command

@@ -1,5 +1,7 @@
 #include "client/RoundStatus.h"
 
+#include "net/WordLanguages.h"
+
 RoundStatus::RoundStatus(QObject* parent)
     : QObject(parent)
     , m_status(Welcome)
@@ -26,6 +28,18 @@ void RoundStatus::setGameType(bool straight)
 {
     m_gameType = straight ? QStringLiteral("Game Type: STRAIGHT") : QStringLiteral("Game Type: SCRAMBLED");
     emit changed();
+}
+
+void RoundStatus::setLanguage(const QString& code)
+{
+    m_language = code;
+    emit changed();
+}
+
+QString RoundStatus::languageText() const
+{
+    const QString name = wordlanguages::nameOf(m_language);
+    return name.isEmpty() ? m_language : name;
 }
 
 void RoundStatus::setPlayTo(const QString& target)

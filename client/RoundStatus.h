@@ -1,6 +1,6 @@
 #pragma once
 // What the scoreboard says about the game as a whole: the status line, the round
-// number, the game type and target, the winner banner, whether the Start button and
+// number, the game type, the language of its words and the target, the winner banner, whether the Start button and
 // the "Start Game" menu item are offered, and "Play Again" beside Start after a game.
 // While the client tries to get back a lost connection it says so, and offers nothing
 // but "Cancel".
@@ -21,6 +21,11 @@ public:
     const QString& roundText() const { return m_round; }
     const QString& gameTypeText() const { return m_gameType; }
     const QString& playToText() const { return m_playTo; }
+    // The language of the game's words: its code as the host named it, and its name in
+    // itself ("Deutsch"), the code for one this client does not know; both empty until a
+    // game starts or is joined.
+    const QString& language() const { return m_language; }
+    QString languageText() const;
     const QString& winnerText1() const { return m_winner; }
     // The banner's shadow line repeats the winner text.
     const QString& winnerText2() const { return m_winner; }
@@ -36,6 +41,7 @@ public:
     // "ROUND: " and the round number as the host sent it.
     void setRound(const QString& round);
     void setGameType(bool straight);
+    void setLanguage(const QString& code);
     // "Play To Score: " and the target as the host sent it.
     void setPlayTo(const QString& target);
     void showWinner(const QString& text);
@@ -60,6 +66,7 @@ private:
     QString m_round;
     QString m_gameType;
     QString m_playTo;
+    QString m_language;
     QString m_winner;
     bool m_winnerShown = false;
     bool m_leads = true;

@@ -23,6 +23,8 @@ const QString Timeperturn = QStringLiteral("Timeperturn");
 const QString Playsounds = QStringLiteral("Playsounds");
 const QString Scrambled = QStringLiteral("Scrambled");
 const QString Onlyletters = QStringLiteral("Onlyletters");
+// The language of the game's words as its two-letter code ("de"), never its name.
+const QString Words = QStringLiteral("Words");
 const QString Turnsound = QStringLiteral("Turnsound");
 const QString ChatterSounds = QStringLiteral("ChatterSounds");
 const QString Tiles = QStringLiteral("Tiles");
@@ -128,6 +130,7 @@ void SettingsFile::load(const IniDocument& doc)
     m_prefs.setPlaySounds(text(key::Playsounds, {}) != False);
     options.checkscram(text(key::Scrambled, {}) == False ? 2 : 1);
     options.checkonly(text(key::Onlyletters, {}) == False ? 0 : 1);
+    options.setLanguage(text(key::Words, QString::fromLatin1(wordlanguages::DefaultCode)));
     m_prefs.setStartOptions(options);
 
     m_prefs.setTurnSoundNew(text(key::Turnsound, QStringLiteral("0")) == QLatin1String("1"));
@@ -216,6 +219,7 @@ SettingsFile::Entries SettingsFile::entriesToSave() const
     if (wanted(Key::StartOptions)) {
         put(key::Scrambled, flag(p.startOptions().scrambled()));
         put(key::Onlyletters, flag(p.startOptions().onlyLetters()));
+        put(key::Words, p.startOptions().language());
     }
     if (wanted(Key::TurnSound))
         put(key::Turnsound, p.turnSoundNew() ? QStringLiteral("1") : QStringLiteral("0"));

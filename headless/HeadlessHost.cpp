@@ -49,6 +49,7 @@ int runHeadlessHost(const HostOptions& options, const AgonesSettings& agonesSett
     TServer host(nullptr, random, options.port);
     host.setEventLog(logHostLine);
     host.setSeatHoldSeconds(options.holdSeatSeconds);
+    host.setLanguage(options.words); // the options took only a known code
     // Made only when switched on: without it no network object exists.
     const std::unique_ptr<AgonesSdk> agones = agonesSettings.enabled ? followWithAgones(host, agonesSettings) : nullptr;
 

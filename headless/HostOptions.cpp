@@ -1,5 +1,7 @@
 #include "headless/HostOptions.h"
 
+#include "net/WordLanguages.h"
+
 #include <algorithm>
 
 namespace {
@@ -53,6 +55,15 @@ const Option kOptions[] = {
          if (!readNumber(value, 0, game::MaxHoldSeconds, &seconds))
              return QStringLiteral("--hold-seat: \"%1\" is not a number of seconds (0 to %2)").arg(value).arg(game::MaxHoldSeconds);
          o.holdSeatSeconds = static_cast<int>(seconds);
+         return QString();
+     }},
+    {"--words", nullptr, Value::Required, "LANG",
+     "the language of the words until the game's leader chooses another (default en)",
+     [](HostOptions& o, const QString& value) {
+         if (!wordlanguages::isKnown(value))
+             return QStringLiteral("--words: \"%1\" is not a language of the game's words (%2)")
+                 .arg(value.left(20), wordlanguages::knownCodes());
+         o.words = value;
          return QString();
      }},
     {"--agones", nullptr, Value::Optional, "PORT",

@@ -9,6 +9,7 @@
 // "--port=7780"), or, when it is optional, only after "=" ("--agones=9400"); when an
 // option is given twice the last one counts.
 #include "net/GameConstants.h"
+#include "net/WordLanguages.h"
 
 #include <QString>
 #include <QStringList>
@@ -20,6 +21,7 @@ struct HostOptions {
     quint16 agonesPort = 0;        // its PORT; 0 when none was given
     bool agonesOneSession = false; // --agones-one-session
     int holdSeatSeconds = game::DefaultHoldSeconds; // 0: a dropped player's seat is not kept
+    QString words = QString::fromLatin1(wordlanguages::DefaultCode); // --words LANG: the starting language
     bool help = false;
     bool version = false;
     QString error; // why the command line cannot be used; empty when fine

@@ -42,7 +42,7 @@ void GameRounds::stopClock()
         m_link.runClock(false);
 }
 
-void GameRounds::startgame(const proto::StartGame& options, int from)
+void GameRounds::startgame(const proto::StartGame& options, int from, const QString& language)
 {
     stopClock();
     m_gamerunning = true;
@@ -59,14 +59,17 @@ void GameRounds::startgame(const proto::StartGame& options, int from)
     m_playtoscore = target;
     m_scrambled = options.scrambled();
     m_onlyletters = options.onlyLetters();
+    m_language = language;
 
-    // Every client sees the options exactly as they were sent.
+    // Every client sees the options exactly as they were sent, and then the language.
     m_out.toAll(options.message());
-    m_out.event(QStringLiteral("game started: play to %1, %2 seconds a turn, %3%4")
+    m_out.toAll(languageMessage());
+    m_out.event(QStringLiteral("game started: play to %1, %2 seconds a turn, %3%4, words in %5")
                     .arg(m_playtoscore)
                     .arg(m_timeperturn)
                     .arg(m_scrambled ? QStringLiteral("scrambled") : QStringLiteral("straight"))
-                    .arg(m_onlyletters ? QStringLiteral(", only the word's letters") : QString()));
+                    .arg(m_onlyletters ? QStringLiteral(", only the word's letters") : QString())
+                    .arg(m_language));
 
     for (int seat = 1; seat <= PlayerTable::kSeats; ++seat) {
         m_players[seat].score = 0;
@@ -88,7 +91,8 @@ void GameRounds::startround()
 
     bool laid = false;
     for (int attempt = 0; attempt < kWordAttempts && !laid; ++attempt)
-        laid = m_words && m_board.createboard(m_words(m_scrambled, m_onlyletters), m_scrambled, m_onlyletters);
+        laid = m_words
+            && m_board.createboard(m_words(m_language, m_scrambled, m_onlyletters), m_scrambled, m_onlyletters);
     if (!laid) {
         qWarning("host: no word to play; the game stops");
         stopClock();
@@ -256,6 +260,11 @@ Message GameRounds::thewordMessage() const
     return proto::TheWord{m_board.word()}.message();
 }
 
+Message GameRounds::languageMessage() const
+{
+    return proto::GameLanguage{m_language.toLatin1()}.message();
+}
+
 void GameRounds::sendCatchUp(int slot) const
 {
     m_out.to(slot, loadboardMessage());
@@ -271,4 +280,5 @@ void GameRounds::sendCatchUp(int slot) const
         stats.seats.append(proto::SeatStats{seat, p.score, p.roundpoints, p.found});
     }
     m_out.to(slot, stats.message());
+    m_out.to(slot, languageMessage());
 }

@@ -16,8 +16,10 @@
 #include "host/Outbox.h"
 #include "host/PlayerTable.h"
 #include "net/GameConstants.h"
+#include "net/WordLanguages.h"
 
 #include <QByteArray>
+#include <QString>
 #include <functional>
 
 class RandomSource;
@@ -29,9 +31,10 @@ struct MyWord;
 
 class GameRounds {
 public:
-    // Draws a round's word for the game type, with the filler letters of its language
-    // (a bare word fills with every letter alike).
-    using WordSource = std::function<RoundWord(bool scrambled, bool onlyLetters)>;
+    // Draws a round's word in a language (a code of net/WordLanguages) for the game
+    // type, with the filler letters of that language (a bare word fills with every
+    // letter alike).
+    using WordSource = std::function<RoundWord(const QString& language, bool scrambled, bool onlyLetters)>;
 
     enum ClockMode { Turn = 1, Pause = 2 };
     static constexpr int kPauseSeconds = 7;
@@ -42,15 +45,17 @@ public:
     GameRounds(PlayerTable& players, const Outbox& out, const HostLink& link, RandomSource& random,
                WordSource words);
 
-    // CMD_startgame from slot `from`: the five option texts as received. Starts afresh,
-    // also in the middle of a game.
-    void startgame(const proto::StartGame& options, int from = game::LeaderSlot);
+    // CMD_startgame from slot `from`: the five option texts as received; the game's
+    // words are in `language`, which every client is told (CMD_gamelanguage). Starts
+    // afresh, also in the middle of a game.
+    void startgame(const proto::StartGame& options, int from = game::LeaderSlot,
+                   const QString& language = QString::fromLatin1(wordlanguages::DefaultCode));
     // CMD_myword from a seat.
     void myword(int seat, const proto::MyWord& word);
     // One second of the game clock (only while it runs).
     void tick();
     // Brings a player who logs in during a game up to date: CMD_loadboard,
-    // CMD_theword and CMD_loadstats. He may pick letters when the turn runs, he has a
+    // CMD_theword, CMD_loadstats and CMD_gamelanguage. He may pick letters when the turn runs, he has a
     // seat and that seat has not found the word yet (a player back in his kept seat
     // may have).
     void sendCatchUp(int slot) const;
@@ -64,6 +69,8 @@ public:
     int playtoscore() const { return m_playtoscore; }
     bool scrambled() const { return m_scrambled; }
     bool onlyletters() const { return m_onlyletters; }
+    // The language of the game's words: the last game's between games.
+    const QString& language() const { return m_language; }
     const BoardGenerator& board() const { return m_board; }
 
 private:
@@ -82,6 +89,7 @@ private:
     // The current round's board and word, as sent at its start and to a latecomer.
     Message loadboardMessage() const;
     Message thewordMessage() const;
+    Message languageMessage() const;
 
     PlayerTable& m_players;
     const Outbox& m_out;
@@ -94,6 +102,7 @@ private:
     int m_playtoscore = 0;
     bool m_scrambled = false;
     bool m_onlyletters = false;
+    QString m_language = QString::fromLatin1(wordlanguages::DefaultCode);
     int m_roundnumber = 0;
     int m_countdown = 0;
     ClockMode m_mode = Turn;

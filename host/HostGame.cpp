@@ -5,6 +5,7 @@
 #include "net/Wire.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace {
 
@@ -32,6 +33,13 @@ HostGame::HostGame(RandomSource& random, GameRounds::WordSource words, HostLink 
     m_dispatcher.on<proto::MyWord>([this](const proto::MyWord& m) { myword(m); });
     m_dispatcher.on<proto::PlayASound>([this](const proto::PlayASound& m) { playasound(m); });
     m_dispatcher.on<proto::Rejoin>([this](const proto::Rejoin& m) { rejoin(m); });
+    m_dispatcher.on<proto::ChooseLanguage>([this](const proto::ChooseLanguage& m) { wordlanguage(m); });
+}
+
+void HostGame::setLanguage(const QString& code)
+{
+    wordlanguages::requireKnown(code);
+    m_language = code;
 }
 
 int HostGame::chooseSlot(const QString& address) const
@@ -441,7 +449,24 @@ void HostGame::startgame(const proto::StartGame& m)
 {
     if (!fromLeader(cmd::startgame))
         return;
-    m_rounds.startgame(m, m_sender);
+    m_rounds.startgame(m, m_sender, m_language);
+}
+
+void HostGame::wordlanguage(const proto::ChooseLanguage& m)
+{
+    if (!fromLeader(cmd::wordlanguage))
+        return;
+    const QString code = QString::fromLatin1(m.code);
+    if (!wordlanguages::isKnown(code)) {
+        m_out.refused(m_sender, QStringLiteral("host: %1 from slot %2 names no language it knows (%3; known: %4); ignored")
+                                    .arg(QLatin1String(cmd::wordlanguage))
+                                    .arg(m_sender)
+                                    .arg(logtext::field(m.code, 20), wordlanguages::knownCodes()));
+        return;
+    }
+    if (code != m_language)
+        m_out.event(QStringLiteral("the game's leader chose words in %1").arg(code));
+    m_language = code;
 }
 
 void HostGame::justwatch(const proto::JustWatch& m)

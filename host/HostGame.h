@@ -27,6 +27,12 @@
 // and goes on with its score, found flag and round points. When the time is up the
 // seat is free as any other (CMD_seatfree). A new player given a free seat starts from
 // nothing, not from the score of the seat's last player.
+//
+// The game's words are English unless the host is started with another language
+// (setLanguage) or the leader chooses one (CMD_wordlanguage, just before his
+// CMD_startgame); a choice holds from the next game on until another is made, and
+// every client is told the language of each game (CMD_gamelanguage). A code the host
+// does not know, or a choice from anybody but the leader, is logged and ignored.
 #include "net/GameConstants.h"
 #include "host/GameRounds.h"
 #include "host/HostLink.h"
@@ -37,6 +43,7 @@
 #include "net/Commands.h"
 #include "host/RefusalLog.h"
 #include "net/Dispatcher.h"
+#include "net/WordLanguages.h"
 
 #include <array>
 #include <optional>
@@ -53,6 +60,7 @@ struct JustWatch;
 struct MyWord;
 struct PlayASound;
 struct Rejoin;
+template <const char*> struct LanguageNotice;
 template <const char*> struct SlotText;
 } // namespace proto
 
@@ -93,6 +101,12 @@ public:
     // True while the slot's connection has not logged in and is on the clock for it.
     bool awaitingLogin(int slot) const { return m_logins.awaiting(slot); }
 
+    // The language of the next game's words (a code of net/WordLanguages; English unless
+    // set): the host's own start, then the leader's choice (CMD_wordlanguage), kept until
+    // another is chosen. Throws std::invalid_argument for a code it does not know.
+    void setLanguage(const QString& code);
+    const QString& language() const { return m_language; }
+
     const PlayerTable& players() const { return m_players; }
     const GameRounds& rounds() const { return m_rounds; }
 
@@ -118,6 +132,7 @@ private:
     void myword(const proto::MyWord& m);
     void playasound(const proto::PlayASound& m);
     void rejoin(const proto::Rejoin& m);
+    void wordlanguage(const proto::LanguageNotice<cmd::wordlanguage>& m);
     // True when the slot number a message claims is the slot of the connection it came
     // on; otherwise false, and logged.
     bool isOwnSlot(int claimed, const char* command) const;
@@ -162,6 +177,7 @@ private:
     // A kept seat's player counts as in until the hold ends.
     std::array<bool, PlayerTable::kMaxSlots + 1> m_loggedIn{};
 
+    QString m_language = QString::fromLatin1(wordlanguages::DefaultCode);
     LeadRule m_leadRule = LeadRule::LongestConnected;
     int m_leader = 0;
     quint64 m_arrivals = 0; // connections accepted so far: each one's order of arrival

@@ -13,7 +13,8 @@ TServer::TServer(QObject* parent, RandomSource& random, quint16 port)
     : QObject(parent)
     , m_port(port)
     , Sock1(new TSock(this))
-    , m_game(random, [this, &random](bool scrambled, bool onlyLetters) {
+    , m_game(random, [this, &random](const QString& language, bool scrambled, bool onlyLetters) {
+          m_words.setLanguage(language);
           return m_words.drawWord(random, scrambled, onlyLetters);
       }, makeLink())
 {

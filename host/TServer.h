@@ -101,6 +101,10 @@ public:
     // not logged in yet.
     bool loginTimerActive() const { return m_loginTimer.isActive(); }
 
+    // The language of the game's words until the leader chooses another (English unless
+    // set). Throws std::invalid_argument for a code not in net/WordLanguages.
+    void setLanguage(const QString& code) { m_game.setLanguage(code); }
+
     // ---- seats kept for returning players, and the game's lead ----
     void setLeadRule(HostGame::LeadRule rule) { m_game.setLeadRule(rule); }
     // Seconds a seat is kept for a player whose connection dropped; 0 keeps none.

@@ -2,38 +2,6 @@
 
 #include <stdexcept>
 
-const QList<WordLanguage>& WordLists::languages()
-{
-    static const QList<WordLanguage> all = {
-        {QStringLiteral("en"), QStringLiteral("English")},
-        {QStringLiteral("fr"), QStringLiteral("Français")},
-        {QStringLiteral("de"), QStringLiteral("Deutsch")},
-        {QStringLiteral("es"), QStringLiteral("Español")},
-        {QStringLiteral("it"), QStringLiteral("Italiano")},
-        {QStringLiteral("pt"), QStringLiteral("Português")},
-        {QStringLiteral("nl"), QStringLiteral("Nederlands")},
-        {QStringLiteral("sv"), QStringLiteral("Svenska")},
-    };
-    return all;
-}
-
-bool WordLists::isKnown(const QString& code)
-{
-    for (const WordLanguage& language : languages()) {
-        if (language.code == code)
-            return true;
-    }
-    return false;
-}
-
-QString WordLists::knownCodes()
-{
-    QStringList codes;
-    for (const WordLanguage& language : languages())
-        codes.append(language.code);
-    return codes.join(QStringLiteral(", "));
-}
-
 WordLists::WordLists(QString folder)
     : m_folder(std::move(folder))
 {
@@ -43,8 +11,7 @@ WordLists::WordLists(QString folder)
 
 void WordLists::setLanguage(const QString& code)
 {
-    if (!isKnown(code))
-        throw std::invalid_argument("Unknown word list language; the known ones are " + knownCodes().toStdString());
+    wordlanguages::requireKnown(code);
     if (code == m_language)
         return;
     m_language = code;

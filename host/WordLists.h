@@ -18,6 +18,7 @@
 //     board.createboard(w, scrambled, onlyLetters);
 #include "host/LetterWeights.h"
 #include "host/WordList.h"
+#include "net/WordLanguages.h"
 
 #include <QList>
 #include <QString>
@@ -26,19 +27,14 @@
 
 class RandomSource;
 
-struct WordLanguage {
-    QString code; // "en", "fr", ...
-    QString name; // the language's name in itself: "English", "Français", ...
-};
-
 class WordLists {
 public:
-    // The eight languages, English first, in the order a player is offered them.
-    static const QList<WordLanguage>& languages();
-    static bool isKnown(const QString& code);
+    // The eight languages (net/WordLanguages), English first.
+    static const QList<WordLanguage>& languages() { return wordlanguages::all(); }
+    static bool isKnown(const QString& code) { return wordlanguages::isKnown(code); }
     // "en, fr, de, es, it, pt, nl, sv"
-    static QString knownCodes();
-    static constexpr char kDefaultLanguage[] = "en";
+    static QString knownCodes() { return wordlanguages::knownCodes(); }
+    static constexpr const char* kDefaultLanguage = wordlanguages::DefaultCode;
 
     // `folder` holds the lists and letter tables; the built-in resources unless a test
     // gives another.

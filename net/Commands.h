@@ -45,4 +45,11 @@ inline constexpr char closing[] = "CMD_closing";
 // From a client to the host.
 inline constexpr char rejoin[] = "CMD_rejoin";
 
+// The language of the game's words. Peers that do not know these words drop them: an
+// older host plays English, and an older client is not told.
+// From the game's leader to the host, just before CMD_startgame.
+inline constexpr char wordlanguage[] = "CMD_wordlanguage";
+// From the host to its clients.
+inline constexpr char gamelanguage[] = "CMD_gamelanguage";
+
 } // namespace cmd

@@ -85,6 +85,11 @@ Message roundEnd(const char* command, bool foundIt, const QList<Cell>& cells)
     return Message(command).raw(cellList(cells));
 }
 
+Message textField(const char* command, const QByteArray& text)
+{
+    return Message(command).add(text).add("");
+}
+
 Message slotNotice(const char* command, int slot)
 {
     return Message(command).add(slot).add("");

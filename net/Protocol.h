@@ -72,6 +72,8 @@ Message slotText(const char* command, int slot, const QByteArray& text);
 Message textOnly(const char* command, const QByteArray& text);
 Message roundEnd(const char* command, bool foundIt, const QList<Cell>& cells);
 Message slotNotice(const char* command, int slot);
+// One text field and an empty one after it.
+Message textField(const char* command, const QByteArray& text);
 // A slot number 1..9.
 int readSlot(FieldReader& f);
 void readSlotName(FieldReader& f, int* slot, QByteArray* name);
@@ -418,4 +420,28 @@ struct Rejoin {
     static Rejoin read(FieldReader& f);
 };
 
+// ---- the language of the game's words ----
+// A two-letter code (net/WordLanguages), as written; the receiving end decides whether
+// it knows it. Older peers drop these command words.
+
+// CMD_wordlanguage, the leader's client to the host, sent just before CMD_startgame:
+// the language the next game's words are to be in, then an empty field:
+// "CMD_wordlanguage+de+". The host plays it from the next game on, until another is
+// chosen.
+// CMD_gamelanguage, host to clients: the language of the game's words, then an empty
+// field: "CMD_gamelanguage+de+". Sent to every client right after the CMD_startgame
+// echo, and to a player who logs in during a game after his CMD_loadstats. A client
+// that starts or joins a game without being told plays English, as older hosts do.
+template <const char* Command>
+struct LanguageNotice {
+    static constexpr const char* command = Command;
+    QByteArray code;
+
+    Message message() const { return detail::textField(Command, code); }
+    static LanguageNotice read(FieldReader& f) { return {f.lastField()}; }
+};
+using ChooseLanguage = LanguageNotice<cmd::wordlanguage>;
+using GameLanguage = LanguageNotice<cmd::gamelanguage>;
+
 } // namespace proto
+

@@ -5,6 +5,7 @@
 #include "widgets/PictureButton.h"
 #include "widgets/UpDownEdit.h"
 
+#include <QComboBox>
 #include <QGridLayout>
 #include <QKeySequence>
 #include <QLabel>
@@ -65,6 +66,14 @@ Tgamestart::Tgamestart(Preferences& prefs, QWidget* parent)
     checkbox_onlyletters = new CheckImage(GameStartOptions::StraightHint, this);
     checkbox_onlyletters->setAccessibleName(Label6->text());
 
+    label_words = optionLabel(QStringLiteral("Words:"), this);
+    combo_words = new QComboBox(this);
+    for (const WordLanguage& language : wordlanguages::all())
+        combo_words->addItem(language.name, language.code);
+    combo_words->setAccessibleName(QStringLiteral("Language of the words"));
+    combo_words->setToolTip(QStringLiteral("The language the game's words are drawn from"));
+    label_words->setBuddy(combo_words);
+
     button_start = new PictureButton(StartPicturePath, QStringLiteral("Start Game"), this);
 
     for (UpDownEdit* spin : {UpDown1, UpDown2})
@@ -83,6 +92,8 @@ Tgamestart::Tgamestart(Preferences& prefs, QWidget* parent)
     grid->addWidget(checkbox_2, 3, 1, Qt::AlignLeft);
     grid->addWidget(Label6, 4, 0);
     grid->addWidget(checkbox_onlyletters, 4, 1, Qt::AlignLeft);
+    grid->addWidget(label_words, 5, 0);
+    grid->addWidget(combo_words, 5, 1, Qt::AlignLeft);
     grid->setColumnStretch(0, 1);
 
     auto* column = new QVBoxLayout(this);
@@ -107,6 +118,8 @@ Tgamestart::Tgamestart(Preferences& prefs, QWidget* parent)
     connect(checkbox_2, &QAbstractButton::clicked, this, [this] { checkbox_1Click(checkbox_2); });
     connect(checkbox_onlyletters, &QAbstractButton::clicked, this, [this] { checkbox_onlylettersClick(); });
     connect(button_start, &QAbstractButton::clicked, this, [this] { button_startClick(); });
+    connect(combo_words, &QComboBox::activated, this,
+            [this](int index) { setLanguage(combo_words->itemData(index).toString()); });
 
     // Escape puts the dialog away like its close button; the values stay.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -151,6 +164,11 @@ void Tgamestart::checkonly(int state)
     change([state](GameStartOptions& o) { o.checkonly(state); });
 }
 
+void Tgamestart::setLanguage(const QString& code)
+{
+    change([&code](GameStartOptions& o) { o.setLanguage(code); });
+}
+
 void Tgamestart::checkbox_1Click(CheckImage* sender)
 {
     if (!sender)
@@ -166,6 +184,8 @@ void Tgamestart::checkbox_onlylettersClick()
 
 void Tgamestart::button_startClick()
 {
+    // A host that does not know the language message drops it and plays English.
+    emit startCommand(options().languageMessage());
     emit startCommand(options().startMessage(m_playerName));
     hide();
     m_prefs.requestSave();
@@ -179,4 +199,5 @@ void Tgamestart::showOptions()
     checkbox_1->setTag(o.scrambledTag());
     checkbox_2->setTag(o.straightTag());
     checkbox_onlyletters->setTag(o.onlyLettersTag());
+    combo_words->setCurrentIndex(combo_words->findData(o.language()));
 }

@@ -1,10 +1,11 @@
 #pragma once
 // The game start dialog: the game's leader picks the play-to score, the seconds per
-// turn, scrambled or straight words and whether filler letters come only from the word,
-// then presses the start picture. That announces the start command, hides the dialog
-// and asks for the preferences to be saved.
+// turn, scrambled or straight words, whether filler letters come only from the word and
+// the language of the words, then presses the start picture. That announces the choice
+// of language and the start command, hides the dialog and asks for the preferences to
+// be saved.
 //
-// The four choices are preferences: the dialog shows them as the preferences hold them
+// The five choices are preferences: the dialog shows them as the preferences hold them
 // and writes every change there, so they persist while it is hidden and between runs.
 #include "client/GameStartOptions.h"
 #include "net/Message.h"
@@ -13,6 +14,7 @@
 class CheckImage;
 class Preferences;
 class PictureButton;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class UpDownEdit;
@@ -37,6 +39,8 @@ public:
     void setCreationTimePosition(int position);
     void checkscram(int which);
     void checkonly(int state);
+    // Chooses the language of the words by its code; one it does not know changes nothing.
+    void setLanguage(const QString& code);
 
     // Click handlers, also callable directly.
     void checkbox_1Click(CheckImage* sender);
@@ -56,10 +60,14 @@ public:
     CheckImage* checkbox_2 = nullptr;
     QLabel* Label6 = nullptr;
     CheckImage* checkbox_onlyletters = nullptr;
+    QLabel* label_words = nullptr;
+    // The languages, each in its own name; the code is each item's data.
+    QComboBox* combo_words = nullptr;
     PictureButton* button_start = nullptr;
 
 signals:
-    // The start command, for the client's connection to the host.
+    // The choice of language, then the start command, for the client's connection to
+    // the host: one signal for each message, in that order.
     void startCommand(const Message& message);
 
 private:

@@ -36,8 +36,9 @@ ScorePanel::ScorePanel(const SeatRoster& seats, const RoundStatus& status, const
     QLabel* title = looks::label(this, QStringLiteral("label_title"), QStringLiteral("Quillor"), QRect(10, 2, 259, 34),
                                  26, true, Qt::AlignCenter);
     looks::setInk(title, QColor(150, 70, 20));
-    label_gametype = looks::label(this, QStringLiteral("label_gametype"), QString(), QRect(10, 37, 259, 22), 14, true,
+    label_gametype = looks::label(this, QStringLiteral("label_gametype"), QString(), QRect(2, 37, 272, 22), 14, true,
                                   Qt::AlignCenter);
+    label_gametype->setTextFormat(Qt::RichText); // the language beside the type, smaller
     // The leader's options come as he typed them.
     label_timeperturn = looks::nameLabel(this, QStringLiteral("label_timeperturn"), QRect(9, 61, 140, 14), 11);
     label_playtoscore = looks::nameLabel(this, QStringLiteral("label_playtoscore"), QRect(148, 61, 122, 14), 11, false,
@@ -177,7 +178,11 @@ void ScorePanel::setLeading(bool leads)
 
 void ScorePanel::showGame()
 {
-    label_gametype->setText(m_status.gameTypeText());
+    // The language of the words beside the game type, smaller, once a game has one.
+    const QString language = m_status.languageText();
+    label_gametype->setText(language.isEmpty() ? m_status.gameTypeText()
+                                               : QStringLiteral("%1 <small style=\"font-weight:normal\">%2</small>")
+                                                     .arg(m_status.gameTypeText().toHtmlEscaped(), language.toHtmlEscaped()));
     label_playtoscore->setText(m_status.playToText());
     label_timeperturn->setText(m_clock.timePerTurnText());
 }

@@ -180,9 +180,17 @@ TEST(ServeMode, BadCommandLinesAndATakenPortFail)
     ASSERT_TRUE(bad.waitForExit());
     EXPECT_EQ(bad.process.exitCode(), 2);
     EXPECT_TRUE(bad.log.contains("--port: \"70000\" is not a port number")) << bad.log.constData();
-    EXPECT_TRUE(bad.log.contains("Usage: quillor-host [--port N] [--hold-seat SECONDS] [--agones[=PORT]]\n"
-                                 "       quillor --serve [--port N] [--hold-seat SECONDS] [--agones[=PORT]]\n"))
+    EXPECT_TRUE(bad.log.contains("Usage: quillor-host [--port N] [--hold-seat SECONDS] [--words LANG] [--agones[=PORT]]\n"
+                                 "       quillor --serve [--port N] [--hold-seat SECONDS] [--words LANG] [--agones[=PORT]]\n"))
         << bad.log.constData();
+
+    // A language the host has no words for is refused with the ones it has.
+    ServeProcess words({"--words", "xx"});
+    ASSERT_TRUE(words.waitForExit());
+    EXPECT_EQ(words.process.exitCode(), 2);
+    EXPECT_TRUE(words.log.contains("--words: \"xx\" is not a language of the game's words "
+                                   "(en, fr, de, es, it, pt, nl, sv)"))
+        << words.log.constData();
 
     ServeProcess extra({"Ann"});
     ASSERT_TRUE(extra.waitForExit());

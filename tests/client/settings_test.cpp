@@ -89,6 +89,7 @@ TEST(SettingsFile, WithoutAFileEveryPreferenceTakesItsDefault)
     EXPECT_FALSE(p.turnSoundNew());
     EXPECT_TRUE(p.startOptions().scrambled());
     EXPECT_TRUE(p.startOptions().onlyLetters());
+    EXPECT_EQ(p.startOptions().language(), "en");
     // "30" and "1" held to the spinners' ranges: their lower bounds.
     EXPECT_EQ(p.startOptions().playToScore.position(), 100);
     EXPECT_EQ(p.startOptions().creationTime.position(), 20);
@@ -194,7 +195,7 @@ TEST(SettingsFile, ASaveWritesEveryKeyInOrderAndLeavesTheRestAlone)
                                               "Textcolor=clBlack\r\nActioncolor=clBlack\r\n"
                                               "Tiles=\r\n"
                                               "Playtoscore=100\r\nTimeperturn=20\r\n"
-                                              "Playsounds=true\r\nScrambled=true\r\nOnlyletters=true\r\n"
+                                              "Playsounds=true\r\nScrambled=true\r\nOnlyletters=true\r\nWords=en\r\n"
                                               "Turnsound=0\r\nChatterSounds=true\r\n");
     }
     {
@@ -211,7 +212,7 @@ TEST(SettingsFile, ASaveWritesEveryKeyInOrderAndLeavesTheRestAlone)
                                              "Top=3\r\nLeft=3\r\nWidth=772\r\nHeight=535\r\n"
                                              "Textcolor=clBlack\r\nActioncolor=clBlack\r\n"
                                              "Playtoscore=100\r\nTimeperturn=20\r\n"
-                                             "Playsounds=true\r\nScrambled=true\r\nOnlyletters=true\r\n"
+                                             "Playsounds=true\r\nScrambled=true\r\nOnlyletters=true\r\nWords=en\r\n"
                                              "Turnsound=1\r\nChatterSounds=true\r\n");
         EXPECT_EQ(rig.stored().toStdString(), expected.toStdString());
     }
@@ -361,4 +362,43 @@ TEST(SettingsFile, AFileOverOneMebibyteIsNoSettingsFile)
     // Exactly 1 MiB is still a settings file.
     rig.store(big.left(IniFile::MaxSize));
     EXPECT_TRUE(rig.settings.saveinifile());
+}
+
+// The language of the words is stored as its code and read back at the next start; a
+// value that is no code of the game's (a language's name, another case, a code it does
+// not know) reads as English.
+TEST(SettingsFile, TheLanguageOfTheWordsIsKeptAsItsCodeAcrossARestart)
+{
+    const struct {
+        const char* stored; // the line in the game's section; nullptr: none
+        const char* read;
+    } cases[] = {
+        {nullptr, "en"}, {"Words=de", "de"}, {"Words=sv", "sv"}, {"words = pt", "pt"},
+        {"Words=", "en"}, {"Words=DE", "en"}, {"Words=Deutsch", "en"}, {"Words=xx", "en"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stored ? c.stored : "none");
+        SettingsRig rig;
+        rig.store(QByteArray("[agame]\r\n") + (c.stored ? QByteArray(c.stored) + "\r\n" : QByteArray()));
+        rig.load();
+        EXPECT_EQ(rig.prefs.startOptions().language(), c.read);
+    }
+
+    // Chosen in one run, saved, and there in the next: "Français" is stored as "fr".
+    QTemporaryDir dir;
+    {
+        Preferences prefs;
+        SettingsFile settings(prefs, dir.path(), QStringLiteral("agame"));
+        prefs.requestLoad();
+        GameStartOptions o = prefs.startOptions();
+        o.setLanguage(QStringLiteral("fr"));
+        prefs.setStartOptions(o);
+        ASSERT_TRUE(settings.saveinifile());
+        EXPECT_TRUE(readFile(settings.path()).contains("\r\nWords=fr\r\n"));
+    }
+    Preferences prefs;
+    SettingsFile settings(prefs, dir.path(), QStringLiteral("agame"));
+    EXPECT_EQ(prefs.startOptions().language(), "en");
+    prefs.requestLoad();
+    EXPECT_EQ(prefs.startOptions().language(), "fr");
 }

@@ -100,6 +100,7 @@ TEST_F(Staying, StartAndTheSeatCommandsFollowTheLeadAndTheScoreboardMarksIt)
         {"CMD_leader+1+", false, false, false, 1, nullptr}, // as he arrives
         {"CMD_leader+2+", true, true, false, 2, "You lead the game now; you start the next game."},
         {"CMD_startgame+Bob+250+30+f+t+", true, false, false, 2, nullptr},
+        {"CMD_gamelanguage+sv+", true, false, false, 2, nullptr},
         {"CMD_leader+3+", false, false, false, 3, "Cid leads the game now."}, // in the middle of the game
         {"CMD_leader+2+", true, false, false, 2, "You lead the game now; you start the next game."}, // Start waits
         {"CMD_winner+Cid+", true, true, true, 2, nullptr},
@@ -122,11 +123,11 @@ TEST_F(Staying, StartAndTheSeatCommandsFollowTheLeadAndTheScoreboardMarksIt)
             EXPECT_EQ(client.seats.seat(seat).leads, seat == s.marked) << seat;
     }
 
-    // Play Again starts the game as it was, as Bob, once he leads again.
+    // Play Again starts the game as it was, in its language, as Bob, once he leads again.
     deliver("CMD_leader+2+");
     sent.clear();
     client.commands.playAgainClick();
-    EXPECT_EQ(sent, QList<QByteArray>{"CMD_startgame+Bob+250+30+f+t+"});
+    EXPECT_EQ(sent, (QList<QByteArray>{"CMD_wordlanguage+sv+", "CMD_startgame+Bob+250+30+f+t+"}));
 }
 
 // Cid's connection drops; his seat is kept for him and then he comes back, or not.

@@ -15,6 +15,7 @@
 #include "common/EventLoop.h"
 #include "common/Printers.h"
 #include "common/ServeProcess.h"
+#include "common/WindowPlayer.h"
 #include "host/RandomSource.h"
 #include "host/TServer.h"
 #include "widgets/PictureButton.h"
@@ -33,21 +34,7 @@
 
 namespace {
 
-struct Player {
-    explicit Player(const QStringList& params)
-        : window(params)
-    {
-        window.prefs().setPlaySounds(false);
-        window.client().ctx.out.messageBox = [this](const QString& t) { boxes.append(t); };
-    }
-    GameClient& client() { return window.client(); }
-    ScorePanel& scores() { return *window.scorePanel(); }
-    RoundBar& bar() { return *window.roundBar(); }
-    BoardPanel& board() { return *window.boardPanel(); }
-
-    Tchat window;
-    QStringList boxes;
-};
+using Player = testutil::WindowPlayer;
 
 // The cells of the word on this player's board, under the rule of the game type:
 // a chain of distinct neighbours (scrambled) or one straight line (straight).
@@ -101,14 +88,7 @@ TEST(EndToEnd, HostAndGuestPlayARoundByMouseToTheWinnerBanner)
 
     Player ann(QStringList{"Ann", "somewhere.invalid", "true"});
     Tgamestart gamestart(ann.window.prefs());
-    Tchat::Windows windows;
-    windows.gamestart = &gamestart;
-    ann.window.setWindows(windows);
-    ann.client().session.startHost = [&server] {
-        server.startListening();
-        return server.port();
-    };
-    ann.window.show();
+    testutil::hostOn(ann, server, gamestart);
     ASSERT_TRUE(testutil::waitFor([&] { return ann.client().ctx.state.myslot == 1; }));
     EXPECT_TRUE(ann.client().ctx.state.ishost);
     EXPECT_EQ(ann.client().connection.hostName(), "127.0.0.1"); // hosting ignores the address

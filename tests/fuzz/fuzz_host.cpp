@@ -42,7 +42,7 @@ class Driver {
 public:
     explicit Driver(uint64_t seed)
         : m_random(seed)
-        , m_game(m_random, [this](bool scrambled, bool onlyLetters) { return drawWord(scrambled, onlyLetters); }, link())
+        , m_game(m_random, [this](const QString&, bool scrambled, bool onlyLetters) { return drawWord(scrambled, onlyLetters); }, link())
     {
     }
 

@@ -11,6 +11,7 @@ TEST(HostOptions, OptionsAndTheirValuesAreRead)
         bool help;
         bool version;
         int holdSeat = 90;
+        const char* words = "en";
     } cases[] = {
         {{}, 7772, false, false},
         {{"--port", "7780"}, 7780, false, false},
@@ -22,6 +23,9 @@ TEST(HostOptions, OptionsAndTheirValuesAreRead)
         {{"-v"}, 7772, false, true},
         {{"--hold-seat", "0"}, 7772, false, false, 0},
         {{"--hold-seat=86400", "--port", "1"}, 1, false, false, 86400},
+        {{"--words", "de"}, 7772, false, false, 90, "de"},
+        {{"--words=sv", "--hold-seat", "5"}, 7772, false, false, 5, "sv"},
+        {{"--words", "fr", "--words=en"}, 7772, false, false, 90, "en"}, // the last one counts
     };
     for (const auto& c : cases) {
         const HostOptions o = HostOptions::parse(c.arguments);
@@ -31,6 +35,7 @@ TEST(HostOptions, OptionsAndTheirValuesAreRead)
         EXPECT_EQ(o.help, c.help) << args;
         EXPECT_EQ(o.version, c.version) << args;
         EXPECT_EQ(o.holdSeatSeconds, c.holdSeat) << args;
+        EXPECT_EQ(o.words, c.words) << args;
     }
 }
 
@@ -87,6 +92,11 @@ TEST(HostOptions, WrongCommandLinesSayWhatIsWrong)
         {{"--agones= 9358"}, "--agones: \" 9358\" is not a port number (1 to 65535)"},
         {{"--agones", "9400"}, "unexpected argument \"9400\""}, // its port only after "="
         {{"--agones-one-session=yes"}, "--agones-one-session takes no value"},
+        {{"--words", "xx"}, "--words: \"xx\" is not a language of the game's words (en, fr, de, es, it, pt, nl, sv)"},
+        {{"--words=DE"}, "--words: \"DE\" is not a language of the game's words (en, fr, de, es, it, pt, nl, sv)"},
+        {{"--words", "Deutsch"},
+         "--words: \"Deutsch\" is not a language of the game's words (en, fr, de, es, it, pt, nl, sv)"},
+        {{"--words"}, "--words needs a value (LANG)"},
     };
     for (const auto& c : cases) {
         const HostOptions o = HostOptions::parse(c.arguments);
@@ -98,12 +108,14 @@ TEST(HostOptions, WrongCommandLinesSayWhatIsWrong)
 TEST(HostOptions, TheUsageShowsEveryOptionAndBothWaysToStartTheHost)
 {
     const QString usage = HostOptions::usage();
-    EXPECT_TRUE(usage.startsWith("Usage: quillor-host [--port N] [--hold-seat SECONDS] [--agones[=PORT]]\n"
-                                 "       quillor --serve [--port N] [--hold-seat SECONDS] [--agones[=PORT]]\n"))
+    EXPECT_TRUE(usage.startsWith("Usage: quillor-host [--port N] [--hold-seat SECONDS] [--words LANG] [--agones[=PORT]]\n"
+                                 "       quillor --serve [--port N] [--hold-seat SECONDS] [--words LANG] [--agones[=PORT]]\n"))
         << usage.toStdString();
     for (const char* line : {"\n  --port N              the game's TCP port (default 7772; 0 takes any free port)\n",
                              "\n  --hold-seat SECONDS   keep the seat and score of a player whose connection drops "
                              "during a game for him (default 90; 0: not kept)\n",
+                             "\n  --words LANG          the language of the words until the game's leader chooses "
+                             "another (default en)\n",
                              "\n  --agones[=PORT]       report to Agones' SDK server on localhost:PORT (9358)\n",
                              "\n  --agones-one-session  with Agones, end once the last player leaves after a game\n",
                              "\n  -h, --help            show this text\n", "\n  -v, --version         show the version\n",

@@ -34,7 +34,12 @@ public:
     explicit HostHarness(std::uint64_t seed = 1, QByteArray fixedWord = "cat")
         : random(seed)
         , word(std::move(fixedWord))
-        , game(random, [this](bool scrambled, bool onlyLetters) { return nextWord(scrambled, onlyLetters); }, link())
+        , game(random,
+               [this](const QString& language, bool scrambled, bool onlyLetters) {
+                   languagesDrawn.append(language);
+                   return nextWord(scrambled, onlyLetters);
+               },
+               link())
     {
         game.setSeatHoldMs(0);
     }
@@ -43,6 +48,7 @@ public:
     QByteArray word;                                   // every round's word, unless words is set
     std::function<QByteArray(bool, bool)> words;        // optional word source
     QList<Sent> sent;
+    QStringList languagesDrawn; // the language of every word drawn, in order
     QList<int> closeRequests;
     bool clockRunning = false;
     QStringList events;

@@ -125,7 +125,7 @@ TEST(HostLogin, LatecomerGetsBoardWordAndStatsInOrderAfterTheOthers)
     h.login(slot, "Cid");
     const QList<QByteArray> cmds = h.commandsTo(slot);
     EXPECT_EQ(cmds, list({"CMD_sendlogininfo", "CMD_newplayerinfo", "CMD_existingplayers", "CMD_existingplayers",
-                          "CMD_leader", "CMD_loadboard", "CMD_theword", "CMD_loadstats"}));
+                          "CMD_leader", "CMD_loadboard", "CMD_theword", "CMD_loadstats", "CMD_gamelanguage"}));
     const auto& board = h.game.rounds().board();
     EXPECT_EQ(h.textsTo(slot, "CMD_loadboard").value(0), "CMD_loadboard+1" + board.boardText());
     EXPECT_EQ(h.textsTo(slot, "CMD_theword").value(0), "CMD_theword" + board.wordcodes());

@@ -64,12 +64,13 @@ TEST(HostRounds, StartGameEchoesOptionsThenSendsBoardWordAndTurnToEverySlot)
     const auto& b = h.game.rounds().board();
     for (int slot : {1, 2, 7}) {
         EXPECT_EQ(h.textsTo(slot).value(0), "CMD_startgame+Host+400+30+t+t+");
-        EXPECT_EQ(h.textsTo(slot).value(1), "CMD_loadboard+1" + b.boardText());
-        EXPECT_EQ(h.textsTo(slot).value(2), "CMD_theword+1+17+2+21+3+9+4+12+5+12");
-        EXPECT_EQ(h.textsTo(slot).size(), 4);
+        EXPECT_EQ(h.textsTo(slot).value(1), "CMD_gamelanguage+en+");
+        EXPECT_EQ(h.textsTo(slot).value(2), "CMD_loadboard+1" + b.boardText());
+        EXPECT_EQ(h.textsTo(slot).value(3), "CMD_theword+1+17+2+21+3+9+4+12+5+12");
+        EXPECT_EQ(h.textsTo(slot).size(), 5);
     }
-    EXPECT_EQ(h.textsTo(2).value(3), "CMD_nextplayer+2+");
-    EXPECT_EQ(h.textsTo(7).value(3), "CMD_nextplayer+1+");
+    EXPECT_EQ(h.textsTo(2).value(4), "CMD_nextplayer+2+");
+    EXPECT_EQ(h.textsTo(7).value(4), "CMD_nextplayer+1+");
     EXPECT_TRUE(h.clockRunning);
     EXPECT_EQ(h.game.rounds().countdown(), 34);
     EXPECT_EQ(h.game.rounds().clockMode(), GameRounds::Turn);
@@ -86,7 +87,7 @@ TEST(HostRounds, OptionsFallBackWhenNotNumbersAndFlagsAreReadAsWritten)
     EXPECT_EQ(h.game.rounds().timeperturn(), 60);
     EXPECT_TRUE(h.game.rounds().scrambled()) << "anything but \"f\" means scrambled";
     EXPECT_FALSE(h.game.rounds().onlyletters()) << "only exactly \"t\" means only-letters";
-    EXPECT_EQ(h.textsTo(1).value(h.textsTo(1).size() - 4), "CMD_startgame+Ann+lots+soon+x+T+");
+    EXPECT_EQ(h.textsTo(1).value(h.textsTo(1).size() - 5), "CMD_startgame+Ann+lots+soon+x+T+");
     EXPECT_EQ(h.game.rounds().countdown(), 64);
 }
 

@@ -92,7 +92,8 @@ TEST(TServerLoopback, ARoundIsPlayedOverTheWire)
     ann->send("CMD_startgame+Ann+250+60+f+f+");
     ASSERT_TRUE(bob->waitForMessage("CMD_nextplayer"));
     const auto& board = host.server.game().rounds().board();
-    EXPECT_EQ(bob->messages(), (QList<QByteArray>{"CMD_startgame+Ann+250+60+f+f+", "CMD_loadboard+1" + board.boardText(),
+    EXPECT_EQ(bob->messages(), (QList<QByteArray>{"CMD_startgame+Ann+250+60+f+f+", "CMD_gamelanguage+en+",
+                                                  "CMD_loadboard+1" + board.boardText(),
                                                   "CMD_theword" + board.wordcodes(), "CMD_nextplayer+2+"}));
     bob->clear();
     bob->send("CMD_myword+2" + board.wordcells());

@@ -6,6 +6,7 @@
 #include "widgets/UpDownEdit.h"
 #include "windows/gamestartform.h"
 
+#include <QComboBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -115,9 +116,10 @@ TEST_F(GameStartForm, StartSendsThenHidesThenSaves)
     QTest::keyClick(form.UpDown2, Qt::Key_Up);
     QTest::mouseClick(form.button_start, Qt::LeftButton);
 
-    ASSERT_EQ(sent.size(), 1u);
-    EXPECT_EQ(sent[0], terminated("CMD_startgame+Ann+300+35+f+f+"));
-    EXPECT_EQ(events, (std::vector<QString>{"send while shown", "save while hidden"}));
+    ASSERT_EQ(sent.size(), 2u);
+    EXPECT_EQ(sent[0], terminated("CMD_wordlanguage+en+"));
+    EXPECT_EQ(sent[1], terminated("CMD_startgame+Ann+300+35+f+f+"));
+    EXPECT_EQ(events, (std::vector<QString>{"send while shown", "send while shown", "save while hidden"}));
     EXPECT_FALSE(form.isVisible());
 }
 
@@ -129,8 +131,9 @@ TEST_F(GameStartForm, ValuesPersistAcrossShowings)
     form.show();
     EXPECT_EQ(form.edit_playtoscore->text(), "200");
     form.button_startClick();
-    ASSERT_EQ(sent.size(), 2u);
-    EXPECT_EQ(sent[0], sent[1]);
+    ASSERT_EQ(sent.size(), 4u);
+    EXPECT_EQ(sent[0], sent[2]);
+    EXPECT_EQ(sent[1], sent[3]);
 }
 
 TEST_F(GameStartForm, SettingsPositionsAreHeldToTheRanges)
@@ -145,8 +148,8 @@ TEST_F(GameStartForm, SettingsPositionsAreHeldToTheRanges)
     form.checkonly(0);
     EXPECT_EQ(tags(), (std::vector<int>{0, 1, 0}));
     form.button_startClick();
-    ASSERT_EQ(sent.size(), 1u);
-    EXPECT_EQ(sent[0], terminated("CMD_startgame+Ann+1000+20+f+f+"));
+    ASSERT_EQ(sent.size(), 2u);
+    EXPECT_EQ(sent[1], terminated("CMD_startgame+Ann+1000+20+f+f+"));
 }
 
 TEST_F(GameStartForm, StartWithoutCallbacksOnlyHides)
@@ -211,6 +214,54 @@ TEST_F(GameStartForm, TypedNumbersAreTakenRoundedToTheirStep)
     QTest::keyClick(form.edit_playtoscore, Qt::Key_Return);
     EXPECT_EQ(form.edit_playtoscore->text(), "350");
     form.button_startClick();
-    ASSERT_EQ(sent.size(), 1u);
-    EXPECT_EQ(sent[0], terminated("CMD_startgame+Ann+350+20+t+t+"));
+    ASSERT_EQ(sent.size(), 2u);
+    EXPECT_EQ(sent[1], terminated("CMD_startgame+Ann+350+20+t+t+"));
+}
+
+// "Words:" offers the eight languages, each in its own name; the one chosen is sent, by
+// its code, just before the start command, and kept in the preferences.
+TEST_F(GameStartForm, TheLanguageOfTheWordsIsChosenByNameAndSentByCodeBeforeTheStart)
+{
+    EXPECT_EQ(form.label_words->text(), "Words:");
+    QStringList names;
+    for (int i = 0; i < form.combo_words->count(); ++i)
+        names << form.combo_words->itemText(i);
+    EXPECT_EQ(names, (QStringList{"English", "Français", "Deutsch", "Español", "Italiano", "Português", "Nederlands",
+                                  "Svenska"}));
+    EXPECT_EQ(form.combo_words->currentText(), "English");
+
+    form.show();
+    const struct {
+        int key;          // pressed on the list, which has the focus
+        const char* name; // shown then
+        const char* sent; // the language message of the next start
+    } steps[] = {
+        {Qt::Key_Down, "Français", "CMD_wordlanguage+fr+"},
+        {Qt::Key_Down, "Deutsch", "CMD_wordlanguage+de+"},
+        {Qt::Key_End, "Svenska", "CMD_wordlanguage+sv+"},
+        {Qt::Key_Up, "Nederlands", "CMD_wordlanguage+nl+"},
+        {Qt::Key_Home, "English", "CMD_wordlanguage+en+"},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.name);
+        form.show();
+        form.combo_words->setFocus();
+        QTest::keyClick(form.combo_words, Qt::Key(step.key));
+        EXPECT_EQ(form.combo_words->currentText(), step.name);
+        sent.clear();
+        QTest::mouseClick(form.button_start, Qt::LeftButton);
+        ASSERT_EQ(sent.size(), 2u);
+        EXPECT_EQ(sent[0], terminated(step.sent));
+        EXPECT_TRUE(sent[1].startsWith("CMD_startgame+Ann+"));
+        EXPECT_EQ(prefs.startOptions().language(), QString::fromLatin1(step.sent).section('+', 1, 1));
+    }
+
+    // Preferences read from the settings file show in the list; an unknown code changes nothing.
+    GameStartOptions o = prefs.startOptions();
+    o.setLanguage(QStringLiteral("it"));
+    o.setLanguage(QStringLiteral("xx"));
+    prefs.setStartOptions(o);
+    EXPECT_EQ(form.combo_words->currentText(), "Italiano");
+    form.setLanguage(QStringLiteral("Deutsch"));
+    EXPECT_EQ(form.combo_words->currentText(), "Italiano");
 }

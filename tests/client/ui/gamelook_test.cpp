@@ -10,6 +10,7 @@
 #include "common/EventLoop.h"
 #include "common/HostMessages.h"
 #include "widgets/ElidedLabel.h"
+#include "net/WordLanguages.h"
 #include "widgets/TimeBar.h"
 
 #include <QAbstractAnimation>
@@ -157,4 +158,23 @@ TEST_F(GameLook, ANewGameEndsAShowerStillFalling)
     arrive("CMD_startgame+Ann+250+30+t+f+");
     EXPECT_FALSE(banner.isVisible());
     EXPECT_EQ(running(), QStringList());
+}
+
+// Each game's language stands beside its type on the scoreboard, whole, for the longest
+// type and every language; a game the host does not name a language for is in English.
+TEST_F(GameLook, TheLanguageOfTheWordsStandsWholeBesideTheGameType)
+{
+    QLabel* type = window.scorePanel()->label_gametype;
+    EXPECT_FALSE(type->text().contains(QLatin1String("English"))) << "no game yet";
+    for (const char* flag : {"t", "f"}) {
+        for (const WordLanguage& language : wordlanguages::all()) {
+            SCOPED_TRACE(language.code.toStdString() + flag);
+            arrive(QByteArray("CMD_startgame+Ann+250+30+") + flag + "+f+");
+            EXPECT_TRUE(type->text().contains(QLatin1String("English"))) << type->text().toStdString();
+            arrive("CMD_gamelanguage+" + language.code.toLatin1() + "+");
+            EXPECT_TRUE(type->text().contains(language.name.toHtmlEscaped())) << type->text().toStdString();
+            EXPECT_TRUE(type->text().contains(flag == QByteArray("t") ? "SCRAMBLED" : "STRAIGHT"));
+            EXPECT_LE(type->sizeHint().width(), type->width());
+        }
+    }
 }
