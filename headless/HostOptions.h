@@ -20,6 +20,9 @@ struct HostOptions {
     quint16 agonesPort = 0;        // its PORT; 0 when none was given
     bool agonesOneSession = false; // --agones-one-session
     int holdSeatSeconds = game::DefaultHoldSeconds; // 0: a dropped player's seat is not kept
+    // The game's name on the local network (DNS-SD); empty: the machine's host name.
+    QString name;                  // --name TEXT
+    bool announce = true;          // false with --no-announce
     bool help = false;
     bool version = false;
     QString error; // why the command line cannot be used; empty when fine

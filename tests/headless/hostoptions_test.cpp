@@ -11,6 +11,8 @@ TEST(HostOptions, OptionsAndTheirValuesAreRead)
         bool help;
         bool version;
         int holdSeat = 90;
+        QString name = {};
+        bool announce = true;
     } cases[] = {
         {{}, 7772, false, false},
         {{"--port", "7780"}, 7780, false, false},
@@ -22,6 +24,10 @@ TEST(HostOptions, OptionsAndTheirValuesAreRead)
         {{"-v"}, 7772, false, true},
         {{"--hold-seat", "0"}, 7772, false, false, 0},
         {{"--hold-seat=86400", "--port", "1"}, 1, false, false, 86400},
+        {{"--name", "Club room"}, 7772, false, false, 90, "Club room"},
+        {{"--name= Ann's table ", "--no-announce"}, 7772, false, false, 90, "Ann's table", false},
+        {{"--no-announce", "--name", "a", "--name=b"}, 7772, false, false, 90, "b", false},
+        {{"--name", "--port"}, 7772, false, false, 90, "--port"}, // a value may look like an option
     };
     for (const auto& c : cases) {
         const HostOptions o = HostOptions::parse(c.arguments);
@@ -31,6 +37,8 @@ TEST(HostOptions, OptionsAndTheirValuesAreRead)
         EXPECT_EQ(o.help, c.help) << args;
         EXPECT_EQ(o.version, c.version) << args;
         EXPECT_EQ(o.holdSeatSeconds, c.holdSeat) << args;
+        EXPECT_EQ(o.name, c.name) << args;
+        EXPECT_EQ(o.announce, c.announce) << args;
     }
 }
 
@@ -87,6 +95,9 @@ TEST(HostOptions, WrongCommandLinesSayWhatIsWrong)
         {{"--agones= 9358"}, "--agones: \" 9358\" is not a port number (1 to 65535)"},
         {{"--agones", "9400"}, "unexpected argument \"9400\""}, // its port only after "="
         {{"--agones-one-session=yes"}, "--agones-one-session takes no value"},
+        {{"--name"}, "--name needs a value (TEXT)"},
+        {{"--name=  "}, "--name: the name is empty"},
+        {{"--no-announce=1"}, "--no-announce takes no value"},
     };
     for (const auto& c : cases) {
         const HostOptions o = HostOptions::parse(c.arguments);
@@ -98,12 +109,14 @@ TEST(HostOptions, WrongCommandLinesSayWhatIsWrong)
 TEST(HostOptions, TheUsageShowsEveryOptionAndBothWaysToStartTheHost)
 {
     const QString usage = HostOptions::usage();
-    EXPECT_TRUE(usage.startsWith("Usage: quillor-host [--port N] [--hold-seat SECONDS] [--agones[=PORT]]\n"
-                                 "       quillor --serve [--port N] [--hold-seat SECONDS] [--agones[=PORT]]\n"))
+    EXPECT_TRUE(usage.startsWith("Usage: quillor-host [--port N] [--hold-seat SECONDS] [--name TEXT] [--agones[=PORT]]\n"
+                                 "       quillor --serve [--port N] [--hold-seat SECONDS] [--name TEXT] [--agones[=PORT]]\n"))
         << usage.toStdString();
     for (const char* line : {"\n  --port N              the game's TCP port (default 7772; 0 takes any free port)\n",
                              "\n  --hold-seat SECONDS   keep the seat and score of a player whose connection drops "
                              "during a game for him (default 90; 0: not kept)\n",
+                             "\n  --name TEXT           the game's name on the local network (default: this machine's host name)\n",
+                             "\n  --no-announce         do not announce the game on the local network\n",
                              "\n  --agones[=PORT]       report to Agones' SDK server on localhost:PORT (9358)\n",
                              "\n  --agones-one-session  with Agones, end once the last player leaves after a game\n",
                              "\n  -h, --help            show this text\n", "\n  -v, --version         show the version\n",
