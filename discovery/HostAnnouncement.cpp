@@ -73,10 +73,10 @@ QString HostAnnouncement::statusText() const
     case GameAnnouncer::State::Starting:
         return QStringLiteral("Announcing this game on the network as \"%1\"...").arg(name);
     case GameAnnouncer::State::Announcing:
-        return QStringLiteral("Announced on this network as \"%1\": friends nearby find it in Play with Others.").arg(name);
+        return QStringLiteral("This game is announced on this network as \"%1\": friends nearby find it in Play with Others.").arg(name);
     case GameAnnouncer::State::NotRunning:
     case GameAnnouncer::State::Failed:
         break;
     }
-    return QStringLiteral("Not announced on this network: %1.").arg(m_announcer.problem());
+    return QStringLiteral("This game is not announced on this network: %1.").arg(m_announcer.problem());
 }

@@ -34,9 +34,9 @@ public:
 
     // What the host's record says now.
     static GameRecord recordOf(const TServer& host);
-    // One sentence for the hosting player on how announcing goes: "Announced on this
-    // network as "Bob's game".", "Not announced on this network: ...". Empty while
-    // stopped.
+    // One sentence for the hosting player on how announcing goes: "This game is
+    // announced on this network as "Bob's game": ...", "This game is not announced on
+    // this network: ...". Empty while stopped.
     QString statusText() const;
 
 signals:

@@ -11,8 +11,7 @@ QVariant GameListModel::data(const QModelIndex& index, int role) const
     const QModelIndex source = mapToSource(index);
     const auto field = [&source](int r) { return source.data(r); };
     const bool otherVersion = field(GameBrowser::VersionDiffersRole).toBool();
-    switch (role) {
-    case Qt::DisplayRole: {
+    const auto line = [&] {
         QStringList parts {field(GameBrowser::PlayersRole).toString()};
         if (const QString state = field(GameBrowser::StateRole).toString(); !state.isEmpty())
             parts.append(state);
@@ -26,14 +25,17 @@ QVariant GameListModel::data(const QModelIndex& index, int role) const
             parts.append(version.isEmpty() ? QStringLiteral("unknown version") : QStringLiteral("version %1").arg(version));
         }
         return QStringLiteral("%1   %2").arg(field(GameBrowser::NameRole).toString(), parts.join(QStringLiteral(", ")));
-    }
+    };
+    switch (role) {
+    case Qt::DisplayRole:
+        return line();
     case Qt::ForegroundRole:
         if (otherVersion)
             return QGuiApplication::palette().brush(QPalette::Disabled, QPalette::Text);
         return {};
     case Qt::ToolTipRole: {
-        QString tip = QStringLiteral("%1 (%2)").arg(field(GameBrowser::HostNameRole).toString(),
-                                                    field(GameBrowser::AddressRole).toString());
+        // The whole line, which the list may have cut short, and the host's name.
+        QString tip = QStringLiteral("%1\n%2").arg(line(), field(GameBrowser::HostNameRole).toString());
         if (const QString leader = field(GameBrowser::LeaderRole).toString(); !leader.isEmpty())
             tip += QStringLiteral("\nLed by %1").arg(leader);
         if (otherVersion)

@@ -62,6 +62,9 @@ PlayWithOthersDialog::PlayWithOthersDialog(PlayChoiceStore& store, QWidget* pare
     list_games->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_games->setSelectionMode(QAbstractItemView::SingleSelection);
     list_games->setUniformItemSizes(true);
+    // A line too long for the list ends in "..."; its tooltip tells the rest.
+    list_games->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list_games->setTextElideMode(Qt::ElideRight);
     auto* shown = new GameListModel(this);
     shown->setSourceModel(&m_browser);
     list_games->setModel(shown);
@@ -123,9 +126,8 @@ PlayWithOthersDialog::PlayWithOthersDialog(PlayChoiceStore& store, QWidget* pare
     connect(&m_browser, &QAbstractItemModel::modelReset, this, &PlayWithOthersDialog::showGamesStatus);
     connect(&m_browser, &GameBrowser::logLine, this, [](const QString& line) { qInfo().noquote() << "games on this network:" << line; });
 
-    label_friends->setMinimumHeight(3 * label_friends->fontMetrics().lineSpacing());
-    label_games->setMinimumHeight(2 * label_games->fontMetrics().lineSpacing());
-    setFixedWidth(qMax(sizeHint().width(), 400));
+    label_friends->setMinimumHeight(2 * label_friends->fontMetrics().lineSpacing());
+    setFixedWidth(qMax(sizeHint().width(), 480));
     showState();
 }
 

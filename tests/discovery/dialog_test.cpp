@@ -126,8 +126,8 @@ TEST_F(WithoutAvahi, DialogSaysWhyThereIsNoListAndTheTypedAddressStillWorks)
 
     // The hosting player's line says his game is not announced.
     rig.dialog.radio_host->setChecked(true);
-    rig.dialog.setAnnouncement("Not announced on this network: the Avahi service is not running.");
-    EXPECT_TRUE(rig.dialog.label_friends->text().endsWith("\nNot announced on this network: the Avahi service is not running."))
+    rig.dialog.setAnnouncement("This game is not announced on this network: the Avahi service is not running.");
+    EXPECT_TRUE(rig.dialog.label_friends->text().endsWith("\nThis game is not announced on this network: the Avahi service is not running."))
         << rig.dialog.label_friends->text().toStdString();
 
     QSignalSpy play(&rig.dialog, &PlayWithOthersDialog::playRequested);

@@ -140,7 +140,7 @@ TEST_F(WithAvahi, HostingPlayersGameIsAnnouncedUnderHisName)
     ASSERT_TRUE(testutil::waitFor([&] { return announcement.announcer().state() == GameAnnouncer::State::Announcing; },
                                   DaemonMs));
     EXPECT_EQ(told, QStringList({"Announcing this game on the network as \"Ann's game\"...",
-                                 "Announced on this network as \"Ann's game\": friends nearby find it in Play with Others."}));
+                                 "This game is announced on this network as \"Ann's game\": friends nearby find it in Play with Others."}));
     RawClient ann;
     logIn(ann, server.port(), 1, "Ann");
     QStringList txt;
@@ -160,7 +160,7 @@ TEST_F(WithoutAvahi, HostingPlayerIsToldHisGameIsNotAnnounced)
     server.startListening();
     announcement.start(discovery::gameNameFor("Ann"));
     // Known before start() returns: nothing waits for the daemon.
-    EXPECT_EQ(announcement.statusText(), "Not announced on this network: the Avahi service is not running.");
+    EXPECT_EQ(announcement.statusText(), "This game is not announced on this network: the Avahi service is not running.");
     RawClient ann;
     logIn(ann, server.port(), 1, "Ann");
     EXPECT_EQ(HostAnnouncement::recordOf(server).players, 1);
