@@ -10,6 +10,7 @@
 #include "host/RawClient.h"
 #include "host/TServer.h"
 
+#include <array>
 #include <csignal>
 
 using fixture::browse;
@@ -164,4 +165,43 @@ TEST_F(WithoutAvahi, HostingPlayerIsToldHisGameIsNotAnnounced)
     RawClient ann;
     logIn(ann, server.port(), 1, "Ann");
     EXPECT_EQ(HostAnnouncement::recordOf(server).players, 1);
+}
+
+// What a host tells the network, read from the host itself after each event: seated
+// players connected (a seat kept for an away player is not), spectators, the game and
+// the leader. Needs no daemon: it runs anywhere.
+TEST(HostRecord, FollowsSeatsSpectatorsTheGameAndTheLead)
+{
+    SeededRandom random(11);
+    TServer server(nullptr, random, 0);
+    server.startListening();
+    std::array<RawClient, 8> clients; // slots 1 to 7; 7 is a spectator's
+    for (int slot = 1; slot <= 7; ++slot)
+        logIn(clients[std::size_t(slot)], server.port(), slot, "P" + QByteArray::number(slot));
+
+    const auto record = [](int players, int spectators, GameRecord::State state, const char* lead) {
+        GameRecord r = GameRecord::ours();
+        r.players = players;
+        r.spectators = spectators;
+        r.state = state;
+        r.leader = QString::fromLatin1(lead);
+        return r;
+    };
+    const auto becomes = [&](const GameRecord& want) {
+        return testutil::waitFor([&] { return HostAnnouncement::recordOf(server) == want; }, 5000);
+    };
+    EXPECT_TRUE(becomes(record(6, 1, GameRecord::State::Waiting, "P1")));
+
+    clients[1].send("CMD_startgame+P1+50+60+f+f+");
+    EXPECT_TRUE(becomes(record(6, 1, GameRecord::State::Playing, "P1")));
+    // P2 drops during the game: his seat is kept for him, but he is not connected.
+    clients[2].close();
+    EXPECT_TRUE(becomes(record(5, 1, GameRecord::State::Playing, "P1")));
+    clients[7].close();
+    EXPECT_TRUE(becomes(record(5, 0, GameRecord::State::Playing, "P1")));
+    // The leader leaves: the lead passes to the seat connected longest after him.
+    clients[1].close();
+    EXPECT_TRUE(becomes(record(4, 0, GameRecord::State::Playing, "P3")))
+        << HostAnnouncement::recordOf(server).playersText().toStdString() << " "
+        << HostAnnouncement::recordOf(server).leader.toStdString();
 }
