@@ -117,7 +117,8 @@ public:
             if (state == GameAnnouncer::State::Starting || state == GameAnnouncer::State::Stopped || text == toldAnnouncement)
                 return;
             toldAnnouncement = text;
-            chat.client().ctx.plainLine(text);
+            // After the line with the addresses, which the host's start is followed by.
+            QMetaObject::invokeMethod(&chat, [&chat, text] { chat.client().ctx.plainLine(text); }, Qt::QueuedConnection);
         });
         QObject::connect(&announcement.announcer(), &GameAnnouncer::logLine, &chat,
                          [](const QString& line) { qInfo("%s", qUtf8Printable(line)); });
