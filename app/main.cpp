@@ -18,6 +18,7 @@
 #include "app/StorageFolder.h"
 #include "client/PlayChoiceStore.h"
 #include "client/ui/chatform.h"
+#include "discovery/HostAnnouncement.h"
 #include "host/RandomSource.h"
 #include "host/TServer.h"
 #include "net/GameConstants.h"
@@ -102,21 +103,39 @@ public:
         chat.setWindows(windows);
         // The hosting player leads his own game, whoever else has come.
         server.setLeadRule(HostGame::LeadRule::HostingPlayer);
-        chat.client().session.startHost = [this] {
+        chat.client().session.startHost = [this, &chat] {
             server.startListening();
+            // Announced on the local network only once hosting: no daemon is asked before.
+            announcement.start(discovery::gameNameFor(chat.client().ctx.state.playername));
             return server.port();
         };
+        // The hosting player learns under which name friends nearby find his game, or why
+        // they do not; the dialog shows it beside his addresses.
+        QObject::connect(&announcement, &HostAnnouncement::statusChanged, &chat, [this, &chat](const QString& text) {
+            playWithOthers.setAnnouncement(text);
+            const GameAnnouncer::State state = announcement.announcer().state();
+            if (state == GameAnnouncer::State::Starting || state == GameAnnouncer::State::Stopped || text == toldAnnouncement)
+                return;
+            toldAnnouncement = text;
+            // After the line with the addresses, which the host's start is followed by.
+            QMetaObject::invokeMethod(&chat, [&chat, text] { chat.client().ctx.plainLine(text); }, Qt::QueuedConnection);
+        });
+        QObject::connect(&announcement.announcer(), &GameAnnouncer::logLine, &chat,
+                         [](const QString& line) { qInfo("%s", qUtf8Printable(line)); });
 
         // "Play with Others" starts a new copy with the chosen parameters and ends this one
         // once the new copy has started.
         relaunch.stopHosting = [this] {
             hosted = server.isListening();
+            announcement.stop();
             server.stopListening();
         };
         relaunch.resumeHosting = [this] {
             try {
-                if (hosted)
+                if (hosted) {
                     server.startListening();
+                    announcement.start(announcement.announcer().name());
+                }
             } catch (const ESockException& e) {
                 qWarning("cannot host again: %s", e.what());
             }
@@ -148,6 +167,8 @@ private:
     Thelp help;
     Tphrases phrases;
     TServer server;
+    HostAnnouncement announcement {server};
+    QString toldAnnouncement;
     Tspylist spylist;
     PlayChoiceStore playChoices;
     PlayWithOthersDialog playWithOthers;

@@ -1,5 +1,6 @@
 #include "headless/HeadlessHost.h"
 
+#include "discovery/HostAnnouncement.h"
 #include "fleet/AgonesSdk.h"
 #include "headless/StopSignals.h"
 #include "host/RandomSource.h"
@@ -77,7 +78,17 @@ int runHeadlessHost(const HostOptions& options, const AgonesSettings& agonesSett
     logHostLine(QStringLiteral("listening on port %1").arg(host.port()));
     if (agones)
         agones->listening(host.port());
+    // Announced on the local network unless told not to; without an Avahi daemon one
+    // line says so and nothing waits for it.
+    std::unique_ptr<HostAnnouncement> announcement;
+    if (options.announce) {
+        announcement = std::make_unique<HostAnnouncement>(host);
+        QObject::connect(&announcement->announcer(), &GameAnnouncer::logLine, &logHostLine);
+        announcement->start(options.name);
+    }
     QCoreApplication::exec();
+    // Withdrawn before the host closes its connections.
+    announcement.reset();
     logHostLine(QStringLiteral("stopped"));
     return 0;
 }

@@ -15,6 +15,10 @@
 // quillor-host's main() reads the options and hands them here:
 //     QCoreApplication app(argc, argv);
 //     return runHeadlessHost(options, agones);
+// Unless --no-announce is given, the host is announced on the local network (DNS-SD
+// through the Avahi daemon, discovery/HostAnnouncement.h) as --name or the machine's
+// host name, and withdrawn when it stops.
+//
 // What a new option switches on is wired in runHeadlessHost().
 #include "fleet/AgonesSettings.h"
 #include "headless/HostOptions.h"

@@ -66,6 +66,19 @@ const Option kOptions[] = {
          o.words = value;
          return QString();
      }},
+    {"--name", nullptr, Value::Required, "TEXT",
+     "the game's name on the local network (default: this machine's host name)",
+     [](HostOptions& o, const QString& value) {
+         if (value.trimmed().isEmpty())
+             return QStringLiteral("--name: the name is empty");
+         o.name = value.trimmed();
+         return QString();
+     }},
+    {"--no-announce", nullptr, Value::None, nullptr, "do not announce the game on the local network",
+     [](HostOptions& o, const QString&) {
+         o.announce = false;
+         return QString();
+     }},
     {"--agones", nullptr, Value::Optional, "PORT",
      "report to Agones' SDK server on localhost:PORT (9358)",
      [](HostOptions& o, const QString& value) {

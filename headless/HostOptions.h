@@ -22,6 +22,9 @@ struct HostOptions {
     bool agonesOneSession = false; // --agones-one-session
     int holdSeatSeconds = game::DefaultHoldSeconds; // 0: a dropped player's seat is not kept
     QString words = QString::fromLatin1(wordlanguages::DefaultCode); // --words LANG: the starting language
+    // The game's name on the local network (DNS-SD); empty: the machine's host name.
+    QString name;                  // --name TEXT
+    bool announce = true;          // false with --no-announce
     bool help = false;
     bool version = false;
     QString error; // why the command line cannot be used; empty when fine

@@ -1,6 +1,7 @@
 #include "windows/PlayWithOthersDialog.h"
 
 #include "client/PlayChoiceStore.h"
+#include "windows/GameListModel.h"
 
 #include <QButtonGroup>
 #include <QDebug>
@@ -9,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -53,6 +55,28 @@ PlayWithOthersDialog::PlayWithOthersDialog(PlayChoiceStore& store, QWidget* pare
     keep.setRetainSizeWhenHidden(true);
     label_friends->setSizePolicy(keep);
 
+    // The games announced nearby: a list a few rows high, and a line under it while the
+    // list is empty.
+    list_games = new QListView(this);
+    list_games->setObjectName(QStringLiteral("list_games"));
+    list_games->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list_games->setSelectionMode(QAbstractItemView::SingleSelection);
+    list_games->setUniformItemSizes(true);
+    // A line too long for the list ends in "..."; its tooltip tells the rest.
+    list_games->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list_games->setTextElideMode(Qt::ElideRight);
+    auto* shown = new GameListModel(this);
+    shown->setSourceModel(&m_browser);
+    list_games->setModel(shown);
+    list_games->setFixedHeight(4 * list_games->fontMetrics().lineSpacing() + 2 * list_games->frameWidth() + 8);
+    label_games = new QLabel(this);
+    label_games->setObjectName(QStringLiteral("label_games"));
+    label_games->setWordWrap(true);
+    label_games->setTextFormat(Qt::PlainText);
+    QSizePolicy keepGames = label_games->sizePolicy();
+    keepGames.setRetainSizeWhenHidden(true);
+    label_games->setSizePolicy(keepGames);
+
     auto* modeRow = new QHBoxLayout;
     modeRow->addWidget(radio_host);
     modeRow->addWidget(radio_join);
@@ -75,6 +99,12 @@ PlayWithOthersDialog::PlayWithOthersDialog(PlayChoiceStore& store, QWidget* pare
     column->setContentsMargins(18, 16, 18, 14);
     column->setSpacing(12);
     column->addLayout(form);
+    auto* games = new QVBoxLayout;
+    games->setSpacing(4);
+    games->addWidget(new QLabel(QStringLiteral("Games on this network:"), this));
+    games->addWidget(list_games);
+    games->addWidget(label_games);
+    column->addLayout(games);
     // What others need to join, below the choice; room for a second line.
     column->addWidget(label_friends);
     column->addLayout(buttons);
@@ -87,9 +117,17 @@ PlayWithOthersDialog::PlayWithOthersDialog(PlayChoiceStore& store, QWidget* pare
     connect(edit_address, &QLineEdit::returnPressed, this, &PlayWithOthersDialog::button_okClick);
     connect(button_ok, &QPushButton::clicked, this, &PlayWithOthersDialog::button_okClick);
     connect(button_cancel, &QPushButton::clicked, this, &PlayWithOthersDialog::button_cancelClick);
+    connect(list_games->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) { takeListed(current.row()); });
+    connect(list_games, &QListView::doubleClicked, this, [this](const QModelIndex& at) { joinListed(at.row()); });
+    connect(&m_browser, &GameBrowser::statusTextChanged, this, &PlayWithOthersDialog::showGamesStatus);
+    connect(&m_browser, &QAbstractItemModel::rowsInserted, this, &PlayWithOthersDialog::showGamesStatus);
+    connect(&m_browser, &QAbstractItemModel::rowsRemoved, this, &PlayWithOthersDialog::showGamesStatus);
+    connect(&m_browser, &QAbstractItemModel::modelReset, this, &PlayWithOthersDialog::showGamesStatus);
+    connect(&m_browser, &GameBrowser::logLine, this, [](const QString& line) { qInfo().noquote() << "games on this network:" << line; });
 
     label_friends->setMinimumHeight(2 * label_friends->fontMetrics().lineSpacing());
-    setFixedWidth(qMax(sizeHint().width(), 400));
+    setFixedWidth(qMax(sizeHint().width(), 480));
     showState();
 }
 
@@ -97,6 +135,43 @@ void PlayWithOthersDialog::setAddresses(const QStringList& addresses)
 {
     m_addresses = addresses;
     showState();
+}
+
+void PlayWithOthersDialog::setAnnouncement(const QString& text)
+{
+    m_announcement = text;
+    showState();
+}
+
+void PlayWithOthersDialog::showGamesStatus()
+{
+    QString text = m_browser.statusText();
+    if (text.isEmpty() && m_browser.rowCount() == 0)
+        text = QStringLiteral("No games announced on this network yet.");
+    label_games->setText(text);
+    label_games->setVisible(!text.isEmpty());
+}
+
+void PlayWithOthersDialog::takeListed(int row)
+{
+    if (row < 0 || row >= m_browser.rowCount())
+        return;
+    const FoundGame& game = m_browser.game(row);
+    if (game.address().isEmpty())
+        return;
+    radio_join->setChecked(true);
+    edit_address->setText(game.address());
+    edit_port->setValue(game.port);
+}
+
+void PlayWithOthersDialog::joinListed(int row)
+{
+    takeListed(row);
+    if (edit_name->text().trimmed().isEmpty()) {
+        edit_name->setFocus();
+        return;
+    }
+    button_okClick();
 }
 
 PlayChoice PlayWithOthersDialog::choice() const
@@ -123,7 +198,10 @@ void PlayWithOthersDialog::showState()
     // The host is this machine when hosting: the address is not asked for.
     edit_address->setEnabled(radio_join->isChecked());
     button_ok->setEnabled(choice().complete());
-    label_friends->setText(joinaddresses::friendsText(m_addresses, quint16(edit_port->value())));
+    QString friends = joinaddresses::friendsText(m_addresses, quint16(edit_port->value()));
+    if (!m_announcement.isEmpty())
+        friends += QLatin1Char('\n') + m_announcement;
+    label_friends->setText(friends);
     label_friends->setVisible(radio_host->isChecked());
     // As high as the wrapped text needs.
     const int height = layout()->totalHeightForWidth(width());
@@ -136,6 +214,15 @@ void PlayWithOthersDialog::showEvent(QShowEvent* event)
     setChoice(m_store.load());
     setAddresses(joinaddresses::reachable(joinaddresses::ofThisComputer()));
     edit_name->setFocus();
+    // The network is asked only while the dialog is open.
+    m_browser.start();
+    showGamesStatus();
+}
+
+void PlayWithOthersDialog::hideEvent(QHideEvent* event)
+{
+    m_browser.stop();
+    BackdropForm::hideEvent(event);
 }
 
 void PlayWithOthersDialog::keyPressEvent(QKeyEvent* event)

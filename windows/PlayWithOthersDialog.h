@@ -6,9 +6,16 @@
 // open it.
 //
 // While "Host a game" is chosen it says what friends give to join: this computer's
-// addresses and the port ("Friends can join at 192.168.1.20 port 7772").
+// addresses and the port ("Friends can join at 192.168.1.20 port 7772"), and, once this
+// player hosts, the name the game is announced under on the local network or why it
+// is not.
+//
+// "Games on this network" lists the games announced on the local network (GameBrowser),
+// live while the dialog is open and only then. Choosing one fills in its address and
+// port to join it; a double-click joins it at once.
 #include "client/JoinAddresses.h"
 #include "client/PlayChoice.h"
+#include "discovery/GameBrowser.h"
 #include "widgets/BackdropForm.h"
 
 #include <QStringList>
@@ -17,6 +24,7 @@
 class PlayChoiceStore;
 class QLabel;
 class QLineEdit;
+class QListView;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
@@ -43,6 +51,15 @@ public:
     QLabel* label_friends = nullptr;
     // The addresses it names, taken from this computer when the dialog opens.
     void setAddresses(const QStringList& addresses);
+    // How announcing the game hosted here goes (HostAnnouncement::statusText()), shown
+    // with the addresses; empty while not hosting.
+    void setAnnouncement(const QString& text);
+    // The games on the local network, and why they cannot be listed.
+    QListView* list_games = nullptr;
+    QLabel* label_games = nullptr;
+    GameBrowser& browser() { return m_browser; }
+    // Joins the game of the list's row as the player named in the dialog.
+    void joinListed(int row);
     QPushButton* button_ok = nullptr;
     QPushButton* button_cancel = nullptr;
 
@@ -56,11 +73,16 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void showState();
+    void showGamesStatus();
+    void takeListed(int row);
 
     PlayChoiceStore& m_store;
     QStringList m_addresses;
+    QString m_announcement;
+    GameBrowser m_browser;
 };

@@ -180,8 +180,8 @@ TEST(ServeMode, BadCommandLinesAndATakenPortFail)
     ASSERT_TRUE(bad.waitForExit());
     EXPECT_EQ(bad.process.exitCode(), 2);
     EXPECT_TRUE(bad.log.contains("--port: \"70000\" is not a port number")) << bad.log.constData();
-    EXPECT_TRUE(bad.log.contains("Usage: quillor-host [--port N] [--hold-seat SECONDS] [--words LANG] [--agones[=PORT]]\n"
-                                 "       quillor --serve [--port N] [--hold-seat SECONDS] [--words LANG] [--agones[=PORT]]\n"))
+    EXPECT_TRUE(bad.log.contains("Usage: quillor-host [--port N] [--hold-seat SECONDS] [--words LANG] [--name TEXT] [--agones[=PORT]]\n"
+                                 "       quillor --serve [--port N] [--hold-seat SECONDS] [--words LANG] [--name TEXT] [--agones[=PORT]]\n"))
         << bad.log.constData();
 
     // A language the host has no words for is refused with the ones it has.

@@ -2,8 +2,11 @@
 #include <QCoreApplication>
 #include <gtest/gtest.h>
 
+#include "NoSystemBus.h"
+
 int main(int argc, char** argv)
 {
+    testutil::keepOffTheSystemBus();
     if (qEnvironmentVariableIsEmpty("QUILLOR_SOURCE_DIR"))
         qputenv("QUILLOR_SOURCE_DIR", QUILLOR_SOURCE_DIR);
     QCoreApplication app(argc, argv);

@@ -5,10 +5,13 @@
 #include <QCoreApplication>
 #include <gtest/gtest.h>
 
+#include "NoSystemBus.h"
+
 #include <cstdio>
 
 int main(int argc, char** argv)
 {
+    testutil::keepOffTheSystemBus();
     if (qEnvironmentVariableIsEmpty("QUILLOR_SOURCE_DIR"))
         qputenv("QUILLOR_SOURCE_DIR", QUILLOR_SOURCE_DIR);
     auto* dispatcher = new EpollDispatcher;

@@ -2,8 +2,11 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
+#include "NoSystemBus.h"
+
 int main(int argc, char** argv)
 {
+    testutil::keepOffTheSystemBus();
     if (qEnvironmentVariableIsEmpty("QUILLOR_SOURCE_DIR"))
         qputenv("QUILLOR_SOURCE_DIR", QUILLOR_SOURCE_DIR);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

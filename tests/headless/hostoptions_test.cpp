@@ -12,6 +12,8 @@ TEST(HostOptions, OptionsAndTheirValuesAreRead)
         bool version;
         int holdSeat = 90;
         const char* words = "en";
+        QString name = {};
+        bool announce = true;
     } cases[] = {
         {{}, 7772, false, false},
         {{"--port", "7780"}, 7780, false, false},
@@ -26,6 +28,10 @@ TEST(HostOptions, OptionsAndTheirValuesAreRead)
         {{"--words", "de"}, 7772, false, false, 90, "de"},
         {{"--words=sv", "--hold-seat", "5"}, 7772, false, false, 5, "sv"},
         {{"--words", "fr", "--words=en"}, 7772, false, false, 90, "en"}, // the last one counts
+        {{"--name", "Club room"}, 7772, false, false, 90, "en", "Club room"},
+        {{"--name= Ann's table ", "--no-announce"}, 7772, false, false, 90, "en", "Ann's table", false},
+        {{"--no-announce", "--name", "a", "--name=b"}, 7772, false, false, 90, "en", "b", false},
+        {{"--name", "--port"}, 7772, false, false, 90, "en", "--port"}, // a value may look like an option
     };
     for (const auto& c : cases) {
         const HostOptions o = HostOptions::parse(c.arguments);
@@ -36,6 +42,8 @@ TEST(HostOptions, OptionsAndTheirValuesAreRead)
         EXPECT_EQ(o.version, c.version) << args;
         EXPECT_EQ(o.holdSeatSeconds, c.holdSeat) << args;
         EXPECT_EQ(o.words, c.words) << args;
+        EXPECT_EQ(o.name, c.name) << args;
+        EXPECT_EQ(o.announce, c.announce) << args;
     }
 }
 
@@ -97,6 +105,9 @@ TEST(HostOptions, WrongCommandLinesSayWhatIsWrong)
         {{"--words", "Deutsch"},
          "--words: \"Deutsch\" is not a language of the game's words (en, fr, de, es, it, pt, nl, sv)"},
         {{"--words"}, "--words needs a value (LANG)"},
+        {{"--name"}, "--name needs a value (TEXT)"},
+        {{"--name=  "}, "--name: the name is empty"},
+        {{"--no-announce=1"}, "--no-announce takes no value"},
     };
     for (const auto& c : cases) {
         const HostOptions o = HostOptions::parse(c.arguments);
@@ -108,14 +119,16 @@ TEST(HostOptions, WrongCommandLinesSayWhatIsWrong)
 TEST(HostOptions, TheUsageShowsEveryOptionAndBothWaysToStartTheHost)
 {
     const QString usage = HostOptions::usage();
-    EXPECT_TRUE(usage.startsWith("Usage: quillor-host [--port N] [--hold-seat SECONDS] [--words LANG] [--agones[=PORT]]\n"
-                                 "       quillor --serve [--port N] [--hold-seat SECONDS] [--words LANG] [--agones[=PORT]]\n"))
+    EXPECT_TRUE(usage.startsWith("Usage: quillor-host [--port N] [--hold-seat SECONDS] [--words LANG] [--name TEXT] [--agones[=PORT]]\n"
+                                 "       quillor --serve [--port N] [--hold-seat SECONDS] [--words LANG] [--name TEXT] [--agones[=PORT]]\n"))
         << usage.toStdString();
     for (const char* line : {"\n  --port N              the game's TCP port (default 7772; 0 takes any free port)\n",
                              "\n  --hold-seat SECONDS   keep the seat and score of a player whose connection drops "
                              "during a game for him (default 90; 0: not kept)\n",
                              "\n  --words LANG          the language of the words until the game's leader chooses "
                              "another (default en)\n",
+                             "\n  --name TEXT           the game's name on the local network (default: this machine's host name)\n",
+                             "\n  --no-announce         do not announce the game on the local network\n",
                              "\n  --agones[=PORT]       report to Agones' SDK server on localhost:PORT (9358)\n",
                              "\n  --agones-one-session  with Agones, end once the last player leaves after a game\n",
                              "\n  -h, --help            show this text\n", "\n  -v, --version         show the version\n",
