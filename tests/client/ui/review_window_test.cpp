@@ -25,8 +25,12 @@ namespace {
 
 // A window whose client is told by hand what a host of a 30-second game would say: this
 // player Ann in seat 1, Bob in seat 2, Cid in seat 3, Dee watching from place 7.
+const QList<QByteArray> annArrives{"CMD_sendlogininfo+1",     "CMD_newplayerinfo+1+Ann", "CMD_newplayerinfo+2+Bob",
+                                   "CMD_newplayerinfo+3+Cid", "CMD_newplayerinfo+7+Dee",
+                                   "CMD_startgame+Ann+250+30+t+f+"};
+
 struct ReviewRig {
-    explicit ReviewRig(bool withMeanings = false)
+    explicit ReviewRig(bool withMeanings = false, const QList<QByteArray>& arrival = annArrives)
     {
         GameClient& c = window.client();
         window.prefs().setPlaySounds(false);
@@ -38,8 +42,7 @@ struct ReviewRig {
         window.resize(PlayLayout::LeastInner.width(), PlayLayout::LeastInner.height() + window.menuBarHeight());
         window.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
-        for (const char* m : {"CMD_sendlogininfo+1", "CMD_newplayerinfo+1+Ann", "CMD_newplayerinfo+2+Bob",
-                              "CMD_newplayerinfo+3+Cid", "CMD_newplayerinfo+7+Dee", "CMD_startgame+Ann+250+30+t+f+"})
+        for (const QByteArray& m : arrival)
             say(m);
     }
     void say(const QByteArray& message) { testutil::arrive(window.client().connection, message); }
@@ -151,6 +154,48 @@ TEST(ReviewWindow, TheReviewShowsInThePauseAndTheNextBoardReplacesItUnlessPinned
         // Clicking on closes it.
         QTest::mouseClick(rig.panel().button_close, Qt::LeftButton);
         EXPECT_FALSE(rig.panel().isVisible());
+    }
+}
+
+TEST(ReviewWindow, ASpectatorAndAPlayerWhoCameLateSeeTheSameRound)
+{
+    struct Case {
+        const char* who;
+        QList<QByteArray> arrival; // up to the round's word
+        QStringList missed;
+    };
+    const Case cases[] = {
+        {"spectator",
+         {"CMD_sendlogininfo+8", "CMD_existingplayers+1+Ann", "CMD_existingplayers+2+Bob",
+          "CMD_existingplayers+3+Cid", "CMD_newplayerinfo+8+Eve", "CMD_startgame+Ann+250+30+t+f+",
+          "CMD_loadboard+1+2+3+3+3+3+1+4+3+20", "CMD_theword+1+3+2+1+3+20", "CMD_nextplayer+1+"},
+         {"Cid"}},
+        // Bob found it before Dee came; Ann had 40 from earlier rounds.
+        {"late player",
+         {"CMD_sendlogininfo+4", "CMD_existingplayers+1+Ann", "CMD_existingplayers+2+Bob",
+          "CMD_existingplayers+3+Cid", "CMD_newplayerinfo+4+Dee", "CMD_loadboard+1+2+3+3+3+3+1+4+3+20",
+          "CMD_theword+1+3+2+1+3+20", "CMD_loadstats+t+250+30+20+t+1+40+0+f+2+27+27+t+3+0+0+f+4+0+0+f"},
+         {"Cid", "Dee"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.who);
+        ReviewRig rig(false, c.arrival);
+        Tchat& w = rig.window;
+        if (QByteArray(c.who) == "spectator")
+            rig.found(2, 27, 27);
+        rig.found(1, 15, w.client().seats.seat(1).score.toInt() + 15);
+        rig.say("CMD_roundover+2+3+3+3+4+3");
+        ASSERT_TRUE(rig.panel().isVisible());
+        EXPECT_EQ(rig.rows(), (QStringList{"1. Bob 3 s +27", "2. Ann 15 s +15"}));
+        EXPECT_EQ(rig.panel().label_missed->text(), "Missed: " + c.missed.join(", "));
+        EXPECT_EQ(w.pathOverlay()->cells(), catCells);
+        rig.board(2);
+        EXPECT_FALSE(rig.panel().isVisible());
+        // The summary's totals are the scoreboard's, with what was scored before.
+        rig.say("CMD_winner+Ann+");
+        for (int seat = 1; seat <= 3; ++seat)
+            EXPECT_EQ(QString::number(w.client().summary.total(seat)), w.scorePanel()->label_score[seat - 1]->text())
+                << seat;
     }
 }
 
