@@ -133,6 +133,9 @@ RoundReviewPanel::RoundReviewPanel(RoundReview& review, QWidget* parent)
     column->addWidget(table_finders, 1);
     column->addWidget(label_nobody);
     column->addWidget(label_missed);
+    // Takes the room the finders' table leaves when nobody found the word, so that the
+    // rest stays together at the top.
+    column->addStretch(0);
     column->addLayout(buttons);
 
     for (QWidget* w : std::initializer_list<QWidget*>{label_word, label_ending, label_meaning, table_finders, head,

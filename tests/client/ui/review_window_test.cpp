@@ -239,9 +239,12 @@ TEST(ReviewWindow, TheGameTableFollowsTheWinnersCardAndAgreesWithTheScoreboard)
     EXPECT_EQ(w.summaryWindow(), nullptr);
     rig.say("CMD_winner+Ann+");
 
-    // The card first; the table once its confetti has fallen.
+    // The card first, in the last round's review's place; the table once its confetti
+    // has fallen.
     WinnerBanner* card = w.boardPanel()->panel_winner;
     ASSERT_TRUE(card->isVisible());
+    EXPECT_FALSE(rig.panel().isVisible());
+    EXPECT_FALSE(w.pathOverlay()->isVisible());
     if (card->celebrating()) {
         EXPECT_TRUE(w.summaryWindow() == nullptr || !w.summaryWindow()->isVisible());
         card->shower().setCurrentTime(card->shower().totalDuration());
