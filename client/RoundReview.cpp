@@ -237,5 +237,9 @@ void RoundReview::endRound(bool outOfTime, const QList<proto::Cell>& cells)
 void RoundReview::endGame(const QString& winner)
 {
     closeRound();
+    // The winner's card takes the last round's place, as the next board would, and the
+    // final scores beside it come back into view; a pinned review stays.
+    if (m_shown && !m_pinned)
+        dismiss();
     emit gameClosed(winner);
 }

@@ -16,8 +16,9 @@
 // as having left. A player who arrives during a round knows the earlier finds only by
 // their points: they come first, and those of equal points share a place.
 //
-// The review stays until the next board replaces it, unless the player pins it: then it
-// stays until he unpins it or moves on, also while the next round is played.
+// The review stays until the next board (or the winner's card) replaces it, unless the
+// player pins it: then it stays until he unpins it or moves on, also while the next round
+// is played.
 //
 // Each round's final record (after any find that came late) is handed on when the round
 // is over for good: at the next board, a new game or the winner.

@@ -52,6 +52,18 @@ PlayLayout PlayLayout::forRoom(QSize room, double leastScale)
         l.chat = QRect(QPoint(besideLeft, 0), QPoint(right - 1, bottom - 1));
     else
         l.chat = QRect(QPoint(playWidth, scaled(ChatTop, s)), QPoint(right - 1, bottom - 1));
+
+    const int underScores = l.scores.bottom() + 1 + BesideChatGap;
+    if (l.chatBeside && bottom - underScores >= ReviewHeight)
+        l.review = QRect(QPoint(l.scores.left(), underScores),
+                         QSize(l.scores.width(), std::min(l.board.height(), bottom - underScores)));
+    else if (l.chatBeside && l.chat.width() >= ReviewWidth)
+        l.review = QRect(QPoint(l.chat.left(), l.board.top()),
+                         QSize(ReviewWidth, std::min(l.board.height(), l.chat.bottom() + 1 - l.board.top())));
+    else if (!l.chatBeside && l.chat.height() >= ReviewHeight)
+        l.review = QRect(l.chat.topLeft(), QSize(l.scores.width(), std::min(l.board.height(), l.chat.height())));
+    else
+        l.review = l.besideBoard;
     return l;
 }
 

@@ -40,6 +40,10 @@ struct PlayLayout {
     // The chat moves beside the scoreboard once it can be this wide there.
     static constexpr int BesideChatWidth = 320;
     static constexpr int BesideChatGap = 8;
+    // The review is as wide as the least scoreboard where it lies over the chat beside
+    // the scoreboard, and needs this much height to lie under the scoreboard.
+    static constexpr int ReviewWidth = 276;
+    static constexpr int ReviewHeight = 404;
     // However small the screen, the least window is not drawn smaller than this.
     static constexpr double SmallestScale = 0.5;
 
@@ -52,8 +56,13 @@ struct PlayLayout {
     QRect scores;
     QRect chat;
     // The place of a panel as wide as the scoreboard and as high as the board, beside the
-    // board (such as the round's review between rounds).
+    // board.
     QRect besideBoard;
+    // The round's review between rounds, where it leaves the scores in view: under the
+    // scoreboard when the chat is beside it and the room is tall enough; else over the
+    // chat where the chat has room for it (beside the scoreboard, or under it in a tall
+    // window); else beside the board, over the scoreboard's rows.
+    QRect review;
     bool chatBeside = false;
 
     // The layout for a room of this size (the inner area less Frame), at a scale of at

@@ -3,8 +3,11 @@
 #include "client/GameSummary.h"
 #include "client/RoundReview.h"
 #include "client/ui/Looks.h"
+#include "widgets/ScaledChildren.h"
 
 #include <QHBoxLayout>
+#include <algorithm>
+#include <cmath>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -130,11 +133,37 @@ RoundReviewPanel::RoundReviewPanel(RoundReview& review, QWidget* parent)
     column->addWidget(table_finders, 1);
     column->addWidget(label_nobody);
     column->addWidget(label_missed);
+    // Takes the room the finders' table leaves when nobody found the word, so that the
+    // rest stays together at the top.
+    column->addStretch(0);
     column->addLayout(buttons);
+
+    for (QWidget* w : std::initializer_list<QWidget*>{label_word, label_ending, label_meaning, table_finders, head,
+                                                      label_nobody, label_missed, button_pin, button_close})
+        m_fonts.append({w, w->font()});
 
     connect(button_pin, &QPushButton::toggled, this, [this](bool on) { m_review.setPinned(on); });
     connect(button_close, &QPushButton::clicked, this, [this] { m_review.dismiss(); });
     connect(&review, &RoundReview::changed, this, &RoundReviewPanel::showReview);
+    showReview();
+}
+
+void RoundReviewPanel::setScale(double scale)
+{
+    if (scale == m_scale)
+        return;
+    m_scale = scale;
+    const auto px = [scale](int n) { return std::max(1, int(std::lround(n * scale))); };
+    setMinimumWidth(0);
+    setMaximumWidth(QWIDGETSIZE_MAX);
+    for (const auto& [widget, font] : std::as_const(m_fonts))
+        widget->setFont(ScaledChildren::scaled(font, scale));
+    table_finders->verticalHeader()->setDefaultSectionSize(px(22));
+    table_finders->setColumnWidth(0, px(30));
+    table_finders->setColumnWidth(2, px(52));
+    table_finders->setColumnWidth(3, px(56));
+    layout()->setContentsMargins(px(Margin), px(6), px(Margin), px(Margin));
+    layout()->setSpacing(px(5));
     showReview();
 }
 
@@ -154,7 +183,7 @@ void RoundReviewPanel::showReview()
     // Each gloss on two lines at most; the tooltip has them whole.
     QStringList glosses;
     QStringList shown;
-    const int width = Width - 2 * Margin - 2;
+    const int width = int((Width - 2 * Margin - 2) * m_scale);
     for (const WordMeanings::Meaning& m : r.meanings) {
         glosses << QStringLiteral("%1: %2").arg(m.partOfSpeech, m.gloss);
         shown << fitLines(glosses.last(), label_meaning->font(), width, GlossLines);

@@ -4,7 +4,10 @@
 // seconds after the word appeared, points), who missed it and who left, and the pin
 // that keeps the review open into the next round. The panel is as high as the board and
 // as wide as the scoreboard's column, and shows itself only while there is a review.
+#include <QFont>
 #include <QFrame>
+#include <QList>
+#include <utility>
 
 class QLabel;
 class QPushButton;
@@ -24,6 +27,11 @@ public:
 
     QSize sizeHint() const override { return QSize(Width, Height); }
 
+    // Drawn at `scale` times its least size, as the scoreboard beside it: its fonts, rows,
+    // columns and margins grow (or shrink) with it. The caller gives it its size.
+    void setScale(double scale);
+    double scale() const { return m_scale; }
+
     QLabel* label_word = nullptr;         // the word, large
     QLabel* label_ending = nullptr;       // the round and how it ended
     QLabel* label_meaning = nullptr;      // hidden without a meaning
@@ -37,4 +45,6 @@ private:
     void showReview();
 
     RoundReview& m_review;
+    double m_scale = 1.0;
+    QList<std::pair<QWidget*, QFont>> m_fonts; // each font at scale 1
 };

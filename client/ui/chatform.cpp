@@ -7,6 +7,7 @@
 #include "client/TileSet.h"
 #include "client/WindowPlacement.h"
 #include "client/ui/BoardPanel.h"
+#include "client/ui/BoardView.h"
 #include "client/ui/ChatHistory.h"
 #include "client/ui/ChatPane.h"
 #include "client/ui/GameMenu.h"
@@ -14,14 +15,17 @@
 #include "client/ui/OptionsMenu.h"
 #include "client/ui/PlayLayout.h"
 #include "client/ui/RoundBar.h"
+#include "client/ui/RoundReviewPanel.h"
 #include "client/ui/ScorePanel.h"
 #include "client/ui/TileMenu.h"
+#include "client/ui/WordPath.h"
 #include "client/ui/WordStrip.h"
 #include "widgets/BackdropForm.h"
 #include "widgets/PictureButton.h"
 #include "widgets/PlainMessageBox.h"
 #include "windows/aboutform.h"
 #include "windows/downloadform.h"
+#include "windows/GameSummaryWindow.h"
 #include "windows/PlayWithOthersDialog.h"
 #include "windows/gamestartform.h"
 #include "windows/helpform.h"
@@ -44,6 +48,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWindow>
+#include <algorithm>
 
 Tchat::Tchat(QStringList params, QWidget* parent)
     : QMainWindow(parent)
@@ -120,6 +125,13 @@ void Tchat::buildPanels()
     m_boardPanel = new BoardPanel(c.words, *m_tiles, c.status, m_background);
     m_scorePanel = new ScorePanel(c.seats, c.status, c.clock, c.commands, m_background);
     m_chatPane = new ChatPane(c, m_background);
+    // Between rounds: the word's path over the board (under the winner's card) and the
+    // review beside it, over the chat or the scoreboard's rows. Both show themselves
+    // while the review is on.
+    m_pathOverlay = new WordPathOverlay(c.review, m_boardPanel);
+    m_pathOverlay->stackUnder(m_boardPanel->panel_winner);
+    m_reviewPanel = new RoundReviewPanel(c.review, m_background);
+    m_reviewPanel->raise();
     m_background->installEventFilter(this);
     layoutPanels();
 
@@ -143,6 +155,11 @@ void Tchat::layoutPanels()
     m_roundBar->move(l.roundBar.topLeft());
     m_boardPanel->setTileSize(l.tile, l.boardMargin);
     m_boardPanel->move(l.board.topLeft());
+    m_pathOverlay->setGeometry(m_boardPanel->paintbox_board->geometry());
+    // The review grows with the scoreboard, as far as its place is wide enough.
+    m_reviewPanel->setScale(std::min(l.scale, double(l.review.width()) / PlayLayout::ReviewWidth));
+    m_reviewPanel->setFixedSize(l.review.size());
+    m_reviewPanel->move(l.review.topLeft());
     m_scorePanel->move(l.scores.topLeft());
     m_chatPane->setGeometry(l.chat);
     m_layout = l;
@@ -244,6 +261,7 @@ void Tchat::wireOutlets()
     connect(&m_client, &GameClient::chatrecieved, this, [this](const QByteArray& rest) { m_receiver->chatrecieved(rest); });
     m_client.chatter.play = [this](const QString& name) { m_sounds->play(name); };
     connect(&m_client.game, &GameMessages::gameRecorded, this, &Tchat::recordGame);
+    connect(&m_client.summary, &GameSummary::finished, this, &Tchat::gameSummed);
     connect(&m_client, &GameClient::closeRequested, this, &Tchat::connectionEnded);
 }
 
@@ -367,6 +385,23 @@ void Tchat::recordGame(const QString& result)
     const QString own = m_client.seats.seat(myslot).name;
     const QString winner = result == QLatin1String("addtomine") ? own : result;
     m_windows.tally->addgame(m_client.seats.tallyCandidates(myslot), winner, own);
+}
+
+void Tchat::gameSummed()
+{
+    // The winner's card is up by now (the host's CMD_winner shows it first).
+    QVariantAnimation& shower = m_boardPanel->panel_winner->shower();
+    if (m_boardPanel->panel_winner->celebrating())
+        connect(&shower, &QAbstractAnimation::finished, this, &Tchat::showGameSummary, Qt::SingleShotConnection);
+    else
+        showGameSummary();
+}
+
+void Tchat::showGameSummary()
+{
+    if (!m_summaryWindow)
+        m_summaryWindow = new GameSummaryWindow(m_client.summary, this);
+    showWindow(m_summaryWindow);
 }
 
 void Tchat::Exit1Click()

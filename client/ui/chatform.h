@@ -29,10 +29,12 @@ class BoardPanel;
 class ChatHistory;
 class ChatPane;
 class ChatReceiver;
+class GameSummaryWindow;
 class MainMenus;
 class PlayWithOthersDialog;
 class QMessageBox;
 class RoundBar;
+class RoundReviewPanel;
 class SettingsFile;
 class ScorePanel;
 class SoundPlayer;
@@ -44,6 +46,7 @@ class Thelp;
 class TileSet;
 class Tspylist;
 class Ttallylist;
+class WordPathOverlay;
 class WordStrip;
 
 class Tchat : public QMainWindow {
@@ -114,6 +117,12 @@ public:
     BoardPanel* boardPanel() const { return m_boardPanel; }
     ScorePanel* scorePanel() const { return m_scorePanel; }
     ChatPane* chatPane() const { return m_chatPane; }
+    // The round's review, shown in the pause between rounds, and the word's path drawn
+    // over the board meanwhile.
+    RoundReviewPanel* reviewPanel() const { return m_reviewPanel; }
+    WordPathOverlay* pathOverlay() const { return m_pathOverlay; }
+    // The table of the last game won, made when the first game ends; null before.
+    GameSummaryWindow* summaryWindow() const { return m_summaryWindow; }
     MainMenus& menus() { return *m_menus; }
     // Where the panels are now, and the least scale the screen allows.
     const PlayLayout& layout() const { return m_layout; }
@@ -170,6 +179,9 @@ private:
     void wireOutlets();
     void showMenuState();
     void recordGame(const QString& result);
+    // The game's table follows the winner's card, once its confetti has fallen.
+    void gameSummed();
+    void showGameSummary();
     void showWindow(QWidget* window);
     void connectionEnded(const QString& reason);
 
@@ -184,6 +196,9 @@ private:
     BoardPanel* m_boardPanel = nullptr;
     ScorePanel* m_scorePanel = nullptr;
     ChatPane* m_chatPane = nullptr;
+    RoundReviewPanel* m_reviewPanel = nullptr;
+    WordPathOverlay* m_pathOverlay = nullptr;
+    GameSummaryWindow* m_summaryWindow = nullptr;
     QWidget* m_background = nullptr;
     PlayLayout m_layout;
     double m_leastScale = 1.0;

@@ -7,6 +7,7 @@
 
 #include <QRect>
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -166,5 +167,52 @@ TEST(BoardGrid, APointFindsItsCellAtEveryTileSize)
         EXPECT_GT(square.right(), c.x);
         EXPECT_LE(square.top(), c.y);
         EXPECT_GT(square.bottom(), c.y);
+    }
+}
+
+// The round's review lies beside the board at every size: over the scoreboard's rows only
+// where neither the room under the scoreboard nor the chat has room for it.
+TEST(PlayLayout, TheReviewFitsBesideTheBoard)
+{
+    enum Place { OverScores, UnderScores, OverChat };
+    struct Case {
+        QSize room;
+        double leastScale;
+        Place place;
+    };
+    const Case cases[] = {
+        {{767, 525}, 1.0, OverScores},    // the least window
+        {{690, 473}, 0.9, OverScores},    // the least window on a small screen at twice the scale
+        {{1000, 700}, 1.0, OverScores},   // grown, the chat too short for it under the scoreboard
+        {{2000, 525}, 1.0, OverChat},     // wide and low: over the chat beside the scoreboard
+        {{1360, 700}, 1.0, OverChat},     // a maximised small laptop
+        {{1920, 1010}, 1.0, UnderScores}, // a maximised full-HD window
+        {{1534, 1050}, 1.0, OverChat},    // tall: over the chat under the scoreboard
+        {{1100, 1000}, 1.0, OverChat},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(QStringLiteral("room %1x%2").arg(c.room.width()).arg(c.room.height()).toStdString());
+        const PlayLayout l = PlayLayout::forRoom(c.room, c.leastScale);
+        const QRect room(QPoint(0, 0), c.room);
+        EXPECT_TRUE(room.contains(l.review)) << str(l.review).toStdString();
+        for (const QRect& r : {l.board, l.roundBar, l.wordStrip})
+            EXPECT_FALSE(l.review.intersects(r)) << str(r).toStdString();
+        EXPECT_EQ(l.review.intersects(l.scores), c.place == OverScores) << str(l.review).toStdString();
+        switch (c.place) {
+        case OverScores:
+            EXPECT_EQ(l.review, l.besideBoard);
+            break;
+        case UnderScores:
+            EXPECT_FALSE(l.review.intersects(l.chat)) << str(l.chat).toStdString();
+            EXPECT_EQ(l.review.width(), l.scores.width());
+            break;
+        case OverChat:
+            EXPECT_TRUE(l.chat.contains(l.review)) << str(l.chat).toStdString();
+            break;
+        }
+        // As wide as the least scoreboard and as high as the least board (smaller only
+        // where the whole window is drawn smaller).
+        EXPECT_GE(l.review.width(), int(PlayLayout::ReviewWidth * std::min(1.0, l.scale)));
+        EXPECT_GE(l.review.height(), int(PlayLayout::ReviewHeight * std::min(1.0, l.scale)));
     }
 }
