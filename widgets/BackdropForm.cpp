@@ -20,6 +20,14 @@ void BackdropForm::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     if (m_picture.isNull())
         painter.fillRect(event->rect(), plainColour());
+    else if (m_plain)
+        painter.fillRect(event->rect(), palette().color(QPalette::Window));
     else
         painter.drawTiledPixmap(rect(), m_picture);
+}
+
+void BackdropForm::setPlain(bool plain)
+{
+    m_plain = plain;
+    update();
 }

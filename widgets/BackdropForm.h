@@ -14,10 +14,15 @@ public:
 
     static QColor plainColour() { return QColor(237, 207, 137); }
     bool hasPicture() const { return !m_picture.isNull(); }
+    // Filled with its palette's window colour rather than the picture (the high-contrast
+    // look), or the picture again.
+    void setPlain(bool plain);
+    bool plain() const { return m_plain || m_picture.isNull(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QPixmap m_picture;
+    bool m_plain = false;
 };

@@ -25,6 +25,7 @@
 #include <memory>
 #include <optional>
 
+class BoardFocus;
 class BoardPanel;
 class ChatHistory;
 class ChatPane;
@@ -114,6 +115,11 @@ public:
     BoardPanel* boardPanel() const { return m_boardPanel; }
     ScorePanel* scorePanel() const { return m_scorePanel; }
     ChatPane* chatPane() const { return m_chatPane; }
+    // The keyboard's place on the board.
+    BoardFocus& boardFocus() { return *m_boardFocus; }
+    // F6: the focus goes from the board to the chat entry, and from anywhere else (the
+    // chat entry above all) to the board.
+    void switchPane();
     MainMenus& menus() { return *m_menus; }
     // Where the panels are now, and the least scale the screen allows.
     const PlayLayout& layout() const { return m_layout; }
@@ -169,6 +175,8 @@ private:
     void connectMenus();
     void wireOutlets();
     void showMenuState();
+    // The ordinary or the high-contrast look, as the preferences say.
+    void showLook();
     void recordGame(const QString& result);
     void showWindow(QWidget* window);
     void connectionEnded(const QString& reason);
@@ -184,6 +192,7 @@ private:
     BoardPanel* m_boardPanel = nullptr;
     ScorePanel* m_scorePanel = nullptr;
     ChatPane* m_chatPane = nullptr;
+    BoardFocus* m_boardFocus = nullptr;
     QWidget* m_background = nullptr;
     PlayLayout m_layout;
     double m_leastScale = 1.0;
