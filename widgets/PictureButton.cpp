@@ -40,9 +40,12 @@ void PictureButton::paintEvent(QPaintEvent*)
         painter.drawPixmap(QRect(QPoint(shift, shift), size()), picture);
     }
     if (hasFocus()) {
-        painter.setPen(QPen(QColor(90, 60, 20), 1, Qt::DotLine));
+        // A dark ring and a light one inside it: the focus shows on any picture.
         painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5), 5, 5);
+        painter.setPen(QPen(Qt::black, 2));
+        painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 6, 6);
+        painter.setPen(QPen(Qt::white, 1.5));
+        painter.drawRoundedRect(QRectF(rect()).adjusted(2.75, 2.75, -2.75, -2.75), 5, 5);
     }
 }
 
