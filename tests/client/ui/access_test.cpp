@@ -2,6 +2,7 @@
 // board, keys that never cross between them, Escape as "Clear", a mnemonic on every menu
 // item, a name for every button, and the high-contrast look with its contrast ratios.
 #include "client/BoardFocus.h"
+#include "client/ui/BctSearch.h"
 #include "client/ui/BoardPanel.h"
 #include "client/ui/BoardView.h"
 #include "client/ui/ChatPane.h"
@@ -14,6 +15,7 @@
 #include "common/EventLoop.h"
 #include "client/ui/WordStrip.h"
 #include "widgets/BackdropForm.h"
+#include "widgets/PictureButton.h"
 #include "widgets/TimeBar.h"
 
 #include <QAbstractButton>
@@ -41,16 +43,7 @@ struct SearchRig {
         c.ctx.out.send = [this](const Message& m) { sent << m.text(); };
         window.show();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
-        QByteArray text = "1";
-        for (int column = 1; column <= 10; ++column)
-            for (int row = 1; row <= 9; ++row) {
-                const int tile = row == 2 && column >= 2 && column <= 4 ? QByteArray("bct").at(column - 2) - 'a' + 1 : 1;
-                text += '+' + QByteArray::number(column) + '+' + QByteArray::number(row) + '+' + QByteArray::number(tile);
-            }
-        FieldReader board(text);
-        c.words.loadboardCells(proto::LoadBoard::read(board).cells);
-        FieldReader word("1+2+2+3+3+20");
-        c.words.theword(proto::TheWord::read(word));
+        bctsearch::load(c.words);
         c.turn.startSearch(1);
         testutil::spin(20);
     }
@@ -207,6 +200,15 @@ TEST(Access, OptionsHighContrastSwitchesEveryLabelAndIsKept)
     }
     EXPECT_GE(checked, 8);
     EXPECT_EQ(w.centralWidget()->palette().color(QPalette::Window), hc.window);
+    // The picture buttons, whose white text on colour is too faint, are black on white.
+    PictureButton* clear = w.roundBar()->button_clearword;
+    ASSERT_TRUE(clear->plainLook());
+    const QImage drawn = clear->grab().toImage();
+    int blackOrWhite = 0;
+    for (int y = 4; y < drawn.height() - 4; ++y)
+        for (int x = 4; x < drawn.width() - 4; ++x)
+            blackOrWhite += qGray(drawn.pixel(x, y)) < 40 || qGray(drawn.pixel(x, y)) > 215 ? 1 : 0;
+    EXPECT_GT(blackOrWhite, (drawn.width() - 8) * (drawn.height() - 8) * 9 / 10);
     // A label inked later (the clock ticks) takes the look too.
     w.scorePanel()->label_gametype->setText("Scrambled");
     looks::setInk(w.scorePanel()->label_gametype, QColor(200, 120, 40));
@@ -217,6 +219,7 @@ TEST(Access, OptionsHighContrastSwitchesEveryLabelAndIsKept)
     EXPECT_FALSE(w.prefs().highContrast());
     EXPECT_EQ(w.scorePanel()->label_gametype->palette().color(QPalette::WindowText), QColor(200, 120, 40));
     EXPECT_EQ(w.centralWidget()->palette().color(QPalette::Window), looks::ordinaryPalette().window);
+    EXPECT_FALSE(clear->plainLook());
 }
 
 TEST(Access, ScoresClockStatusAndWordAreReadable)

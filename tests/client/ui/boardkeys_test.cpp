@@ -3,6 +3,7 @@
 // screen reader finds it: a table of named cells, their states, and focus events as the
 // focus cell moves.
 #include "client/BoardFocus.h"
+#include "client/ui/BctSearch.h"
 #include "client/TileSet.h"
 #include "client/WordEntry.h"
 #include "client/ui/BoardView.h"
@@ -44,18 +45,9 @@ protected:
     // A new board and word; the last round's marks are gone.
     void newRound(bool straight)
     {
-        QByteArray text = "1";
-        for (int column = 1; column <= 10; ++column)
-            for (int row = 1; row <= 9; ++row) {
-                const int tile = row == 2 && column >= 2 && column <= 4 ? QByteArray("bct").at(column - 2) - 'a' + 1 : 1;
-                text += '+' + QByteArray::number(column) + '+' + QByteArray::number(row) + '+' + QByteArray::number(tile);
-            }
-        FieldReader board(text);
-        entry.loadboardCells(proto::LoadBoard::read(board).cells);
         turn.setStraight(straight);
         turn.startSearch(1);
-        FieldReader word("1+2+2+3+3+20");
-        entry.theword(proto::TheWord::read(word));
+        bctsearch::load(entry);
         heard.clear();
     }
 
