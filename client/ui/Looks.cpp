@@ -55,15 +55,16 @@ double luminance(const QColor& c)
 
 const Palette& ordinaryPalette()
 {
-    static const Palette p{QColor(196, 160, 104), BackdropForm::plainColour(), TileSet::boardColour(),
-                           ink(), inkSoft(), inkFaint()};
+    static const Palette p{QColor(196, 160, 104), BackdropForm::plainColour(), BackdropForm::inkColour(),
+                           TileSet::boardColour(), QColor(90, 60, 30), ink(), inkSoft(), inkFaint()};
     return p;
 }
 
 const Palette& highContrastPalette()
 {
     // Okabe-Ito black and blue on white.
-    static const Palette p{Qt::white, Qt::white, Qt::black, Qt::black, QColor(0x00, 0x72, 0xB2), QColor(0x4D, 0x4D, 0x4D)};
+    static const Palette p{Qt::white, Qt::white, Qt::black, Qt::black, Qt::white,
+                           Qt::black, QColor(0x00, 0x72, 0xB2), QColor(0x4D, 0x4D, 0x4D)};
     return p;
 }
 

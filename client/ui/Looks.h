@@ -22,9 +22,11 @@ namespace looks {
 
 // The grounds and inks of one look.
 struct Palette {
-    QColor window;   // around the panels
-    QColor backdrop; // the panels' own ground
-    QColor board;    // the board panel's frame, around the tiles
+    QColor window;      // around the panels
+    QColor backdrop;    // the panels' own ground
+    QColor backdropInk; // text drawn on it without an ink of its own
+    QColor board;       // the board panel's frame, around the tiles
+    QColor boardInk;
     QColor ink;
     QColor inkSoft;
     QColor inkFaint;

@@ -263,11 +263,11 @@ void Tchat::showLook()
         w->setPalette(pal);
     };
     ground(centralWidget(), p.window, p.ink);
-    ground(m_background, p.backdrop, high ? p.ink : QColor(40, 28, 10));
+    ground(m_background, p.backdrop, p.backdropInk);
     static_cast<BackdropForm*>(m_background)->setPlain(high);
     for (PictureButton* button : m_background->findChildren<PictureButton*>())
         button->setPlainLook(high);
-    ground(m_boardPanel, p.board, high ? Qt::white : QColor(90, 60, 30));
+    ground(m_boardPanel, p.board, p.boardInk);
 }
 
 void Tchat::wireOutlets()

@@ -1,6 +1,6 @@
 // The keyboard's place on the board: arrow steps stop at the edges, the row's and
 // column's ends, letter jumps to the nearest cell that may be picked next and their
-// cycling, and the names a screen reader gives the cells.
+// cycling; and the word strip as a screen reader names it.
 #include "client/BoardFocus.h"
 #include "client/WordEntry.h"
 
@@ -121,22 +121,6 @@ TEST_F(BoardFocusTest, LettersJumpToTheNearestFittingCellAndCycle)
     for (QChar key : {QChar('1'), QChar(' '), QChar(0xe9)})
         EXPECT_FALSE(focus.jumpToLetter(key));
     EXPECT_EQ(focus.cell(), QPoint(3, 3));
-}
-
-TEST_F(BoardFocusTest, CellsAreNamedByLetterPlaceAndState)
-{
-    entry.click(Qt::LeftButton, 4, 4);
-    entry.click(Qt::LeftButton, 5, 4);
-    // The word's place revealed elsewhere: marked, but not picked.
-    entry.reveal({proto::Cell{6, 6}});
-    EXPECT_EQ(describeCell(entry, {4, 4}), "C, column 4, row 4, picked 1st");
-    EXPECT_EQ(describeCell(entry, {5, 4}), "A, column 5, row 4, picked 2nd");
-    EXPECT_EQ(describeCell(entry, {10, 2}), "R, column 10, row 2");
-    EXPECT_EQ(describeCell(entry, {6, 6}), "T, column 6, row 6, marked");
-    EXPECT_EQ(pickNumber(entry, {6, 6}), 0);
-
-    WordEntry empty(context, turn);
-    EXPECT_EQ(describeCell(empty, {1, 1}), "Empty, column 1, row 1");
 }
 
 TEST_F(BoardFocusTest, TheWordStripIsNamedByTheLettersFoundSoFar)

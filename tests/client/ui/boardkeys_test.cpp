@@ -131,15 +131,9 @@ TEST_F(BoardKeys, KeysGiveTheMousesMessagesAndSoundsByteForByte)
     }
 }
 
-TEST_F(BoardKeys, LetterKeysFindTheWordAndOtherKeysGoOn)
+TEST_F(BoardKeys, KeysTheBoardHasNoUseForGoOnToTheWindow)
 {
     newRound(true);
-    focusBoard();
-    for (const char* key : {"b", " ", "c", " ", "t"})
-        QTest::keyClicks(&view, QString::fromLatin1(key));
-    QTest::keyClick(&view, Qt::Key_Enter);
-    EXPECT_TRUE(heard.contains("sent CMD_myword+1+2+2+3+2+4+2"));
-    // A key the board has no use for is left to the window.
     QKeyEvent f2(QEvent::KeyPress, Qt::Key_F2, Qt::NoModifier);
     QCoreApplication::sendEvent(&view, &f2);
     EXPECT_FALSE(f2.isAccepted());
@@ -221,6 +215,8 @@ TEST_F(BoardKeys, ScreenReadersFindATableOfNamedCells)
 
     entry.click(Qt::LeftButton, 2, 2);
     entry.click(Qt::LeftButton, 3, 2);
+    // The word's place revealed elsewhere: marked, but not picked.
+    entry.reveal({proto::Cell{7, 7}});
     struct Case {
         int row, column; // from 0, as tables count
         const char* name;
@@ -231,6 +227,7 @@ TEST_F(BoardKeys, ScreenReadersFindATableOfNamedCells)
         {1, 2, "C, column 3, row 2, picked 2nd", true},
         {1, 3, "T, column 4, row 2", false},
         {8, 9, "A, column 10, row 9", false},
+        {6, 6, "A, column 7, row 7, marked", false},
     };
     for (const Case& c : cases) {
         QAccessibleInterface* cell = table->cellAt(c.row, c.column);
@@ -246,6 +243,8 @@ TEST_F(BoardKeys, ScreenReadersFindATableOfNamedCells)
     }
     EXPECT_EQ(table->selectedCellCount(), 2);
     EXPECT_EQ(table->cellAt(9, 0), nullptr);
+    WordEntry empty(context, turn);
+    EXPECT_EQ(describeCell(empty, {1, 1}), "Empty, column 1, row 1");
 }
 
 TEST_F(BoardKeys, MovesOfTheFocusCellAreAnnounced)
