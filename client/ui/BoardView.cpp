@@ -25,6 +25,7 @@ BoardView::BoardView(WordEntry& entry, const TileSet& tiles, QWidget* parent)
     setFixedSize(sizeHint());
     setAttribute(Qt::WA_OpaquePaintEvent);
     connect(&entry, &WordEntry::boardChanged, this, qOverload<>(&QWidget::update));
+    connect(&entry, &WordEntry::boardChanged, this, &BoardView::focusCellChanged);
     connect(&entry, &WordEntry::refused, this, &BoardView::refuse);
     connect(&tiles, &TileSet::changed, this, qOverload<>(&QWidget::update));
 
@@ -122,6 +123,18 @@ void BoardView::focusMoved(QPoint cell)
         event.setChild((cell.y() - 1) * WordEntry::Columns + (cell.x() - 1));
         QAccessible::updateAccessibility(&event);
     }
+}
+
+void BoardView::focusCellChanged()
+{
+    // A pick, a take-back or a clear renames the focus cell ("picked 3rd"): a screen
+    // reader says it again.
+    if (!m_focus || !hasFocus())
+        return;
+    const QPoint cell = m_focus->cell();
+    QAccessibleEvent event(this, QAccessible::NameChanged);
+    event.setChild((cell.y() - 1) * WordEntry::Columns + (cell.x() - 1));
+    QAccessible::updateAccessibility(&event);
 }
 
 void BoardView::focusInEvent(QFocusEvent* event)

@@ -67,6 +67,7 @@ protected:
 private:
     void paintFocusFrame(QPainter& painter) const;
     void focusMoved(QPoint cell);
+    void focusCellChanged();
     void paintBoard(QPainter& painter) const;
     void paintRefusal(QPainter& painter) const;
     void refuse(int column, int row);

@@ -259,18 +259,27 @@ TEST_F(BoardKeys, MovesOfTheFocusCellAreAnnounced)
         QTest::keyClick(&view, Qt::Key_Right);
         QTest::keyClick(&view, Qt::Key_PageDown);
         QTest::keyClicks(&view, "t");
+        // Picked where it stands, the focus cell is named again.
+        QTest::keyClick(&view, Qt::Key_Left);
+        QTest::keyClick(&view, Qt::Key_Left);
+        QTest::keyClick(&view, Qt::Key_Space);
     }
 
     QList<int> focusedChildren;
     for (const Caught& e : events)
         if (e.type == QAccessible::Focus && e.child >= 0)
             focusedChildren.append(e.child);
-    // (1,1) on taking the focus, then (2,1), (2,9) and the "t" at (4,2).
-    EXPECT_EQ(focusedChildren, (QList<int>{0, 1, 81, 13}));
+    // (1,1) on taking the focus, then (2,1), (2,9), the "t" at (4,2) and back to the "b".
+    EXPECT_EQ(focusedChildren, (QList<int>{0, 1, 81, 13, 12, 11}));
+    QList<int> renamed;
+    for (const Caught& e : events)
+        if (e.type == QAccessible::NameChanged)
+            renamed.append(e.child);
+    EXPECT_EQ(renamed, QList<int>{11});
     QAccessibleInterface* board = QAccessible::queryAccessibleInterface(&view);
     QAccessibleInterface* focused = board->focusChild();
     ASSERT_NE(focused, nullptr);
-    EXPECT_EQ(focused->text(QAccessible::Name), "T, column 4, row 2");
+    EXPECT_EQ(focused->text(QAccessible::Name), "B, column 2, row 2, picked 1st");
     EXPECT_TRUE(focused->state().focused);
     EXPECT_FALSE(board->child(0)->state().focused);
 }
