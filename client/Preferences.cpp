@@ -63,6 +63,11 @@ void Preferences::setTurnSoundNew(bool on)
     set(m_turnSoundNew, on, Key::TurnSound);
 }
 
+void Preferences::setHighContrast(bool on)
+{
+    set(m_highContrast, on, Key::HighContrast);
+}
+
 void Preferences::setTiles(const QString& name)
 {
     set(m_tiles, name, Key::Tiles);

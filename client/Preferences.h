@@ -33,6 +33,7 @@ public:
         StartOptions,
         Phrases,
         Placement,
+        HighContrast,
     };
 
     static constexpr int PhraseCount = 10;
@@ -66,6 +67,10 @@ public:
     // "Turnsound": false Classic ("turn", the default), true New ("turnnew").
     bool turnSoundNew() const { return m_turnSoundNew; }
     void setTurnSoundNew(bool on);
+
+    // "Highcontrast": the main window drawn in the high-contrast look (off by default).
+    bool highContrast() const { return m_highContrast; }
+    void setHighContrast(bool on);
 
     // "Tiles": the chosen tile set; empty until one is chosen or loaded.
     const QString& tiles() const { return m_tiles; }
@@ -111,6 +116,7 @@ private:
     bool m_playSounds = true;
     bool m_chatterSounds = false;
     bool m_turnSoundNew = false;
+    bool m_highContrast = false;
     QString m_tiles;
     GameStartOptions m_startOptions;
     std::array<QString, PhraseCount> m_phrases;

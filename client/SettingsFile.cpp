@@ -28,6 +28,7 @@ const QString Words = QStringLiteral("Words");
 const QString Turnsound = QStringLiteral("Turnsound");
 const QString ChatterSounds = QStringLiteral("ChatterSounds");
 const QString Tiles = QStringLiteral("Tiles");
+const QString Highcontrast = QStringLiteral("Highcontrast");
 QString phrase(int n) { return QStringLiteral("Phrase") + QString::number(n); }
 } // namespace key
 
@@ -135,6 +136,8 @@ void SettingsFile::load(const IniDocument& doc)
 
     m_prefs.setTurnSoundNew(text(key::Turnsound, QStringLiteral("0")) == QLatin1String("1"));
     m_prefs.setChatterSounds(text(key::ChatterSounds, QStringLiteral("true")) != False);
+    // Off unless the file says otherwise: a missing key is the ordinary look.
+    m_prefs.setHighContrast(text(key::Highcontrast, False) != False);
 
     // The built-in set needs no loading; a name without a file changes nothing.
     const QString tiles = text(key::Tiles, {});
@@ -225,6 +228,8 @@ SettingsFile::Entries SettingsFile::entriesToSave() const
         put(key::Turnsound, p.turnSoundNew() ? QStringLiteral("1") : QStringLiteral("0"));
     if (wanted(Key::ChatterSounds))
         put(key::ChatterSounds, flag(p.chatterSounds()));
+    if (wanted(Key::HighContrast))
+        put(key::Highcontrast, flag(p.highContrast()));
     return entries;
 }
 

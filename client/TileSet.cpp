@@ -7,6 +7,7 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPolygonF>
 #include <QtGlobal>
 #include <algorithm>
 #include <cmath>
@@ -238,6 +239,32 @@ void TileSet::draw(QPainter& painter, const QRectF& target, int tile) const
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
     painter.drawImage(target, image);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
+    if (tile >= FirstMarked && tile <= LastMarked)
+        drawMarkShape(painter, target);
+}
+
+void TileSet::drawMarkShape(QPainter& painter, const QRectF& target)
+{
+    // A dark frame inside the tile's edge and a folded corner at its top right, each
+    // edged in white: a marked tile stands apart by its shape in any set, coloured or
+    // grey, and on a dark tile as on a light one.
+    const qreal scale = target.width() / TileSize;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    const qreal frame = 2 * scale;
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Qt::white, frame + 2 * scale, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    const QRectF ring = target.adjusted(2 * scale, 2 * scale, -2 * scale, -2 * scale);
+    painter.drawRect(ring);
+    painter.setPen(QPen(Qt::black, frame, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawRect(ring);
+    const qreal fold = 13 * scale;
+    const QPointF corner = target.topRight();
+    const QPolygonF triangle{corner, corner - QPointF(fold, 0), corner + QPointF(0, fold)};
+    painter.setPen(QPen(Qt::white, 1.5 * scale));
+    painter.setBrush(Qt::black);
+    painter.drawPolygon(triangle);
+    painter.restore();
 }
 
 void TileSet::draw(QPainter& painter, QPoint topLeft, int tile) const

@@ -29,6 +29,8 @@ public:
     static constexpr int BuiltInTiles = 54;  // 0..53
     static constexpr int FileTiles = 55;     // 0..54; the last one is never drawn
     static constexpr int PickMarker = 53;
+    static constexpr int FirstMarked = 27;
+    static constexpr int LastMarked = 52;
 
     // The colour the board shows between and behind the tiles.
     static QColor boardColour() { return QColor(132, 92, 52); }
@@ -45,6 +47,8 @@ public:
 
     // Draws tile number `tile` into the square `target` (44 pixels wide at the least
     // size, larger as the board grows); a number this set does not hold draws nothing.
+    // A marked tile (27..52) gets a mark of its own shape drawn over it (drawMarkShape),
+    // whichever set it comes from.
     void draw(QPainter& painter, const QRectF& target, int tile) const;
     // The same at 44 pixels, with its top-left corner at `topLeft`.
     void draw(QPainter& painter, QPoint topLeft, int tile) const;
@@ -67,6 +71,10 @@ public:
     // Whether a tile-set file name (or the name up to its first ".") is such a larger
     // strip, which belongs to the set of the name before the "@".
     static bool isSharpStrip(const QString& fileName);
+
+    // The shape that tells a marked tile from a plain one without its colours: a dark
+    // frame and a dark folded corner at the top right, both edged in white.
+    static void drawMarkShape(QPainter& painter, const QRectF& target);
 
 signals:
     // The tiles were replaced; everything drawn with them needs drawing again.

@@ -8,10 +8,9 @@
 BackdropForm::BackdropForm(QWidget* parent, Qt::WindowFlags flags)
     : QWidget(parent, flags), m_picture(picture::read(PicturePath))
 {
-    // Dark text on the warm background whatever the desktop's colour scheme is.
     QPalette pal = palette();
     pal.setColor(QPalette::Window, plainColour());
-    pal.setColor(QPalette::WindowText, QColor(40, 28, 10));
+    pal.setColor(QPalette::WindowText, inkColour());
     setPalette(pal);
 }
 
@@ -20,6 +19,14 @@ void BackdropForm::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     if (m_picture.isNull())
         painter.fillRect(event->rect(), plainColour());
+    else if (m_plain)
+        painter.fillRect(event->rect(), palette().color(QPalette::Window));
     else
         painter.drawTiledPixmap(rect(), m_picture);
+}
+
+void BackdropForm::setPlain(bool plain)
+{
+    m_plain = plain;
+    update();
 }

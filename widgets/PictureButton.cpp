@@ -29,7 +29,9 @@ void PictureButton::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    if (m_picture.isNull()) {
+    if (m_plainLook) {
+        paintPlain(painter);
+    } else if (m_picture.isNull()) {
         paintFallback(painter);
     } else {
         // Pressed, the picture sinks by one pixel.
@@ -40,10 +42,39 @@ void PictureButton::paintEvent(QPaintEvent*)
         painter.drawPixmap(QRect(QPoint(shift, shift), size()), picture);
     }
     if (hasFocus()) {
-        painter.setPen(QPen(QColor(90, 60, 20), 1, Qt::DotLine));
+        // A dark ring and a light one inside it: the focus shows on any picture.
         painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5), 5, 5);
+        painter.setPen(QPen(Qt::black, 2));
+        painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 6, 6);
+        painter.setPen(QPen(Qt::white, 1.5));
+        painter.drawRoundedRect(QRectF(rect()).adjusted(2.75, 2.75, -2.75, -2.75), 5, 5);
+        // On the plain look's white the light ring is lost: a second dark one inside it.
+        if (m_plainLook) {
+            painter.setPen(QPen(Qt::black, 1.5));
+            painter.drawRoundedRect(QRectF(rect()).adjusted(4.25, 4.25, -4.25, -4.25), 4, 4);
+        }
     }
+}
+
+void PictureButton::setPlainLook(bool plain)
+{
+    m_plainLook = plain;
+    update();
+}
+
+void PictureButton::paintPlain(QPainter& painter) const
+{
+    const int shift = isDown() ? 1 : 0;
+    const QRectF box = QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5).translated(shift, shift);
+    painter.setPen(QPen(Qt::black, 2));
+    painter.setBrush(Qt::white);
+    painter.drawRoundedRect(box, 7, 7);
+    QFont f = font();
+    f.setBold(true);
+    f.setPixelSize(qMax(8, height() * 9 / 20));
+    painter.setFont(f);
+    painter.setPen(Qt::black);
+    painter.drawText(rect().translated(shift, shift), Qt::AlignCenter, text());
 }
 
 void PictureButton::paintFallback(QPainter& painter) const

@@ -11,6 +11,10 @@ public:
     PictureButton(const QString& picturePath, const QString& caption, QWidget* parent = nullptr);
 
     bool hasPicture() const { return !m_picture.isNull(); }
+    // Drawn as black text in a black frame on white instead of the picture, whose text
+    // does not stand out enough for weak eyes (the high-contrast look), or as before.
+    void setPlainLook(bool plain);
+    bool plainLook() const { return m_plainLook; }
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
@@ -20,7 +24,9 @@ protected:
 
 private:
     void paintFallback(QPainter& painter) const;
+    void paintPlain(QPainter& painter) const;
 
     QPixmap m_picture;
     QPixmap m_sharp; // the "@2x" picture, or the plain one again
+    bool m_plainLook = false;
 };

@@ -1,5 +1,6 @@
 #include "widgets/TimeBar.h"
 
+#include <QAccessible>
 #include <QLinearGradient>
 #include <QPainter>
 
@@ -17,6 +18,9 @@ void TimeBar::setBarWidth(int pixels)
         return;
     m_width = pixels;
     update();
+    // Assistive technology hears the time run down.
+    QAccessibleValueChangeEvent changed(this, m_width);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void TimeBar::setUrgent(bool urgent)

@@ -4,6 +4,7 @@
 #include "client/TileSet.h"
 #include "client/WordEntry.h"
 #include "client/ui/BoardView.h"
+#include "client/ui/Looks.h"
 #include "client/ui/WinnerBanner.h"
 #include "widgets/ElidedLabel.h"
 
@@ -15,8 +16,8 @@ BoardPanel::BoardPanel(WordEntry& entry, const TileSet& tiles, const RoundStatus
     setFrameShape(QFrame::Box);
     setAutoFillBackground(true);
     QPalette bp = palette();
-    bp.setColor(QPalette::Window, TileSet::boardColour());
-    bp.setColor(QPalette::WindowText, QColor(90, 60, 30));
+    bp.setColor(QPalette::Window, looks::ordinaryPalette().board);
+    bp.setColor(QPalette::WindowText, looks::ordinaryPalette().boardInk);
     setPalette(bp);
     paintbox_board = new BoardView(entry, tiles, this); // names itself
     panel_winner = new WinnerBanner(this);

@@ -1,9 +1,13 @@
 #include "client/ui/BoardView.h"
 
+#include "client/BoardFocus.h"
 #include "client/BoardGrid.h"
 #include "client/TileSet.h"
 #include "client/WordEntry.h"
+#include "client/ui/PlayAccessibility.h"
 
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QtMath>
@@ -17,9 +21,11 @@ BoardView::BoardView(WordEntry& entry, const TileSet& tiles, QWidget* parent)
     , m_refusal(this)
 {
     setObjectName(QStringLiteral("paintbox_board"));
+    installPlayAccessibility();
     setFixedSize(sizeHint());
     setAttribute(Qt::WA_OpaquePaintEvent);
     connect(&entry, &WordEntry::boardChanged, this, qOverload<>(&QWidget::update));
+    connect(&entry, &WordEntry::boardChanged, this, &BoardView::focusCellChanged);
     connect(&entry, &WordEntry::refused, this, &BoardView::refuse);
     connect(&tiles, &TileSet::changed, this, qOverload<>(&QWidget::update));
 
@@ -76,6 +82,114 @@ void BoardView::paintBoard(QPainter& painter) const
         m_tiles.draw(painter, cellRect(*last), WordEntry::PickMarker);
     if (shaking)
         paintRefusal(painter);
+    if (m_focus && hasFocus())
+        paintFocusFrame(painter);
+}
+
+void BoardView::paintFocusFrame(QPainter& painter) const
+{
+    // Two rings, so the frame shows on a dark tile as on a light one, in colour or not.
+    const qreal scale = qreal(m_tile) / WordEntry::TileSize;
+    const QRectF at = cellRect(m_focus->cell());
+    painter.save();
+    painter.setBrush(Qt::NoBrush);
+    const qreal outer = 3 * scale;
+    painter.setPen(QPen(Qt::black, outer, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawRect(at.adjusted(outer / 2, outer / 2, -outer / 2, -outer / 2));
+    const qreal inner = 2 * scale;
+    painter.setPen(QPen(Qt::white, inner, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawRect(at.adjusted(outer + inner / 2, outer + inner / 2, -outer - inner / 2, -outer - inner / 2));
+    painter.restore();
+}
+
+void BoardView::setKeyboard(BoardFocus* focus)
+{
+    if (m_focus)
+        disconnect(m_focus, nullptr, this, nullptr);
+    m_focus = focus;
+    setFocusPolicy(focus ? Qt::StrongFocus : Qt::NoFocus);
+    if (focus)
+        connect(focus, &BoardFocus::moved, this, &BoardView::focusMoved);
+    update();
+}
+
+void BoardView::focusMoved(QPoint cell)
+{
+    update();
+    // Assistive technology hears of the focus cell's moves (Qt drops the event unless
+    // some is listening).
+    if (hasFocus()) {
+        QAccessibleEvent event(this, QAccessible::Focus);
+        event.setChild((cell.y() - 1) * WordEntry::Columns + (cell.x() - 1));
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void BoardView::focusCellChanged()
+{
+    // A pick, a take-back or a clear renames the focus cell ("picked 3rd"): a screen
+    // reader says it again.
+    if (!m_focus || !hasFocus())
+        return;
+    const QPoint cell = m_focus->cell();
+    QAccessibleEvent event(this, QAccessible::NameChanged);
+    event.setChild((cell.y() - 1) * WordEntry::Columns + (cell.x() - 1));
+    QAccessible::updateAccessibility(&event);
+}
+
+void BoardView::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    if (m_focus)
+        focusMoved(m_focus->cell());
+}
+
+void BoardView::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    update();
+}
+
+void BoardView::keyPressEvent(QKeyEvent* event)
+{
+    if (!m_focus) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    BoardFocus& f = *m_focus;
+    const QPoint cell = f.cell();
+    switch (event->key()) {
+    case Qt::Key_Left: f.moveBy(-1, 0); break;
+    case Qt::Key_Right: f.moveBy(1, 0); break;
+    case Qt::Key_Up: f.moveBy(0, -1); break;
+    case Qt::Key_Down: f.moveBy(0, 1); break;
+    case Qt::Key_Home: f.rowStart(); break;
+    case Qt::Key_End: f.rowEnd(); break;
+    case Qt::Key_PageUp: f.columnTop(); break;
+    case Qt::Key_PageDown: f.columnBottom(); break;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        m_entry.click(Qt::LeftButton, cell.x(), cell.y());
+        break;
+    case Qt::Key_Backspace:
+        // As a right click on the last picked cell: that letter is taken back.
+        if (const auto last = m_entry.lastPicked())
+            m_entry.click(Qt::RightButton, last->x(), last->y());
+        break;
+    case Qt::Key_Escape:
+        emit clearRequested();
+        break;
+    default: {
+        const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+        const QString text = event->text();
+        if (plain && text.size() == 1 && f.jumpToLetter(text.at(0)))
+            break;
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    }
+    event->accept();
 }
 
 void BoardView::paintRefusal(QPainter& painter) const
@@ -98,7 +212,10 @@ void BoardView::paintRefusal(QPainter& painter) const
 void BoardView::mouseReleaseEvent(QMouseEvent* event)
 {
     // The word entry ignores a release beyond the board itself.
-    if (const auto cell = boardgrid::cellAt(event->position(), m_tile))
+    if (const auto cell = boardgrid::cellAt(event->position(), m_tile)) {
+        if (m_focus)
+            m_focus->moveTo(*cell);
         m_entry.click(event->button(), cell->x(), cell->y());
+    }
     event->accept();
 }

@@ -87,7 +87,8 @@ void ChatPane::buildPhraseRow()
         auto* button = new QToolButton(panel_phrases);
         button->setObjectName(QStringLiteral("b_phrase%1").arg(n));
         button->setAutoRaise(true);
-        button->setFocusPolicy(Qt::NoFocus);
+        // Reached with Tab, but a click leaves the focus in the chat entry.
+        button->setFocusPolicy(Qt::TabFocus);
         button->setFixedSize(PhraseButtonWidth, PhraseButtonHeight);
         button->setIcon(picture::icon(picturePath(n)));
         button->setIconSize(QSize(PhraseButtonWidth - 4, PhraseButtonHeight - 4));
@@ -173,9 +174,12 @@ void ChatPane::showPreferences(Preferences::Key key)
         break;
     }
     case Preferences::Key::Phrases:
-        // A phrase button's tooltip is the phrase it sends; the note button sends none.
-        for (int n = 1; n < SoundsButton; ++n)
+        // A phrase button's tooltip and name are the phrase it sends; the note button
+        // sends none.
+        for (int n = 1; n < SoundsButton; ++n) {
             b_phrase[std::size_t(n - 1)]->setToolTip(prefs.phrase(n));
+            b_phrase[std::size_t(n - 1)]->setAccessibleName(prefs.phrase(n));
+        }
         break;
     default:
         break;

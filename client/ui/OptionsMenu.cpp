@@ -18,6 +18,14 @@ QAction* item(QMenu* menu, const QString& caption, const QString& name, bool che
     return action;
 }
 
+// A text size's caption with its last digit as the mnemonic: "&8", "1&0", "1&2", "1&4".
+QString mnemonicSize(int points)
+{
+    QString caption = QString::number(points);
+    caption.insert(caption.size() - 1, QLatin1Char('&'));
+    return caption;
+}
+
 std::optional<QColor> colourDialog(const QColor& initial, const QString& title)
 {
     const QColor chosen = QColorDialog::getColor(initial, nullptr, title);
@@ -32,35 +40,36 @@ OptionsMenu::OptionsMenu(QMenu* menu, QObject* parent)
     : QObject(parent), chooseColour(colourDialog), Options1(menu)
 {
     menu->setObjectName(QStringLiteral("Options1"));
-    TextColor1 = item(menu, QStringLiteral("Text Color"), QStringLiteral("TextColor1"));
-    ActionColor1 = item(menu, QStringLiteral("Action Color"), QStringLiteral("ActionColor1"));
-    TextSize1 = menu->addMenu(QStringLiteral("Text Size"));
+    TextColor1 = item(menu, QStringLiteral("&Text Color"), QStringLiteral("TextColor1"));
+    ActionColor1 = item(menu, QStringLiteral("&Action Color"), QStringLiteral("ActionColor1"));
+    TextSize1 = menu->addMenu(QStringLiteral("Text Si&ze"));
     TextSize1->setObjectName(QStringLiteral("TextSize1"));
     m_sizes = new QActionGroup(this);
     m_sizes->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     for (QAction** size : {&N8, &N10, &N12, &N14}) {
         const int points = size == &N8 ? 8 : size == &N10 ? 10 : size == &N12 ? 12 : 14;
-        *size = item(TextSize1, QString::number(points), QStringLiteral("N%1").arg(points), true);
+        *size = item(TextSize1, mnemonicSize(points), QStringLiteral("N%1").arg(points), true);
         (*size)->setData(points);
         m_sizes->addAction(*size);
     }
     // Ctrl+S belongs to "Start Game" alone: one key on two commands would reach neither.
-    ScrollChatOff2 = item(menu, QStringLiteral("Scroll Chat Off"), QStringLiteral("ScrollChatOff2"), true);
-    ClearMainChat1 = item(menu, QStringLiteral("Clear Main Chat"), QStringLiteral("ClearMainChat1"));
+    ScrollChatOff2 = item(menu, QStringLiteral("Scroll &Chat Off"), QStringLiteral("ScrollChatOff2"), true);
+    ClearMainChat1 = item(menu, QStringLiteral("C&lear Main Chat"), QStringLiteral("ClearMainChat1"));
     menu->addSeparator();
-    PlaySounds1 = item(menu, QStringLiteral("Play Sounds"), QStringLiteral("PlaySounds1"), true);
-    PlayChatterSounds1 = item(menu, QStringLiteral("Play Chatter Sounds"), QStringLiteral("PlayChatterSounds1"), true);
-    TurnSound1 = menu->addMenu(QStringLiteral("Turn Sound"));
+    PlaySounds1 = item(menu, QStringLiteral("&Play Sounds"), QStringLiteral("PlaySounds1"), true);
+    PlayChatterSounds1 = item(menu, QStringLiteral("Play C&hatter Sounds"), QStringLiteral("PlayChatterSounds1"), true);
+    TurnSound1 = menu->addMenu(QStringLiteral("T&urn Sound"));
     TurnSound1->setObjectName(QStringLiteral("TurnSound1"));
     m_turnSounds = new QActionGroup(this);
-    Classic1 = item(TurnSound1, QStringLiteral("Classic"), QStringLiteral("Classic1"), true);
+    Classic1 = item(TurnSound1, QStringLiteral("&Classic"), QStringLiteral("Classic1"), true);
     Classic1->setData(0);
-    New1 = item(TurnSound1, QStringLiteral("New"), QStringLiteral("New1"), true);
+    New1 = item(TurnSound1, QStringLiteral("&New"), QStringLiteral("New1"), true);
     New1->setData(1);
     m_turnSounds->addAction(Classic1);
     m_turnSounds->addAction(New1);
     menu->addSeparator();
-    ResetScreenLocation1 = item(menu, QStringLiteral("Reset Screen Location"), QStringLiteral("ResetScreenLocation1"));
+    HighContrast1 = item(menu, QStringLiteral("High C&ontrast"), QStringLiteral("HighContrast1"), true);
+    ResetScreenLocation1 = item(menu, QStringLiteral("&Reset Screen Location"), QStringLiteral("ResetScreenLocation1"));
 
     connect(TextColor1, &QAction::triggered, this, &OptionsMenu::TextColor1Click);
     connect(ActionColor1, &QAction::triggered, this, &OptionsMenu::ActionColor1Click);
@@ -68,6 +77,7 @@ OptionsMenu::OptionsMenu(QMenu* menu, QObject* parent)
     connect(PlaySounds1, &QAction::triggered, this, &OptionsMenu::PlaySounds1Click);
     connect(PlayChatterSounds1, &QAction::triggered, this, &OptionsMenu::PlayChatterSounds1Click);
     connect(m_turnSounds, &QActionGroup::triggered, this, &OptionsMenu::New1Click);
+    connect(HighContrast1, &QAction::triggered, this, &OptionsMenu::HighContrast1Click);
 }
 
 void OptionsMenu::bind(Preferences& prefs)
@@ -86,6 +96,7 @@ void OptionsMenu::showPreferences()
     PlaySounds1->setChecked(m_prefs->playSounds());
     PlayChatterSounds1->setChecked(m_prefs->chatterSounds());
     (m_prefs->turnSoundNew() ? New1 : Classic1)->setChecked(true);
+    HighContrast1->setChecked(m_prefs->highContrast());
 }
 
 void OptionsMenu::TextColor1Click()
@@ -137,4 +148,9 @@ void OptionsMenu::PlayChatterSounds1Click()
 void OptionsMenu::New1Click(QAction* choice)
 {
     choose([choice](Preferences& p) { p.setTurnSoundNew(choice->data().toInt() == 1); });
+}
+
+void OptionsMenu::HighContrast1Click()
+{
+    choose([](Preferences& p) { p.setHighContrast(!p.highContrast()); });
 }

@@ -2,11 +2,13 @@
 // The Options menu of the main window: the chat's "Text Color", "Action Color" and
 // "Text Size" (8, 10, 12, 14), "Scroll Chat Off" and "Clear Main Chat"; the sound
 // switches "Play Sounds", "Play Chatter Sounds" and "Turn Sound" ("Classic" or "New");
-// and "Reset Screen Location".
+// "High Contrast", the look for weak or colour-blind eyes; and "Reset Screen Location".
+// Every item has a mnemonic, so the menu is played from the keyboard as well.
 //
 // Once bound to the preferences, every check mark shows what the preferences hold (also
 // after they are loaded from the settings file), and every choice is handed to them and
-// followed by a request to save: the colours, a text size and the three sound items. A
+// followed by a request to save: the colours, a text size, the three sound items and
+// "High Contrast". A
 // text size the menu does not offer marks no item. "Scroll Chat Off", "Clear Main Chat"
 // and "Reset Screen Location" belong to the window, which connects them.
 #include <QColor>
@@ -38,6 +40,7 @@ public:
     void PlaySounds1Click();
     void PlayChatterSounds1Click();
     void New1Click(QAction* item);
+    void HighContrast1Click();
 
     QMenu* Options1 = nullptr;
     QAction* TextColor1 = nullptr;
@@ -54,6 +57,7 @@ public:
     QMenu* TurnSound1 = nullptr;
     QAction* Classic1 = nullptr;
     QAction* New1 = nullptr;
+    QAction* HighContrast1 = nullptr;
     QAction* ResetScreenLocation1 = nullptr;
 
 private:

@@ -1,4 +1,5 @@
 #include "client/ui/RoundBar.h"
+#include "client/ui/PlayAccessibility.h"
 
 #include "client/ConnectAttempt.h"
 #include "client/RoundStatus.h"
@@ -9,6 +10,7 @@
 #include "widgets/PictureButton.h"
 #include "widgets/TimeBar.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
 
@@ -19,9 +21,10 @@ RoundBar::RoundBar(const RoundStatus& status, const TurnClock& clock, const Turn
     , m_turn(turn)
 {
     setObjectName(QStringLiteral("roundbar"));
+    installPlayAccessibility();
     setFixedSize(Width, Height);
 
-    label_status = looks::nameLabel(this, QStringLiteral("label_status"), QRect(6, 0, 480, 16), 13, true,
+    label_status = looks::nameLabel(this, StatusLineName, QRect(6, 0, 480, 16), 13, true,
                                     Qt::AlignCenter);
     label_round = looks::nameLabel(this, QStringLiteral("label_round"), QRect(21, 19, 127, 30), 15, true);
 
@@ -117,7 +120,12 @@ void RoundBar::showAttempt()
 
 void RoundBar::showStatus()
 {
-    label_status->setText(m_status.status());
+    if (label_status->text() != m_status.status()) {
+        label_status->setText(m_status.status());
+        // Read out as it changes, wherever the focus is.
+        QAccessibleEvent changed(label_status, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
     label_round->setText(m_status.roundText());
     button_start->setVisible(m_status.startShown());
     button_playagain->setVisible(m_status.playAgainShown());

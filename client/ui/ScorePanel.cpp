@@ -1,4 +1,5 @@
 #include "client/ui/ScorePanel.h"
+#include "client/ui/PlayAccessibility.h"
 
 #include "client/PlayerCommands.h"
 #include "client/RoundStatus.h"
@@ -31,6 +32,7 @@ ScorePanel::ScorePanel(const SeatRoster& seats, const RoundStatus& status, const
     , m_commands(commands)
 {
     setObjectName(QStringLiteral("scorepanel"));
+    installPlayAccessibility();
     setFixedSize(Width, Height);
 
     QLabel* title = looks::label(this, QStringLiteral("label_title"), QStringLiteral("Quillor"), QRect(10, 2, 259, 34),

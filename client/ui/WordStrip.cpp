@@ -1,5 +1,6 @@
 #include "client/ui/WordStrip.h"
 
+#include "client/BoardFocus.h"
 #include "client/TileSet.h"
 #include "client/WordEntry.h"
 
@@ -24,14 +25,23 @@ void WordSlot::paintEvent(QPaintEvent*)
 }
 
 WordStrip::WordStrip(const WordEntry& entry, const TileSet& tiles, QWidget* parent)
-    : QWidget(parent)
+    : QWidget(parent), m_entry(entry)
 {
     setObjectName(QStringLiteral("wordstrip"));
     for (int slot = 1; slot <= WordEntry::Slots; ++slot)
         m_slots.append(new WordSlot(slot, entry, tiles, this));
     setTileSize(WordEntry::TileSize);
     connect(&entry, &WordEntry::stripChanged, this, &WordStrip::repaintSlots);
+    connect(&entry, &WordEntry::stripChanged, this, &WordStrip::showNames);
     connect(&tiles, &TileSet::changed, this, &WordStrip::repaintSlots);
+    showNames();
+}
+
+void WordStrip::showNames()
+{
+    setAccessibleName(describeWord(m_entry));
+    for (WordSlot* slot : m_slots)
+        slot->setAccessibleName(describeSlot(m_entry, slot->slot()));
 }
 
 WordSlot* WordStrip::slotWidget(int slot) const

@@ -4,6 +4,9 @@
 // word's end). In the least window they are 44 pixels at left 8, 56, 104, ... 440 and top
 // 8; they grow with the board's tiles (`setTileSize`). The strip has no background of
 // its own, so the window's background shows around the slots.
+//
+// For assistive technology the strip is named by the word's letters found so far, and
+// each slot by its letter and whether it is found (describeWord, describeSlot).
 #include <QWidget>
 
 class TileSet;
@@ -43,9 +46,11 @@ public:
 
 private:
     void repaintSlots();
+    void showNames();
     // A length of the least strip at the present tile size.
     int grown(int pixels) const;
 
+    const WordEntry& m_entry;
     QList<WordSlot*> m_slots;
     int m_tile = 0;
 };

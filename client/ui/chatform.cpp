@@ -1,5 +1,6 @@
 #include "client/ui/chatform.h"
 
+#include "client/BoardFocus.h"
 #include "client/ChatReceive.h"
 #include "client/SettingsFile.h"
 #include "client/RteUrl.h"
@@ -11,6 +12,7 @@
 #include "client/ui/ChatHistory.h"
 #include "client/ui/ChatPane.h"
 #include "client/ui/GameMenu.h"
+#include "client/ui/Looks.h"
 #include "client/ui/MainMenus.h"
 #include "client/ui/OptionsMenu.h"
 #include "client/ui/PlayLayout.h"
@@ -44,6 +46,7 @@
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -107,7 +110,7 @@ void Tchat::buildPanels()
     central->setObjectName(QStringLiteral("client"));
     central->setAutoFillBackground(true);
     QPalette cpal = central->palette();
-    cpal.setColor(QPalette::Window, QColor(196, 160, 104));
+    cpal.setColor(QPalette::Window, looks::ordinaryPalette().window);
     central->setPalette(cpal);
     central->setMinimumSize(PlayLayout::leastInner(m_leastScale));
     setCentralWidget(central);
@@ -132,6 +135,10 @@ void Tchat::buildPanels()
     m_pathOverlay->stackUnder(m_boardPanel->panel_winner);
     m_reviewPanel = new RoundReviewPanel(c.review, m_background);
     m_reviewPanel->raise();
+    m_boardFocus = new BoardFocus(c.words, c.turn, this);
+    m_boardPanel->paintbox_board->setKeyboard(m_boardFocus);
+    // Tab goes from the board to the chat entry and on.
+    setTabOrder(m_boardPanel->paintbox_board, m_chatPane->mychat);
     m_background->installEventFilter(this);
     layoutPanels();
 
@@ -202,6 +209,14 @@ void Tchat::connectMenus()
     connect(m.About1, &QAction::triggered, this, &Tchat::About1Click);
     connect(m_roundBar->button_start, &QAbstractButton::clicked, this, &Tchat::button_startClick);
     connect(m_roundBar->button_clearword, &QAbstractButton::clicked, this, [this] { m_client.words.clearword(); });
+    // Escape on the board is the Clear button, while the button is offered.
+    connect(m_boardPanel->paintbox_board, &BoardView::clearRequested, this, [this] {
+        if (m_client.turn.clearShown())
+            m_client.words.clearword();
+    });
+    auto* panes = new QShortcut(QKeySequence(Qt::Key_F6), this);
+    panes->setObjectName(QStringLiteral("shortcut_panes"));
+    connect(panes, &QShortcut::activated, this, &Tchat::switchPane);
     connect(m_roundBar->button_playagain, &QAbstractButton::clicked, &m_client.commands, &PlayerCommands::playAgainClick);
     connect(m_roundBar->button_cancel, &QAbstractButton::clicked, &m_client.reconnection, &Reconnection::cancel);
     // A failed connection: try the same again, or choose another game.
@@ -224,6 +239,10 @@ void Tchat::connectMenus()
             prefs.setTiles(QString::fromLatin1(TileMenu::Classic));
     });
     connect(&m_client.status, &RoundStatus::changed, this, &Tchat::showMenuState);
+    connect(&prefs, &Preferences::changed, this, [this](Preferences::Key key) {
+        if (key == Preferences::Key::HighContrast)
+            showLook();
+    });
 
     // View > "Phrase List" and the Options menu.
     connect(m.PrhaseList1, &QAction::triggered, this, &Tchat::PrhaseList1Click);
@@ -246,6 +265,25 @@ void Tchat::connectMenus()
         m_menus->game().showLeadership(leads);
         m_scorePanel->setLeading(leads);
     });
+}
+
+void Tchat::showLook()
+{
+    const bool high = m_client.prefs.highContrast();
+    looks::setHighContrast(this, high);
+    const looks::Palette& p = high ? looks::highContrastPalette() : looks::ordinaryPalette();
+    const auto ground = [](QWidget* w, const QColor& colour, const QColor& text) {
+        QPalette pal = w->palette();
+        pal.setColor(QPalette::Window, colour);
+        pal.setColor(QPalette::WindowText, text);
+        w->setPalette(pal);
+    };
+    ground(centralWidget(), p.window, p.ink);
+    ground(m_background, p.backdrop, p.backdropInk);
+    static_cast<BackdropForm*>(m_background)->setPlain(high);
+    for (PictureButton* button : m_background->findChildren<PictureButton*>())
+        button->setPlainLook(high);
+    ground(m_boardPanel, p.board, p.boardInk);
 }
 
 void Tchat::wireOutlets()
@@ -413,6 +451,15 @@ void Tchat::leaveNow()
 {
     m_leaveWithoutAsking = true;
     close();
+}
+
+void Tchat::switchPane()
+{
+    BoardView* board = m_boardPanel->paintbox_board;
+    if (board->hasFocus())
+        m_chatPane->mychat->setFocus(Qt::ShortcutFocusReason);
+    else
+        board->setFocus(Qt::ShortcutFocusReason);
 }
 
 void Tchat::PrhaseList1Click()

@@ -25,6 +25,7 @@
 #include <memory>
 #include <optional>
 
+class BoardFocus;
 class BoardPanel;
 class ChatHistory;
 class ChatPane;
@@ -123,6 +124,11 @@ public:
     WordPathOverlay* pathOverlay() const { return m_pathOverlay; }
     // The table of the last game won, made when the first game ends; null before.
     GameSummaryWindow* summaryWindow() const { return m_summaryWindow; }
+    // The keyboard's place on the board.
+    BoardFocus& boardFocus() { return *m_boardFocus; }
+    // F6: the focus goes from the board to the chat entry, and from anywhere else (the
+    // chat entry above all) to the board.
+    void switchPane();
     MainMenus& menus() { return *m_menus; }
     // Where the panels are now, and the least scale the screen allows.
     const PlayLayout& layout() const { return m_layout; }
@@ -178,6 +184,8 @@ private:
     void connectMenus();
     void wireOutlets();
     void showMenuState();
+    // The ordinary or the high-contrast look, as the preferences say.
+    void showLook();
     void recordGame(const QString& result);
     // The game's table follows the winner's card, once its confetti has fallen.
     void gameSummed();
@@ -199,6 +207,7 @@ private:
     RoundReviewPanel* m_reviewPanel = nullptr;
     WordPathOverlay* m_pathOverlay = nullptr;
     GameSummaryWindow* m_summaryWindow = nullptr;
+    BoardFocus* m_boardFocus = nullptr;
     QWidget* m_background = nullptr;
     PlayLayout m_layout;
     double m_leastScale = 1.0;

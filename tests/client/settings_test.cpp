@@ -111,7 +111,7 @@ TEST(SettingsFile, ValuesAreComparedExactly)
               "Phrase1=Hello there\nPhrase3=\nphrase10=Bye, and = sign\n"
               "Playsounds=False\nScrambled=FALSE\nOnlyletters=false\n"
               "Turnsound=2\nChatterSounds=false\n"
-              "Tiles=Garden\n");
+              "Tiles=Garden\nHighcontrast=False\n");
     GameStartOptions o = rig.prefs.startOptions();
     o.creationTime.setPosition(45);
     rig.prefs.setStartOptions(o);
@@ -134,6 +134,7 @@ TEST(SettingsFile, ValuesAreComparedExactly)
     EXPECT_FALSE(p.startOptions().onlyLetters());
     EXPECT_FALSE(p.turnSoundNew());
     EXPECT_FALSE(p.chatterSounds());
+    EXPECT_TRUE(p.highContrast());
     EXPECT_EQ(p.tiles(), "Garden");
 
     rig.store("[agame]\nPlaysounds=false\nScrambled=false\nTurnsound=1\nTiles=CLASSIC\nPlaytoscore=5000\n");
@@ -141,6 +142,8 @@ TEST(SettingsFile, ValuesAreComparedExactly)
     EXPECT_FALSE(p.playSounds());
     EXPECT_TRUE(p.startOptions().straight());
     EXPECT_TRUE(p.turnSoundNew());
+    // Missing, the high-contrast look is off.
+    EXPECT_FALSE(p.highContrast());
     EXPECT_EQ(p.startOptions().playToScore.position(), 1000);
     // The built-in set is not loaded: the set chosen before stays.
     EXPECT_EQ(p.tiles(), "Garden");
@@ -196,7 +199,8 @@ TEST(SettingsFile, ASaveWritesEveryKeyInOrderAndLeavesTheRestAlone)
                                               "Tiles=\r\n"
                                               "Playtoscore=100\r\nTimeperturn=20\r\n"
                                               "Playsounds=true\r\nScrambled=true\r\nOnlyletters=true\r\nWords=en\r\n"
-                                              "Turnsound=0\r\nChatterSounds=true\r\n");
+                                              "Turnsound=0\r\nChatterSounds=true\r\n"
+                                              "Highcontrast=false\r\n");
     }
     {
         // A shared file: the game's keys are replaced where they stand or added at the end
@@ -213,7 +217,8 @@ TEST(SettingsFile, ASaveWritesEveryKeyInOrderAndLeavesTheRestAlone)
                                              "Textcolor=clBlack\r\nActioncolor=clBlack\r\n"
                                              "Playtoscore=100\r\nTimeperturn=20\r\n"
                                              "Playsounds=true\r\nScrambled=true\r\nOnlyletters=true\r\nWords=en\r\n"
-                                             "Turnsound=1\r\nChatterSounds=true\r\n");
+                                             "Turnsound=1\r\nChatterSounds=true\r\n"
+                                             "Highcontrast=false\r\n");
         EXPECT_EQ(rig.stored().toStdString(), expected.toStdString());
     }
 }

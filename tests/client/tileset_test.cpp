@@ -306,3 +306,58 @@ TEST(TileSetTest, BuiltInTilesAreDrawnAtAnySizeAndFewSizesAreKept)
     const QImage first = tiles.tile(7, 119 / 44.0);
     EXPECT_EQ(tiles.tile(7, 119 / 44.0).cacheKey(), first.cacheKey());
 }
+
+// A marked tile is told from the plain one by its shape, without colour: in every set
+// (the built-in one, the shipped ones, and a strip whose marked tiles are no different
+// at all), at the least size and twice it, the two differ in grey in the marked tile's
+// folded corner and frame, and the folded corner is dark.
+TEST(TileSetTest, MarkedTilesStandOutInGreyByTheirShape)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QImage same(TileSet::FileTiles * tilestrips::T, tilestrips::T, QImage::Format_RGB32);
+    same.fill(qRgb(120, 160, 90)); // every tile alike, marked or not
+    const QString samePath = dir.filePath("same.bmp");
+    ASSERT_TRUE(tilestrips::writeStrip(samePath, same));
+    const QString shipped = QStringLiteral(QUILLOR_SOURCE_DIR "/assets/quillortiles/");
+
+    for (const QString& set : {QString(), samePath, shipped + "garden.bmp", shipped + "slate.bmp"}) {
+        TileSet tiles;
+        if (!set.isEmpty())
+            ASSERT_TRUE(tiles.load(set)) << set.toStdString();
+        for (const int side : {44, 88}) {
+            const auto grey = [&](int tile) {
+                QImage image(side, side, QImage::Format_ARGB32);
+                image.fill(TileSet::boardColour());
+                QPainter p(&image);
+                tiles.draw(p, QRectF(0, 0, side, side), tile);
+                p.end();
+                return image.convertToFormat(QImage::Format_Grayscale8);
+            };
+            for (const int letter : {1, 18, 26}) {
+                const QImage plain = grey(letter);
+                const QImage marked = grey(letter + 26);
+                const QString what = QStringLiteral("%1 at %2, letter %3").arg(set).arg(side).arg(letter);
+                // The folded corner: dark, wherever the plain tile was light or dark.
+                const QPoint corner(side - 3, 2);
+                EXPECT_LT(qGray(marked.pixel(corner)), 40) << what.toStdString();
+                // The frame runs all round near the edge: dark and light bands, so one of
+                // them shows on any tile.
+                const auto differs = [&](QPoint at) {
+                    return qAbs(qGray(marked.pixel(at)) - qGray(plain.pixel(at))) > 60;
+                };
+                int framed = 0;
+                for (int i = side / 4; i < side * 3 / 4; ++i) {
+                    bool top = false, left = false, bottom = false;
+                    for (int d = 0; d < side / 11; ++d) {
+                        top = top || differs(QPoint(i, d));
+                        left = left || differs(QPoint(d, i));
+                        bottom = bottom || differs(QPoint(i, side - 1 - d));
+                    }
+                    framed += top && left && bottom ? 1 : 0;
+                }
+                EXPECT_EQ(framed, side / 2) << what.toStdString();
+            }
+        }
+    }
+}

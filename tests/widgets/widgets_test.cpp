@@ -1,10 +1,12 @@
 // Small widgets: message boxes as wide as their titles, and panels whose children keep
 // their places and proportions at any scale.
+#include "widgets/PictureButton.h"
 #include "widgets/PlainMessageBox.h"
 #include "widgets/ScaledChildren.h"
 
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 TEST(MessageBox, IsAsWideAsItsTitleNeeds)
@@ -69,4 +71,26 @@ TEST(ScaledChildren, KeepPlacesAndProportionsAtAnyScale)
     scaled.apply(2.0);
     EXPECT_TRUE(label->font().bold());
     EXPECT_EQ(label->font().pixelSize(), 26);
+}
+
+// A picture button with the keyboard's focus wears a dark ring and a light one inside
+// it, so the focus shows on any picture; without the focus it is the picture alone.
+TEST(PictureButtonTest, TheFocusShowsAsTwoRings)
+{
+    QWidget window;
+    auto* other = new QPushButton("other", &window);
+    auto* button = new PictureButton(QString(), "Start", &window);
+    button->move(0, 40);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    other->setFocus();
+    const QImage plain = button->grab().toImage();
+    button->setFocus();
+    ASSERT_TRUE(button->hasFocus());
+    const QImage focused = button->grab().toImage();
+    const int middle = button->height() / 2;
+    EXPECT_EQ(focused.pixelColor(1, middle), QColor(Qt::black));
+    EXPECT_GT(qGray(focused.pixel(2, middle)), 230);
+    EXPECT_NE(plain.pixelColor(1, middle), QColor(Qt::black));
 }

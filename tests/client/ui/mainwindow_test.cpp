@@ -376,7 +376,7 @@ TEST(MainWindow, FileMenuOpensPlayWithOthers)
     windows.playWithOthers = &dialog;
     rig.window.setWindows(windows);
     QAction* item = rig.window.menus().PlayWithOthers1;
-    EXPECT_EQ(item->text(), "Play with Others...");
+    EXPECT_EQ(item->text(), "&Play with Others...");
     item->trigger();
     EXPECT_TRUE(dialog.isVisible());
     dialog.button_cancelClick();

@@ -42,11 +42,11 @@ struct MenuRig {
 TEST(OptionsMenu, TextSizeMarksFollowThePreferences)
 {
     MenuRig rig;
-    EXPECT_EQ(rig.menu.TextSize1->title(), "Text Size");
+    EXPECT_EQ(rig.menu.TextSize1->title(), "Text Si&ze");
     QStringList captions;
     for (QAction* item : rig.menu.TextSize1->actions())
         captions.append(item->text());
-    EXPECT_EQ(captions, (QStringList{"8", "10", "12", "14"}));
+    EXPECT_EQ(captions, (QStringList{"&8", "1&0", "1&2", "1&4"}));
     EXPECT_EQ(rig.checkedSizes(), QList<int>{8});
 
     rig.menu.N12->trigger();
