@@ -96,14 +96,15 @@ QString CommandLine::usage()
     return QStringLiteral(
         "Usage: quillor [NAME HOST true|false] [--port N]\n"
         "       quillor [--port N] -- NAME HOST true|false\n"
-        "       quillor --serve [--port N]\n"
+        "       quillor --serve [--port N] [HOST OPTIONS]\n"
         "\n"
         "Without parameters Quillor starts a solo game.\n"
         "  NAME HOST true    host a game as NAME; other players join this machine\n"
         "  NAME HOST false   join the game hosted at HOST as NAME\n"
         "  --                what follows is NAME HOST FLAG, even a name such as \"-x\"\n"
         "  --port N          the game's TCP port (default 7772)\n"
-        "  --serve           run only the game host, without a window\n"
+        "  --serve           run only the game host, without a window; the host's own\n"
+        "                    options (quillor-host --help) may follow\n"
         "  --help            show this text\n"
         "  --version         show the version\n");
 }
