@@ -100,10 +100,10 @@ std::optional<int> GameSummary::pointsIn(const RoundRecord& round, int seat)
 
 int GameSummary::total(int seat) const
 {
-    int sum = carriedIn(seat);
+    qint64 sum = carriedIn(seat);
     for (const RoundRecord& r : m_rounds)
         sum += pointsIn(r, seat).value_or(0);
-    return sum;
+    return RoundReview::clampedInt(sum);
 }
 
 std::optional<GameSummary::Fastest> GameSummary::fastest() const
@@ -130,7 +130,7 @@ int GameSummary::finds(int seat) const
 
 std::optional<double> GameSummary::averageSeconds(int seat) const
 {
-    int sum = 0;
+    double sum = 0;
     for (const RoundRecord& r : m_rounds) {
         const RoundFind* f = r.findOf(seat);
         if (f && f->seen)
@@ -139,7 +139,7 @@ std::optional<double> GameSummary::averageSeconds(int seat) const
     const int n = finds(seat);
     if (n == 0)
         return std::nullopt;
-    return double(sum) / n;
+    return sum / n;
 }
 
 QString GameSummary::secondsText(double seconds)

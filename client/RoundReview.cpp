@@ -94,7 +94,7 @@ void RoundReview::joinGame(int timePerTurn, const QList<proto::SeatStats>& seats
     Totals carriedIn{};
     for (const proto::SeatStats& s : seats) {
         if (game::isSeat(s.seat))
-            carriedIn[s.seat - 1] = s.score - s.points;
+            carriedIn[s.seat - 1] = clampedInt(qint64(s.score) - s.points);
     }
     addUnseenFinds(seats);
     emit gameOpened(carriedIn, true);

@@ -31,7 +31,9 @@
 #include <QObject>
 #include <QPoint>
 #include <QString>
+#include <algorithm>
 #include <array>
+#include <limits>
 
 class GameMessages;
 class SeatRoster;
@@ -77,7 +79,13 @@ public:
                 QObject* parent = nullptr);
 
     // Seconds after the word appeared of a find worth `points` in a turn of `timePerTurn`.
-    static int secondsFor(int timePerTurn, int points) { return timePerTurn - points; }
+    static int secondsFor(int timePerTurn, int points) { return clampedInt(qint64(timePerTurn) - points); }
+    // A sum or difference of numbers a host sent, kept within int: a hostile host's
+    // extreme values are shown as extreme, never wrapped round.
+    static int clampedInt(qint64 value)
+    {
+        return int(std::clamp<qint64>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+    }
 
     // --- what the views show --------------------------------------------------------------
     bool shown() const { return m_shown; }
