@@ -9,7 +9,7 @@
 Tabout::Tabout(QWidget* parent)
     : BackdropForm(parent, Qt::Dialog)
 {
-    setWindowTitle(QStringLiteral("Quillor - About"));
+    setWindowTitle(tr("Quillor - About"));
     openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
 
     label_name = new QLabel(QStringLiteral("Quillor"), this);
@@ -33,7 +33,7 @@ Tabout::Tabout(QWidget* parent)
     label_link->setCursor(Qt::PointingHandCursor);
 
     auto* versionRow = new QHBoxLayout;
-    auto* versionCaption = new QLabel(QStringLiteral("Version"), this);
+    auto* versionCaption = new QLabel(tr("Version"), this);
     version = new QLabel(Version, this);
     QFont bold = version->font();
     bold.setBold(true);

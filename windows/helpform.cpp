@@ -137,8 +137,7 @@ THE USE OR OTHER DEALINGS IN THE SOFTWARE.</p>
 
 QStringList Thelp::pageTitles()
 {
-    return {QStringLiteral("Overview"), QStringLiteral("Connecting"), QStringLiteral("Game Play"),
-            QStringLiteral("Scoring"), QStringLiteral("Documentation"), QStringLiteral("License")};
+    return {tr("Overview"), tr("Connecting"), tr("Game Play"), tr("Scoring"), tr("Documentation"), tr("License")};
 }
 
 QString Thelp::pageText(int page)
@@ -153,7 +152,7 @@ QString Thelp::pageText(int page)
 Thelp::Thelp(QWidget* parent)
     : BackdropForm(parent, Qt::Window)
 {
-    setWindowTitle(QStringLiteral("Quillor - Help"));
+    setWindowTitle(tr("Quillor - Help"));
 
     m_group = new QButtonGroup(this);
     m_group->setExclusive(true);
@@ -169,7 +168,7 @@ Thelp::Thelp(QWidget* parent)
         pageButtons[static_cast<std::size_t>(i)] = button;
     }
     buttons->addStretch(1);
-    button_close = new QPushButton(QStringLiteral("Close"), this);
+    button_close = new QPushButton(tr("Close"), this);
     buttons->addWidget(button_close);
 
     memo_help = new QTextBrowser(this);

@@ -99,7 +99,7 @@ void ChatPane::buildPhraseRow()
             button->setAccessibleName(SoundsButtonTip);
             connect(button, &QToolButton::clicked, this, &ChatPane::b_phrase10Click);
         } else {
-            button->setAccessibleName(QStringLiteral("Phrase %1").arg(n));
+            button->setAccessibleName(tr("Phrase %1").arg(n));
             connect(button, &QToolButton::clicked, this, [this, n] { b_phrase1Click(n); });
         }
     }
@@ -114,10 +114,10 @@ void ChatPane::buildMenus()
     Copy1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
     Copy1->setShortcutContext(Qt::WidgetShortcut);
     mainchat->addAction(Copy1);
-    ScrollChatOff1 = popup_mainchat->addAction(QStringLiteral("Scroll Chat Off"));
+    ScrollChatOff1 = popup_mainchat->addAction(tr("Scroll Chat Off"));
     ScrollChatOff1->setObjectName(QStringLiteral("ScrollChatOff1"));
     ScrollChatOff1->setCheckable(true);
-    ClearMainChat2 = popup_mainchat->addAction(QStringLiteral("Clear Main Chat"));
+    ClearMainChat2 = popup_mainchat->addAction(tr("Clear Main Chat"));
     ClearMainChat2->setObjectName(QStringLiteral("ClearMainChat2"));
     mainchat->setContextMenu(popup_mainchat);
     connect(Copy1, &QAction::triggered, this, &ChatPane::Copy1Click);

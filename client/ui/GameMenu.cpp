@@ -11,9 +11,9 @@ GameMenu::GameMenu(QMenu* game, QObject* parent)
         menu->setObjectName(name);
         return menu;
     };
-    RemoveFromGame2 = list(QStringLiteral("&Remove From Game"), QStringLiteral("RemoveFromGame2"));
-    SetToJustWatch2 = list(QStringLiteral("Set to Just &Watch"), QStringLiteral("SetToJustWatch2"));
-    UnsetJustWatch2 = list(QStringLiteral("&Unset Just Watch"), QStringLiteral("UnsetJustWatch2"));
+    RemoveFromGame2 = list(tr("&Remove From Game"), QStringLiteral("RemoveFromGame2"));
+    SetToJustWatch2 = list(tr("Set to Just &Watch"), QStringLiteral("SetToJustWatch2"));
+    UnsetJustWatch2 = list(tr("&Unset Just Watch"), QStringLiteral("UnsetJustWatch2"));
     showLeadership(false);
 }
 

@@ -59,9 +59,9 @@ ScorePanel::ScorePanel(const SeatRoster& seats, const RoundStatus& status, const
 
     popup_kick = new QMenu(this);
     popup_kick->setObjectName(QStringLiteral("popup_kick"));
-    RemoveFromGame1 = popup_kick->addAction(QStringLiteral("Remove From Game"));
-    SetToJustWatch1 = popup_kick->addAction(QStringLiteral("Set to Just Watch"));
-    UnsetJustWatch1 = popup_kick->addAction(QStringLiteral("Unset Just Watch"));
+    RemoveFromGame1 = popup_kick->addAction(tr("Remove From Game"));
+    SetToJustWatch1 = popup_kick->addAction(tr("Set to Just Watch"));
+    UnsetJustWatch1 = popup_kick->addAction(tr("Unset Just Watch"));
     connect(RemoveFromGame1, &QAction::triggered, this, [this] { m_commands.removeFromGame(); });
     connect(SetToJustWatch1, &QAction::triggered, this, [this] { m_commands.setToJustWatch(); });
     connect(UnsetJustWatch1, &QAction::triggered, this, [this] { m_commands.unsetJustWatch(); });
@@ -88,7 +88,7 @@ ScorePanel::ScorePanel(const SeatRoster& seats, const RoundStatus& status, const
         image_leader[i] = looks::label(this, QStringLiteral("image_leader") + n, QStringLiteral("\u2605"),
                                        QRect(160, top, 14, 16), 14, true, Qt::AlignCenter);
         looks::setInk(image_leader[i], QColor(184, 120, 16));
-        image_leader[i]->setToolTip(QStringLiteral("Leads the game: starts it and may remove players"));
+        image_leader[i]->setToolTip(tr("Leads the game: starts it and may remove players"));
         image_leader[i]->hide();
     }
     m_awayTimer = new QTimer(this);

@@ -1,0 +1,839 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="en">
+<context>
+    <name>ChatPane</name>
+    <message>
+        <source>Phrase %1</source>
+        <translation>Satz %1</translation>
+    </message>
+    <message>
+        <source>Scroll Chat Off</source>
+        <translation>Chat nicht mitrollen</translation>
+    </message>
+    <message>
+        <source>Clear Main Chat</source>
+        <translation>Haupt-Chat leeren</translation>
+    </message>
+</context>
+<context>
+    <name>CheckImage</name>
+    <message>
+        <source>checked</source>
+        <translation>markiert</translation>
+    </message>
+    <message>
+        <source>unchecked</source>
+        <translation>nicht markiert</translation>
+    </message>
+</context>
+<context>
+    <name>GameClient</name>
+    <message>
+        <source>Could not connect to %1 port %2: %3.</source>
+        <translation>Keine Verbindung zu %1, Port %2: %3.</translation>
+    </message>
+    <message>
+        <source>The host sent more messages than this game could keep up with, so the connection was closed.</source>
+        <translation>Der Host schickte mehr Nachrichten, als dieses Spiel verarbeiten konnte; die Verbindung wurde getrennt.</translation>
+    </message>
+    <message>
+        <source>You lead the game now; you start the next game.</source>
+        <translation>Du leitest jetzt das Spiel; du startest das nächste Spiel.</translation>
+    </message>
+    <message>
+        <source>%1 leads the game now.</source>
+        <translation>%1 leitet jetzt das Spiel.</translation>
+    </message>
+    <message>
+        <source>%1 has a different version of the game then you.</source>
+        <translation>%1 hat eine andere Version des Spiels als du.</translation>
+    </message>
+    <message>
+        <source>You have a differnt version of the game then the host.</source>
+        <translation>Du hast eine andere Version des Spiels als der Host.</translation>
+    </message>
+    <message>
+        <source>Game is full</source>
+        <translation>Das Spiel ist voll</translation>
+    </message>
+    <message>
+        <source>The host ended the game or removed you from it.</source>
+        <translation>Der Host hat das Spiel beendet oder dich daraus entfernt.</translation>
+    </message>
+    <message>
+        <source>The connection to the host was lost.</source>
+        <translation>Die Verbindung zum Host ist abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Connection lost. Reconnecting...</source>
+        <translation>Verbindung verloren. Verbinde neu...</translation>
+    </message>
+    <message>
+        <source>You are back in the game.</source>
+        <translation>Du bist wieder im Spiel.</translation>
+    </message>
+</context>
+<context>
+    <name>GameListModel</name>
+    <message>
+        <source>at %1</source>
+        <translation>unter %1</translation>
+    </message>
+    <message>
+        <source>at %1 port %2</source>
+        <translation>unter %1, Port %2</translation>
+    </message>
+    <message>
+        <source>unknown version</source>
+        <translation>unbekannte Version</translation>
+    </message>
+    <message>
+        <source>version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>
+Led by %1</source>
+        <translation>
+Geleitet von %1</translation>
+    </message>
+    <message>
+        <source>
+Another version of the game: joining may not work.</source>
+        <translation>
+Andere Version des Spiels: Beitreten klappt vielleicht nicht.</translation>
+    </message>
+</context>
+<context>
+    <name>GameMenu</name>
+    <message>
+        <source>&amp;Remove From Game</source>
+        <translation>Aus dem Spiel &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>Set to Just &amp;Watch</source>
+        <translation>Auf nur &amp;Zuschauen setzen</translation>
+    </message>
+    <message>
+        <source>&amp;Unset Just Watch</source>
+        <translation>Zuschauen &amp;aufheben</translation>
+    </message>
+</context>
+<context>
+    <name>GameMessages</name>
+    <message>
+        <source>You are Connected.</source>
+        <translation>Du bist verbunden.</translation>
+    </message>
+    <message>
+        <source>%1 is back.</source>
+        <translation>%1 ist zurück.</translation>
+    </message>
+    <message>
+        <source>%1 is Connected.</source>
+        <translation>%1 ist verbunden.</translation>
+    </message>
+    <message>
+        <source>You are spying.</source>
+        <translation>Du schaust zu.</translation>
+    </message>
+    <message>
+        <source>%1 is spying.</source>
+        <translation>%1 schaut zu.</translation>
+    </message>
+    <message>
+        <source>%1 has left.</source>
+        <translation>%1 ist gegangen.</translation>
+    </message>
+    <message>
+        <source>STRAIGHT</source>
+        <translation>GERADE</translation>
+    </message>
+    <message>
+        <source>SCRAMBLED</source>
+        <translation>GEMISCHT</translation>
+    </message>
+    <message>
+        <source>You have started a %1 game.</source>
+        <translation>Du hast ein Spiel %1 gestartet.</translation>
+    </message>
+    <message>
+        <source>%1 has started a %2 game.</source>
+        <translation>%1 hat ein Spiel %2 gestartet.</translation>
+    </message>
+    <message>
+        <source>Using only letters that are found in the word.</source>
+        <translation>Nur Buchstaben, die im Wort vorkommen.</translation>
+    </message>
+    <message>
+        <source>Your Turn.</source>
+        <translation>Du bist dran.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s turn.</source>
+        <translation>%1 ist dran.</translation>
+    </message>
+    <message>
+        <source>You have found the word!</source>
+        <translation>Du hast das Wort gefunden!</translation>
+    </message>
+    <message>
+        <source>%1 has found the word!</source>
+        <translation>%1 hat das Wort gefunden!</translation>
+    </message>
+    <message>
+        <source>You did not find the correct word.</source>
+        <translation>Du hast das richtige Wort nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>Out of Time!</source>
+        <translation>Zeit abgelaufen!</translation>
+    </message>
+    <message>
+        <source>Round is over, please wait..</source>
+        <translation>Die Runde ist vorbei, bitte warten..</translation>
+    </message>
+    <message>
+        <source>%1 is just watching.</source>
+        <translation>%1 schaut nur zu.</translation>
+    </message>
+    <message>
+        <source>%1 is now playing again.</source>
+        <translation>%1 spielt jetzt wieder mit.</translation>
+    </message>
+    <message>
+        <source>You have Won the Game!</source>
+        <translation>Du hast das Spiel gewonnen!</translation>
+    </message>
+    <message>
+        <source>%1 has Won the Game!</source>
+        <translation>%1 hat das Spiel gewonnen!</translation>
+    </message>
+    <message>
+        <source>Game Over!</source>
+        <translation>Spiel vorbei!</translation>
+    </message>
+    <message>
+        <source>%1&apos;s seat is kept for %2 seconds.</source>
+        <translation>Der Platz von %1 wird %2 Sekunden freigehalten.</translation>
+    </message>
+    <message>
+        <source>%1 did not come back; the seat is free.</source>
+        <translation>%1 ist nicht zurückgekommen; der Platz ist frei.</translation>
+    </message>
+    <message>
+        <source>You are just watching.</source>
+        <translation>Du schaust nur zu.</translation>
+    </message>
+</context>
+<context>
+    <name>GameSummaryWindow</name>
+    <message>
+        <source>Quillor - Game Summary</source>
+        <translation>Quillor - Spielübersicht</translation>
+    </message>
+    <message>
+        <source>Put the table on the clipboard as plain text</source>
+        <translation>Die Tabelle als reinen Text in die Zwischenablage legen</translation>
+    </message>
+    <message>
+        <source>Game summary</source>
+        <translation>Spielübersicht</translation>
+    </message>
+    <message>
+        <source>%1 has Won the Game!</source>
+        <translation>%1 hat das Spiel gewonnen!</translation>
+    </message>
+    <message>
+        <source>Before you came</source>
+        <translation>Bevor du kamst</translation>
+    </message>
+    <message>
+        <source>Average time</source>
+        <translation>Durchschnittszeit</translation>
+    </message>
+    <message>
+        <source>Nobody found a word in this game.</source>
+        <translation>In diesem Spiel hat niemand ein Wort gefunden.</translation>
+    </message>
+</context>
+<context>
+    <name>JoinAddresses</name>
+    <message>
+        <source>Friends cannot join from other computers: this computer has no network address.</source>
+        <translation>Freunde können nicht von anderen Computern beitreten: Dieser Computer hat keine Netzwerkadresse.</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 oder %2</translation>
+    </message>
+    <message>
+        <source>Friends can join at %1 port %2</source>
+        <translation>Freunde können beitreten unter %1, Port %2</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Play with Others...</source>
+        <translation>Mit &amp;anderen spielen...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;Start Game</source>
+        <translation>Spiel &amp;starten</translation>
+    </message>
+    <message>
+        <source>&amp;Just Watch</source>
+        <translation>&amp;Nur zuschauen</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Spy List</source>
+        <translation>&amp;Zuschauerliste</translation>
+    </message>
+    <message>
+        <source>View &amp;Tally</source>
+        <translation>&amp;Bilanz anzeigen</translation>
+    </message>
+    <message>
+        <source>T&amp;iles</source>
+        <translation>S&amp;teine</translation>
+    </message>
+    <message>
+        <source>&amp;Phrase List</source>
+        <translation>Satz&amp;liste</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Content</source>
+        <translation>&amp;Inhalt</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber</translation>
+    </message>
+    <message>
+        <source>More menus</source>
+        <translation>Weitere Menüs</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>S&amp;prache</translation>
+    </message>
+    <message>
+        <source>The language of the windows, from the next start</source>
+        <translation>Die Sprache der Fenster, ab dem nächsten Start</translation>
+    </message>
+    <message>
+        <source>&amp;System</source>
+        <translation>&amp;System</translation>
+    </message>
+    <message>
+        <source>Takes effect at the next start</source>
+        <translation>Gilt ab dem nächsten Start</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsMenu</name>
+    <message>
+        <source>&amp;Text Color</source>
+        <translation>&amp;Textfarbe</translation>
+    </message>
+    <message>
+        <source>&amp;Action Color</source>
+        <translation>&amp;Aktionsfarbe</translation>
+    </message>
+    <message>
+        <source>Text Si&amp;ze</source>
+        <translation>Text&amp;größe</translation>
+    </message>
+    <message>
+        <source>Scroll &amp;Chat Off</source>
+        <translation>&amp;Chat nicht mitrollen</translation>
+    </message>
+    <message>
+        <source>C&amp;lear Main Chat</source>
+        <translation>Haupt-Chat &amp;leeren</translation>
+    </message>
+    <message>
+        <source>&amp;Play Sounds</source>
+        <translation>Tö&amp;ne abspielen</translation>
+    </message>
+    <message>
+        <source>Play C&amp;hatter Sounds</source>
+        <translation>C&amp;hat-Töne abspielen</translation>
+    </message>
+    <message>
+        <source>T&amp;urn Sound</source>
+        <translation>&amp;Zugton</translation>
+    </message>
+    <message>
+        <source>&amp;Classic</source>
+        <translation>&amp;Klassisch</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>High C&amp;ontrast</source>
+        <translation>H&amp;oher Kontrast</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Screen Location</source>
+        <translation>Fensterposition zu&amp;rücksetzen</translation>
+    </message>
+    <message>
+        <source>Text Color</source>
+        <translation>Textfarbe</translation>
+    </message>
+    <message>
+        <source>Action Color</source>
+        <translation>Aktionsfarbe</translation>
+    </message>
+</context>
+<context>
+    <name>PlayWithOthersDialog</name>
+    <message>
+        <source>Play with Others</source>
+        <translation>Mit anderen spielen</translation>
+    </message>
+    <message>
+        <source>Host a game</source>
+        <translation>Ein Spiel ausrichten</translation>
+    </message>
+    <message>
+        <source>Join a game</source>
+        <translation>Einem Spiel beitreten</translation>
+    </message>
+    <message>
+        <source>name or address of the host</source>
+        <translation>Name oder Adresse des Hosts</translation>
+    </message>
+    <message>
+        <source>Your name:</source>
+        <translation>Dein Name:</translation>
+    </message>
+    <message>
+        <source>Host address:</source>
+        <translation>Adresse des Hosts:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Games on this network:</source>
+        <translation>Spiele in diesem Netzwerk:</translation>
+    </message>
+    <message>
+        <source>No games announced on this network yet.</source>
+        <translation>In diesem Netzwerk wurde noch kein Spiel angekündigt.</translation>
+    </message>
+</context>
+<context>
+    <name>RoundBar</name>
+    <message>
+        <source>Start Game</source>
+        <translation>Spiel starten</translation>
+    </message>
+    <message>
+        <source>Clear the letters picked so far</source>
+        <translation>Die bisher gewählten Buchstaben löschen</translation>
+    </message>
+    <message>
+        <source>Play Again</source>
+        <translation>Nochmal spielen</translation>
+    </message>
+    <message>
+        <source>Start a new game with the same options</source>
+        <translation>Ein neues Spiel mit denselben Optionen starten</translation>
+    </message>
+    <message>
+        <source>Stop trying to reconnect and leave the game</source>
+        <translation>Nicht mehr neu verbinden und das Spiel verlassen</translation>
+    </message>
+    <message>
+        <source>Just watching</source>
+        <translation>Nur zuschauen</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Nochmal versuchen</translation>
+    </message>
+    <message>
+        <source>Play with Others...</source>
+        <translation>Mit anderen spielen...</translation>
+    </message>
+</context>
+<context>
+    <name>RoundReviewPanel</name>
+    <message>
+        <source>Nobody found it.</source>
+        <translation>Niemand hat es gefunden.</translation>
+    </message>
+    <message>
+        <source>Keep this review open during the next round</source>
+        <translation>Diesen Rückblick in der nächsten Runde offen lassen</translation>
+    </message>
+    <message>
+        <source>Round %1: %2</source>
+        <translation>Runde %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>RoundStatus</name>
+    <message>
+        <source>ROUND: %1</source>
+        <translation>RUNDE: %1</translation>
+    </message>
+    <message>
+        <source>Game Type: Scrambled</source>
+        <translation>Spielart: Gemischt</translation>
+    </message>
+    <message>
+        <source>Play To Score: %1</source>
+        <translation>Spielen bis: %1</translation>
+    </message>
+    <message>
+        <source>You Have Won The Game!</source>
+        <translation>Du hast das Spiel gewonnen!</translation>
+    </message>
+    <message>
+        <source>Game Type: STRAIGHT</source>
+        <translation>Spielart: GERADE</translation>
+    </message>
+    <message>
+        <source>Game Type: SCRAMBLED</source>
+        <translation>Spielart: GEMISCHT</translation>
+    </message>
+    <message>
+        <source>Welcome to Quillor </source>
+        <translation>Willkommen bei Quillor </translation>
+    </message>
+</context>
+<context>
+    <name>ScorePanel</name>
+    <message>
+        <source>Remove From Game</source>
+        <translation>Aus dem Spiel entfernen</translation>
+    </message>
+    <message>
+        <source>Set to Just Watch</source>
+        <translation>Auf nur Zuschauen setzen</translation>
+    </message>
+    <message>
+        <source>Unset Just Watch</source>
+        <translation>Zuschauen aufheben</translation>
+    </message>
+    <message>
+        <source>Leads the game: starts it and may remove players</source>
+        <translation>Leitet das Spiel: startet es und darf Spieler entfernen</translation>
+    </message>
+</context>
+<context>
+    <name>Session</name>
+    <message>
+        <source>Could not start the game on port %1 (%2).</source>
+        <translation>Das Spiel konnte auf Port %1 nicht starten (%2).</translation>
+    </message>
+    <message>
+        <source>Loading Solo Game..Please wait.</source>
+        <translation>Einzelspiel wird geladen..Bitte warten.</translation>
+    </message>
+    <message>
+        <source>Loading Multi-player Game.. Please Wait.</source>
+        <translation>Mehrspielerspiel wird geladen.. Bitte warten.</translation>
+    </message>
+    <message>
+        <source>No game to join: choose Play with Others.</source>
+        <translation>Kein Spiel zum Beitreten: Wähle Mit anderen spielen.</translation>
+    </message>
+</context>
+<context>
+    <name>Tabout</name>
+    <message>
+        <source>Quillor - About</source>
+        <translation>Quillor - Über</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+</context>
+<context>
+    <name>Tchat</name>
+    <message>
+        <source>Leave</source>
+        <translation>Verlassen</translation>
+    </message>
+    <message>
+        <source>Stay</source>
+        <translation>Bleiben</translation>
+    </message>
+    <message>
+        <source>The windows will show the new language from the next start.</source>
+        <translation>Die Fenster zeigen die neue Sprache ab dem nächsten Start.</translation>
+    </message>
+</context>
+<context>
+    <name>Tdownload</name>
+    <message>
+        <source>Download The Pelk22 Lobby</source>
+        <translation>Die Pelk22-Lobby herunterladen</translation>
+    </message>
+    <message>
+        <source>Download And Install The Pelk22 Lobby Now</source>
+        <translation>Pelk22-Lobby jetzt herunterladen und installieren</translation>
+    </message>
+    <message>
+        <source>Stop Download</source>
+        <translation>Download abbrechen</translation>
+    </message>
+    <message>
+        <source>Play Solo Game</source>
+        <translation>Allein spielen</translation>
+    </message>
+    <message>
+        <source>Play with Others</source>
+        <translation>Mit anderen spielen</translation>
+    </message>
+    <message>
+        <source>Show this at start</source>
+        <translation>Beim Start zeigen</translation>
+    </message>
+    <message>
+        <source>Untick to start solo games without this window; File &gt; Play with Others... stays.</source>
+        <translation>Abwählen, um Einzelspiele ohne dieses Fenster zu starten; Datei &gt; Mit anderen spielen... bleibt.</translation>
+    </message>
+</context>
+<context>
+    <name>Tgamestart</name>
+    <message>
+        <source>Quillor - Game Start</source>
+        <translation>Quillor - Spielstart</translation>
+    </message>
+    <message>
+        <source>GAME OPTIONS</source>
+        <translation>SPIELOPTIONEN</translation>
+    </message>
+    <message>
+        <source>Play to Score:</source>
+        <translation>Spielen bis:</translation>
+    </message>
+    <message>
+        <source>Seconds per Turn:</source>
+        <translation>Sekunden pro Zug:</translation>
+    </message>
+    <message>
+        <source>: %1 to %2, in steps of %3</source>
+        <translation>: %1 bis %2, in Schritten von %3</translation>
+    </message>
+    <message>
+        <source>The score that wins the game</source>
+        <translation>Die Punktzahl, die das Spiel gewinnt</translation>
+    </message>
+    <message>
+        <source>Seconds to find each word</source>
+        <translation>Sekunden, um jedes Wort zu finden</translation>
+    </message>
+    <message>
+        <source>Words Scrambled:</source>
+        <translation>Wörter gemischt:</translation>
+    </message>
+    <message>
+        <source>Words Straight:</source>
+        <translation>Wörter gerade:</translation>
+    </message>
+    <message>
+        <source>Only Use Letters in the word:</source>
+        <translation>Nur Buchstaben aus dem Wort:</translation>
+    </message>
+    <message>
+        <source>Words:</source>
+        <translation>Wörter:</translation>
+    </message>
+    <message>
+        <source>Language of the words</source>
+        <translation>Sprache der Wörter</translation>
+    </message>
+    <message>
+        <source>The language the game&apos;s words are drawn from</source>
+        <translation>Die Sprache, aus der die Wörter des Spiels stammen</translation>
+    </message>
+    <message>
+        <source>Start Game</source>
+        <translation>Spiel starten</translation>
+    </message>
+</context>
+<context>
+    <name>Thelp</name>
+    <message>
+        <source>Overview</source>
+        <translation>Überblick</translation>
+    </message>
+    <message>
+        <source>Connecting</source>
+        <translation>Verbinden</translation>
+    </message>
+    <message>
+        <source>Game Play</source>
+        <translation>Spielablauf</translation>
+    </message>
+    <message>
+        <source>Scoring</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Documentation</source>
+        <translation>Dokumentation</translation>
+    </message>
+    <message>
+        <source>License</source>
+        <translation>Lizenz</translation>
+    </message>
+    <message>
+        <source>Quillor - Help</source>
+        <translation>Quillor - Hilfe</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>Tphrases</name>
+    <message>
+        <source>Quillor - Phrase Buttons </source>
+        <translation>Quillor - Satztasten </translation>
+    </message>
+    <message>
+        <source>Phrase Button %1:</source>
+        <translation>Satztaste %1:</translation>
+    </message>
+    <message>
+        <source>Buttons can only be used once every 2 seconds</source>
+        <translation>Die Tasten gehen nur einmal alle 2 Sekunden</translation>
+    </message>
+</context>
+<context>
+    <name>Tspylist</name>
+    <message>
+        <source>Quillor - Spectators</source>
+        <translation>Quillor - Zuschauer</translation>
+    </message>
+    <message>
+        <source>Spy List</source>
+        <translation>Zuschauerliste</translation>
+    </message>
+    <message>
+        <source>Nobody is watching.</source>
+        <translation>Niemand schaut zu.</translation>
+    </message>
+    <message>
+        <source>Remove From Game</source>
+        <translation>Aus dem Spiel entfernen</translation>
+    </message>
+</context>
+<context>
+    <name>Ttallylist</name>
+    <message>
+        <source>Quillor - Tally List</source>
+        <translation>Quillor - Bilanz</translation>
+    </message>
+    <message>
+        <source>Total Games:</source>
+        <translation>Spiele insgesamt:</translation>
+    </message>
+    <message>
+        <source>Your Wins</source>
+        <translation>Deine Siege</translation>
+    </message>
+    <message>
+        <source>Players Being Tallied</source>
+        <translation>Gezählte Spieler</translation>
+    </message>
+    <message>
+        <source>Players In Current Game</source>
+        <translation>Spieler im laufenden Spiel</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Gesamt</translation>
+    </message>
+    <message>
+        <source>Session</source>
+        <translation>Sitzung</translation>
+    </message>
+    <message>
+        <source>Number of Games</source>
+        <translation>Anzahl Spiele</translation>
+    </message>
+    <message>
+        <source>Your Wins:</source>
+        <translation>Deine Siege:</translation>
+    </message>
+    <message>
+        <source>Neither Won:</source>
+        <translation>Keiner gewann:</translation>
+    </message>
+    <message>
+        <source>Reset Tally</source>
+        <translation>Bilanz zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>This will delete %1&apos;s Tally, Are you want to delete it?</source>
+        <translation>Damit wird die Bilanz von %1 gelöscht. Wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>%1 Wins:</source>
+        <translation>Siege von %1:</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Tally</source>
+        <translation>Bilanz von %1</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the Tally?</source>
+        <translation>Soll die Bilanz wirklich zurückgesetzt werden?</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Could not start the new game.</source>
+        <translation>Das neue Spiel konnte nicht gestartet werden.</translation>
+    </message>
+</context>
+</TS>
