@@ -1,0 +1,108 @@
+// The main window in each language, and View > Language kept for the next start.
+#include "client/GameClient.h"
+#include "client/SettingsFile.h"
+#include "client/ui/MainMenus.h"
+#include "client/ui/chatform.h"
+#include "i18n/WindowLanguage.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTemporaryDir>
+
+namespace {
+
+QStringList menuTitles(Tchat& window)
+{
+    QStringList titles;
+    for (QAction* action : window.menuBar()->actions())
+        titles << action->text();
+    return titles;
+}
+
+QAction* action(Tchat& window, const char* name)
+{
+    return window.findChild<QAction*>(QString::fromLatin1(name));
+}
+
+QString checkedLanguage(Tchat& window)
+{
+    for (QAction* item : window.menus().Language1->actions())
+        if (item->isChecked())
+            return item->objectName();
+    return {};
+}
+
+} // namespace
+
+TEST(WindowLanguage, TheMainWindowShowsItsMenusInTheInstalledLanguage)
+{
+    const struct {
+        const char* code;
+        QStringList menus;
+        const char* startGame;
+        const char* language;
+    } cases[] = {
+        {"de", {"&Datei", "&Spiel", "&Ansicht", "&Optionen", "&Hilfe"}, "Spiel &starten", "S&prache"},
+        {"fr", {"&Fichier", "&Partie", "&Affichage", "&Options", "Aid&e"}, "&Lancer la partie", "La&ngue"},
+        {"es", {"&Archivo", "&Partida", "&Ver", "&Opciones", "Ay&uda"}, "&Iniciar partida", "&Idioma"},
+        // No translator: the texts as written.
+        {"en", {"&File", "&Game", "&View", "&Options", "&Help"}, "&Start Game", "&Language"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.code);
+        WindowTranslation translation;
+        ASSERT_TRUE(translation.install(QString::fromLatin1(c.code))) << "the compiled translation is missing";
+        Tchat window{QStringList{"Tester"}};
+        EXPECT_EQ(menuTitles(window), c.menus);
+        ASSERT_NE(action(window, "StartGame1"), nullptr);
+        EXPECT_EQ(action(window, "StartGame1")->text(), QString::fromUtf8(c.startGame));
+        EXPECT_EQ(window.menus().Language1->title(), QString::fromUtf8(c.language));
+        // The languages are named in their own words whatever the windows' language.
+        ASSERT_NE(action(window, "Language_de"), nullptr);
+        EXPECT_EQ(action(window, "Language_de")->text(), QStringLiteral("&Deutsch"));
+        EXPECT_EQ(action(window, "Language_fr")->text(), QString::fromUtf8("&Fran\u00e7ais"));
+    }
+    // Once the translator is gone, a new window is English again.
+    Tchat english{QStringList{"Tester"}};
+    EXPECT_EQ(menuTitles(english).first(), QStringLiteral("&File"));
+}
+
+TEST(WindowLanguage, TheChoiceInViewLanguageIsKeptInTheSettingsFileForTheNextStart)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid()) << "no temporary folder";
+    const auto stored = [&dir] {
+        return SettingsFile::storedValue(dir.path(), GameClient::GameKey, windowlanguage::SettingsKey);
+    };
+    const struct {
+        const char* item;
+        const char* value;
+        const char* startsIn; // on a system that asks for Spanish
+    } cases[] = {
+        {"Language_de", "de", "de"},
+        {"Language_en", "en", "en"},
+        {"Language_fr", "fr", "fr"},
+        {"Language_system", "", "es"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.item);
+        {
+            Tchat window{QStringList{"Tester"}};
+            window.keepSettingsIn(dir.path());
+            QAction* item = action(window, c.item);
+            ASSERT_NE(item, nullptr);
+            item->trigger();
+            // The windows stay as they are until the next start.
+            EXPECT_EQ(menuTitles(window).first(), QStringLiteral("&File"));
+        }
+        EXPECT_EQ(stored(), QLatin1String(c.value));
+        EXPECT_EQ(windowlanguage::resolve(stored(), {QStringLiteral("es-ES")}), QLatin1String(c.startsIn));
+        // The next start's menu shows the kept choice.
+        Tchat next{QStringList{"Tester"}};
+        next.keepSettingsIn(dir.path());
+        EXPECT_EQ(checkedLanguage(next), QLatin1String(c.item));
+    }
+}
