@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en">
 <context>
+    <name>AccessibleGrid</name>
+    <message>
+        <source>Column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+</context>
+<context>
     <name>ChatPane</name>
     <message>
         <source>Phrase %1</source>
@@ -14,6 +25,22 @@
     <message>
         <source>Clear Main Chat</source>
         <translation>Haupt-Chat leeren</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>&lt;Cancel&gt;</source>
+        <translation>&lt;Abbrechen&gt;</translation>
+    </message>
+    <message>
+        <source>Chatter sounds</source>
+        <translation>Chat-Töne</translation>
     </message>
 </context>
 <context>
@@ -118,6 +145,14 @@ Andere Version des Spiels: Beitreten klappt vielleicht nicht.</translation>
     <message>
         <source>&amp;Unset Just Watch</source>
         <translation>Zuschauen &amp;aufheben</translation>
+    </message>
+    <message>
+        <source>Only the player who leads the game can remove players or set them watching.</source>
+        <translation>Nur wer das Spiel leitet, kann Spieler entfernen oder zum Zuschauen setzen.</translation>
+    </message>
+    <message>
+        <source>(nobody)</source>
+        <translation>(niemand)</translation>
     </message>
 </context>
 <context>
@@ -416,6 +451,33 @@ Andere Version des Spiels: Beitreten klappt vielleicht nicht.</translation>
     </message>
 </context>
 <context>
+    <name>PlayAccessibility</name>
+    <message>
+        <source>Time left</source>
+        <translation>Restzeit</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Spielfeld</translation>
+    </message>
+    <message>
+        <source>Letters in %1 rows and %2 columns</source>
+        <translation>Buchstaben in %1 Zeilen und %2 Spalten</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>Punktestand</translation>
+    </message>
+    <message>
+        <source>Empty seat</source>
+        <translation>Freier Platz</translation>
+    </message>
+</context>
+<context>
     <name>PlayWithOthersDialog</name>
     <message>
         <source>Play with Others</source>
@@ -557,6 +619,26 @@ Andere Version des Spiels: Beitreten klappt vielleicht nicht.</translation>
         <source>Leads the game: starts it and may remove players</source>
         <translation>Leitet das Spiel: startet es und darf Spieler entfernen</translation>
     </message>
+    <message>
+        <source>Player</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Bonus</source>
+        <translation>Bonus</translation>
+    </message>
+    <message>
+        <source>%1 is away: the seat is kept for %2 more seconds</source>
+        <translation>%1 ist weg: Der Platz wird noch %2 Sekunden freigehalten</translation>
+    </message>
+    <message>
+        <source>Right-click for more</source>
+        <translation>Rechtsklick für mehr</translation>
+    </message>
 </context>
 <context>
     <name>Session</name>
@@ -574,7 +656,7 @@ Andere Version des Spiels: Beitreten klappt vielleicht nicht.</translation>
     </message>
     <message>
         <source>No game to join: choose Play with Others.</source>
-        <translation>Kein Spiel zum Beitreten: Wähle Mit anderen spielen.</translation>
+        <translation>Kein Spiel zum Beitreten: Wähle „Mit anderen spielen“.</translation>
     </message>
 </context>
 <context>
@@ -827,6 +909,29 @@ Andere Version des Spiels: Beitreten klappt vielleicht nicht.</translation>
     <message>
         <source>Are you sure you want to reset the Tally?</source>
         <translation>Soll die Bilanz wirklich zurückgesetzt werden?</translation>
+    </message>
+    <message>
+        <source>Their Wins:</source>
+        <translation>Seine Siege:</translation>
+    </message>
+    <message>
+        <source>Nobody is followed yet.</source>
+        <translation>Noch wird niemand verfolgt.</translation>
+    </message>
+    <message>
+        <source>Tick a player to follow him: the games you play together count from then on.</source>
+        <translation>Hake einen Spieler an, um ihn zu verfolgen: Ab dann zählen eure gemeinsamen Spiele.</translation>
+    </message>
+</context>
+<context>
+    <name>TurnClock</name>
+    <message>
+        <source>Time Per Turn: %1</source>
+        <translation>Zeit pro Zug: %1</translation>
+    </message>
+    <message>
+        <source>Time Per Turn: %1 secs</source>
+        <translation>Zeit pro Zug: %1 s</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES" sourcelanguage="en">
 <context>
+    <name>AccessibleGrid</name>
+    <message>
+        <source>Column %1</source>
+        <translation>Columna %1</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Fila %1</translation>
+    </message>
+</context>
+<context>
     <name>ChatPane</name>
     <message>
         <source>Phrase %1</source>
@@ -14,6 +25,22 @@
     <message>
         <source>Clear Main Chat</source>
         <translation>Vaciar el chat principal</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <source>&lt;Cancel&gt;</source>
+        <translation>&lt;Cancelar&gt;</translation>
+    </message>
+    <message>
+        <source>Chatter sounds</source>
+        <translation>Sonidos del chat</translation>
     </message>
 </context>
 <context>
@@ -118,6 +145,14 @@ Otra versión del juego: puede que no puedas unirte.</translation>
     <message>
         <source>&amp;Unset Just Watch</source>
         <translation>Dejar de ser es&amp;pectador</translation>
+    </message>
+    <message>
+        <source>Only the player who leads the game can remove players or set them watching.</source>
+        <translation>Solo quien dirige la partida puede quitar jugadores o ponerlos como espectadores.</translation>
+    </message>
+    <message>
+        <source>(nobody)</source>
+        <translation>(nadie)</translation>
     </message>
 </context>
 <context>
@@ -416,6 +451,33 @@ Otra versión del juego: puede que no puedas unirte.</translation>
     </message>
 </context>
 <context>
+    <name>PlayAccessibility</name>
+    <message>
+        <source>Time left</source>
+        <translation>Tiempo restante</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Tablero</translation>
+    </message>
+    <message>
+        <source>Letters in %1 rows and %2 columns</source>
+        <translation>Letras en %1 filas y %2 columnas</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>Puntuaciones</translation>
+    </message>
+    <message>
+        <source>Empty seat</source>
+        <translation>Puesto libre</translation>
+    </message>
+</context>
+<context>
     <name>PlayWithOthersDialog</name>
     <message>
         <source>Play with Others</source>
@@ -557,6 +619,26 @@ Otra versión del juego: puede que no puedas unirte.</translation>
         <source>Leads the game: starts it and may remove players</source>
         <translation>Dirige la partida: la inicia y puede quitar jugadores</translation>
     </message>
+    <message>
+        <source>Player</source>
+        <translation>Jugador</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>Bonus</source>
+        <translation>Bonus</translation>
+    </message>
+    <message>
+        <source>%1 is away: the seat is kept for %2 more seconds</source>
+        <translation>%1 no está: el puesto se guarda %2 segundos más</translation>
+    </message>
+    <message>
+        <source>Right-click for more</source>
+        <translation>Clic derecho para más</translation>
+    </message>
 </context>
 <context>
     <name>Session</name>
@@ -574,7 +656,7 @@ Otra versión del juego: puede que no puedas unirte.</translation>
     </message>
     <message>
         <source>No game to join: choose Play with Others.</source>
-        <translation>No hay partida a la que unirse: elige Jugar con otros.</translation>
+        <translation>No hay partida a la que unirse: elige «Jugar con otros».</translation>
     </message>
 </context>
 <context>
@@ -827,6 +909,29 @@ Otra versión del juego: puede que no puedas unirte.</translation>
     <message>
         <source>Are you sure you want to reset the Tally?</source>
         <translation>¿Seguro que quieres reiniciar el recuento?</translation>
+    </message>
+    <message>
+        <source>Their Wins:</source>
+        <translation>Sus victorias:</translation>
+    </message>
+    <message>
+        <source>Nobody is followed yet.</source>
+        <translation>Aún no sigues a nadie.</translation>
+    </message>
+    <message>
+        <source>Tick a player to follow him: the games you play together count from then on.</source>
+        <translation>Marca a un jugador para seguirlo: desde entonces cuentan las partidas que juguéis juntos.</translation>
+    </message>
+</context>
+<context>
+    <name>TurnClock</name>
+    <message>
+        <source>Time Per Turn: %1</source>
+        <translation>Tiempo por turno: %1</translation>
+    </message>
+    <message>
+        <source>Time Per Turn: %1 secs</source>
+        <translation>Tiempo por turno: %1 s</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="en">
 <context>
+    <name>AccessibleGrid</name>
+    <message>
+        <source>Column %1</source>
+        <translation>Colonne %1</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Ligne %1</translation>
+    </message>
+</context>
+<context>
     <name>ChatPane</name>
     <message>
         <source>Phrase %1</source>
@@ -14,6 +25,22 @@
     <message>
         <source>Clear Main Chat</source>
         <translation>Vider le chat principal</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <source>&lt;Cancel&gt;</source>
+        <translation>&lt;Annuler&gt;</translation>
+    </message>
+    <message>
+        <source>Chatter sounds</source>
+        <translation>Sons du chat</translation>
     </message>
 </context>
 <context>
@@ -118,6 +145,14 @@ Autre version du jeu : rejoindre pourrait échouer.</translation>
     <message>
         <source>&amp;Unset Just Watch</source>
         <translation>&amp;Ne plus être spectateur</translation>
+    </message>
+    <message>
+        <source>Only the player who leads the game can remove players or set them watching.</source>
+        <translation>Seul le joueur qui mène la partie peut retirer des joueurs ou les mettre en spectateur.</translation>
+    </message>
+    <message>
+        <source>(nobody)</source>
+        <translation>(personne)</translation>
     </message>
 </context>
 <context>
@@ -416,6 +451,33 @@ Autre version du jeu : rejoindre pourrait échouer.</translation>
     </message>
 </context>
 <context>
+    <name>PlayAccessibility</name>
+    <message>
+        <source>Time left</source>
+        <translation>Temps restant</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Plateau</translation>
+    </message>
+    <message>
+        <source>Letters in %1 rows and %2 columns</source>
+        <translation>Lettres sur %1 lignes et %2 colonnes</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>Scores</translation>
+    </message>
+    <message>
+        <source>Empty seat</source>
+        <translation>Place libre</translation>
+    </message>
+</context>
+<context>
     <name>PlayWithOthersDialog</name>
     <message>
         <source>Play with Others</source>
@@ -557,6 +619,26 @@ Autre version du jeu : rejoindre pourrait échouer.</translation>
         <source>Leads the game: starts it and may remove players</source>
         <translation>Mène la partie : la lance et peut retirer des joueurs</translation>
     </message>
+    <message>
+        <source>Player</source>
+        <translation>Joueur</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Bonus</source>
+        <translation>Bonus</translation>
+    </message>
+    <message>
+        <source>%1 is away: the seat is kept for %2 more seconds</source>
+        <translation>%1 est absent : la place est gardée encore %2 secondes</translation>
+    </message>
+    <message>
+        <source>Right-click for more</source>
+        <translation>Clic droit pour plus</translation>
+    </message>
 </context>
 <context>
     <name>Session</name>
@@ -574,7 +656,7 @@ Autre version du jeu : rejoindre pourrait échouer.</translation>
     </message>
     <message>
         <source>No game to join: choose Play with Others.</source>
-        <translation>Aucune partie à rejoindre : choisissez Jouer avec d&apos;autres.</translation>
+        <translation>Aucune partie à rejoindre : choisissez « Jouer avec d&apos;autres ».</translation>
     </message>
 </context>
 <context>
@@ -827,6 +909,29 @@ Autre version du jeu : rejoindre pourrait échouer.</translation>
     <message>
         <source>Are you sure you want to reset the Tally?</source>
         <translation>Voulez-vous vraiment remettre le bilan à zéro ?</translation>
+    </message>
+    <message>
+        <source>Their Wins:</source>
+        <translation>Ses victoires :</translation>
+    </message>
+    <message>
+        <source>Nobody is followed yet.</source>
+        <translation>Personne n&apos;est encore suivi.</translation>
+    </message>
+    <message>
+        <source>Tick a player to follow him: the games you play together count from then on.</source>
+        <translation>Cochez un joueur pour le suivre : vos parties communes comptent dès lors.</translation>
+    </message>
+</context>
+<context>
+    <name>TurnClock</name>
+    <message>
+        <source>Time Per Turn: %1</source>
+        <translation>Temps par tour : %1</translation>
+    </message>
+    <message>
+        <source>Time Per Turn: %1 secs</source>
+        <translation>Temps par tour : %1 s</translation>
     </message>
 </context>
 <context>

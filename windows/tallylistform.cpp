@@ -107,7 +107,7 @@ void Ttallylist::buildControls()
     checklist = new QListWidget;
     checklist->setObjectName(QStringLiteral("checklist"));
     ElidedItemDelegate::install(checklist);
-    label_following = new QLabel(FollowingHint);
+    label_following = new QLabel(tr(qUtf8Printable(FollowingHint)));
     label_following->setObjectName(QStringLiteral("label_following"));
     label_following->setWordWrap(true);
     auto* inGame = new QGroupBox(tr("Players In Current Game"));
@@ -124,7 +124,7 @@ void Ttallylist::buildControls()
     QFont top = label_hisnametop->font();
     top.setBold(true);
     label_hisnametop->setFont(top);
-    label_hisname = nameLabel(QStringLiteral("label_hisname"), TheirWins);
+    label_hisname = nameLabel(QStringLiteral("label_hisname"), tr(qUtf8Printable(TheirWins)));
     auto* his = new QGridLayout;
     his->addWidget(label_hisnametop, 0, 0, 1, 3);
     his->addWidget(new QLabel(tr("Total")), 1, 1);
@@ -198,8 +198,8 @@ void Ttallylist::clearOpponent()
 {
     for (QLabel* l : label)
         l->setText(Zero);
-    label_hisname->setText(TheirWins);
-    label_hisnametop->setText(NobodyFollowed);
+    label_hisname->setText(tr(qUtf8Printable(TheirWins)));
+    label_hisnametop->setText(tr(qUtf8Printable(NobodyFollowed)));
 }
 
 void Ttallylist::addFollowedLine(const QString& name)

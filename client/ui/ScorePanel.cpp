@@ -50,9 +50,9 @@ ScorePanel::ScorePanel(const SeatRoster& seats, const RoundStatus& status, const
         const char* text;
         int x;
         int w;
-    } headings[] = {{"Player", 45, 113}, {"Score", 169, 50}, {"Bonus", 225, 50}};
+    } headings[] = {{QT_TR_NOOP("Player"), 45, 113}, {QT_TR_NOOP("Score"), 169, 50}, {QT_TR_NOOP("Bonus"), 225, 50}};
     for (const auto& h : headings) {
-        QLabel* l = looks::label(this, QStringLiteral("heading_") + QLatin1String(h.text), QLatin1String(h.text),
+        QLabel* l = looks::label(this, QStringLiteral("heading_") + QLatin1String(h.text), tr(h.text),
                                  QRect(h.x, 84, h.w, 15), 11, true);
         looks::setInk(l, looks::inkSoft());
     }
@@ -131,7 +131,7 @@ void ScorePanel::showSeats()
         // A seat kept for a player who is away shows his name, greyed.
         label_playername[i]->setText(s.away ? s.awayName : s.name);
         const bool empty = s.name == SeatRoster::Waiting;
-        label_playername[i]->setToolTipHint(m_leading && !empty ? RightClickHint : QString());
+        label_playername[i]->setToolTipHint(m_leading && !empty ? tr(qUtf8Printable(RightClickHint)) : QString());
         looks::setInk(label_playername[i], s.away ? looks::inkFaint() : empty ? looks::inkSoft() : looks::ink());
         QFont nf = label_playername[i]->font();
         nf.setBold(!empty);
@@ -154,7 +154,7 @@ void ScorePanel::showAway()
     for (int i = 0; i < game::Seats; ++i) {
         const SeatRoster::Seat& s = m_seats.seat(i + 1);
         ElidedLabel* label = label_playername[i];
-        const QString tip = s.away ? QStringLiteral("%1 is away: the seat is kept for %2 more seconds")
+        const QString tip = s.away ? tr("%1 is away: the seat is kept for %2 more seconds")
                                          .arg(s.awayName)
                                          .arg(m_seats.awaySecondsLeft(i + 1))
                                    : QString();
