@@ -5,12 +5,17 @@
 
 RoundStatus::RoundStatus(QObject* parent)
     : QObject(parent)
-    , m_status(QCoreApplication::translate("RoundStatus", qUtf8Printable(Welcome)))
+    , m_status(welcomeText())
     , m_round(QCoreApplication::translate("RoundStatus", "ROUND: %1").arg(0))
     , m_gameType(QCoreApplication::translate("RoundStatus", "Game Type: Scrambled"))
     , m_playTo(QCoreApplication::translate("RoundStatus", "Play To Score: %1").arg(Unknown))
     , m_winner(QCoreApplication::translate("RoundStatus", "You Have Won The Game!"))
 {
+}
+
+QString RoundStatus::welcomeText()
+{
+    return QCoreApplication::translate("RoundStatus", qUtf8Printable(Welcome));
 }
 
 void RoundStatus::setStatus(const QString& text)

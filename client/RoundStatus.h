@@ -12,6 +12,8 @@ class RoundStatus : public QObject {
 public:
     // The status line before anything has happened.
     static inline const QString Welcome = QStringLiteral(QT_TRANSLATE_NOOP("RoundStatus", "Welcome to Quillor "));
+    // Welcome in the windows' language.
+    static QString welcomeText();
     // What the target reads as until a game's options are known.
     static inline const QString Unknown = QStringLiteral("\u2013");
 
