@@ -809,6 +809,213 @@ Andere Version des Spiels: Beitreten klappt vielleicht nicht.</translation>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>
+&lt;h2&gt;Quillor&lt;/h2&gt;
+&lt;p&gt;Quillor is a word-finding race for one to six players. Each round every player
+sees the same board of 10 by 9 letters and the same word. Somewhere on the board the
+word is hidden among other letters: find it and click its letters in order.&lt;/p&gt;
+&lt;p&gt;The faster you are, the more you score. The first player whose total passes the
+target score while leading alone wins the game.&lt;/p&gt;
+&lt;p&gt;Up to three more people can join a full table and watch as spectators; they are
+shown in the spy list.&lt;/p&gt;
+</source>
+        <translation>
+&lt;h2&gt;Quillor&lt;/h2&gt;
+&lt;p&gt;Quillor ist ein Wettlauf im Wörterfinden für einen bis sechs Spieler. In jeder Runde
+sehen alle Spieler dasselbe Feld aus 10 mal 9 Buchstaben und dasselbe Wort. Irgendwo auf
+dem Feld ist das Wort zwischen anderen Buchstaben versteckt: Finde es und klicke seine
+Buchstaben der Reihe nach an.&lt;/p&gt;
+&lt;p&gt;Je schneller du bist, desto mehr Punkte bekommst du. Wer als Erster mit seiner Summe die
+Zielpunktzahl überschreitet und dabei allein vorn liegt, gewinnt das Spiel.&lt;/p&gt;
+&lt;p&gt;Bis zu drei weitere Personen können an einem vollen Tisch als Zuschauer dabei sein; sie
+stehen in der Zuschauerliste.&lt;/p&gt;
+</translation>
+    </message>
+    <message>
+        <source>
+&lt;h2&gt;Connecting&lt;/h2&gt;
+&lt;p&gt;Started without parameters, Quillor runs a solo game for one player called
+&amp;ldquo;You&amp;rdquo;.&lt;/p&gt;
+&lt;p&gt;For a game with others, one player hosts and the others join. Choose
+&lt;b&gt;File &amp;gt; Play with Others...&lt;/b&gt;:&lt;/p&gt;
+&lt;ul&gt;
+&lt;li&gt;&lt;b&gt;Your name&lt;/b&gt; is the name the other players see.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Host a game&lt;/b&gt; runs the game on this computer. The dialog shows where your
+friends can reach it, for example &amp;ldquo;Friends can join at 192.168.1.20 port
+7772&amp;rdquo;, and once the game runs the chat says it again. Give them that address and
+port.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Join a game&lt;/b&gt; connects to a friend&apos;s game: type the address (or the host
+name) your friend gave you into &lt;b&gt;Host address&lt;/b&gt;.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Port&lt;/b&gt; is 7772 unless your group agrees on another one. Everybody in one game
+uses the same port, and the hosting computer&apos;s firewall must let it in.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;p&gt;OK starts the game; this window closes and a new one opens for it. Your choice is
+remembered for the next time.&lt;/p&gt;
+&lt;p&gt;When a connection cannot be made, the line above the board says why, with &lt;b&gt;Try
+Again&lt;/b&gt; and &lt;b&gt;Play with Others...&lt;/b&gt; beside it.&lt;/p&gt;
+&lt;p&gt;The same works from the command line:
+&lt;code&gt;quillor NAME HOST true|false [--port N]&lt;/code&gt;, where &lt;b&gt;true&lt;/b&gt; hosts on this
+computer (HOST is then not used) and &lt;b&gt;false&lt;/b&gt; joins the host at HOST. For example,
+Ann hosts with &lt;code&gt;quillor Ann 127.0.0.1 true&lt;/code&gt; and Bob joins her with
+&lt;code&gt;quillor Bob 192.168.1.20 false&lt;/code&gt;.&lt;/p&gt;
+&lt;p&gt;The first six players take the seats; players seven to nine watch. When the host
+closes Quillor the game ends for everybody, so Quillor asks the hosting player before
+it closes while others are in the game.&lt;/p&gt;
+</source>
+        <translation>
+&lt;h2&gt;Verbinden&lt;/h2&gt;
+&lt;p&gt;Ohne Parameter gestartet, spielt Quillor ein Einzelspiel für einen Spieler namens
+&amp;ldquo;You&amp;rdquo;.&lt;/p&gt;
+&lt;p&gt;Für ein Spiel mit anderen richtet ein Spieler es aus, die anderen treten bei. Wähle
+&lt;b&gt;Datei &amp;gt; Mit anderen spielen...&lt;/b&gt;:&lt;/p&gt;
+&lt;ul&gt;
+&lt;li&gt;&lt;b&gt;Dein Name&lt;/b&gt; ist der Name, den die anderen Spieler sehen.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Ein Spiel ausrichten&lt;/b&gt; lässt das Spiel auf diesem Computer laufen. Das Fenster
+zeigt, wo deine Freunde es erreichen, zum Beispiel &amp;bdquo;Freunde können beitreten unter
+192.168.1.20, Port 7772&amp;ldquo;, und sobald das Spiel läuft, sagt es der Chat noch einmal.
+Gib ihnen diese Adresse und diesen Port.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Einem Spiel beitreten&lt;/b&gt; verbindet mit dem Spiel eines Freundes: Tippe die Adresse
+(oder den Rechnernamen), die er dir gegeben hat, in &lt;b&gt;Adresse des Hosts&lt;/b&gt;.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Port&lt;/b&gt; ist 7772, außer eure Gruppe einigt sich auf einen anderen. Alle in einem
+Spiel nutzen denselben Port, und die Firewall des ausrichtenden Computers muss ihn
+durchlassen.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;p&gt;OK startet das Spiel; dieses Fenster schließt sich, und ein neues öffnet sich dafür.
+Deine Wahl wird für das nächste Mal gemerkt.&lt;/p&gt;
+&lt;p&gt;Kommt keine Verbindung zustande, sagt die Zeile über dem Feld warum, daneben &lt;b&gt;Nochmal
+versuchen&lt;/b&gt; und &lt;b&gt;Mit anderen spielen...&lt;/b&gt;.&lt;/p&gt;
+&lt;p&gt;Dasselbe geht auf der Kommandozeile:
+&lt;code&gt;quillor NAME HOST true|false [--port N]&lt;/code&gt;, wobei &lt;b&gt;true&lt;/b&gt; auf diesem Computer
+ausrichtet (HOST wird dann nicht benutzt) und &lt;b&gt;false&lt;/b&gt; dem Host unter HOST beitritt.
+Zum Beispiel richtet Ann mit &lt;code&gt;quillor Ann 127.0.0.1 true&lt;/code&gt; aus, und Bob tritt
+mit &lt;code&gt;quillor Bob 192.168.1.20 false&lt;/code&gt; bei.&lt;/p&gt;
+&lt;p&gt;Die ersten sechs Spieler nehmen die Plätze ein; Spieler sieben bis neun schauen zu.
+Schließt der Host Quillor, endet das Spiel für alle; deshalb fragt Quillor den Host vor dem
+Schließen, solange andere im Spiel sind.&lt;/p&gt;
+</translation>
+    </message>
+    <message>
+        <source>
+&lt;h2&gt;Game Play&lt;/h2&gt;
+&lt;p&gt;The hosting player presses &lt;b&gt;Start&lt;/b&gt; (or chooses Start Game) and picks the
+options: the score to play to, the seconds per turn, scrambled or straight words, and
+whether the other letters on the board are taken only from the word&apos;s own letters.&lt;/p&gt;
+&lt;p&gt;In a &lt;b&gt;straight&lt;/b&gt; game the word lies along one straight line of the board. In a
+&lt;b&gt;scrambled&lt;/b&gt; game it winds from cell to neighbouring cell and may turn at any
+letter.&lt;/p&gt;
+&lt;p&gt;When the word appears, click its letters on the board one after another, starting
+with the first. A click that does not fit the word is not taken. In a straight game
+each letter must follow on along the same line; in a scrambled game it must touch the
+one before. A right click on your last letter takes it back; the &lt;b&gt;Clear&lt;/b&gt; button
+(or a right click on a letter you have not picked) starts your pick again.&lt;/p&gt;
+&lt;p&gt;After the last letter your pick goes to the host, who checks it. Found it? Your
+score goes up and a mark appears beside your name. If not, try again while the clock
+runs.&lt;/p&gt;
+&lt;p&gt;The round ends when every player has found the word or the time is up. After a
+short pause the next round begins.&lt;/p&gt;
+&lt;p&gt;Tick &lt;b&gt;Just Watch&lt;/b&gt; to sit out the next rounds without leaving your seat.&lt;/p&gt;
+</source>
+        <translation>
+&lt;h2&gt;Spielablauf&lt;/h2&gt;
+&lt;p&gt;Der Host drückt &lt;b&gt;Start&lt;/b&gt; (oder wählt Spiel starten) und legt die Optionen fest: die
+Zielpunktzahl, die Sekunden pro Zug, gemischte oder gerade Wörter und ob die übrigen
+Buchstaben auf dem Feld nur aus den Buchstaben des Wortes stammen.&lt;/p&gt;
+&lt;p&gt;In einem &lt;b&gt;geraden&lt;/b&gt; Spiel liegt das Wort auf einer geraden Linie des Feldes. In
+einem &lt;b&gt;gemischten&lt;/b&gt; Spiel windet es sich von Feld zu Nachbarfeld und darf bei jedem
+Buchstaben abbiegen.&lt;/p&gt;
+&lt;p&gt;Sobald das Wort erscheint, klicke seine Buchstaben auf dem Feld nacheinander an,
+beginnend mit dem ersten. Ein Klick, der nicht zum Wort passt, zählt nicht. In einem
+geraden Spiel muss jeder Buchstabe auf derselben Linie folgen, in einem gemischten muss er
+den vorigen berühren. Ein Rechtsklick auf deinen letzten Buchstaben nimmt ihn zurück; die
+Taste &lt;b&gt;Löschen&lt;/b&gt; (oder ein Rechtsklick auf einen nicht gewählten Buchstaben) beginnt
+deine Wahl von vorn.&lt;/p&gt;
+&lt;p&gt;Nach dem letzten Buchstaben geht deine Wahl an den Host, der sie prüft. Gefunden? Deine
+Punkte steigen, und neben deinem Namen erscheint eine Marke. Wenn nicht, versuche es
+weiter, solange die Uhr läuft.&lt;/p&gt;
+&lt;p&gt;Die Runde endet, wenn alle Spieler das Wort gefunden haben oder die Zeit abgelaufen ist.
+Nach einer kurzen Pause beginnt die nächste Runde.&lt;/p&gt;
+&lt;p&gt;Hake &lt;b&gt;Nur zuschauen&lt;/b&gt; an, um die nächsten Runden auszusetzen, ohne deinen Platz zu
+verlassen.&lt;/p&gt;
+</translation>
+    </message>
+    <message>
+        <source>
+&lt;h2&gt;Scoring&lt;/h2&gt;
+&lt;p&gt;A word found scores the seconds left on the host&apos;s clock at the moment the host
+accepts it, so the quickest finder scores the most. A player who does not find the
+word in time scores nothing for that round.&lt;/p&gt;
+&lt;p&gt;The game ends after a round in which one player&apos;s total has passed the target score
+and nobody else has as many points. While two or more players share the lead, play
+goes on.&lt;/p&gt;
+&lt;p&gt;Your wins and losses against the players you follow are kept in the tally.&lt;/p&gt;
+</source>
+        <translation>
+&lt;h2&gt;Punkte&lt;/h2&gt;
+&lt;p&gt;Ein gefundenes Wort bringt so viele Punkte, wie Sekunden auf der Uhr des Hosts übrig
+sind, wenn er es annimmt; wer am schnellsten findet, bekommt also am meisten. Wer das Wort
+nicht rechtzeitig findet, bekommt in dieser Runde nichts.&lt;/p&gt;
+&lt;p&gt;Das Spiel endet nach einer Runde, in der die Summe eines Spielers die Zielpunktzahl
+überschritten hat und kein anderer so viele Punkte hat. Solange sich zwei oder mehr
+Spieler die Führung teilen, geht das Spiel weiter.&lt;/p&gt;
+&lt;p&gt;Deine Siege und Niederlagen gegen die Spieler, die du verfolgst, stehen in der
+Bilanz.&lt;/p&gt;
+</translation>
+    </message>
+    <message>
+        <source>
+&lt;h2&gt;Documentation&lt;/h2&gt;
+&lt;p&gt;&lt;b&gt;Start Game&lt;/b&gt; (Ctrl+S, host only) opens the game options.&lt;br&gt;
+&lt;b&gt;Spy List&lt;/b&gt; shows the spectators; the host can remove one with a right click.&lt;br&gt;
+&lt;b&gt;View Tally&lt;/b&gt; shows your record against the players you follow.&lt;br&gt;
+&lt;b&gt;Tiles&lt;/b&gt; chooses the look of the letters.&lt;br&gt;
+&lt;b&gt;Phrase List&lt;/b&gt; lets you write your own quick phrases.&lt;br&gt;
+&lt;b&gt;Content&lt;/b&gt; (F1) opens this help; &lt;b&gt;About&lt;/b&gt; shows the version.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Chat.&lt;/b&gt; Type in the box under the chat and press Enter to talk to everybody.
+Start a line with &lt;code&gt;/me &lt;/code&gt; to describe an action (&amp;ldquo;/me waves&amp;rdquo; shows
+as &amp;ldquo;Ann waves&amp;rdquo;). Links in the chat show a hand under the pointer; click one
+to open it in your browser (links to files on your computer are not opened). Right-click
+the chat to copy the selected text, hold it still with &lt;b&gt;Scroll Chat Off&lt;/b&gt;, or clear
+it; right-click the box to paste.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Quick phrases.&lt;/b&gt; The small buttons P1 to P9 above the chat send their phrase
+with one click (point at one to read it); afterwards the buttons rest for 2 seconds.
+The note button opens the chatter sounds: players who have &lt;b&gt;Play Chatter
+Sounds&lt;/b&gt; on hear the one you choose, the others see it named in the chat. Spectators
+cannot send them.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Options&lt;/b&gt; sets your chat colour, your action colour and the chat&apos;s text size,
+turns the game&apos;s sounds and the chatter sounds on or off, chooses the sound that
+announces your turn, and puts the window back in its first place and size.&lt;/p&gt;
+&lt;p&gt;Preferences are saved as you change them and come back the next time you play.&lt;/p&gt;
+</source>
+        <translation>
+&lt;h2&gt;Dokumentation&lt;/h2&gt;
+&lt;p&gt;&lt;b&gt;Spiel starten&lt;/b&gt; (Strg+S, nur der Host) öffnet die Spieloptionen.&lt;br&gt;
+&lt;b&gt;Zuschauerliste&lt;/b&gt; zeigt die Zuschauer; der Host kann einen mit einem Rechtsklick
+entfernen.&lt;br&gt;
+&lt;b&gt;Bilanz anzeigen&lt;/b&gt; zeigt deine Bilanz gegen die Spieler, die du verfolgst.&lt;br&gt;
+&lt;b&gt;Steine&lt;/b&gt; wählt das Aussehen der Buchstaben.&lt;br&gt;
+&lt;b&gt;Satzliste&lt;/b&gt; lässt dich deine eigenen Schnellsätze schreiben.&lt;br&gt;
+&lt;b&gt;Inhalt&lt;/b&gt; (F1) öffnet diese Hilfe; &lt;b&gt;Über&lt;/b&gt; zeigt die Version.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Chat.&lt;/b&gt; Tippe in das Feld unter dem Chat und drücke Enter, um mit allen zu reden.
+Beginne eine Zeile mit &lt;code&gt;/me &lt;/code&gt;, um eine Handlung zu beschreiben (&amp;bdquo;/me
+winkt&amp;ldquo; erscheint als &amp;bdquo;Ann winkt&amp;ldquo;). Links im Chat zeigen eine Hand unter dem
+Mauszeiger; ein Klick öffnet sie im Browser (Links auf Dateien deines Computers werden
+nicht geöffnet). Mit einem Rechtsklick in den Chat kopierst du den markierten Text, hältst
+ihn mit &lt;b&gt;Chat nicht mitrollen&lt;/b&gt; an oder leerst ihn; ein Rechtsklick in das Feld fügt
+ein.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Schnellsätze.&lt;/b&gt; Die kleinen Tasten P1 bis P9 über dem Chat senden ihren Satz mit
+einem Klick (zeige auf eine, um ihn zu lesen); danach ruhen die Tasten 2 Sekunden. Die
+Notentaste öffnet die Chat-Töne: Spieler, die &lt;b&gt;Chat-Töne abspielen&lt;/b&gt; eingeschaltet
+haben, hören den gewählten, die anderen sehen ihn im Chat genannt. Zuschauer können sie
+nicht senden.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Optionen&lt;/b&gt; stellt deine Chatfarbe, deine Aktionsfarbe und die Textgröße des Chats
+ein, schaltet die Töne des Spiels und die Chat-Töne ein oder aus, wählt den Ton, der deinen
+Zug ankündigt, und setzt das Fenster an seinen ersten Platz und seine erste Größe
+zurück.&lt;/p&gt;
+&lt;p&gt;Einstellungen werden gespeichert, sobald du sie änderst, und sind beim nächsten Spiel
+wieder da.&lt;/p&gt;
+</translation>
+    </message>
 </context>
 <context>
     <name>Tphrases</name>

@@ -809,6 +809,206 @@ Otra versión del juego: puede que no puedas unirte.</translation>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
+    <message>
+        <source>
+&lt;h2&gt;Quillor&lt;/h2&gt;
+&lt;p&gt;Quillor is a word-finding race for one to six players. Each round every player
+sees the same board of 10 by 9 letters and the same word. Somewhere on the board the
+word is hidden among other letters: find it and click its letters in order.&lt;/p&gt;
+&lt;p&gt;The faster you are, the more you score. The first player whose total passes the
+target score while leading alone wins the game.&lt;/p&gt;
+&lt;p&gt;Up to three more people can join a full table and watch as spectators; they are
+shown in the spy list.&lt;/p&gt;
+</source>
+        <translation>
+&lt;h2&gt;Quillor&lt;/h2&gt;
+&lt;p&gt;Quillor es una carrera de búsqueda de palabras para uno a seis jugadores. En cada ronda
+todos ven el mismo tablero de 10 por 9 letras y la misma palabra. En algún lugar del
+tablero la palabra está escondida entre otras letras: encuéntrala y haz clic en sus letras
+en orden.&lt;/p&gt;
+&lt;p&gt;Cuanto más rápido seas, más puntos ganas. El primer jugador cuyo total supere la
+puntuación objetivo yendo solo en cabeza gana la partida.&lt;/p&gt;
+&lt;p&gt;Hasta tres personas más pueden unirse a una mesa llena y mirar como espectadores;
+aparecen en la lista de espectadores.&lt;/p&gt;
+</translation>
+    </message>
+    <message>
+        <source>
+&lt;h2&gt;Connecting&lt;/h2&gt;
+&lt;p&gt;Started without parameters, Quillor runs a solo game for one player called
+&amp;ldquo;You&amp;rdquo;.&lt;/p&gt;
+&lt;p&gt;For a game with others, one player hosts and the others join. Choose
+&lt;b&gt;File &amp;gt; Play with Others...&lt;/b&gt;:&lt;/p&gt;
+&lt;ul&gt;
+&lt;li&gt;&lt;b&gt;Your name&lt;/b&gt; is the name the other players see.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Host a game&lt;/b&gt; runs the game on this computer. The dialog shows where your
+friends can reach it, for example &amp;ldquo;Friends can join at 192.168.1.20 port
+7772&amp;rdquo;, and once the game runs the chat says it again. Give them that address and
+port.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Join a game&lt;/b&gt; connects to a friend&apos;s game: type the address (or the host
+name) your friend gave you into &lt;b&gt;Host address&lt;/b&gt;.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Port&lt;/b&gt; is 7772 unless your group agrees on another one. Everybody in one game
+uses the same port, and the hosting computer&apos;s firewall must let it in.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;p&gt;OK starts the game; this window closes and a new one opens for it. Your choice is
+remembered for the next time.&lt;/p&gt;
+&lt;p&gt;When a connection cannot be made, the line above the board says why, with &lt;b&gt;Try
+Again&lt;/b&gt; and &lt;b&gt;Play with Others...&lt;/b&gt; beside it.&lt;/p&gt;
+&lt;p&gt;The same works from the command line:
+&lt;code&gt;quillor NAME HOST true|false [--port N]&lt;/code&gt;, where &lt;b&gt;true&lt;/b&gt; hosts on this
+computer (HOST is then not used) and &lt;b&gt;false&lt;/b&gt; joins the host at HOST. For example,
+Ann hosts with &lt;code&gt;quillor Ann 127.0.0.1 true&lt;/code&gt; and Bob joins her with
+&lt;code&gt;quillor Bob 192.168.1.20 false&lt;/code&gt;.&lt;/p&gt;
+&lt;p&gt;The first six players take the seats; players seven to nine watch. When the host
+closes Quillor the game ends for everybody, so Quillor asks the hosting player before
+it closes while others are in the game.&lt;/p&gt;
+</source>
+        <translation>
+&lt;h2&gt;Conexión&lt;/h2&gt;
+&lt;p&gt;Iniciado sin parámetros, Quillor abre una partida individual para un jugador llamado
+&amp;ldquo;You&amp;rdquo;.&lt;/p&gt;
+&lt;p&gt;Para jugar con otros, un jugador organiza y los demás se unen. Elige
+&lt;b&gt;Archivo &amp;gt; Jugar con otros...&lt;/b&gt;:&lt;/p&gt;
+&lt;ul&gt;
+&lt;li&gt;&lt;b&gt;Tu nombre&lt;/b&gt; es el nombre que ven los demás jugadores.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Organizar una partida&lt;/b&gt; ejecuta la partida en este ordenador. La ventana muestra
+dónde pueden encontrarla tus amigos, por ejemplo «Tus amigos pueden unirse en
+192.168.1.20, puerto 7772», y cuando la partida está en marcha el chat lo repite. Dales
+esa dirección y ese puerto.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Unirse a una partida&lt;/b&gt; conecta con la partida de un amigo: escribe la dirección
+(o el nombre del equipo) que te dio en &lt;b&gt;Dirección del anfitrión&lt;/b&gt;.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Puerto&lt;/b&gt; es 7772 salvo que el grupo acuerde otro. Todos en una partida usan el
+mismo puerto, y el cortafuegos del ordenador anfitrión debe dejarlo pasar.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;p&gt;OK inicia la partida; esta ventana se cierra y se abre otra nueva para ella. Tu
+elección se recuerda para la próxima vez.&lt;/p&gt;
+&lt;p&gt;Si no se puede conectar, la línea sobre el tablero dice por qué, con &lt;b&gt;Reintentar&lt;/b&gt; y
+&lt;b&gt;Jugar con otros...&lt;/b&gt; al lado.&lt;/p&gt;
+&lt;p&gt;Lo mismo funciona desde la línea de órdenes:
+&lt;code&gt;quillor NAME HOST true|false [--port N]&lt;/code&gt;, donde &lt;b&gt;true&lt;/b&gt; organiza en este
+ordenador (HOST no se usa entonces) y &lt;b&gt;false&lt;/b&gt; se une al anfitrión en HOST. Por
+ejemplo, Ann organiza con &lt;code&gt;quillor Ann 127.0.0.1 true&lt;/code&gt; y Bob se une con
+&lt;code&gt;quillor Bob 192.168.1.20 false&lt;/code&gt;.&lt;/p&gt;
+&lt;p&gt;Los seis primeros jugadores ocupan los puestos; los jugadores siete a nueve miran.
+Cuando el anfitrión cierra Quillor, la partida termina para todos, así que Quillor pregunta
+al anfitrión antes de cerrarse mientras haya otros en la partida.&lt;/p&gt;
+</translation>
+    </message>
+    <message>
+        <source>
+&lt;h2&gt;Game Play&lt;/h2&gt;
+&lt;p&gt;The hosting player presses &lt;b&gt;Start&lt;/b&gt; (or chooses Start Game) and picks the
+options: the score to play to, the seconds per turn, scrambled or straight words, and
+whether the other letters on the board are taken only from the word&apos;s own letters.&lt;/p&gt;
+&lt;p&gt;In a &lt;b&gt;straight&lt;/b&gt; game the word lies along one straight line of the board. In a
+&lt;b&gt;scrambled&lt;/b&gt; game it winds from cell to neighbouring cell and may turn at any
+letter.&lt;/p&gt;
+&lt;p&gt;When the word appears, click its letters on the board one after another, starting
+with the first. A click that does not fit the word is not taken. In a straight game
+each letter must follow on along the same line; in a scrambled game it must touch the
+one before. A right click on your last letter takes it back; the &lt;b&gt;Clear&lt;/b&gt; button
+(or a right click on a letter you have not picked) starts your pick again.&lt;/p&gt;
+&lt;p&gt;After the last letter your pick goes to the host, who checks it. Found it? Your
+score goes up and a mark appears beside your name. If not, try again while the clock
+runs.&lt;/p&gt;
+&lt;p&gt;The round ends when every player has found the word or the time is up. After a
+short pause the next round begins.&lt;/p&gt;
+&lt;p&gt;Tick &lt;b&gt;Just Watch&lt;/b&gt; to sit out the next rounds without leaving your seat.&lt;/p&gt;
+</source>
+        <translation>
+&lt;h2&gt;Cómo se juega&lt;/h2&gt;
+&lt;p&gt;El anfitrión pulsa &lt;b&gt;Start&lt;/b&gt; (o elige Iniciar partida) y elige las opciones: la
+puntuación objetivo, los segundos por turno, palabras revueltas o rectas, y si las demás
+letras del tablero salen solo de las letras de la palabra.&lt;/p&gt;
+&lt;p&gt;En una partida &lt;b&gt;recta&lt;/b&gt; la palabra está en una sola línea recta del tablero. En una
+partida &lt;b&gt;revuelta&lt;/b&gt; serpentea de casilla en casilla vecina y puede girar en cualquier
+letra.&lt;/p&gt;
+&lt;p&gt;Cuando aparezca la palabra, haz clic en sus letras del tablero una tras otra, empezando
+por la primera. Un clic que no encaja con la palabra no cuenta. En una partida recta cada
+letra debe seguir en la misma línea; en una revuelta debe tocar la anterior. Un clic
+derecho en tu última letra la deshace; el botón &lt;b&gt;Borrar&lt;/b&gt; (o un clic derecho en una
+letra no elegida) empieza tu elección de nuevo.&lt;/p&gt;
+&lt;p&gt;Tras la última letra tu elección va al anfitrión, que la comprueba. ¿La encontraste? Tu
+puntuación sube y aparece una marca junto a tu nombre. Si no, sigue intentándolo mientras
+corre el reloj.&lt;/p&gt;
+&lt;p&gt;La ronda termina cuando todos han encontrado la palabra o se acaba el tiempo. Tras una
+breve pausa empieza la siguiente ronda.&lt;/p&gt;
+&lt;p&gt;Marca &lt;b&gt;Solo mirar&lt;/b&gt; para saltarte las próximas rondas sin dejar tu puesto.&lt;/p&gt;
+</translation>
+    </message>
+    <message>
+        <source>
+&lt;h2&gt;Scoring&lt;/h2&gt;
+&lt;p&gt;A word found scores the seconds left on the host&apos;s clock at the moment the host
+accepts it, so the quickest finder scores the most. A player who does not find the
+word in time scores nothing for that round.&lt;/p&gt;
+&lt;p&gt;The game ends after a round in which one player&apos;s total has passed the target score
+and nobody else has as many points. While two or more players share the lead, play
+goes on.&lt;/p&gt;
+&lt;p&gt;Your wins and losses against the players you follow are kept in the tally.&lt;/p&gt;
+</source>
+        <translation>
+&lt;h2&gt;Puntuación&lt;/h2&gt;
+&lt;p&gt;Una palabra encontrada suma los segundos que quedan en el reloj del anfitrión en el
+momento en que la acepta, así que quien la encuentra antes suma más. Quien no encuentra la
+palabra a tiempo no suma nada en esa ronda.&lt;/p&gt;
+&lt;p&gt;La partida termina tras una ronda en la que el total de un jugador ha superado la
+puntuación objetivo y nadie más tiene tantos puntos. Mientras dos o más jugadores
+comparten el primer puesto, se sigue jugando.&lt;/p&gt;
+&lt;p&gt;Tus victorias y derrotas contra los jugadores que sigues se guardan en el recuento.&lt;/p&gt;
+</translation>
+    </message>
+    <message>
+        <source>
+&lt;h2&gt;Documentation&lt;/h2&gt;
+&lt;p&gt;&lt;b&gt;Start Game&lt;/b&gt; (Ctrl+S, host only) opens the game options.&lt;br&gt;
+&lt;b&gt;Spy List&lt;/b&gt; shows the spectators; the host can remove one with a right click.&lt;br&gt;
+&lt;b&gt;View Tally&lt;/b&gt; shows your record against the players you follow.&lt;br&gt;
+&lt;b&gt;Tiles&lt;/b&gt; chooses the look of the letters.&lt;br&gt;
+&lt;b&gt;Phrase List&lt;/b&gt; lets you write your own quick phrases.&lt;br&gt;
+&lt;b&gt;Content&lt;/b&gt; (F1) opens this help; &lt;b&gt;About&lt;/b&gt; shows the version.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Chat.&lt;/b&gt; Type in the box under the chat and press Enter to talk to everybody.
+Start a line with &lt;code&gt;/me &lt;/code&gt; to describe an action (&amp;ldquo;/me waves&amp;rdquo; shows
+as &amp;ldquo;Ann waves&amp;rdquo;). Links in the chat show a hand under the pointer; click one
+to open it in your browser (links to files on your computer are not opened). Right-click
+the chat to copy the selected text, hold it still with &lt;b&gt;Scroll Chat Off&lt;/b&gt;, or clear
+it; right-click the box to paste.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Quick phrases.&lt;/b&gt; The small buttons P1 to P9 above the chat send their phrase
+with one click (point at one to read it); afterwards the buttons rest for 2 seconds.
+The note button opens the chatter sounds: players who have &lt;b&gt;Play Chatter
+Sounds&lt;/b&gt; on hear the one you choose, the others see it named in the chat. Spectators
+cannot send them.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Options&lt;/b&gt; sets your chat colour, your action colour and the chat&apos;s text size,
+turns the game&apos;s sounds and the chatter sounds on or off, chooses the sound that
+announces your turn, and puts the window back in its first place and size.&lt;/p&gt;
+&lt;p&gt;Preferences are saved as you change them and come back the next time you play.&lt;/p&gt;
+</source>
+        <translation>
+&lt;h2&gt;Documentación&lt;/h2&gt;
+&lt;p&gt;&lt;b&gt;Iniciar partida&lt;/b&gt; (Ctrl+S, solo el anfitrión) abre las opciones de partida.&lt;br&gt;
+&lt;b&gt;Lista de espectadores&lt;/b&gt; muestra los espectadores; el anfitrión puede quitar uno con
+un clic derecho.&lt;br&gt;
+&lt;b&gt;Ver recuento&lt;/b&gt; muestra tu historial frente a los jugadores que sigues.&lt;br&gt;
+&lt;b&gt;Fichas&lt;/b&gt; elige el aspecto de las letras.&lt;br&gt;
+&lt;b&gt;Lista de frases&lt;/b&gt; te deja escribir tus propias frases rápidas.&lt;br&gt;
+&lt;b&gt;Contenido&lt;/b&gt; (F1) abre esta ayuda; &lt;b&gt;Acerca de&lt;/b&gt; muestra la versión.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Chat.&lt;/b&gt; Escribe en la casilla bajo el chat y pulsa Intro para hablar con todos.
+Empieza una línea con &lt;code&gt;/me &lt;/code&gt; para describir una acción («/me saluda» aparece como
+«Ann saluda»). Los enlaces del chat muestran una mano bajo el puntero; haz clic en uno para
+abrirlo en el navegador (los enlaces a archivos de tu ordenador no se abren). Con clic
+derecho en el chat copias el texto elegido, lo detienes con &lt;b&gt;No desplazar el chat&lt;/b&gt; o
+lo vacías; con clic derecho en la casilla pegas.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Frases rápidas.&lt;/b&gt; Los botoncitos P1 a P9 sobre el chat envían su frase con un clic
+(señala uno para leerla); después los botones descansan 2 segundos. El botón de la nota
+abre los sonidos del chat: quienes tienen activado &lt;b&gt;Reproducir sonidos del chat&lt;/b&gt; oyen
+el que elijas, los demás lo ven nombrado en el chat. Los espectadores no pueden
+enviarlos.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Opciones&lt;/b&gt; ajusta el color de tu chat, el de tus acciones y el tamaño del texto del
+chat, activa o apaga los sonidos del juego y los del chat, elige el sonido que anuncia tu
+turno y devuelve la ventana a su lugar y tamaño iniciales.&lt;/p&gt;
+&lt;p&gt;Las preferencias se guardan al cambiarlas y vuelven la próxima vez que juegues.&lt;/p&gt;
+</translation>
+    </message>
 </context>
 <context>
     <name>Tphrases</name>

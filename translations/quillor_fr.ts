@@ -809,6 +809,212 @@ Autre version du jeu : rejoindre pourrait échouer.</translation>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
+    <message>
+        <source>
+&lt;h2&gt;Quillor&lt;/h2&gt;
+&lt;p&gt;Quillor is a word-finding race for one to six players. Each round every player
+sees the same board of 10 by 9 letters and the same word. Somewhere on the board the
+word is hidden among other letters: find it and click its letters in order.&lt;/p&gt;
+&lt;p&gt;The faster you are, the more you score. The first player whose total passes the
+target score while leading alone wins the game.&lt;/p&gt;
+&lt;p&gt;Up to three more people can join a full table and watch as spectators; they are
+shown in the spy list.&lt;/p&gt;
+</source>
+        <translation>
+&lt;h2&gt;Quillor&lt;/h2&gt;
+&lt;p&gt;Quillor est une course à la recherche de mots pour un à six joueurs. À chaque manche,
+tous les joueurs voient le même plateau de 10 sur 9 lettres et le même mot. Quelque part
+sur le plateau, le mot est caché parmi d&apos;autres lettres : trouvez-le et cliquez ses lettres
+dans l&apos;ordre.&lt;/p&gt;
+&lt;p&gt;Plus vous êtes rapide, plus vous marquez. Le premier joueur dont le total dépasse le
+score visé tout en menant seul gagne la partie.&lt;/p&gt;
+&lt;p&gt;Jusqu&apos;à trois autres personnes peuvent rejoindre une table complète et regarder en
+spectateurs ; elles figurent dans la liste des spectateurs.&lt;/p&gt;
+</translation>
+    </message>
+    <message>
+        <source>
+&lt;h2&gt;Connecting&lt;/h2&gt;
+&lt;p&gt;Started without parameters, Quillor runs a solo game for one player called
+&amp;ldquo;You&amp;rdquo;.&lt;/p&gt;
+&lt;p&gt;For a game with others, one player hosts and the others join. Choose
+&lt;b&gt;File &amp;gt; Play with Others...&lt;/b&gt;:&lt;/p&gt;
+&lt;ul&gt;
+&lt;li&gt;&lt;b&gt;Your name&lt;/b&gt; is the name the other players see.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Host a game&lt;/b&gt; runs the game on this computer. The dialog shows where your
+friends can reach it, for example &amp;ldquo;Friends can join at 192.168.1.20 port
+7772&amp;rdquo;, and once the game runs the chat says it again. Give them that address and
+port.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Join a game&lt;/b&gt; connects to a friend&apos;s game: type the address (or the host
+name) your friend gave you into &lt;b&gt;Host address&lt;/b&gt;.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Port&lt;/b&gt; is 7772 unless your group agrees on another one. Everybody in one game
+uses the same port, and the hosting computer&apos;s firewall must let it in.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;p&gt;OK starts the game; this window closes and a new one opens for it. Your choice is
+remembered for the next time.&lt;/p&gt;
+&lt;p&gt;When a connection cannot be made, the line above the board says why, with &lt;b&gt;Try
+Again&lt;/b&gt; and &lt;b&gt;Play with Others...&lt;/b&gt; beside it.&lt;/p&gt;
+&lt;p&gt;The same works from the command line:
+&lt;code&gt;quillor NAME HOST true|false [--port N]&lt;/code&gt;, where &lt;b&gt;true&lt;/b&gt; hosts on this
+computer (HOST is then not used) and &lt;b&gt;false&lt;/b&gt; joins the host at HOST. For example,
+Ann hosts with &lt;code&gt;quillor Ann 127.0.0.1 true&lt;/code&gt; and Bob joins her with
+&lt;code&gt;quillor Bob 192.168.1.20 false&lt;/code&gt;.&lt;/p&gt;
+&lt;p&gt;The first six players take the seats; players seven to nine watch. When the host
+closes Quillor the game ends for everybody, so Quillor asks the hosting player before
+it closes while others are in the game.&lt;/p&gt;
+</source>
+        <translation>
+&lt;h2&gt;Connexion&lt;/h2&gt;
+&lt;p&gt;Lancé sans paramètres, Quillor lance une partie solo pour un joueur appelé
+&amp;ldquo;You&amp;rdquo;.&lt;/p&gt;
+&lt;p&gt;Pour jouer avec d&apos;autres, un joueur héberge et les autres rejoignent. Choisissez
+&lt;b&gt;Fichier &amp;gt; Jouer avec d&apos;autres...&lt;/b&gt; :&lt;/p&gt;
+&lt;ul&gt;
+&lt;li&gt;&lt;b&gt;Votre nom&lt;/b&gt; est le nom que voient les autres joueurs.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Héberger une partie&lt;/b&gt; fait tourner la partie sur cet ordinateur. La fenêtre
+montre où vos amis peuvent la joindre, par exemple « Vos amis peuvent rejoindre à
+192.168.1.20 port 7772 », et une fois la partie lancée, le chat le redit. Donnez-leur
+cette adresse et ce port.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Rejoindre une partie&lt;/b&gt; se connecte à la partie d&apos;un ami : tapez l&apos;adresse (ou le
+nom de l&apos;ordinateur) qu&apos;il vous a donnée dans &lt;b&gt;Adresse de l&apos;hôte&lt;/b&gt;.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Port&lt;/b&gt; vaut 7772, sauf si votre groupe en choisit un autre. Tout le monde dans une
+partie utilise le même port, et le pare-feu de l&apos;ordinateur hôte doit le laisser
+passer.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;p&gt;OK lance la partie ; cette fenêtre se ferme et une nouvelle s&apos;ouvre pour elle. Votre
+choix est retenu pour la prochaine fois.&lt;/p&gt;
+&lt;p&gt;Quand la connexion échoue, la ligne au-dessus du plateau dit pourquoi, avec
+&lt;b&gt;Réessayer&lt;/b&gt; et &lt;b&gt;Jouer avec d&apos;autres...&lt;/b&gt; à côté.&lt;/p&gt;
+&lt;p&gt;La même chose marche en ligne de commande :
+&lt;code&gt;quillor NAME HOST true|false [--port N]&lt;/code&gt;, où &lt;b&gt;true&lt;/b&gt; héberge sur cet
+ordinateur (HOST n&apos;est alors pas utilisé) et &lt;b&gt;false&lt;/b&gt; rejoint l&apos;hôte à HOST. Par
+exemple, Ann héberge avec &lt;code&gt;quillor Ann 127.0.0.1 true&lt;/code&gt; et Bob la rejoint avec
+&lt;code&gt;quillor Bob 192.168.1.20 false&lt;/code&gt;.&lt;/p&gt;
+&lt;p&gt;Les six premiers joueurs prennent les places ; les joueurs sept à neuf regardent. Quand
+l&apos;hôte ferme Quillor, la partie se termine pour tous ; Quillor demande donc confirmation au
+joueur qui héberge avant de se fermer tant que d&apos;autres sont dans la partie.&lt;/p&gt;
+</translation>
+    </message>
+    <message>
+        <source>
+&lt;h2&gt;Game Play&lt;/h2&gt;
+&lt;p&gt;The hosting player presses &lt;b&gt;Start&lt;/b&gt; (or chooses Start Game) and picks the
+options: the score to play to, the seconds per turn, scrambled or straight words, and
+whether the other letters on the board are taken only from the word&apos;s own letters.&lt;/p&gt;
+&lt;p&gt;In a &lt;b&gt;straight&lt;/b&gt; game the word lies along one straight line of the board. In a
+&lt;b&gt;scrambled&lt;/b&gt; game it winds from cell to neighbouring cell and may turn at any
+letter.&lt;/p&gt;
+&lt;p&gt;When the word appears, click its letters on the board one after another, starting
+with the first. A click that does not fit the word is not taken. In a straight game
+each letter must follow on along the same line; in a scrambled game it must touch the
+one before. A right click on your last letter takes it back; the &lt;b&gt;Clear&lt;/b&gt; button
+(or a right click on a letter you have not picked) starts your pick again.&lt;/p&gt;
+&lt;p&gt;After the last letter your pick goes to the host, who checks it. Found it? Your
+score goes up and a mark appears beside your name. If not, try again while the clock
+runs.&lt;/p&gt;
+&lt;p&gt;The round ends when every player has found the word or the time is up. After a
+short pause the next round begins.&lt;/p&gt;
+&lt;p&gt;Tick &lt;b&gt;Just Watch&lt;/b&gt; to sit out the next rounds without leaving your seat.&lt;/p&gt;
+</source>
+        <translation>
+&lt;h2&gt;Déroulement&lt;/h2&gt;
+&lt;p&gt;Le joueur qui héberge appuie sur &lt;b&gt;Start&lt;/b&gt; (ou choisit Lancer la partie) et fixe les
+options : le score visé, les secondes par tour, mots mélangés ou droits, et si les autres
+lettres du plateau sont prises seulement parmi les lettres du mot.&lt;/p&gt;
+&lt;p&gt;Dans une partie &lt;b&gt;droite&lt;/b&gt;, le mot suit une seule ligne droite du plateau. Dans une
+partie &lt;b&gt;mélangée&lt;/b&gt;, il serpente de case en case voisine et peut tourner à chaque
+lettre.&lt;/p&gt;
+&lt;p&gt;Quand le mot apparaît, cliquez ses lettres sur le plateau l&apos;une après l&apos;autre, en
+commençant par la première. Un clic qui ne va pas avec le mot n&apos;est pas pris. Dans une
+partie droite, chaque lettre doit suivre sur la même ligne ; dans une partie mélangée,
+elle doit toucher la précédente. Un clic droit sur votre dernière lettre la reprend ; le
+bouton &lt;b&gt;Effacer&lt;/b&gt; (ou un clic droit sur une lettre non choisie) recommence votre
+choix.&lt;/p&gt;
+&lt;p&gt;Après la dernière lettre, votre choix part chez l&apos;hôte, qui le vérifie. Trouvé ? Votre
+score monte et une marque apparaît à côté de votre nom. Sinon, réessayez tant que
+l&apos;horloge tourne.&lt;/p&gt;
+&lt;p&gt;La manche se termine quand tous les joueurs ont trouvé le mot ou que le temps est
+écoulé. Après une courte pause, la manche suivante commence.&lt;/p&gt;
+&lt;p&gt;Cochez &lt;b&gt;Seulement regarder&lt;/b&gt; pour sauter les manches suivantes sans quitter votre
+place.&lt;/p&gt;
+</translation>
+    </message>
+    <message>
+        <source>
+&lt;h2&gt;Scoring&lt;/h2&gt;
+&lt;p&gt;A word found scores the seconds left on the host&apos;s clock at the moment the host
+accepts it, so the quickest finder scores the most. A player who does not find the
+word in time scores nothing for that round.&lt;/p&gt;
+&lt;p&gt;The game ends after a round in which one player&apos;s total has passed the target score
+and nobody else has as many points. While two or more players share the lead, play
+goes on.&lt;/p&gt;
+&lt;p&gt;Your wins and losses against the players you follow are kept in the tally.&lt;/p&gt;
+</source>
+        <translation>
+&lt;h2&gt;Points&lt;/h2&gt;
+&lt;p&gt;Un mot trouvé rapporte les secondes qui restent à l&apos;horloge de l&apos;hôte au moment où
+l&apos;hôte l&apos;accepte : le plus rapide marque donc le plus. Un joueur qui ne trouve pas le mot
+à temps ne marque rien pour cette manche.&lt;/p&gt;
+&lt;p&gt;La partie se termine après une manche où le total d&apos;un joueur a dépassé le score visé
+sans que personne d&apos;autre n&apos;ait autant de points. Tant que deux joueurs ou plus partagent
+la tête, le jeu continue.&lt;/p&gt;
+&lt;p&gt;Vos victoires et défaites contre les joueurs que vous suivez sont gardées dans le
+bilan.&lt;/p&gt;
+</translation>
+    </message>
+    <message>
+        <source>
+&lt;h2&gt;Documentation&lt;/h2&gt;
+&lt;p&gt;&lt;b&gt;Start Game&lt;/b&gt; (Ctrl+S, host only) opens the game options.&lt;br&gt;
+&lt;b&gt;Spy List&lt;/b&gt; shows the spectators; the host can remove one with a right click.&lt;br&gt;
+&lt;b&gt;View Tally&lt;/b&gt; shows your record against the players you follow.&lt;br&gt;
+&lt;b&gt;Tiles&lt;/b&gt; chooses the look of the letters.&lt;br&gt;
+&lt;b&gt;Phrase List&lt;/b&gt; lets you write your own quick phrases.&lt;br&gt;
+&lt;b&gt;Content&lt;/b&gt; (F1) opens this help; &lt;b&gt;About&lt;/b&gt; shows the version.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Chat.&lt;/b&gt; Type in the box under the chat and press Enter to talk to everybody.
+Start a line with &lt;code&gt;/me &lt;/code&gt; to describe an action (&amp;ldquo;/me waves&amp;rdquo; shows
+as &amp;ldquo;Ann waves&amp;rdquo;). Links in the chat show a hand under the pointer; click one
+to open it in your browser (links to files on your computer are not opened). Right-click
+the chat to copy the selected text, hold it still with &lt;b&gt;Scroll Chat Off&lt;/b&gt;, or clear
+it; right-click the box to paste.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Quick phrases.&lt;/b&gt; The small buttons P1 to P9 above the chat send their phrase
+with one click (point at one to read it); afterwards the buttons rest for 2 seconds.
+The note button opens the chatter sounds: players who have &lt;b&gt;Play Chatter
+Sounds&lt;/b&gt; on hear the one you choose, the others see it named in the chat. Spectators
+cannot send them.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Options&lt;/b&gt; sets your chat colour, your action colour and the chat&apos;s text size,
+turns the game&apos;s sounds and the chatter sounds on or off, chooses the sound that
+announces your turn, and puts the window back in its first place and size.&lt;/p&gt;
+&lt;p&gt;Preferences are saved as you change them and come back the next time you play.&lt;/p&gt;
+</source>
+        <translation>
+&lt;h2&gt;Documentation&lt;/h2&gt;
+&lt;p&gt;&lt;b&gt;Lancer la partie&lt;/b&gt; (Ctrl+S, hôte seulement) ouvre les options de partie.&lt;br&gt;
+&lt;b&gt;Liste des spectateurs&lt;/b&gt; montre les spectateurs ; l&apos;hôte peut en retirer un d&apos;un clic
+droit.&lt;br&gt;
+&lt;b&gt;Voir le bilan&lt;/b&gt; montre votre bilan face aux joueurs que vous suivez.&lt;br&gt;
+&lt;b&gt;Tuiles&lt;/b&gt; choisit l&apos;aspect des lettres.&lt;br&gt;
+&lt;b&gt;Liste des phrases&lt;/b&gt; vous laisse écrire vos propres phrases rapides.&lt;br&gt;
+&lt;b&gt;Sommaire&lt;/b&gt; (F1) ouvre cette aide ; &lt;b&gt;À propos&lt;/b&gt; montre la version.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Chat.&lt;/b&gt; Tapez dans la case sous le chat et appuyez sur Entrée pour parler à tout
+le monde. Commencez une ligne par &lt;code&gt;/me &lt;/code&gt; pour décrire une action (« /me fait
+signe » s&apos;affiche « Ann fait signe »). Les liens du chat montrent une main sous le
+pointeur ; un clic les ouvre dans votre navigateur (les liens vers des fichiers de votre
+ordinateur ne sont pas ouverts). Un clic droit dans le chat copie le texte choisi, le fige
+avec &lt;b&gt;Ne plus faire défiler le chat&lt;/b&gt; ou le vide ; un clic droit dans la case
+colle.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Phrases rapides.&lt;/b&gt; Les petits boutons P1 à P9 au-dessus du chat envoient leur
+phrase d&apos;un clic (pointez-en un pour la lire) ; ensuite les boutons se reposent 2 secondes.
+Le bouton à la note ouvre les sons du chat : les joueurs qui ont activé &lt;b&gt;Jouer les sons
+du chat&lt;/b&gt; entendent celui que vous choisissez, les autres le voient nommé dans le chat.
+Les spectateurs ne peuvent pas en envoyer.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Options&lt;/b&gt; règle la couleur de votre chat, celle de vos actions et la taille du texte
+du chat, active ou coupe les sons du jeu et ceux du chat, choisit le son qui annonce votre
+tour et remet la fenêtre à sa place et à sa taille de départ.&lt;/p&gt;
+&lt;p&gt;Les préférences sont enregistrées dès que vous les changez et reviennent la prochaine
+fois que vous jouez.&lt;/p&gt;
+</translation>
+    </message>
 </context>
 <context>
     <name>Tphrases</name>

@@ -69,14 +69,18 @@ std::multiset<QString> placeholders(const QString& text)
     return found;
 }
 
-// The number of mnemonic markers: "&" before a letter, not the "&&" of a written ampersand.
+// The number of mnemonic markers: "&" before a letter, not the "&&" of a written ampersand
+// nor the start of an entity ("&gt;") in a page of rich text.
 int mnemonics(const QString& text)
 {
+    static const QRegularExpression entity(QStringLiteral("&(#[0-9]+|[a-zA-Z]+);"));
+    QString plain = text;
+    plain.remove(entity);
     int count = 0;
-    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != QLatin1Char('&'))
+    for (qsizetype i = 0; i + 1 < plain.size(); ++i) {
+        if (plain[i] != QLatin1Char('&'))
             continue;
-        if (text[i + 1] == QLatin1Char('&'))
+        if (plain[i + 1] == QLatin1Char('&'))
             ++i;
         else
             ++count;

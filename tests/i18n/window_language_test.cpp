@@ -4,6 +4,7 @@
 #include "client/ui/MainMenus.h"
 #include "client/ui/chatform.h"
 #include "i18n/WindowLanguage.h"
+#include "windows/helpform.h"
 
 #include <gtest/gtest.h>
 
@@ -44,12 +45,13 @@ TEST(WindowLanguage, TheMainWindowShowsItsMenusInTheInstalledLanguage)
         QStringList menus;
         const char* startGame;
         const char* language;
+        const char* helpOpening;
     } cases[] = {
-        {"de", {"&Datei", "&Spiel", "&Ansicht", "&Optionen", "&Hilfe"}, "Spiel &starten", "S&prache"},
-        {"fr", {"&Fichier", "&Partie", "&Affichage", "&Options", "Aid&e"}, "&Lancer la partie", "La&ngue"},
-        {"es", {"&Archivo", "&Partida", "&Ver", "&Opciones", "Ay&uda"}, "&Iniciar partida", "&Idioma"},
+        {"de", {"&Datei", "&Spiel", "&Ansicht", "&Optionen", "&Hilfe"}, "Spiel &starten", "S&prache", "Quillor ist ein Wettlauf"},
+        {"fr", {"&Fichier", "&Partie", "&Affichage", "&Options", "Aid&e"}, "&Lancer la partie", "La&ngue", "Quillor est une course"},
+        {"es", {"&Archivo", "&Partida", "&Ver", "&Opciones", "Ay&uda"}, "&Iniciar partida", "&Idioma", "Quillor es una carrera"},
         // No translator: the texts as written.
-        {"en", {"&File", "&Game", "&View", "&Options", "&Help"}, "&Start Game", "&Language"},
+        {"en", {"&File", "&Game", "&View", "&Options", "&Help"}, "&Start Game", "&Language", "Quillor is a word-finding race"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.code);
@@ -64,6 +66,9 @@ TEST(WindowLanguage, TheMainWindowShowsItsMenusInTheInstalledLanguage)
         ASSERT_NE(action(window, "Language_de"), nullptr);
         EXPECT_EQ(action(window, "Language_de")->text(), QStringLiteral("&Deutsch"));
         EXPECT_EQ(action(window, "Language_fr")->text(), QString::fromUtf8("&Fran\u00e7ais"));
+        // The help's pages too, but for the licence, which keeps its own words.
+        EXPECT_TRUE(Thelp::pageText(0).contains(QString::fromUtf8(c.helpOpening))) << Thelp::pageText(0).left(80).toStdString();
+        EXPECT_TRUE(Thelp::pageText(5).contains(QStringLiteral("released under the MIT license")));
     }
     // Once the translator is gone, a new window is English again.
     Tchat english{QStringList{"Tester"}};
