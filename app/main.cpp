@@ -3,10 +3,10 @@
 // Start-up order: the command line first, before any GUI object exists, so that help,
 // the version and a wrong option need no display; then the single-instance guard (a
 // second copy asks the first to show its window and ends before creating any window);
-// then the application title; then the windows' language; then the main window, shown at once; once its first frame
-// is on the screen, the application icon and the other windows and the host, in the
-// order the game has always created them; then the event loop, until the main window
-// closes.
+// then the application title; then the windows' language; then the main window, shown at
+// once; once its first frame is on the screen, the application icon and the other windows
+// and the host, in the order the game has always created them; then the event loop, until
+// the main window closes.
 #include "app/AppIdentity.h"
 #include "app/CommandLine.h"
 #include "app/DisplayCheck.h"

@@ -13,6 +13,13 @@
     </message>
 </context>
 <context>
+    <name>ChatEntry</name>
+    <message>
+        <source>&lt;Enter Chat Here&gt;</source>
+        <translation>&lt;Hier chatten&gt;</translation>
+    </message>
+</context>
+<context>
     <name>ChatPane</name>
     <message>
         <source>Phrase %1</source>
@@ -638,6 +645,13 @@ Andere Version des Spiels: Beitreten klappt vielleicht nicht.</translation>
     <message>
         <source>Right-click for more</source>
         <translation>Rechtsklick für mehr</translation>
+    </message>
+</context>
+<context>
+    <name>SeatRoster</name>
+    <message>
+        <source>&lt;Waiting&gt;</source>
+        <translation>&lt;Frei&gt;</translation>
     </message>
 </context>
 <context>

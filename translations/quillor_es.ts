@@ -13,6 +13,13 @@
     </message>
 </context>
 <context>
+    <name>ChatEntry</name>
+    <message>
+        <source>&lt;Enter Chat Here&gt;</source>
+        <translation>&lt;Escribe aquí&gt;</translation>
+    </message>
+</context>
+<context>
     <name>ChatPane</name>
     <message>
         <source>Phrase %1</source>
@@ -638,6 +645,13 @@ Otra versión del juego: puede que no puedas unirte.</translation>
     <message>
         <source>Right-click for more</source>
         <translation>Clic derecho para más</translation>
+    </message>
+</context>
+<context>
+    <name>SeatRoster</name>
+    <message>
+        <source>&lt;Waiting&gt;</source>
+        <translation>&lt;Esperando&gt;</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,13 @@
     </message>
 </context>
 <context>
+    <name>ChatEntry</name>
+    <message>
+        <source>&lt;Enter Chat Here&gt;</source>
+        <translation>&lt;Écrivez ici&gt;</translation>
+    </message>
+</context>
+<context>
     <name>ChatPane</name>
     <message>
         <source>Phrase %1</source>
@@ -638,6 +645,13 @@ Autre version du jeu : rejoindre pourrait échouer.</translation>
     <message>
         <source>Right-click for more</source>
         <translation>Clic droit pour plus</translation>
+    </message>
+</context>
+<context>
+    <name>SeatRoster</name>
+    <message>
+        <source>&lt;Waiting&gt;</source>
+        <translation>&lt;En attente&gt;</translation>
     </message>
 </context>
 <context>

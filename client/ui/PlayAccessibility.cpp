@@ -173,7 +173,7 @@ QString ScoreAccessible::cellName(int row, int column) const
 {
     // The whole text, also where the screen shows a long name cut short.
     const QString text = seatLabel(panel(), row, column)->text();
-    if (column == 0 && (text == SeatRoster::Waiting || text.trimmed().isEmpty()))
+    if (column == 0 && (text == SeatRoster::waitingText() || text.trimmed().isEmpty()))
         return QCoreApplication::translate("PlayAccessibility", "Empty seat");
     return text;
 }

@@ -129,8 +129,8 @@ void ScorePanel::showSeats()
     for (int i = 0; i < game::Seats; ++i) {
         const SeatRoster::Seat& s = m_seats.seat(i + 1);
         // A seat kept for a player who is away shows his name, greyed.
-        label_playername[i]->setText(s.away ? s.awayName : s.name);
         const bool empty = s.name == SeatRoster::Waiting;
+        label_playername[i]->setText(s.away ? s.awayName : empty ? SeatRoster::waitingText() : s.name);
         label_playername[i]->setToolTipHint(m_leading && !empty ? tr(qUtf8Printable(RightClickHint)) : QString());
         looks::setInk(label_playername[i], s.away ? looks::inkFaint() : empty ? looks::inkSoft() : looks::ink());
         QFont nf = label_playername[i]->font();

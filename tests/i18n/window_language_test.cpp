@@ -1,6 +1,7 @@
 // The main window in each language, and View > Language kept for the next start.
 #include "client/GameClient.h"
 #include "client/SettingsFile.h"
+#include "client/ui/ChatEntry.h"
 #include "client/ui/MainMenus.h"
 #include "client/ui/chatform.h"
 #include "i18n/WindowLanguage.h"
@@ -12,6 +13,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTemporaryDir>
+#include <QTest>
 
 namespace {
 
@@ -46,12 +48,13 @@ TEST(WindowLanguage, TheMainWindowShowsItsMenusInTheInstalledLanguage)
         const char* startGame;
         const char* language;
         const char* helpOpening;
+        const char* chatPrompt;
     } cases[] = {
-        {"de", {"&Datei", "&Spiel", "&Ansicht", "&Optionen", "&Hilfe"}, "Spiel &starten", "S&prache", "Quillor ist ein Wettlauf"},
-        {"fr", {"&Fichier", "&Partie", "&Affichage", "&Options", "Aid&e"}, "&Lancer la partie", "La&ngue", "Quillor est une course"},
-        {"es", {"&Archivo", "&Partida", "&Ver", "&Opciones", "Ay&uda"}, "&Iniciar partida", "&Idioma", "Quillor es una carrera"},
+        {"de", {"&Datei", "&Spiel", "&Ansicht", "&Optionen", "&Hilfe"}, "Spiel &starten", "S&prache", "Quillor ist ein Wettlauf", "<Hier chatten>"},
+        {"fr", {"&Fichier", "&Partie", "&Affichage", "&Options", "Aid&e"}, "&Lancer la partie", "La&ngue", "Quillor est une course", "<\u00c9crivez ici>"},
+        {"es", {"&Archivo", "&Partida", "&Ver", "&Opciones", "Ay&uda"}, "&Iniciar partida", "&Idioma", "Quillor es una carrera", "<Escribe aqu\u00ed>"},
         // No translator: the texts as written.
-        {"en", {"&File", "&Game", "&View", "&Options", "&Help"}, "&Start Game", "&Language", "Quillor is a word-finding race"},
+        {"en", {"&File", "&Game", "&View", "&Options", "&Help"}, "&Start Game", "&Language", "Quillor is a word-finding race", "<Enter Chat Here>"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.code);
@@ -69,6 +72,12 @@ TEST(WindowLanguage, TheMainWindowShowsItsMenusInTheInstalledLanguage)
         // The help's pages too, but for the licence, which keeps its own words.
         EXPECT_TRUE(Thelp::pageText(0).contains(QString::fromUtf8(c.helpOpening))) << Thelp::pageText(0).left(80).toStdString();
         EXPECT_TRUE(Thelp::pageText(5).contains(QStringLiteral("released under the MIT license")));
+        // The chat box's prompt in the same language, and the first key still clears it.
+        auto* entry = window.findChild<ChatEntry*>();
+        ASSERT_NE(entry, nullptr);
+        EXPECT_EQ(entry->text(), QString::fromUtf8(c.chatPrompt));
+        QTest::keyClick(entry, Qt::Key_A);
+        EXPECT_EQ(entry->text(), QStringLiteral("a"));
     }
     // Once the translator is gone, a new window is English again.
     Tchat english{QStringList{"Tester"}};
