@@ -299,6 +299,34 @@ Andere Version des Spiels: Beitreten klappt vielleicht nicht.</translation>
         <source>Nobody found a word in this game.</source>
         <translation>In diesem Spiel hat niemand ein Wort gefunden.</translation>
     </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Round</source>
+        <translation>Runde</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Wort</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>Erster</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Gesamt</translation>
+    </message>
 </context>
 <context>
     <name>JoinAddresses</name>
@@ -526,6 +554,10 @@ Andere Version des Spiels: Beitreten klappt vielleicht nicht.</translation>
         <source>No games announced on this network yet.</source>
         <translation>In diesem Netzwerk wurde noch kein Spiel angekündigt.</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>RoundBar</name>
@@ -561,6 +593,14 @@ Andere Version des Spiels: Beitreten klappt vielleicht nicht.</translation>
         <source>Play with Others...</source>
         <translation>Mit anderen spielen...</translation>
     </message>
+    <message>
+        <source>Clear</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
 </context>
 <context>
     <name>RoundReviewPanel</name>
@@ -575,6 +615,30 @@ Andere Version des Spiels: Beitreten klappt vielleicht nicht.</translation>
     <message>
         <source>Round %1: %2</source>
         <translation>Runde %1: %2</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Pin</source>
+        <translation>Anheften</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Pinned</source>
+        <translation>Angeheftet</translation>
     </message>
 </context>
 <context>
@@ -682,6 +746,18 @@ Andere Version des Spiels: Beitreten klappt vielleicht nicht.</translation>
     <message>
         <source>Version</source>
         <translation>Version</translation>
+    </message>
+    <message>
+        <source>A word-finding race for one to six players.
+Free software under the MIT license.
+Copyright © the Quillor developers.</source>
+        <translation>Ein Wettlauf im Wörterfinden für einen bis sechs Spieler.
+Freie Software unter der MIT-Lizenz.
+Copyright © die Quillor-Entwickler.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -1045,6 +1121,10 @@ wieder da.&lt;/p&gt;
         <source>Buttons can only be used once every 2 seconds</source>
         <translation>Die Tasten gehen nur einmal alle 2 Sekunden</translation>
     </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
 </context>
 <context>
     <name>Tspylist</name>
@@ -1063,6 +1143,10 @@ wieder da.&lt;/p&gt;
     <message>
         <source>Remove From Game</source>
         <translation>Aus dem Spiel entfernen</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
     </message>
 </context>
 <context>

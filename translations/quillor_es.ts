@@ -299,6 +299,34 @@ Otra versión del juego: puede que no puedas unirte.</translation>
         <source>Nobody found a word in this game.</source>
         <translation>Nadie encontró ninguna palabra en esta partida.</translation>
     </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Round</source>
+        <translation>Ronda</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Palabra</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>Primero</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tiempo</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
 </context>
 <context>
     <name>JoinAddresses</name>
@@ -526,6 +554,10 @@ Otra versión del juego: puede que no puedas unirte.</translation>
         <source>No games announced on this network yet.</source>
         <translation>Aún no se ha anunciado ninguna partida en esta red.</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
 </context>
 <context>
     <name>RoundBar</name>
@@ -561,6 +593,14 @@ Otra versión del juego: puede que no puedas unirte.</translation>
         <source>Play with Others...</source>
         <translation>Jugar con otros...</translation>
     </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
 </context>
 <context>
     <name>RoundReviewPanel</name>
@@ -575,6 +615,30 @@ Otra versión del juego: puede que no puedas unirte.</translation>
     <message>
         <source>Round %1: %2</source>
         <translation>Ronda %1: %2</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Jugador</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tiempo</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>Pin</source>
+        <translation>Fijar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Pinned</source>
+        <translation>Fijado</translation>
     </message>
 </context>
 <context>
@@ -682,6 +746,18 @@ Otra versión del juego: puede que no puedas unirte.</translation>
     <message>
         <source>Version</source>
         <translation>Versión</translation>
+    </message>
+    <message>
+        <source>A word-finding race for one to six players.
+Free software under the MIT license.
+Copyright © the Quillor developers.</source>
+        <translation>Una carrera de palabras para uno a seis jugadores.
+Software libre bajo la licencia MIT.
+Copyright © los desarrolladores de Quillor.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
@@ -1038,6 +1114,10 @@ turno y devuelve la ventana a su lugar y tamaño iniciales.&lt;/p&gt;
         <source>Buttons can only be used once every 2 seconds</source>
         <translation>Los botones solo se pueden usar una vez cada 2 segundos</translation>
     </message>
+    <message>
+        <source>Done</source>
+        <translation>Hecho</translation>
+    </message>
 </context>
 <context>
     <name>Tspylist</name>
@@ -1056,6 +1136,10 @@ turno y devuelve la ventana a su lugar y tamaño iniciales.&lt;/p&gt;
     <message>
         <source>Remove From Game</source>
         <translation>Quitar de la partida</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Hecho</translation>
     </message>
 </context>
 <context>

@@ -299,6 +299,34 @@ Autre version du jeu : rejoindre pourrait échouer.</translation>
         <source>Nobody found a word in this game.</source>
         <translation>Personne n&apos;a trouvé de mot dans cette partie.</translation>
     </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Round</source>
+        <translation>Manche</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Mot</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>Premier</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Temps</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
 </context>
 <context>
     <name>JoinAddresses</name>
@@ -526,6 +554,10 @@ Autre version du jeu : rejoindre pourrait échouer.</translation>
         <source>No games announced on this network yet.</source>
         <translation>Aucune partie annoncée sur ce réseau pour l&apos;instant.</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>RoundBar</name>
@@ -561,6 +593,14 @@ Autre version du jeu : rejoindre pourrait échouer.</translation>
         <source>Play with Others...</source>
         <translation>Jouer avec d&apos;autres...</translation>
     </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
 </context>
 <context>
     <name>RoundReviewPanel</name>
@@ -575,6 +615,30 @@ Autre version du jeu : rejoindre pourrait échouer.</translation>
     <message>
         <source>Round %1: %2</source>
         <translation>Manche %1 : %2</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Joueur</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Temps</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Pin</source>
+        <translation>Épingler</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Pinned</source>
+        <translation>Épinglé</translation>
     </message>
 </context>
 <context>
@@ -682,6 +746,18 @@ Autre version du jeu : rejoindre pourrait échouer.</translation>
     <message>
         <source>Version</source>
         <translation>Version</translation>
+    </message>
+    <message>
+        <source>A word-finding race for one to six players.
+Free software under the MIT license.
+Copyright © the Quillor developers.</source>
+        <translation>Une course aux mots pour un à six joueurs.
+Logiciel libre sous licence MIT.
+Copyright © les développeurs de Quillor.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -1044,6 +1120,10 @@ fois que vous jouez.&lt;/p&gt;
         <source>Buttons can only be used once every 2 seconds</source>
         <translation>Les boutons ne servent qu&apos;une fois toutes les 2 secondes</translation>
     </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
 </context>
 <context>
     <name>Tspylist</name>
@@ -1062,6 +1142,10 @@ fois que vous jouez.&lt;/p&gt;
     <message>
         <source>Remove From Game</source>
         <translation>Retirer de la partie</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
     </message>
 </context>
 <context>

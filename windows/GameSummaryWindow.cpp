@@ -70,10 +70,10 @@ GameSummaryWindow::GameSummaryWindow(const GameSummary& summary, QWidget* parent
     label_fastest->setTextFormat(Qt::PlainText);
     label_fastest->setWordWrap(true);
 
-    button_copy = new QPushButton(QStringLiteral("Copy"), this);
+    button_copy = new QPushButton(tr("Copy"), this);
     button_copy->setObjectName(QStringLiteral("button_copy"));
     button_copy->setToolTip(tr("Put the table on the clipboard as plain text"));
-    button_close = new QPushButton(QStringLiteral("Close"), this);
+    button_close = new QPushButton(tr("Close"), this);
     button_close->setObjectName(QStringLiteral("button_close"));
     button_close->setDefault(true);
 
@@ -108,7 +108,7 @@ void GameSummaryWindow::showSummary()
     label_title->setText(s.winner().isEmpty() ? tr("Game summary")
                                               : tr("%1 has Won the Game!").arg(s.winner()));
     const QList<int> seats = s.seats();
-    QStringList head{QStringLiteral("Round"), QStringLiteral("Word"), QStringLiteral("First"), QStringLiteral("Time")};
+    QStringList head{tr("Round"), tr("Word"), tr("First"), tr("Time")};
     for (int seat : seats)
         head << s.seatName(seat);
 
@@ -144,7 +144,7 @@ void GameSummaryWindow::showSummary()
     if (s.joinedLate())
         summaryRow(tr("Before you came"), [&s](int seat) { return QString::number(s.carriedIn(seat)); },
                    false);
-    summaryRow(QStringLiteral("Total"), [&s](int seat) { return QString::number(s.total(seat)); }, true);
+    summaryRow(tr("Total"), [&s](int seat) { return QString::number(s.total(seat)); }, true);
     summaryRow(tr("Average time"),
                [&s](int seat) {
                    const std::optional<double> a = s.averageSeconds(seat);

@@ -87,7 +87,7 @@ PlayWithOthersDialog::PlayWithOthersDialog(PlayChoiceStore& store, QWidget* pare
     form->addRow(tr("Host address:"), edit_address);
     form->addRow(tr("Port:"), edit_port);
 
-    button_ok = new QPushButton(QStringLiteral("OK"), this);
+    button_ok = new QPushButton(tr("OK"), this);
     button_ok->setDefault(true);
     button_cancel = new QPushButton(tr("Cancel"), this);
     auto* buttons = new QHBoxLayout;

@@ -41,7 +41,7 @@ Tphrases::Tphrases(Preferences& prefs, QWidget* parent)
     bold.setBold(true);
     label_notice->setFont(bold);
 
-    button_done = new QPushButton(QStringLiteral("Done"), this);
+    button_done = new QPushButton(tr("Done"), this);
     button_done->setObjectName(QStringLiteral("button_done"));
     button_done->setDefault(true);
     button_done->setMinimumWidth(90);

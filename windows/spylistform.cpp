@@ -48,7 +48,7 @@ Tspylist::Tspylist(QWidget* parent)
     popup_kickhim->setEnabled(false);
     listbox_spys->setPopupMenu(popup_kick);
 
-    button_done = new QPushButton(QStringLiteral("Done"), this);
+    button_done = new QPushButton(tr("Done"), this);
     button_done->setDefault(true);
 
     auto* buttons = new QHBoxLayout;

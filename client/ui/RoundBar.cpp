@@ -39,7 +39,7 @@ RoundBar::RoundBar(const RoundStatus& status, const TurnClock& clock, const Turn
     button_start->setObjectName(QStringLiteral("button_start"));
     button_start->setGeometry(147, 17, 193, 33);
 
-    button_clearword = new PictureButton(QStringLiteral(":/pictures/clear.png"), QStringLiteral("Clear"), this);
+    button_clearword = new PictureButton(QStringLiteral(":/pictures/clear.png"), tr("Clear"), this);
     button_clearword->setObjectName(QStringLiteral("button_clearword"));
     button_clearword->setGeometry(359, 18, 107, 33);
     button_clearword->setToolTip(tr("Clear the letters picked so far"));
@@ -51,7 +51,7 @@ RoundBar::RoundBar(const RoundStatus& status, const TurnClock& clock, const Turn
     button_playagain->move(348, 17);
     button_playagain->setToolTip(tr("Start a new game with the same options"));
     button_playagain->hide();
-    button_cancel = new PictureButton(QString(), QStringLiteral("Cancel"), this);
+    button_cancel = new PictureButton(QString(), tr("Cancel"), this);
     button_cancel->setObjectName(QStringLiteral("button_cancel"));
     button_cancel->move(348, 17);
     button_cancel->setToolTip(tr("Stop trying to reconnect and leave the game"));

@@ -83,8 +83,8 @@ RoundReviewPanel::RoundReviewPanel(RoundReview& review, QWidget* parent)
 
     table_finders = new QTableWidget(0, 4, this);
     table_finders->setObjectName(QStringLiteral("table_finders"));
-    table_finders->setHorizontalHeaderLabels({QString(), QStringLiteral("Player"), QStringLiteral("Time"),
-                                              QStringLiteral("Points")});
+    table_finders->setHorizontalHeaderLabels({QString(), tr("Player"), tr("Time"),
+                                              tr("Points")});
     table_finders->verticalHeader()->hide();
     table_finders->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_finders->setSelectionMode(QAbstractItemView::NoSelection);
@@ -112,11 +112,11 @@ RoundReviewPanel::RoundReviewPanel(RoundReview& review, QWidget* parent)
     label_missed = plainLabel(this, QStringLiteral("label_missed"), 12, false, looks::ink());
     label_missed->setWordWrap(true);
 
-    button_pin = new QPushButton(QStringLiteral("Pin"), this);
+    button_pin = new QPushButton(tr("Pin"), this);
     button_pin->setObjectName(QStringLiteral("button_pin"));
     button_pin->setCheckable(true);
     button_pin->setToolTip(tr("Keep this review open during the next round"));
-    button_close = new QPushButton(QStringLiteral("Close"), this);
+    button_close = new QPushButton(tr("Close"), this);
     button_close->setObjectName(QStringLiteral("button_close"));
 
     auto* buttons = new QHBoxLayout;
@@ -222,6 +222,6 @@ void RoundReviewPanel::showReview()
 
     const QSignalBlocker quiet(button_pin);
     button_pin->setChecked(m_review.pinned());
-    button_pin->setText(m_review.pinned() ? QStringLiteral("Pinned") : QStringLiteral("Pin"));
+    button_pin->setText(m_review.pinned() ? tr("Pinned") : tr("Pin"));
     show();
 }
