@@ -560,6 +560,33 @@ Andere Version des Spiels: Beitreten klappt vielleicht nicht.</translation>
     </message>
 </context>
 <context>
+    <name>PlayerCommands</name>
+    <message>
+        <source>You are not connected</source>
+        <translation>Du bist nicht verbunden</translation>
+    </message>
+    <message>
+        <source>Untick to play again from the next round.</source>
+        <translation>Abwählen, um ab der nächsten Runde wieder mitzuspielen.</translation>
+    </message>
+    <message>
+        <source>Watch the rest of this game without playing.</source>
+        <translation>Den Rest dieses Spiels zuschauen, ohne mitzuspielen.</translation>
+    </message>
+    <message>
+        <source>Just Watch works while a game is running: it lets you watch the rest of the game without playing.</source>
+        <translation>Nur zuschauen geht, während ein Spiel läuft: Du schaust dann den Rest des Spiels zu, ohne mitzuspielen.</translation>
+    </message>
+    <message>
+        <source>1 player is in your game. Leaving ends it for everyone.</source>
+        <translation>1 Spieler ist in deinem Spiel. Wenn du gehst, endet es für alle.</translation>
+    </message>
+    <message>
+        <source>%1 players are in your game. Leaving ends it for everyone.</source>
+        <translation>%1 Spieler sind in deinem Spiel. Wenn du gehst, endet es für alle.</translation>
+    </message>
+</context>
+<context>
     <name>RoundBar</name>
     <message>
         <source>Start Game</source>

@@ -560,6 +560,33 @@ Otra versión del juego: puede que no puedas unirte.</translation>
     </message>
 </context>
 <context>
+    <name>PlayerCommands</name>
+    <message>
+        <source>You are not connected</source>
+        <translation>No estás conectado</translation>
+    </message>
+    <message>
+        <source>Untick to play again from the next round.</source>
+        <translation>Desmárcalo para volver a jugar desde la próxima ronda.</translation>
+    </message>
+    <message>
+        <source>Watch the rest of this game without playing.</source>
+        <translation>Mirar el resto de esta partida sin jugar.</translation>
+    </message>
+    <message>
+        <source>Just Watch works while a game is running: it lets you watch the rest of the game without playing.</source>
+        <translation>Solo mirar funciona mientras hay una partida: te deja ver el resto sin jugar.</translation>
+    </message>
+    <message>
+        <source>1 player is in your game. Leaving ends it for everyone.</source>
+        <translation>Hay 1 jugador en tu partida. Si te vas, termina para todos.</translation>
+    </message>
+    <message>
+        <source>%1 players are in your game. Leaving ends it for everyone.</source>
+        <translation>Hay %1 jugadores en tu partida. Si te vas, termina para todos.</translation>
+    </message>
+</context>
+<context>
     <name>RoundBar</name>
     <message>
         <source>Start Game</source>

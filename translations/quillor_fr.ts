@@ -560,6 +560,33 @@ Autre version du jeu : rejoindre pourrait échouer.</translation>
     </message>
 </context>
 <context>
+    <name>PlayerCommands</name>
+    <message>
+        <source>You are not connected</source>
+        <translation>Vous n&apos;êtes pas connecté</translation>
+    </message>
+    <message>
+        <source>Untick to play again from the next round.</source>
+        <translation>Décochez pour rejouer dès la manche suivante.</translation>
+    </message>
+    <message>
+        <source>Watch the rest of this game without playing.</source>
+        <translation>Regarder la suite de cette partie sans jouer.</translation>
+    </message>
+    <message>
+        <source>Just Watch works while a game is running: it lets you watch the rest of the game without playing.</source>
+        <translation>Seulement regarder marche pendant une partie : vous regardez la suite sans jouer.</translation>
+    </message>
+    <message>
+        <source>1 player is in your game. Leaving ends it for everyone.</source>
+        <translation>1 joueur est dans votre partie. Partir la termine pour tout le monde.</translation>
+    </message>
+    <message>
+        <source>%1 players are in your game. Leaving ends it for everyone.</source>
+        <translation>%1 joueurs sont dans votre partie. Partir la termine pour tout le monde.</translation>
+    </message>
+</context>
+<context>
     <name>RoundBar</name>
     <message>
         <source>Start Game</source>
