@@ -3,10 +3,10 @@
 // Start-up order: the command line first, before any GUI object exists, so that help,
 // the version and a wrong option need no display; then the single-instance guard (a
 // second copy asks the first to show its window and ends before creating any window);
-// then the application title; then the main window, shown at once; once its first frame
-// is on the screen, the application icon and the other windows and the host, in the
-// order the game has always created them; then the event loop, until the main window
-// closes.
+// then the application title; then the windows' language; then the main window, shown at
+// once; once its first frame is on the screen, the application icon and the other windows
+// and the host, in the order the game has always created them; then the event loop, until
+// the main window closes.
 #include "app/AppIdentity.h"
 #include "app/CommandLine.h"
 #include "app/DisplayCheck.h"
@@ -23,6 +23,7 @@
 #include "host/TServer.h"
 #include "net/GameConstants.h"
 #include "client/SettingsFile.h"
+#include "i18n/WindowLanguage.h"
 #include "windows/PlayWithOthersDialog.h"
 #include "windows/aboutform.h"
 #include "windows/downloadform.h"
@@ -36,6 +37,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QLocale>
 
 #include <csignal>
 #include <cstdio>
@@ -141,7 +143,7 @@ public:
             }
         };
         const auto notStarted = [&chat] {
-            chat.client().ctx.systemLine(QStringLiteral("Could not start the new game."));
+            chat.client().ctx.systemLine(QCoreApplication::translate("main", "Could not start the new game."));
         };
         QObject::connect(&playWithOthers, &PlayWithOthersDialog::playRequested, &chat,
                          [this, notStarted](const QStringList& arguments) {
@@ -235,7 +237,18 @@ int main(int argc, char** argv)
     DeferredIconStyle::install();
     QApplication::setQuitOnLastWindowClosed(false);
 
-    // 3. The main window; the others and the host once its first frame is on the screen.
+    // 3. The windows' language: the player's choice in the settings file, else the system's.
+    //    Read before any window exists, since every window takes its texts when it is made.
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    const QString settingsFolder = storageFolder(StoredFile::Settings, programFolder);
+    WindowTranslation translation;
+    const QString language = windowlanguage::resolve(
+        SettingsFile::storedValue(settingsFolder, GameClient::GameKey, windowlanguage::SettingsKey),
+        QLocale::system().uiLanguages());
+    if (!translation.install(language))
+        qWarning("no translation of the windows into %s", qUtf8Printable(language));
+
+    // 4. The main window; the others and the host once its first frame is on the screen.
     //    The marker "agame" and the random generator the host draws from belong to the
     //    main window's creation.
     Tchat chat(cmd.params);
@@ -243,8 +256,7 @@ int main(int argc, char** argv)
     SeededRandom random(static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch()));
     chat.client().session.port = cmd.port;
 
-    const QString programFolder = QCoreApplication::applicationDirPath();
-    chat.keepSettingsIn(storageFolder(StoredFile::Settings, programFolder));
+    chat.keepSettingsIn(settingsFolder);
     std::unique_ptr<WindowsAndHost> around;
     QObject::connect(&chat, &Tchat::firstFrameShown, &chat, [&] {
         setApplicationIcon();
@@ -259,7 +271,7 @@ int main(int argc, char** argv)
     StopSignals stop;
     QObject::connect(&stop, &StopSignals::stopRequested, &chat, &Tchat::leaveNow);
 
-    // 4. Run until the main window closes.
+    // 5. Run until the main window closes.
     chat.show();
     return app.exec();
 }

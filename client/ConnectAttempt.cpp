@@ -31,6 +31,6 @@ void ConnectAttempt::fail(const QString& reason, bool canRetry)
 void ConnectAttempt::succeed()
 {
     if (m_state == State::Waiting && m_status.status() == m_waitingText)
-        m_status.setStatus(RoundStatus::Welcome);
+        m_status.setStatus(RoundStatus::welcomeText());
     set(State::Done, false);
 }

@@ -37,7 +37,7 @@ GameClient::GameClient(QObject* parent)
                 // While trying to get back, a failed attempt is only the next wait.
                 if (reconnection.active())
                     return;
-                const QString failure = QStringLiteral("Could not connect to %1 port %2: %3.").arg(host, port, reason);
+                const QString failure = tr("Could not connect to %1 port %2: %3.").arg(host, port, reason);
                 ctx.plainLine(failure); // an IPv6 address holds colons
                 attempt.fail(failure);
             });
@@ -48,8 +48,8 @@ GameClient::GameClient(QObject* parent)
     });
     connect(&session, &Session::attemptFailed, &attempt, &ConnectAttempt::fail);
     connect(&connection, &ClientConnection::floodClosed, this, [this] {
-        ctx.systemLine(QStringLiteral("The host sent more messages than this game could keep up with, "
-                                      "so the connection was closed."));
+        ctx.systemLine(tr("The host sent more messages than this game could keep up with, "
+                          "so the connection was closed."));
     });
     connect(&session, &Session::leaderChanged, this, [this](int slot, bool moved) {
         seats.setLeader(slot);
@@ -57,9 +57,9 @@ GameClient::GameClient(QObject* parent)
         if (!moved || !game::isSeat(slot))
             return;
         if (slot == ctx.state.myslot)
-            ctx.systemLine(QStringLiteral("You lead the game now; you start the next game."));
+            ctx.systemLine(tr("You lead the game now; you start the next game."));
         else if (!seats.isEmpty(slot))
-            ctx.systemLine(seats.seat(slot).name + QStringLiteral(" leads the game now."));
+            ctx.systemLine(tr("%1 leads the game now.").arg(seats.seat(slot).name));
     });
     commands.lastOptions = [this] { return game.lastOptions(); };
     commands.lastLanguage = [this] { return status.language(); };
@@ -92,14 +92,14 @@ void GameClient::wireReconnection()
         session.rejoined();
         m_backInGame = true;
         status.setReconnecting(false);
-        status.setStatus(BackText);
-        ctx.systemLine(BackText);
+        status.setStatus(tr(qUtf8Printable(BackText)));
+        ctx.systemLine(tr(qUtf8Printable(BackText)));
     });
 }
 
 void GameClient::connectionEnded(bool lost)
 {
-    const QString reason = lost ? ConnectionLostText : HostEndedText;
+    const QString reason = tr(qUtf8Printable(lost ? ConnectionLostText : HostEndedText));
     if (reconnection.active()) {
         // An attempt that got through and was closed again; the next one follows, unless
         // the host closed it on purpose.
@@ -119,8 +119,8 @@ void GameClient::connectionEnded(bool lost)
     // Nothing is counted while away: the clock waits, greyed, for the next turn.
     clock.waitForTurn();
     status.setReconnecting(true);
-    status.setStatus(ReconnectingText);
-    ctx.systemLine(ReconnectingText);
+    status.setStatus(tr(qUtf8Printable(ReconnectingText)));
+    ctx.systemLine(tr(qUtf8Printable(ReconnectingText)));
     reconnection.start(reason);
 }
 
@@ -139,10 +139,10 @@ void GameClient::registerHandlers()
     d.on<NewPlayerInfo>([g](const NewPlayerInfo& m) { g->newplayerinfo(m); });
     d.on<ExistingPlayers>([g](const ExistingPlayers& m) { g->newplayerinfo(NewPlayerInfo{m.slot, m.name}); });
     d.on<HaveWrongVersion>([this](const HaveWrongVersion& m) {
-        ctx.systemLine(fieldchecks::text(m.name) + QStringLiteral(" has a different version of the game then you."));
+        ctx.systemLine(tr("%1 has a different version of the game then you.").arg(fieldchecks::text(m.name)));
     });
     d.on<WrongVersion>([this](const WrongVersion&) {
-        ctx.systemLine(QStringLiteral("You have a differnt version of the game then the host."));
+        ctx.systemLine(tr("You have a differnt version of the game then the host."));
     });
     d.on<PlayerDisconnected>([g](const PlayerDisconnected& m) { g->playerdisconnected(m); });
     d.on<StartGame>([g](const StartGame& m) { g->startthegame(m); });
@@ -152,7 +152,7 @@ void GameClient::registerHandlers()
         connection.finish();
         // On the way back the seat may still be held by the connection that was lost.
         if (!reconnection.active())
-            end(GameFullText);
+            end(tr(qUtf8Printable(GameFullText)));
     });
     d.on<Leader>([this](const Leader& m) { session.leader(m); });
     d.on<SeatAway>([g](const SeatAway& m) { g->seataway(m); });

@@ -31,12 +31,12 @@ public:
     static inline const QString GameKey = QString::fromLatin1(game::Key);
 
     // What the player is told before the window closes on the end of the connection.
-    static inline const QString GameFullText = QStringLiteral("Game is full");
-    static inline const QString HostEndedText = QStringLiteral("The host ended the game or removed you from it.");
-    static inline const QString ConnectionLostText = QStringLiteral("The connection to the host was lost.");
+    static inline const QString GameFullText = QStringLiteral(QT_TRANSLATE_NOOP("GameClient", "Game is full"));
+    static inline const QString HostEndedText = QStringLiteral(QT_TRANSLATE_NOOP("GameClient", "The host ended the game or removed you from it."));
+    static inline const QString ConnectionLostText = QStringLiteral(QT_TRANSLATE_NOOP("GameClient", "The connection to the host was lost."));
     // While the client tries to get a lost connection back, and once it is back.
-    static inline const QString ReconnectingText = QStringLiteral("Connection lost. Reconnecting...");
-    static inline const QString BackText = QStringLiteral("You are back in the game.");
+    static inline const QString ReconnectingText = QStringLiteral(QT_TRANSLATE_NOOP("GameClient", "Connection lost. Reconnecting..."));
+    static inline const QString BackText = QStringLiteral(QT_TRANSLATE_NOOP("GameClient", "You are back in the game."));
 
     explicit GameClient(QObject* parent = nullptr);
 

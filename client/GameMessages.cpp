@@ -1,5 +1,6 @@
 #include "client/GameMessages.h"
 
+#include <QCoreApplication>
 #include "client/Preferences.h"
 #include "client/RoundStatus.h"
 #include "client/SeatRoster.h"
@@ -39,17 +40,17 @@ void GameMessages::newplayerinfo(const proto::NewPlayerInfo& m)
     // A player back in the seat kept for him.
     const bool back = game::isSeat(m.slot) && m_seats.seat(m.slot).away && m_seats.seat(m.slot).awayName == name;
     if (mine) {
-        m_context.systemLine(QStringLiteral("You are Connected."));
+        m_context.systemLine(QCoreApplication::translate("GameMessages", "You are Connected."));
         m_turn.setSpectating(!game::isSeat(m.slot));
         emit ownArrival();
     } else {
-        m_context.systemLine(name + (back ? QStringLiteral(" is back.") : QStringLiteral(" is Connected.")));
+        m_context.systemLine((back ? QCoreApplication::translate("GameMessages", "%1 is back.") : QCoreApplication::translate("GameMessages", "%1 is Connected.")).arg(name));
     }
     if (game::isSeat(m.slot)) {
         m_seats.setName(m.slot, name);
     } else {
         emit spectatorArrived(m.slot, name);
-        m_context.systemLine(mine ? QStringLiteral("You are spying.") : name + QStringLiteral(" is spying."));
+        m_context.systemLine(mine ? QCoreApplication::translate("GameMessages", "You are spying.") : QCoreApplication::translate("GameMessages", "%1 is spying.").arg(name));
     }
     m_context.sound(QStringLiteral("entered"));
 }
@@ -61,10 +62,10 @@ void GameMessages::playerdisconnected(const proto::PlayerDisconnected& m)
         emit seatLeaving(m.slot);
         // Seated players and spectators leave in the same words.
         if (!m_seats.leavesQuietly(m.slot))
-            m_context.systemLine(m_seats.seat(m.slot).name + LeftText);
+            m_context.systemLine(QCoreApplication::translate("GameMessages", "%1 has left.").arg(m_seats.seat(m.slot).name));
         m_seats.vacate(m.slot);
     } else if (removeSpy && removeSpy(m.slot, name)) {
-        m_context.systemLine(name + LeftText);
+        m_context.systemLine(QCoreApplication::translate("GameMessages", "%1 has left.").arg(name));
     }
 }
 
@@ -85,14 +86,14 @@ void GameMessages::startthegame(const proto::StartGame& m)
     // The player's own start reads as his: "You have started ...".
     const ClientState& st = m_context.state;
     const bool mine = game::isSeat(st.myslot) && m_seats.seat(st.myslot).name == starter;
-    const QString kind = straight ? QStringLiteral("STRAIGHT") : QStringLiteral("SCRAMBLED");
-    m_context.systemLine((mine ? QStringLiteral("You have") : starter + QStringLiteral(" has"))
-                         + QStringLiteral(" started a %1 game.").arg(kind));
+    const QString kind = straight ? QCoreApplication::translate("GameMessages", "STRAIGHT") : QCoreApplication::translate("GameMessages", "SCRAMBLED");
+    m_context.systemLine(mine ? QCoreApplication::translate("GameMessages", "You have started a %1 game.").arg(kind)
+                              : QCoreApplication::translate("GameMessages", "%1 has started a %2 game.").arg(starter, kind));
     m_status.setGameType(straight);
     m_status.setLanguage(QString::fromLatin1(wordlanguages::DefaultCode));
     m_turn.setStraight(straight);
     if (m.onlyLetters())
-        m_context.systemLine(QStringLiteral("Using only letters that are found in the word."));
+        m_context.systemLine(QCoreApplication::translate("GameMessages", "Using only letters that are found in the word."));
     m_clock.setTimePerTurn(seconds);
     m_status.setPlayTo(text(m.playTo));
     emit gameStarted(m_clock.timePerTurn());
@@ -128,12 +129,12 @@ void GameMessages::getnextplayer(const proto::NextPlayer& m)
     m_turn.startSearch(m.slot);
     if (mine && m_turn.justWatching()) {
         // The host gives a watching seat its turns too; he only watches them.
-        m_status.setStatus(WatchingText);
+        m_status.setStatus(QCoreApplication::translate("GameMessages", qUtf8Printable(WatchingText)));
     } else if (mine) {
-        m_status.setStatus(QStringLiteral("Your Turn."));
+        m_status.setStatus(QCoreApplication::translate("GameMessages", "Your Turn."));
         m_context.sound(m_prefs.turnSoundNew() ? QStringLiteral("turnnew") : QStringLiteral("turn"));
     } else {
-        m_status.setStatus(holder + QStringLiteral("'s turn."));
+        m_status.setStatus(QCoreApplication::translate("GameMessages", "%1's turn.").arg(holder));
     }
     m_clock.restart();
 }
@@ -142,11 +143,11 @@ void GameMessages::hefoundit(const proto::HeFoundIt& m)
 {
     m_seats.found(m.seat, m.points, m.score);
     if (m.seat == m_context.state.myslot) {
-        m_status.setStatus(QStringLiteral("You have found the word!"));
+        m_status.setStatus(QCoreApplication::translate("GameMessages", "You have found the word!"));
         m_context.sound(QStringLiteral("goodword"));
         m_turn.hideClear();
     } else {
-        m_status.setStatus(m_seats.seat(m.seat).name + QStringLiteral(" has found the word!"));
+        m_status.setStatus(QCoreApplication::translate("GameMessages", "%1 has found the word!").arg(m_seats.seat(m.seat).name));
         m_context.sound(QStringLiteral("goodwordthem"));
     }
     emit seatFound(m.seat, m.points, m.score);
@@ -156,7 +157,7 @@ void GameMessages::nomatch(const proto::NoMatch& m)
 {
     if (m.slot != m_context.state.myslot)
         return;
-    m_status.setStatus(QStringLiteral("You did not find the correct word."));
+    m_status.setStatus(QCoreApplication::translate("GameMessages", "You did not find the correct word."));
     m_context.sound(QStringLiteral("invalid"));
     m_turn.retry();
 }
@@ -175,12 +176,12 @@ void GameMessages::endOfTurn(bool outOfTime, bool foundIt, const QList<proto::Ce
 
 void GameMessages::outoftime(const proto::OutOfTime& m)
 {
-    endOfTurn(true, m.foundIt, m.cells, QStringLiteral("Out of Time!"), QStringLiteral("timeup"));
+    endOfTurn(true, m.foundIt, m.cells, QCoreApplication::translate("GameMessages", "Out of Time!"), QStringLiteral("timeup"));
 }
 
 void GameMessages::roundover(const proto::RoundOver& m)
 {
-    endOfTurn(false, m.foundIt, m.cells, QStringLiteral("Round is over, please wait.."),
+    endOfTurn(false, m.foundIt, m.cells, QCoreApplication::translate("GameMessages", "Round is over, please wait.."),
               QStringLiteral("roundover"));
 }
 
@@ -191,8 +192,8 @@ void GameMessages::justwatching(const proto::JustWatching& m)
     const QString name = m_seats.seat(m.seat).name;
     if (m.seat == m_context.state.myslot)
         m_turn.setJustWatching(m.watching);
-    m_context.systemLine(name + (m.watching ? QStringLiteral(" is just watching.")
-                                            : QStringLiteral(" is now playing again.")));
+    m_context.systemLine((m.watching ? QCoreApplication::translate("GameMessages", "%1 is just watching.")
+                                            : QCoreApplication::translate("GameMessages", "%1 is now playing again.")).arg(name));
     m_seats.setWatching(m.seat, m.watching);
 }
 
@@ -207,8 +208,8 @@ void GameMessages::winner(const proto::Winner& m)
     m_turn.hideClear();
     m_turn.setGameRunning(false);
     m_context.sound(QStringLiteral("gameover"));
-    const QString banner = iWon ? QStringLiteral("You have Won the Game!") : name + QStringLiteral(" has Won the Game!");
-    m_status.setStatus(QStringLiteral("Game Over!"));
+    const QString banner = iWon ? QCoreApplication::translate("GameMessages", "You have Won the Game!") : QCoreApplication::translate("GameMessages", "%1 has Won the Game!").arg(name);
+    m_status.setStatus(QCoreApplication::translate("GameMessages", "Game Over!"));
     m_context.systemLine(banner);
     m_status.showWinner(banner);
     m_status.setGameRunning(false);
@@ -247,14 +248,14 @@ void GameMessages::seataway(const proto::SeatAway& m)
 {
     const QString name = text(m.name);
     m_seats.setAway(m.seat, name, m.seconds);
-    m_context.systemLine(QStringLiteral("%1's seat is kept for %2 seconds.").arg(name).arg(m.seconds));
+    m_context.systemLine(QCoreApplication::translate("GameMessages", "%1's seat is kept for %2 seconds.").arg(name).arg(m.seconds));
 }
 
 void GameMessages::seatfree(const proto::SeatFree& m)
 {
     const QString name = m_seats.clearAway(m.seat);
     if (!name.isEmpty())
-        m_context.systemLine(QStringLiteral("%1 did not come back; the seat is free.").arg(name));
+        m_context.systemLine(QCoreApplication::translate("GameMessages", "%1 did not come back; the seat is free.").arg(name));
 }
 
 void GameMessages::gamelanguage(const proto::GameLanguage& m)

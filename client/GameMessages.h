@@ -26,10 +26,8 @@ class TurnState;
 class GameMessages : public QObject {
     Q_OBJECT
 public:
-    // A player has left, from a seat or from the spectators' places: name + LeftText.
-    static inline const QString LeftText = QStringLiteral(" has left.");
     // The status line of a watching seat when the host starts its search.
-    static inline const QString WatchingText = QStringLiteral("You are just watching.");
+    static inline const QString WatchingText = QStringLiteral(QT_TRANSLATE_NOOP("GameMessages", "You are just watching."));
 
     GameMessages(const ClientContext& context, const Preferences& prefs, SeatRoster& seats, RoundStatus& status,
                  TurnClock& clock, TurnState& turn, QObject* parent = nullptr);

@@ -1,5 +1,6 @@
 #include "client/JoinAddresses.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSet>
 
@@ -120,11 +121,11 @@ QList<Entry> ofThisComputer()
 QString friendsText(const QStringList& addresses, quint16 port)
 {
     if (addresses.isEmpty())
-        return QStringLiteral("Friends cannot join from other computers: this computer has no network address.");
+        return QCoreApplication::translate("JoinAddresses", "Friends cannot join from other computers: this computer has no network address.");
     QStringList named = addresses.mid(0, MostNamed);
     const QString last = named.takeLast();
-    const QString list = named.isEmpty() ? last : named.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
-    return QStringLiteral("Friends can join at %1 port %2").arg(list).arg(port);
+    const QString list = named.isEmpty() ? last : QCoreApplication::translate("JoinAddresses", "%1 or %2").arg(named.join(QStringLiteral(", ")), last);
+    return QCoreApplication::translate("JoinAddresses", "Friends can join at %1 port %2").arg(list).arg(port);
 }
 
 } // namespace joinaddresses

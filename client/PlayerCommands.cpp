@@ -1,5 +1,6 @@
 #include "client/PlayerCommands.h"
 
+#include <QCoreApplication>
 #include "client/SeatRoster.h"
 #include "client/SpyLines.h"
 #include "client/TurnState.h"
@@ -19,7 +20,7 @@ PlayerCommands::PlayerCommands(const ClientContext& context, const SeatRoster& s
 void PlayerCommands::button_startClick()
 {
     if (!m_context.state.connected) {
-        m_context.notice(QStringLiteral("You are not connected"));
+        m_context.notice(QCoreApplication::translate("PlayerCommands", "You are not connected"));
         return;
     }
     emit gameStartRequested();
@@ -29,7 +30,7 @@ void PlayerCommands::playAgainClick()
 {
     const ClientState& st = m_context.state;
     if (!st.connected) {
-        m_context.notice(QStringLiteral("You are not connected"));
+        m_context.notice(QCoreApplication::translate("PlayerCommands", "You are not connected"));
         return;
     }
     std::optional<proto::StartGame> options = lastOptions ? lastOptions() : std::nullopt;
@@ -56,11 +57,12 @@ bool PlayerCommands::justWatchOffered() const
 QString PlayerCommands::justWatchHint() const
 {
     if (m_turn.justWatching())
-        return QStringLiteral("Untick to play again from the next round.");
+        return QCoreApplication::translate("PlayerCommands", "Untick to play again from the next round.");
     if (justWatchOffered())
-        return QStringLiteral("Watch the rest of this game without playing.");
-    return QStringLiteral("Just Watch works while a game is running: it lets you watch the rest of the game "
-                          "without playing.");
+        return QCoreApplication::translate("PlayerCommands", "Watch the rest of this game without playing.");
+    return QCoreApplication::translate("PlayerCommands",
+                                       "Just Watch works while a game is running: it lets you watch the rest of "
+                                       "the game without playing.");
 }
 
 void PlayerCommands::justWatchClick()
@@ -125,8 +127,8 @@ std::optional<QString> PlayerCommands::leaveQuestion(const QStringList& spectato
     const qsizetype others = removeTargets(spectatorLines).size();
     if (others == 0)
         return std::nullopt;
-    return (others == 1 ? QStringLiteral("1 player is") : QStringLiteral("%1 players are").arg(others))
-        + QStringLiteral(" in your game. Leaving ends it for everyone.");
+    return others == 1 ? QCoreApplication::translate("PlayerCommands", "1 player is in your game. Leaving ends it for everyone.")
+                       : QCoreApplication::translate("PlayerCommands", "%1 players are in your game. Leaving ends it for everyone.").arg(others);
 }
 
 QList<PlayerCommands::Target> PlayerCommands::watchTargets(bool watching) const

@@ -1,15 +1,21 @@
 #include "client/RoundStatus.h"
 
+#include <QCoreApplication>
 #include "net/WordLanguages.h"
 
 RoundStatus::RoundStatus(QObject* parent)
     : QObject(parent)
-    , m_status(Welcome)
-    , m_round(QStringLiteral("ROUND: 0"))
-    , m_gameType(QStringLiteral("Game Type: Scrambled"))
-    , m_playTo(QStringLiteral("Play To Score: ") + Unknown)
-    , m_winner(QStringLiteral("You Have Won The Game!"))
+    , m_status(welcomeText())
+    , m_round(QCoreApplication::translate("RoundStatus", "ROUND: %1").arg(0))
+    , m_gameType(QCoreApplication::translate("RoundStatus", "Game Type: Scrambled"))
+    , m_playTo(QCoreApplication::translate("RoundStatus", "Play To Score: %1").arg(Unknown))
+    , m_winner(QCoreApplication::translate("RoundStatus", "You Have Won The Game!"))
 {
+}
+
+QString RoundStatus::welcomeText()
+{
+    return QCoreApplication::translate("RoundStatus", qUtf8Printable(Welcome));
 }
 
 void RoundStatus::setStatus(const QString& text)
@@ -20,13 +26,13 @@ void RoundStatus::setStatus(const QString& text)
 
 void RoundStatus::setRound(const QString& round)
 {
-    m_round = QStringLiteral("ROUND: ") + round;
+    m_round = QCoreApplication::translate("RoundStatus", "ROUND: %1").arg(round);
     emit changed();
 }
 
 void RoundStatus::setGameType(bool straight)
 {
-    m_gameType = straight ? QStringLiteral("Game Type: STRAIGHT") : QStringLiteral("Game Type: SCRAMBLED");
+    m_gameType = straight ? QCoreApplication::translate("RoundStatus", "Game Type: STRAIGHT") : QCoreApplication::translate("RoundStatus", "Game Type: SCRAMBLED");
     emit changed();
 }
 
@@ -44,7 +50,7 @@ QString RoundStatus::languageText() const
 
 void RoundStatus::setPlayTo(const QString& target)
 {
-    m_playTo = QStringLiteral("Play To Score: ") + target;
+    m_playTo = QCoreApplication::translate("RoundStatus", "Play To Score: %1").arg(target);
     emit changed();
 }
 
@@ -57,7 +63,7 @@ void RoundStatus::showWinner(const QString& text)
 
 void RoundStatus::newGame()
 {
-    m_round = QStringLiteral("ROUND: 0");
+    m_round = QCoreApplication::translate("RoundStatus", "ROUND: %1").arg(0);
     m_winnerShown = false;
     emit changed();
 }

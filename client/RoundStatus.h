@@ -11,7 +11,9 @@ class RoundStatus : public QObject {
     Q_OBJECT
 public:
     // The status line before anything has happened.
-    static inline const QString Welcome = QStringLiteral("Welcome to Quillor ");
+    static inline const QString Welcome = QStringLiteral(QT_TRANSLATE_NOOP("RoundStatus", "Welcome to Quillor "));
+    // Welcome in the windows' language.
+    static QString welcomeText();
     // What the target reads as until a game's options are known.
     static inline const QString Unknown = QStringLiteral("\u2013");
 

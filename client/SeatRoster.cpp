@@ -2,11 +2,17 @@
 
 #include "net/FieldChecks.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 
 #include <memory>
 
-const QString SeatRoster::Waiting = QStringLiteral("<Waiting>");
+const QString SeatRoster::Waiting = QStringLiteral(QT_TRANSLATE_NOOP("SeatRoster", "<Waiting>"));
+
+QString SeatRoster::waitingText()
+{
+    return QCoreApplication::translate("SeatRoster", qUtf8Printable(Waiting));
+}
 
 namespace {
 

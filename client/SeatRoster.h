@@ -17,6 +17,8 @@ class SeatRoster : public QObject {
 public:
     static constexpr int Seats = game::Seats;
     static const QString Waiting; // "<Waiting>", the name of an empty seat
+    // The same as the windows show it, in their language.
+    static QString waitingText();
 
     struct Seat {
         int tag = 0;             // the seat number

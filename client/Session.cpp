@@ -20,25 +20,25 @@ void Session::processparams(const QStringList& params)
     st.loginname.clear();
     if (params.isEmpty()) {
         m_solo = true;
-        m_context.systemLine(SoloWaitingText);
+        m_context.systemLine(tr(qUtf8Printable(SoloWaitingText)));
         emit downloadOffered();
         st.hostaddress = QStringLiteral("127.0.0.1");
         st.playername = QStringLiteral("You");
         m_mode = Mode::Host;
-        m_waitingText = SoloWaitingText;
+        m_waitingText = tr(qUtf8Printable(SoloWaitingText));
         emit attemptStarted(m_waitingText);
         hostpress();
         return;
     }
-    m_context.systemLine(WaitingText);
+    m_context.systemLine(tr(qUtf8Printable(WaitingText)));
     if (params.size() < 3) {
-        emit attemptFailed(NoGameText, false);
+        emit attemptFailed(tr(qUtf8Printable(NoGameText)), false);
         return;
     }
     st.playername = params.at(0);
     st.hostaddress = params.at(1);
     m_mode = params.at(2) == QLatin1String("true") ? Mode::Host : Mode::Join;
-    m_waitingText = WaitingText;
+    m_waitingText = tr(qUtf8Printable(WaitingText));
     emit attemptStarted(m_waitingText);
     if (m_mode == Mode::Host)
         hostpress();
@@ -71,7 +71,7 @@ void Session::hostpress()
     } catch (const ESockException& e) {
         qWarning().noquote() << "cannot host on port" << port << "-" << e.what();
         const QString failure =
-            QStringLiteral("Could not start the game on port %1 (%2).").arg(port).arg(QString::fromLatin1(e.what()));
+            tr("Could not start the game on port %1 (%2).").arg(port).arg(QString::fromLatin1(e.what()));
         m_context.systemLine(failure);
         emit attemptFailed(failure, true);
         return;

@@ -18,10 +18,10 @@ class Session : public QObject {
 public:
     static inline const QString DefaultVersion = QString::fromLatin1(game::Version);
     // What the chat and the status line say while the window connects.
-    static inline const QString SoloWaitingText = QStringLiteral("Loading Solo Game..Please wait.");
-    static inline const QString WaitingText = QStringLiteral("Loading Multi-player Game.. Please Wait.");
+    static inline const QString SoloWaitingText = QStringLiteral(QT_TRANSLATE_NOOP("Session", "Loading Solo Game..Please wait."));
+    static inline const QString WaitingText = QStringLiteral(QT_TRANSLATE_NOOP("Session", "Loading Multi-player Game.. Please Wait."));
     // The status line when the command line names no game (one or two parameters).
-    static inline const QString NoGameText = QStringLiteral("No game to join: choose Play with Others.");
+    static inline const QString NoGameText = QStringLiteral(QT_TRANSLATE_NOOP("Session", "No game to join: choose Play with Others."));
 
     Session(ClientContext& context, ClientConnection& connection, QObject* parent = nullptr);
 

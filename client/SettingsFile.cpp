@@ -246,6 +246,11 @@ QString SettingsFile::value(const QString& name, const QString& defaultValue) co
     return IniFile(m_path).read().value(m_section, name).value_or(defaultValue);
 }
 
+QString SettingsFile::storedValue(const QString& folder, const QString& section, const QString& key)
+{
+    return IniFile(QDir(folder).filePath(FileName)).read().value(section, key).value_or(QString());
+}
+
 bool SettingsFile::setValue(const QString& name, const QString& value)
 {
     return write([&](IniDocument& doc) { doc.setValue(m_section, name, value); });

@@ -66,6 +66,9 @@ public:
     // `setValue` writes one key and is false (after `writeFailed`) when it could not.
     QString value(const QString& key, const QString& defaultValue = {}) const;
     bool setValue(const QString& key, const QString& value);
+    // One key read before the window exists (the windows' language): the same as `value`
+    // of a keeper of `section` in `folder`.
+    static QString storedValue(const QString& folder, const QString& section, const QString& key);
 
     // The main window's present placement, written by `saveinifile`: left and top of its
     // frame, width and height of its inner area. Without it the saved placement is written.

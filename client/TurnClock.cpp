@@ -1,5 +1,6 @@
 #include "client/TurnClock.h"
 
+#include <QCoreApplication>
 #include "net/GameConstants.h"
 
 #include <QtGlobal>
@@ -7,7 +8,7 @@
 TurnClock::TurnClock(const ClientContext& context, QObject* parent)
     : QObject(parent)
     , m_context(context)
-    , m_timePerTurnText(QStringLiteral("Time Per Turn: ") + Unknown)
+    , m_timePerTurnText(QCoreApplication::translate("TurnClock", "Time Per Turn: %1").arg(Unknown))
     , m_text(QStringLiteral("Time: 0:00"))
     , m_turntime(this)
 {
@@ -35,7 +36,7 @@ void TurnClock::setTimePerTurn(int seconds)
     // The host passes the leader's text on unchanged; it plays only 0 to a day.
     const int played = game::playableTimePerTurn(seconds);
     m_timePerTurn = played;
-    m_timePerTurnText = QStringLiteral("Time Per Turn: ") + QString::number(played) + QStringLiteral(" secs");
+    m_timePerTurnText = QCoreApplication::translate("TurnClock", "Time Per Turn: %1 secs").arg(played);
     m_barStep = barStepFor(played);
     emit changed();
 }

@@ -18,11 +18,11 @@ QVariant GameListModel::data(const QModelIndex& index, int role) const
         const QString address = field(GameBrowser::AddressRole).toString();
         const int port = field(GameBrowser::PortRole).toInt();
         if (!address.isEmpty())
-            parts.append(port == game::DefaultPort ? QStringLiteral("at %1").arg(address)
-                                                   : QStringLiteral("at %1 port %2").arg(address).arg(port));
+            parts.append(port == game::DefaultPort ? tr("at %1").arg(address)
+                                                   : tr("at %1 port %2").arg(address).arg(port));
         if (otherVersion) {
             const QString version = field(GameBrowser::VersionRole).toString();
-            parts.append(version.isEmpty() ? QStringLiteral("unknown version") : QStringLiteral("version %1").arg(version));
+            parts.append(version.isEmpty() ? tr("unknown version") : tr("version %1").arg(version));
         }
         return QStringLiteral("%1   %2").arg(field(GameBrowser::NameRole).toString(), parts.join(QStringLiteral(", ")));
     };
@@ -37,9 +37,9 @@ QVariant GameListModel::data(const QModelIndex& index, int role) const
         // The whole line, which the list may have cut short, and the host's name.
         QString tip = QStringLiteral("%1\n%2").arg(line(), field(GameBrowser::HostNameRole).toString());
         if (const QString leader = field(GameBrowser::LeaderRole).toString(); !leader.isEmpty())
-            tip += QStringLiteral("\nLed by %1").arg(leader);
+            tip += tr("\nLed by %1").arg(leader);
         if (otherVersion)
-            tip += QStringLiteral("\nAnother version of the game: joining may not work.");
+            tip += tr("\nAnother version of the game: joining may not work.");
         return tip;
     }
     default:

@@ -42,7 +42,7 @@ GameSummaryWindow::GameSummaryWindow(const GameSummary& summary, QWidget* parent
     , m_summary(summary)
 {
     setObjectName(QStringLiteral("gamesummary"));
-    setWindowTitle(QStringLiteral("Quillor - Game Summary"));
+    setWindowTitle(tr("Quillor - Game Summary"));
 
     label_title = new QLabel(this);
     label_title->setObjectName(QStringLiteral("label_title"));
@@ -70,10 +70,10 @@ GameSummaryWindow::GameSummaryWindow(const GameSummary& summary, QWidget* parent
     label_fastest->setTextFormat(Qt::PlainText);
     label_fastest->setWordWrap(true);
 
-    button_copy = new QPushButton(QStringLiteral("Copy"), this);
+    button_copy = new QPushButton(tr("Copy"), this);
     button_copy->setObjectName(QStringLiteral("button_copy"));
-    button_copy->setToolTip(QStringLiteral("Put the table on the clipboard as plain text"));
-    button_close = new QPushButton(QStringLiteral("Close"), this);
+    button_copy->setToolTip(tr("Put the table on the clipboard as plain text"));
+    button_close = new QPushButton(tr("Close"), this);
     button_close->setObjectName(QStringLiteral("button_close"));
     button_close->setDefault(true);
 
@@ -105,10 +105,10 @@ void GameSummaryWindow::button_copyClick()
 void GameSummaryWindow::showSummary()
 {
     const GameSummary& s = m_summary;
-    label_title->setText(s.winner().isEmpty() ? QStringLiteral("Game summary")
-                                              : QStringLiteral("%1 has Won the Game!").arg(s.winner()));
+    label_title->setText(s.winner().isEmpty() ? tr("Game summary")
+                                              : tr("%1 has Won the Game!").arg(s.winner()));
     const QList<int> seats = s.seats();
-    QStringList head{QStringLiteral("Round"), QStringLiteral("Word"), QStringLiteral("First"), QStringLiteral("Time")};
+    QStringList head{tr("Round"), tr("Word"), tr("First"), tr("Time")};
     for (int seat : seats)
         head << s.seatName(seat);
 
@@ -142,10 +142,10 @@ void GameSummaryWindow::showSummary()
         ++row;
     };
     if (s.joinedLate())
-        summaryRow(QStringLiteral("Before you came"), [&s](int seat) { return QString::number(s.carriedIn(seat)); },
+        summaryRow(tr("Before you came"), [&s](int seat) { return QString::number(s.carriedIn(seat)); },
                    false);
-    summaryRow(QStringLiteral("Total"), [&s](int seat) { return QString::number(s.total(seat)); }, true);
-    summaryRow(QStringLiteral("Average time"),
+    summaryRow(tr("Total"), [&s](int seat) { return QString::number(s.total(seat)); }, true);
+    summaryRow(tr("Average time"),
                [&s](int seat) {
                    const std::optional<double> a = s.averageSeconds(seat);
                    return a ? GameSummary::secondsText(*a) : QStringLiteral("-");
@@ -171,7 +171,7 @@ void GameSummaryWindow::showSummary()
         label_fastest->setText(QStringLiteral("Fastest find: %1 found \"%2\" in %3 (round %4).")
                                    .arg(f->find.name, r.word, GameSummary::secondsText(f->find.seconds), r.round));
     } else {
-        label_fastest->setText(QStringLiteral("Nobody found a word in this game."));
+        label_fastest->setText(tr("Nobody found a word in this game."));
     }
     button_copy->setEnabled(!rounds.isEmpty());
 }

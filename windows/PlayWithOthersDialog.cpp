@@ -21,14 +21,14 @@ PlayWithOthersDialog::PlayWithOthersDialog(PlayChoiceStore& store, QWidget* pare
     , m_store(store)
 {
     setObjectName(QStringLiteral("playwithothers"));
-    setWindowTitle(QStringLiteral("Play with Others"));
+    setWindowTitle(tr("Play with Others"));
 
     edit_name = new QLineEdit(this);
     edit_name->setObjectName(QStringLiteral("edit_name"));
     edit_name->setMaxLength(40);
-    radio_host = new QRadioButton(QStringLiteral("Host a game"), this);
+    radio_host = new QRadioButton(tr("Host a game"), this);
     radio_host->setObjectName(QStringLiteral("radio_host"));
-    radio_join = new QRadioButton(QStringLiteral("Join a game"), this);
+    radio_join = new QRadioButton(tr("Join a game"), this);
     radio_join->setObjectName(QStringLiteral("radio_join"));
     auto* mode = new QButtonGroup(this);
     mode->addButton(radio_host);
@@ -36,7 +36,7 @@ PlayWithOthersDialog::PlayWithOthersDialog(PlayChoiceStore& store, QWidget* pare
     radio_join->setChecked(true);
     edit_address = new QLineEdit(this);
     edit_address->setObjectName(QStringLiteral("edit_address"));
-    edit_address->setPlaceholderText(QStringLiteral("name or address of the host"));
+    edit_address->setPlaceholderText(tr("name or address of the host"));
     edit_port = new QSpinBox(this);
     edit_port->setObjectName(QStringLiteral("edit_port"));
     edit_port->setRange(1, 65535);
@@ -82,14 +82,14 @@ PlayWithOthersDialog::PlayWithOthersDialog(PlayChoiceStore& store, QWidget* pare
     modeRow->addWidget(radio_join);
     modeRow->addStretch(1);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Your name:"), edit_name);
+    form->addRow(tr("Your name:"), edit_name);
     form->addRow(QString(), modeRow);
-    form->addRow(QStringLiteral("Host address:"), edit_address);
-    form->addRow(QStringLiteral("Port:"), edit_port);
+    form->addRow(tr("Host address:"), edit_address);
+    form->addRow(tr("Port:"), edit_port);
 
-    button_ok = new QPushButton(QStringLiteral("OK"), this);
+    button_ok = new QPushButton(tr("OK"), this);
     button_ok->setDefault(true);
-    button_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    button_cancel = new QPushButton(tr("Cancel"), this);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(button_ok);
@@ -101,7 +101,7 @@ PlayWithOthersDialog::PlayWithOthersDialog(PlayChoiceStore& store, QWidget* pare
     column->addLayout(form);
     auto* games = new QVBoxLayout;
     games->setSpacing(4);
-    games->addWidget(new QLabel(QStringLiteral("Games on this network:"), this));
+    games->addWidget(new QLabel(tr("Games on this network:"), this));
     games->addWidget(list_games);
     games->addWidget(label_games);
     column->addLayout(games);
@@ -147,7 +147,7 @@ void PlayWithOthersDialog::showGamesStatus()
 {
     QString text = m_browser.statusText();
     if (text.isEmpty() && m_browser.rowCount() == 0)
-        text = QStringLiteral("No games announced on this network yet.");
+        text = tr("No games announced on this network yet.");
     label_games->setText(text);
     label_games->setVisible(!text.isEmpty());
 }

@@ -9,7 +9,7 @@
 Tabout::Tabout(QWidget* parent)
     : BackdropForm(parent, Qt::Dialog)
 {
-    setWindowTitle(QStringLiteral("Quillor - About"));
+    setWindowTitle(tr("Quillor - About"));
     openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
 
     label_name = new QLabel(QStringLiteral("Quillor"), this);
@@ -19,7 +19,7 @@ Tabout::Tabout(QWidget* parent)
     label_name->setFont(title);
     label_name->setAlignment(Qt::AlignCenter);
 
-    label_notice = new QLabel(QStringLiteral(
+    label_notice = new QLabel(tr(
         "A word-finding race for one to six players.\n"
         "Free software under the MIT license.\n"
         "Copyright \u00A9 the Quillor developers."), this);
@@ -33,7 +33,7 @@ Tabout::Tabout(QWidget* parent)
     label_link->setCursor(Qt::PointingHandCursor);
 
     auto* versionRow = new QHBoxLayout;
-    auto* versionCaption = new QLabel(QStringLiteral("Version"), this);
+    auto* versionCaption = new QLabel(tr("Version"), this);
     version = new QLabel(Version, this);
     QFont bold = version->font();
     bold.setBold(true);
@@ -43,7 +43,7 @@ Tabout::Tabout(QWidget* parent)
     versionRow->addWidget(version);
     versionRow->addStretch(1);
 
-    button_ok = new QPushButton(QStringLiteral("OK"), this);
+    button_ok = new QPushButton(tr("OK"), this);
     button_ok->setDefault(true);
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addStretch(1);

@@ -73,7 +73,7 @@ Tdownload::Tdownload(QWidget* parent)
     : BackdropForm(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint
                                | Qt::WindowCloseButtonHint)
 {
-    setWindowTitle(QStringLiteral("Download The Pelk22 Lobby"));
+    setWindowTitle(tr("Download The Pelk22 Lobby"));
     setFixedSize(InnerWidth, InnerHeight);
     showMessage = [this](const QString& message) {
         plainMessageBox(this, QMessageBox::Warning, QStringLiteral("Quillor"), message);
@@ -95,7 +95,7 @@ Tdownload::Tdownload(QWidget* parent)
                   QStringLiteral("Download The Pelk22 Lobby Now to play this  and other exciting games online with "
                                  "other players!"),
                   QRect(15, 352, 420, 40), 14, true);
-    getbutton = redButton(Panel1, QStringLiteral("Download And Install The Pelk22 Lobby Now"), QRect(40, 396, 370, 32));
+    getbutton = redButton(Panel1, tr("Download And Install The Pelk22 Lobby Now"), QRect(40, 396, 370, 32));
     infolabel = text(Panel1, QString(), QRect(15, 438, 290, 18), 13, true, QColor(40, 28, 10), Qt::AlignLeft | Qt::AlignVCenter);
     infolabel3 = text(Panel1, QString(), QRect(15, 458, 290, 18), 13, false, QColor(40, 28, 10), Qt::AlignLeft | Qt::AlignVCenter);
     infolabel2 = text(Panel1, QString(), QRect(15, 478, 290, 8), 8, false);
@@ -106,7 +106,7 @@ Tdownload::Tdownload(QWidget* parent)
     progress->setTextVisible(false);
     progress->setRange(0, ProgressSteps);
     progress->hide();
-    abortbutton = new QPushButton(QStringLiteral("Stop Download"), Panel1);
+    abortbutton = new QPushButton(tr("Stop Download"), Panel1);
     abortbutton->setGeometry(320, 448, 115, 28);
 
     // Upper right: on with the solo game.
@@ -115,7 +115,7 @@ Tdownload::Tdownload(QWidget* parent)
                   QStringLiteral("To proceed to the game without the ability to play against others click the button "
                                  "below."),
                   QRect(14, 14, 229, 64), 14, false);
-    Button1 = redButton(Panel2, QStringLiteral("Play Solo Game"), QRect(48, 86, 161, 32));
+    Button1 = redButton(Panel2, tr("Play Solo Game"), QRect(48, 86, 161, 32));
     Label3 = text(Panel2,
                   QStringLiteral("Note: Even if you are playing offline, you will need to configure your FIREWALL to "
                                  "allow the game to access the internet components."),
@@ -127,8 +127,8 @@ Tdownload::Tdownload(QWidget* parent)
                   QStringLiteral("If you already have The Pelk22 Lobby and you wish to play with others then click "
                                  "the button below to close this game and open The Pelk22 Lobby."),
                   QRect(14, 30, 229, 110), 14, false);
-    Button2 = redButton(Panel3, QStringLiteral("Play with Others"), QRect(48, 160, 161, 32));
-    check_showatstart = new QCheckBox(QStringLiteral("Show this at start"), Panel3);
+    Button2 = redButton(Panel3, tr("Play with Others"), QRect(48, 160, 161, 32));
+    check_showatstart = new QCheckBox(tr("Show this at start"), Panel3);
     check_showatstart->setObjectName(QStringLiteral("check_showatstart"));
     check_showatstart->setGeometry(48, 218, 200, 24);
     check_showatstart->setChecked(true);
@@ -136,7 +136,7 @@ Tdownload::Tdownload(QWidget* parent)
     ink.setColor(QPalette::WindowText, QColor(40, 28, 10));
     check_showatstart->setPalette(ink);
     check_showatstart->setToolTip(
-        QStringLiteral("Untick to start solo games without this window; File > Play with Others... stays."));
+        tr("Untick to start solo games without this window; File > Play with Others... stays."));
     m_scaled.capture(this, ScaledChildren::Depth::All);
 
     connect(getbutton, &QPushButton::clicked, this, &Tdownload::getbuttonClick);

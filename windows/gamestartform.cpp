@@ -30,9 +30,9 @@ Tgamestart::Tgamestart(Preferences& prefs, QWidget* parent)
     : BackdropForm(parent, Qt::Dialog)
     , m_prefs(prefs)
 {
-    setWindowTitle(QStringLiteral("Quillor - Game Start"));
+    setWindowTitle(tr("Quillor - Game Start"));
 
-    Label3 = new QLabel(QStringLiteral("GAME OPTIONS"), this);
+    Label3 = new QLabel(tr("GAME OPTIONS"), this);
     QFont heading = Label3->font();
     heading.setBold(true);
     heading.setUnderline(true);
@@ -41,40 +41,40 @@ Tgamestart::Tgamestart(Preferences& prefs, QWidget* parent)
     Label3->setAlignment(Qt::AlignCenter);
 
     const GameStartOptions& bounds = options();
-    Label2 = optionLabel(QStringLiteral("Play to Score:"), this);
+    Label2 = optionLabel(tr("Play to Score:"), this);
     UpDown1 = new UpDownEdit(bounds.playToScore.minimum(), bounds.playToScore.maximum(),
                              bounds.playToScore.increment(), this);
     edit_playtoscore = UpDown1->edit();
-    Label1 = optionLabel(QStringLiteral("Seconds per Turn:"), this);
+    Label1 = optionLabel(tr("Seconds per Turn:"), this);
     UpDown2 = new UpDownEdit(bounds.creationTime.minimum(), bounds.creationTime.maximum(),
                              bounds.creationTime.increment(), this);
     edit_creationtime = UpDown2->edit();
     const auto range = [](const SteppedValue& v) {
-        return QStringLiteral(": %1 to %2, in steps of %3").arg(v.minimum()).arg(v.maximum()).arg(v.increment());
+        return tr(": %1 to %2, in steps of %3").arg(v.minimum()).arg(v.maximum()).arg(v.increment());
     };
-    UpDown1->setToolTip(QStringLiteral("The score that wins the game") + range(bounds.playToScore));
-    UpDown2->setToolTip(QStringLiteral("Seconds to find each word") + range(bounds.creationTime));
+    UpDown1->setToolTip(tr("The score that wins the game") + range(bounds.playToScore));
+    UpDown2->setToolTip(tr("Seconds to find each word") + range(bounds.creationTime));
 
-    Label4 = optionLabel(QStringLiteral("Words Scrambled:"), this);
+    Label4 = optionLabel(tr("Words Scrambled:"), this);
     checkbox_1 = new CheckImage(GameStartOptions::ScrambledHint, this);
     checkbox_1->setAccessibleName(Label4->text());
-    Label5 = optionLabel(QStringLiteral("Words Straight:"), this);
+    Label5 = optionLabel(tr("Words Straight:"), this);
     checkbox_2 = new CheckImage(GameStartOptions::StraightHint, this);
     checkbox_2->setAccessibleName(Label5->text());
-    Label6 = optionLabel(QStringLiteral("Only Use Letters in the word:"), this);
+    Label6 = optionLabel(tr("Only Use Letters in the word:"), this);
     Label6->setWordWrap(true);
     checkbox_onlyletters = new CheckImage(GameStartOptions::StraightHint, this);
     checkbox_onlyletters->setAccessibleName(Label6->text());
 
-    label_words = optionLabel(QStringLiteral("Words:"), this);
+    label_words = optionLabel(tr("Words:"), this);
     combo_words = new QComboBox(this);
     for (const WordLanguage& language : wordlanguages::all())
         combo_words->addItem(language.name, language.code);
-    combo_words->setAccessibleName(QStringLiteral("Language of the words"));
-    combo_words->setToolTip(QStringLiteral("The language the game's words are drawn from"));
+    combo_words->setAccessibleName(tr("Language of the words"));
+    combo_words->setToolTip(tr("The language the game's words are drawn from"));
     label_words->setBuddy(combo_words);
 
-    button_start = new PictureButton(StartPicturePath, QStringLiteral("Start Game"), this);
+    button_start = new PictureButton(StartPicturePath, tr("Start Game"), this);
 
     for (UpDownEdit* spin : {UpDown1, UpDown2})
         spin->setFixedWidth(84);

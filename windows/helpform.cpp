@@ -8,7 +8,8 @@
 
 namespace {
 
-const char* const OverviewText = R"(
+// The pages in English; the windows' language translates all but the licence.
+const char* const OverviewText = QT_TRANSLATE_NOOP("Thelp", R"(
 <h2>Quillor</h2>
 <p>Quillor is a word-finding race for one to six players. Each round every player
 sees the same board of 10 by 9 letters and the same word. Somewhere on the board the
@@ -17,9 +18,9 @@ word is hidden among other letters: find it and click its letters in order.</p>
 target score while leading alone wins the game.</p>
 <p>Up to three more people can join a full table and watch as spectators; they are
 shown in the spy list.</p>
-)";
+)");
 
-const char* const ConnectingText = R"(
+const char* const ConnectingText = QT_TRANSLATE_NOOP("Thelp", R"(
 <h2>Connecting</h2>
 <p>Started without parameters, Quillor runs a solo game for one player called
 &ldquo;You&rdquo;.</p>
@@ -48,9 +49,9 @@ Ann hosts with <code>quillor Ann 127.0.0.1 true</code> and Bob joins her with
 <p>The first six players take the seats; players seven to nine watch. When the host
 closes Quillor the game ends for everybody, so Quillor asks the hosting player before
 it closes while others are in the game.</p>
-)";
+)");
 
-const char* const GamePlayText = R"(
+const char* const GamePlayText = QT_TRANSLATE_NOOP("Thelp", R"(
 <h2>Game Play</h2>
 <p>The hosting player presses <b>Start</b> (or chooses Start Game) and picks the
 options: the score to play to, the seconds per turn, scrambled or straight words, and
@@ -69,9 +70,9 @@ runs.</p>
 <p>The round ends when every player has found the word or the time is up. After a
 short pause the next round begins.</p>
 <p>Tick <b>Just Watch</b> to sit out the next rounds without leaving your seat.</p>
-)";
+)");
 
-const char* const ScoringText = R"(
+const char* const ScoringText = QT_TRANSLATE_NOOP("Thelp", R"(
 <h2>Scoring</h2>
 <p>A word found scores the seconds left on the host's clock at the moment the host
 accepts it, so the quickest finder scores the most. A player who does not find the
@@ -80,9 +81,9 @@ word in time scores nothing for that round.</p>
 and nobody else has as many points. While two or more players share the lead, play
 goes on.</p>
 <p>Your wins and losses against the players you follow are kept in the tally.</p>
-)";
+)");
 
-const char* const DocumentationText = R"(
+const char* const DocumentationText = QT_TRANSLATE_NOOP("Thelp", R"(
 <h2>Documentation</h2>
 <p><b>Start Game</b> (Ctrl+S, host only) opens the game options.<br>
 <b>Spy List</b> shows the spectators; the host can remove one with a right click.<br>
@@ -105,7 +106,7 @@ cannot send them.</p>
 turns the game's sounds and the chatter sounds on or off, chooses the sound that
 announces your turn, and puts the window back in its first place and size.</p>
 <p>Preferences are saved as you change them and come back the next time you play.</p>
-)";
+)");
 
 const char* const LicenseText = R"(
 <h2>License</h2>
@@ -137,8 +138,7 @@ THE USE OR OTHER DEALINGS IN THE SOFTWARE.</p>
 
 QStringList Thelp::pageTitles()
 {
-    return {QStringLiteral("Overview"), QStringLiteral("Connecting"), QStringLiteral("Game Play"),
-            QStringLiteral("Scoring"), QStringLiteral("Documentation"), QStringLiteral("License")};
+    return {tr("Overview"), tr("Connecting"), tr("Game Play"), tr("Scoring"), tr("Documentation"), tr("License")};
 }
 
 QString Thelp::pageText(int page)
@@ -147,13 +147,14 @@ QString Thelp::pageText(int page)
                                                  ScoringText, DocumentationText, LicenseText};
     if (page < 0 || page >= PageCount)
         return QString();
-    return QString::fromUtf8(pages[page]).trimmed();
+    // The licence stays in the words it was given in; the other pages are translated.
+    return tr(pages[page]).trimmed();
 }
 
 Thelp::Thelp(QWidget* parent)
     : BackdropForm(parent, Qt::Window)
 {
-    setWindowTitle(QStringLiteral("Quillor - Help"));
+    setWindowTitle(tr("Quillor - Help"));
 
     m_group = new QButtonGroup(this);
     m_group->setExclusive(true);
@@ -169,7 +170,7 @@ Thelp::Thelp(QWidget* parent)
         pageButtons[static_cast<std::size_t>(i)] = button;
     }
     buttons->addStretch(1);
-    button_close = new QPushButton(QStringLiteral("Close"), this);
+    button_close = new QPushButton(tr("Close"), this);
     buttons->addWidget(button_close);
 
     memo_help = new QTextBrowser(this);

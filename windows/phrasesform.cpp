@@ -13,14 +13,14 @@ Tphrases::Tphrases(Preferences& prefs, QWidget* parent)
     , m_prefs(prefs)
 {
     setObjectName(QStringLiteral("phrases"));
-    setWindowTitle(QStringLiteral("Quillor - Phrase Buttons "));
+    setWindowTitle(tr("Quillor - Phrase Buttons "));
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(6);
     for (int i = 0; i < Preferences::PhraseCount; ++i) {
         const int n = i + 1;
-        label[std::size_t(i)] = new QLabel(QStringLiteral("Phrase Button %1:").arg(n), this);
+        label[std::size_t(i)] = new QLabel(tr("Phrase Button %1:").arg(n), this);
         QLineEdit* field = new QLineEdit(this);
         field->setObjectName(QStringLiteral("phrase%1").arg(n));
         field->setMaxLength(MaxTyped);
@@ -32,7 +32,7 @@ Tphrases::Tphrases(Preferences& prefs, QWidget* parent)
     }
     grid->setColumnStretch(1, 1);
 
-    label_notice = new QLabel(QStringLiteral("Buttons can only be used once every 2 seconds"), this);
+    label_notice = new QLabel(tr("Buttons can only be used once every 2 seconds"), this);
     label_notice->setObjectName(QStringLiteral("label_notice"));
     QPalette red = label_notice->palette();
     red.setColor(QPalette::WindowText, QColor(200, 0, 0));
@@ -41,7 +41,7 @@ Tphrases::Tphrases(Preferences& prefs, QWidget* parent)
     bold.setBold(true);
     label_notice->setFont(bold);
 
-    button_done = new QPushButton(QStringLiteral("Done"), this);
+    button_done = new QPushButton(tr("Done"), this);
     button_done->setObjectName(QStringLiteral("button_done"));
     button_done->setDefault(true);
     button_done->setMinimumWidth(90);

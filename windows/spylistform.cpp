@@ -13,9 +13,9 @@
 Tspylist::Tspylist(QWidget* parent)
     : BackdropForm(parent, Qt::Window | Qt::WindowStaysOnTopHint)
 {
-    setWindowTitle(QStringLiteral("Quillor - Spectators"));
+    setWindowTitle(tr("Quillor - Spectators"));
 
-    Label1 = new QLabel(QStringLiteral("Spy List"), this);
+    Label1 = new QLabel(tr("Spy List"), this);
     QFont heading = Label1->font();
     heading.setBold(true);
     heading.setPointSizeF(heading.pointSizeF() * 1.25);
@@ -33,7 +33,7 @@ Tspylist::Tspylist(QWidget* parent)
         "QListWidget::item:hover { background: rgb(245, 226, 180); }"
         "QListWidget::item:selected { background: rgb(196, 132, 52); color: white; }"));
     // Said in the empty list, so it is plainly empty rather than broken.
-    label_nobody = new QLabel(QStringLiteral("Nobody is watching."), listbox_spys->viewport());
+    label_nobody = new QLabel(tr("Nobody is watching."), listbox_spys->viewport());
     label_nobody->setObjectName(QStringLiteral("label_nobody"));
     label_nobody->setAlignment(Qt::AlignCenter);
     label_nobody->setWordWrap(true);
@@ -44,11 +44,11 @@ Tspylist::Tspylist(QWidget* parent)
     inList->addWidget(label_nobody);
 
     popup_kick = new QMenu(this);
-    popup_kickhim = popup_kick->addAction(QStringLiteral("Remove From Game"));
+    popup_kickhim = popup_kick->addAction(tr("Remove From Game"));
     popup_kickhim->setEnabled(false);
     listbox_spys->setPopupMenu(popup_kick);
 
-    button_done = new QPushButton(QStringLiteral("Done"), this);
+    button_done = new QPushButton(tr("Done"), this);
     button_done->setDefault(true);
 
     auto* buttons = new QHBoxLayout;

@@ -63,7 +63,7 @@ Ttallylist::Ttallylist(const QString& folder, QWidget* parent, TallyDialogs dial
         };
     }
 
-    setWindowTitle(QStringLiteral("Quillor - Tally List"));
+    setWindowTitle(tr("Quillor - Tally List"));
     setObjectName(QStringLiteral("Ttallylist"));
     buildControls();
 
@@ -86,12 +86,12 @@ void Ttallylist::buildControls()
 {
     // Your own record across the top.
     auto* own = new QHBoxLayout;
-    own->addWidget(new QLabel(QStringLiteral("Total Games:")));
+    own->addWidget(new QLabel(tr("Total Games:")));
     for (int i = 0; i < 4; ++i)
         mylabel[std::size_t(i)] = namedLabel(QStringLiteral("mylabel_%1").arg(i + 1), Zero);
     own->addWidget(mylabel[0]);
     own->addSpacing(24);
-    own->addWidget(new QLabel(QStringLiteral("Your Wins")));
+    own->addWidget(new QLabel(tr("Your Wins")));
     own->addWidget(mylabel[1]);
     own->addStretch(1);
     mylabel[2]->hide();
@@ -101,16 +101,16 @@ void Ttallylist::buildControls()
     listbox_tally = new QListWidget;
     listbox_tally->setObjectName(QStringLiteral("listbox_tally"));
     ElidedItemDelegate::install(listbox_tally);
-    auto* tallied = new QGroupBox(QStringLiteral("Players Being Tallied"));
+    auto* tallied = new QGroupBox(tr("Players Being Tallied"));
     (new QVBoxLayout(tallied))->addWidget(listbox_tally);
 
     checklist = new QListWidget;
     checklist->setObjectName(QStringLiteral("checklist"));
     ElidedItemDelegate::install(checklist);
-    label_following = new QLabel(FollowingHint);
+    label_following = new QLabel(tr(qUtf8Printable(FollowingHint)));
     label_following->setObjectName(QStringLiteral("label_following"));
     label_following->setWordWrap(true);
-    auto* inGame = new QGroupBox(QStringLiteral("Players In Current Game"));
+    auto* inGame = new QGroupBox(tr("Players In Current Game"));
     auto* inGameColumn = new QVBoxLayout(inGame);
     inGameColumn->addWidget(checklist, 1);
     inGameColumn->addWidget(label_following);
@@ -124,15 +124,15 @@ void Ttallylist::buildControls()
     QFont top = label_hisnametop->font();
     top.setBold(true);
     label_hisnametop->setFont(top);
-    label_hisname = nameLabel(QStringLiteral("label_hisname"), TheirWins);
+    label_hisname = nameLabel(QStringLiteral("label_hisname"), tr(qUtf8Printable(TheirWins)));
     auto* his = new QGridLayout;
     his->addWidget(label_hisnametop, 0, 0, 1, 3);
-    his->addWidget(new QLabel(QStringLiteral("Total")), 1, 1);
-    his->addWidget(new QLabel(QStringLiteral("Session")), 1, 2);
-    his->addWidget(new QLabel(QStringLiteral("Number of Games")), 2, 0);
+    his->addWidget(new QLabel(tr("Total")), 1, 1);
+    his->addWidget(new QLabel(tr("Session")), 1, 2);
+    his->addWidget(new QLabel(tr("Number of Games")), 2, 0);
     his->addWidget(label_hisname, 3, 0);
-    his->addWidget(new QLabel(QStringLiteral("Your Wins:")), 4, 0);
-    his->addWidget(new QLabel(QStringLiteral("Neither Won:")), 5, 0);
+    his->addWidget(new QLabel(tr("Your Wins:")), 4, 0);
+    his->addWidget(new QLabel(tr("Neither Won:")), 5, 0);
     for (int i = 0; i < 8; ++i) {
         label[std::size_t(i)] = namedLabel(QStringLiteral("label_%1").arg(i + 1), Zero);
         his->addWidget(label[std::size_t(i)], 2 + i % 4, 1 + i / 4);
@@ -143,9 +143,9 @@ void Ttallylist::buildControls()
     auto* hisBox = new QGroupBox;
     hisBox->setLayout(his);
 
-    button_reset = new QPushButton(QStringLiteral("Reset Tally"));
+    button_reset = new QPushButton(tr("Reset Tally"));
     button_reset->setObjectName(QStringLiteral("button_reset"));
-    button_done = new QPushButton(QStringLiteral("Done"));
+    button_done = new QPushButton(tr("Done"));
     button_done->setObjectName(QStringLiteral("button_done"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(button_reset);
@@ -198,8 +198,8 @@ void Ttallylist::clearOpponent()
 {
     for (QLabel* l : label)
         l->setText(Zero);
-    label_hisname->setText(TheirWins);
-    label_hisnametop->setText(NobodyFollowed);
+    label_hisname->setText(tr(qUtf8Printable(TheirWins)));
+    label_hisnametop->setText(tr(qUtf8Printable(NobodyFollowed)));
 }
 
 void Ttallylist::addFollowedLine(const QString& name)
@@ -272,7 +272,7 @@ void Ttallylist::listbox_tallyClickCheck(QListWidgetItem* item)
         return;
     const int line = listbox_tally->row(item);
     const QString question =
-        QStringLiteral("This will delete ") + item->text() + QStringLiteral("'s Tally, Are you want to delete it?");
+        tr("This will delete %1's Tally, Are you want to delete it?").arg(item->text());
     if (!m_dialogs.ask(question)) {
         const QSignalBlocker block(listbox_tally);
         item->setCheckState(Qt::Checked);
@@ -300,8 +300,8 @@ void Ttallylist::listbox_tallyClick()
     for (int i = 0; i < 8; ++i)
         label[std::size_t(i)]->setText(m_record.cell(row, i + 1));
     const QString name = m_record.cell(row, TallyRecord::Name);
-    label_hisname->setText(name + QStringLiteral(" Wins:"));
-    label_hisnametop->setText(name + QStringLiteral("'s Tally"));
+    label_hisname->setText(tr("%1 Wins:").arg(name));
+    label_hisnametop->setText(tr("%1's Tally").arg(name));
 }
 
 void Ttallylist::button_doneClick()
@@ -311,7 +311,7 @@ void Ttallylist::button_doneClick()
 
 void Ttallylist::button_resetClick()
 {
-    if (!m_dialogs.ask(QStringLiteral("Are you sure you want to reset the Tally?")))
+    if (!m_dialogs.ask(tr("Are you sure you want to reset the Tally?")))
         return;
     m_record.reset();
     showOwnRecord();

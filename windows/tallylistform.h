@@ -38,11 +38,11 @@ class Ttallylist : public BackdropForm {
     Q_OBJECT
 public:
     // Over the selected player's counts while nobody is followed.
-    static inline const QString TheirWins = QStringLiteral("Their Wins:");
-    static inline const QString NobodyFollowed = QStringLiteral("Nobody is followed yet.");
+    static inline const QString TheirWins = QStringLiteral(QT_TRANSLATE_NOOP("Ttallylist", "Their Wins:"));
+    static inline const QString NobodyFollowed = QStringLiteral(QT_TRANSLATE_NOOP("Ttallylist", "Nobody is followed yet."));
     // Under the players of the current game.
     static inline const QString FollowingHint =
-        QStringLiteral("Tick a player to follow him: the games you play together count from then on.");
+        QStringLiteral(QT_TRANSLATE_NOOP("Ttallylist", "Tick a player to follow him: the games you play together count from then on."));
 
     // folder: where the tally file lives; gameKey prefixes its name.
     explicit Ttallylist(const QString& folder, QWidget* parent = nullptr, TallyDialogs dialogs = {},

@@ -1,5 +1,6 @@
 #include "client/ui/AccessibleGrid.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 namespace {
@@ -155,10 +156,10 @@ QList<QAccessibleInterface*> AccessibleGrid::selectedCells() const
 
 QString AccessibleGrid::columnDescription(int column) const
 {
-    return QStringLiteral("Column %1").arg(column + 1);
+    return QCoreApplication::translate("AccessibleGrid", "Column %1").arg(column + 1);
 }
 
 QString AccessibleGrid::rowDescription(int row) const
 {
-    return QStringLiteral("Row %1").arg(row + 1);
+    return QCoreApplication::translate("AccessibleGrid", "Row %1").arg(row + 1);
 }

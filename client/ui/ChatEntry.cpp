@@ -5,14 +5,15 @@
 #include <QMenu>
 
 ChatEntry::ChatEntry(QWidget* parent)
-    : QLineEdit(Prompt, parent)
+    : QLineEdit(tr(qUtf8Printable(Prompt)), parent)
+    , m_prompt(text())
 {
 }
 
 void ChatEntry::keyPressEvent(QKeyEvent* event)
 {
     // mychatKeyDown: any key first removes the prompt.
-    if (text() == Prompt)
+    if (text() == m_prompt)
         clear();
     // mychatKeyPress: Enter sends, and goes no further.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {

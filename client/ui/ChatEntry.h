@@ -9,7 +9,7 @@ class QMenu;
 class ChatEntry : public QLineEdit {
     Q_OBJECT
 public:
-    static inline const QString Prompt = QStringLiteral("<Enter Chat Here>");
+    static inline const QString Prompt = QStringLiteral(QT_TRANSLATE_NOOP("ChatEntry", "<Enter Chat Here>"));
 
     explicit ChatEntry(QWidget* parent = nullptr);
 
@@ -26,4 +26,5 @@ protected:
 
 private:
     QMenu* m_menu = nullptr;
+    const QString m_prompt; // Prompt in the windows' language
 };

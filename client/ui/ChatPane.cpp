@@ -95,11 +95,11 @@ void ChatPane::buildPhraseRow()
         m_phraseRow->addWidget(button);
         b_phrase[std::size_t(n - 1)] = button;
         if (n == SoundsButton) {
-            button->setToolTip(SoundsButtonTip);
-            button->setAccessibleName(SoundsButtonTip);
+            button->setToolTip(tr(qUtf8Printable(SoundsButtonTip)));
+            button->setAccessibleName(tr(qUtf8Printable(SoundsButtonTip)));
             connect(button, &QToolButton::clicked, this, &ChatPane::b_phrase10Click);
         } else {
-            button->setAccessibleName(QStringLiteral("Phrase %1").arg(n));
+            button->setAccessibleName(tr("Phrase %1").arg(n));
             connect(button, &QToolButton::clicked, this, [this, n] { b_phrase1Click(n); });
         }
     }
@@ -109,15 +109,15 @@ void ChatPane::buildMenus()
 {
     popup_mainchat = new QMenu(this);
     popup_mainchat->setObjectName(QStringLiteral("popup_mainchat"));
-    Copy1 = popup_mainchat->addAction(QStringLiteral("Copy"));
+    Copy1 = popup_mainchat->addAction(tr("Copy"));
     Copy1->setObjectName(QStringLiteral("Copy1"));
     Copy1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
     Copy1->setShortcutContext(Qt::WidgetShortcut);
     mainchat->addAction(Copy1);
-    ScrollChatOff1 = popup_mainchat->addAction(QStringLiteral("Scroll Chat Off"));
+    ScrollChatOff1 = popup_mainchat->addAction(tr("Scroll Chat Off"));
     ScrollChatOff1->setObjectName(QStringLiteral("ScrollChatOff1"));
     ScrollChatOff1->setCheckable(true);
-    ClearMainChat2 = popup_mainchat->addAction(QStringLiteral("Clear Main Chat"));
+    ClearMainChat2 = popup_mainchat->addAction(tr("Clear Main Chat"));
     ClearMainChat2->setObjectName(QStringLiteral("ClearMainChat2"));
     mainchat->setContextMenu(popup_mainchat);
     connect(Copy1, &QAction::triggered, this, &ChatPane::Copy1Click);
@@ -126,7 +126,7 @@ void ChatPane::buildMenus()
 
     popup_mychat = new QMenu(this);
     popup_mychat->setObjectName(QStringLiteral("popup_mychat"));
-    Paste1 = popup_mychat->addAction(QStringLiteral("Paste"));
+    Paste1 = popup_mychat->addAction(tr("Paste"));
     Paste1->setObjectName(QStringLiteral("Paste1"));
     Paste1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
     Paste1->setShortcutContext(Qt::WidgetShortcut);
@@ -138,7 +138,7 @@ void ChatPane::buildMenus()
     popup_sounds->setObjectName(QStringLiteral("popup_sounds"));
     popup_sounds->setToolTipsVisible(false);
     for (int number = 0; number <= ChatterSound::Count; ++number) {
-        const QString caption = number == 0 ? QStringLiteral("<Cancel>") : ChatterSound::caption(number);
+        const QString caption = number == 0 ? tr("<Cancel>") : ChatterSound::caption(number);
         QAction* item = popup_sounds->addAction(caption);
         item->setObjectName(number == 0 ? QStringLiteral("Cancel1") : QStringLiteral("wave%1").arg(number));
         item->setData(number);

@@ -30,7 +30,7 @@ public:
     static constexpr int PhraseButtonHeight = 19;
     // The button that opens the chatter-sound menu rather than sending a phrase.
     static constexpr int SoundsButton = 10;
-    static inline const QString SoundsButtonTip = QStringLiteral("Chatter sounds");
+    static inline const QString SoundsButtonTip = QStringLiteral(QT_TRANSLATE_NOOP("ChatPane", "Chatter sounds"));
 
     explicit ChatPane(GameClient& client, QWidget* parent = nullptr);
     ~ChatPane() override;

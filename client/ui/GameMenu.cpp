@@ -11,9 +11,9 @@ GameMenu::GameMenu(QMenu* game, QObject* parent)
         menu->setObjectName(name);
         return menu;
     };
-    RemoveFromGame2 = list(QStringLiteral("&Remove From Game"), QStringLiteral("RemoveFromGame2"));
-    SetToJustWatch2 = list(QStringLiteral("Set to Just &Watch"), QStringLiteral("SetToJustWatch2"));
-    UnsetJustWatch2 = list(QStringLiteral("&Unset Just Watch"), QStringLiteral("UnsetJustWatch2"));
+    RemoveFromGame2 = list(tr("&Remove From Game"), QStringLiteral("RemoveFromGame2"));
+    SetToJustWatch2 = list(tr("Set to Just &Watch"), QStringLiteral("SetToJustWatch2"));
+    UnsetJustWatch2 = list(tr("&Unset Just Watch"), QStringLiteral("UnsetJustWatch2"));
     showLeadership(false);
 }
 
@@ -39,7 +39,7 @@ void GameMenu::showLeadership(bool leads)
 {
     for (QMenu* list : {RemoveFromGame2, SetToJustWatch2, UnsetJustWatch2}) {
         list->menuAction()->setEnabled(leads);
-        list->menuAction()->setToolTip(leads ? QString() : LeaderOnly);
+        list->menuAction()->setToolTip(leads ? QString() : tr(qUtf8Printable(LeaderOnly)));
     }
 }
 
@@ -56,5 +56,5 @@ void GameMenu::fill(QMenu* list, const QList<PlayerCommands::Target>& targets,
         connect(item, &QAction::triggered, this, [command, slot] { command(slot); });
     }
     if (targets.isEmpty())
-        list->addAction(Nobody)->setEnabled(false);
+        list->addAction(tr(qUtf8Printable(Nobody)))->setEnabled(false);
 }

@@ -16,8 +16,8 @@ class GameMenu : public QObject {
     Q_OBJECT
 public:
     static inline const QString LeaderOnly =
-        QStringLiteral("Only the player who leads the game can remove players or set them watching.");
-    static inline const QString Nobody = QStringLiteral("(nobody)");
+        QStringLiteral(QT_TRANSLATE_NOOP("GameMenu", "Only the player who leads the game can remove players or set them watching."));
+    static inline const QString Nobody = QStringLiteral(QT_TRANSLATE_NOOP("GameMenu", "(nobody)"));
 
     // Adds the three lists to `game`.
     GameMenu(QMenu* game, QObject* parent = nullptr);

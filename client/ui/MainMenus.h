@@ -1,7 +1,7 @@
 #pragma once
 // The main window's menu bar: File ("Play with Others...", "Exit"), Game ("Start Game",
 // "Just Watch" and the leader's player commands, see GameMenu), View ("Spy List", "View
-// Tally", the "Tiles" menu, "Phrase List"), Options (chat, sounds and the window's place,
+// Tally", the "Tiles" menu, "Phrase List", the "Language" menu of the windows), Options (chat, sounds and the window's place,
 // see OptionsMenu) and Help ("Content", "About"). The window connects the items to its
 // commands.
 #include <QObject>
@@ -9,6 +9,7 @@
 
 class GameMenu;
 class QAction;
+class QActionGroup;
 class QMenu;
 class QMenuBar;
 class OptionsMenu;
@@ -24,6 +25,9 @@ public:
     GameMenu& game() { return *m_gameMenu; }
     OptionsMenu& options() { return *m_optionsMenu; }
 
+    // Checks the Language menu's item of `code` (empty: "System"), without announcing it.
+    void showWindowLanguage(const QString& code);
+
     QAction* StartGame1 = nullptr;
     QAction* JustWatch1 = nullptr;
     QAction* PlayWithOthers1 = nullptr;
@@ -35,9 +39,15 @@ public:
     QAction* PrhaseList1 = nullptr;
     QAction* Content1 = nullptr;
     QAction* About1 = nullptr;
+    QMenu* Language1 = nullptr;
+
+signals:
+    // The player chose the windows' language in View > Language (empty: the system's).
+    void windowLanguageChosen(const QString& code);
 
 private:
     TileMenu* m_tileMenu = nullptr;
     GameMenu* m_gameMenu = nullptr;
     OptionsMenu* m_optionsMenu = nullptr;
+    QActionGroup* m_languages = nullptr;
 };

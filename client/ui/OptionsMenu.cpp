@@ -40,9 +40,9 @@ OptionsMenu::OptionsMenu(QMenu* menu, QObject* parent)
     : QObject(parent), chooseColour(colourDialog), Options1(menu)
 {
     menu->setObjectName(QStringLiteral("Options1"));
-    TextColor1 = item(menu, QStringLiteral("&Text Color"), QStringLiteral("TextColor1"));
-    ActionColor1 = item(menu, QStringLiteral("&Action Color"), QStringLiteral("ActionColor1"));
-    TextSize1 = menu->addMenu(QStringLiteral("Text Si&ze"));
+    TextColor1 = item(menu, tr("&Text Color"), QStringLiteral("TextColor1"));
+    ActionColor1 = item(menu, tr("&Action Color"), QStringLiteral("ActionColor1"));
+    TextSize1 = menu->addMenu(tr("Text Si&ze"));
     TextSize1->setObjectName(QStringLiteral("TextSize1"));
     m_sizes = new QActionGroup(this);
     m_sizes->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
@@ -53,23 +53,23 @@ OptionsMenu::OptionsMenu(QMenu* menu, QObject* parent)
         m_sizes->addAction(*size);
     }
     // Ctrl+S belongs to "Start Game" alone: one key on two commands would reach neither.
-    ScrollChatOff2 = item(menu, QStringLiteral("Scroll &Chat Off"), QStringLiteral("ScrollChatOff2"), true);
-    ClearMainChat1 = item(menu, QStringLiteral("C&lear Main Chat"), QStringLiteral("ClearMainChat1"));
+    ScrollChatOff2 = item(menu, tr("Scroll &Chat Off"), QStringLiteral("ScrollChatOff2"), true);
+    ClearMainChat1 = item(menu, tr("C&lear Main Chat"), QStringLiteral("ClearMainChat1"));
     menu->addSeparator();
-    PlaySounds1 = item(menu, QStringLiteral("&Play Sounds"), QStringLiteral("PlaySounds1"), true);
-    PlayChatterSounds1 = item(menu, QStringLiteral("Play C&hatter Sounds"), QStringLiteral("PlayChatterSounds1"), true);
-    TurnSound1 = menu->addMenu(QStringLiteral("T&urn Sound"));
+    PlaySounds1 = item(menu, tr("&Play Sounds"), QStringLiteral("PlaySounds1"), true);
+    PlayChatterSounds1 = item(menu, tr("Play C&hatter Sounds"), QStringLiteral("PlayChatterSounds1"), true);
+    TurnSound1 = menu->addMenu(tr("T&urn Sound"));
     TurnSound1->setObjectName(QStringLiteral("TurnSound1"));
     m_turnSounds = new QActionGroup(this);
-    Classic1 = item(TurnSound1, QStringLiteral("&Classic"), QStringLiteral("Classic1"), true);
+    Classic1 = item(TurnSound1, tr("&Classic"), QStringLiteral("Classic1"), true);
     Classic1->setData(0);
-    New1 = item(TurnSound1, QStringLiteral("&New"), QStringLiteral("New1"), true);
+    New1 = item(TurnSound1, tr("&New"), QStringLiteral("New1"), true);
     New1->setData(1);
     m_turnSounds->addAction(Classic1);
     m_turnSounds->addAction(New1);
     menu->addSeparator();
-    HighContrast1 = item(menu, QStringLiteral("High C&ontrast"), QStringLiteral("HighContrast1"), true);
-    ResetScreenLocation1 = item(menu, QStringLiteral("&Reset Screen Location"), QStringLiteral("ResetScreenLocation1"));
+    HighContrast1 = item(menu, tr("High C&ontrast"), QStringLiteral("HighContrast1"), true);
+    ResetScreenLocation1 = item(menu, tr("&Reset Screen Location"), QStringLiteral("ResetScreenLocation1"));
 
     connect(TextColor1, &QAction::triggered, this, &OptionsMenu::TextColor1Click);
     connect(ActionColor1, &QAction::triggered, this, &OptionsMenu::ActionColor1Click);
@@ -103,7 +103,7 @@ void OptionsMenu::TextColor1Click()
 {
     if (!m_prefs || !chooseColour)
         return;
-    const auto chosen = chooseColour(colortext::toQColor(m_prefs->chatColour()), QStringLiteral("Text Color"));
+    const auto chosen = chooseColour(colortext::toQColor(m_prefs->chatColour()), tr("Text Color"));
     if (!chosen)
         return;
     m_prefs->setChatColour(colortext::fromQColor(*chosen));
@@ -114,7 +114,7 @@ void OptionsMenu::ActionColor1Click()
 {
     if (!m_prefs || !chooseColour)
         return;
-    const auto chosen = chooseColour(colortext::toQColor(m_prefs->actionColour()), QStringLiteral("Action Color"));
+    const auto chosen = chooseColour(colortext::toQColor(m_prefs->actionColour()), tr("Action Color"));
     if (chosen)
         m_prefs->setActionColour(colortext::fromQColor(*chosen));
     m_prefs->requestSave();

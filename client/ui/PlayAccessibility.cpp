@@ -1,5 +1,6 @@
 #include "client/ui/PlayAccessibility.h"
 
+#include <QCoreApplication>
 #include "client/BoardFocus.h"
 #include "client/SeatRoster.h"
 #include "client/WordEntry.h"
@@ -27,7 +28,7 @@ public:
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name)
-            return QStringLiteral("Time left");
+            return QCoreApplication::translate("PlayAccessibility", "Time left");
         if (t == QAccessible::Value)
             return QStringLiteral("%1%").arg(qRound(100.0 * bar()->barWidth() / qMax(1, bar()->fullWidth())));
         return QAccessibleWidget::text(t);
@@ -53,7 +54,7 @@ public:
         if (t == QAccessible::Name)
             return static_cast<QLabel*>(widget())->text();
         if (t == QAccessible::Description)
-            return QStringLiteral("Status");
+            return QCoreApplication::translate("PlayAccessibility", "Status");
         return QAccessibleWidget::text(t);
     }
 };
@@ -87,7 +88,7 @@ void installPlayAccessibility()
 // ---- the board ----
 
 BoardAccessible::BoardAccessible(BoardView* board)
-    : AccessibleGrid(board, QStringLiteral("Board"))
+    : AccessibleGrid(board, QCoreApplication::translate("PlayAccessibility", "Board"))
 {
 }
 
@@ -99,7 +100,7 @@ BoardView* BoardAccessible::board() const
 QString BoardAccessible::text(QAccessible::Text t) const
 {
     if (t == QAccessible::Description)
-        return QStringLiteral("Letters in %1 rows and %2 columns").arg(WordEntry::Rows).arg(WordEntry::Columns);
+        return QCoreApplication::translate("PlayAccessibility", "Letters in %1 rows and %2 columns").arg(WordEntry::Rows).arg(WordEntry::Columns);
     return AccessibleGrid::text(t);
 }
 
@@ -144,7 +145,7 @@ QPoint BoardAccessible::focusCell() const
 // ---- the scoreboard ----
 
 ScoreAccessible::ScoreAccessible(ScorePanel* panel)
-    : AccessibleGrid(panel, QStringLiteral("Scores"))
+    : AccessibleGrid(panel, QCoreApplication::translate("PlayAccessibility", "Scores"))
 {
 }
 
@@ -172,8 +173,8 @@ QString ScoreAccessible::cellName(int row, int column) const
 {
     // The whole text, also where the screen shows a long name cut short.
     const QString text = seatLabel(panel(), row, column)->text();
-    if (column == 0 && (text == SeatRoster::Waiting || text.trimmed().isEmpty()))
-        return QStringLiteral("Empty seat");
+    if (column == 0 && (text == SeatRoster::waitingText() || text.trimmed().isEmpty()))
+        return QCoreApplication::translate("PlayAccessibility", "Empty seat");
     return text;
 }
 

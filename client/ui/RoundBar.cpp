@@ -35,26 +35,26 @@ RoundBar::RoundBar(const RoundStatus& status, const TurnClock& clock, const Turn
                                Qt::AlignCenter);
     label_timer->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    button_start = new PictureButton(QStringLiteral(":/pictures/start.png"), QStringLiteral("Start Game"), this);
+    button_start = new PictureButton(QStringLiteral(":/pictures/start.png"), tr("Start Game"), this);
     button_start->setObjectName(QStringLiteral("button_start"));
     button_start->setGeometry(147, 17, 193, 33);
 
-    button_clearword = new PictureButton(QStringLiteral(":/pictures/clear.png"), QStringLiteral("Clear"), this);
+    button_clearword = new PictureButton(QStringLiteral(":/pictures/clear.png"), tr("Clear"), this);
     button_clearword->setObjectName(QStringLiteral("button_clearword"));
     button_clearword->setGeometry(359, 18, 107, 33);
-    button_clearword->setToolTip(QStringLiteral("Clear the letters picked so far"));
+    button_clearword->setToolTip(tr("Clear the letters picked so far"));
     button_clearword->hide();
 
     // Beside Start, where Clear is during a turn: drawn as a plain button.
-    button_playagain = new PictureButton(QString(), QStringLiteral("Play Again"), this);
+    button_playagain = new PictureButton(QString(), tr("Play Again"), this);
     button_playagain->setObjectName(QStringLiteral("button_playagain"));
     button_playagain->move(348, 17);
-    button_playagain->setToolTip(QStringLiteral("Start a new game with the same options"));
+    button_playagain->setToolTip(tr("Start a new game with the same options"));
     button_playagain->hide();
-    button_cancel = new PictureButton(QString(), QStringLiteral("Cancel"), this);
+    button_cancel = new PictureButton(QString(), tr("Cancel"), this);
     button_cancel->setObjectName(QStringLiteral("button_cancel"));
     button_cancel->move(348, 17);
-    button_cancel->setToolTip(QStringLiteral("Stop trying to reconnect and leave the game"));
+    button_cancel->setToolTip(tr("Stop trying to reconnect and leave the game"));
     button_cancel->hide();
 
     // Where a seated player's Clear button would be: a spectator never has one.
@@ -66,7 +66,7 @@ RoundBar::RoundBar(const RoundStatus& status, const TurnClock& clock, const Turn
     image_watching->setScaledContents(true); // grows with the round bar
     const QSize markSize = watching.deviceIndependentSize().toSize();
     image_watching->setGeometry(366, 23, markSize.width(), markSize.height());
-    image_watching->setToolTip(QStringLiteral("Just watching"));
+    image_watching->setToolTip(tr("Just watching"));
     image_watching->hide();
 
     m_scaled.capture(this);
@@ -100,8 +100,8 @@ void RoundBar::showConnectAttempt(const ConnectAttempt& attempt)
         m_scaled.add(b, at);
         return b;
     };
-    button_retry = button(QStringLiteral("Try Again"), QStringLiteral("button_retry"), QRect(150, 19, 130, 30));
-    button_others = button(QStringLiteral("Play with Others..."), QStringLiteral("button_others"),
+    button_retry = button(tr("Try Again"), QStringLiteral("button_retry"), QRect(150, 19, 130, 30));
+    button_others = button(tr("Play with Others..."), QStringLiteral("button_others"),
                            QRect(290, 19, 176, 30));
     m_scaled.apply(m_scale);
     connect(&attempt, &ConnectAttempt::changed, this, &RoundBar::showAttempt);

@@ -83,8 +83,8 @@ RoundReviewPanel::RoundReviewPanel(RoundReview& review, QWidget* parent)
 
     table_finders = new QTableWidget(0, 4, this);
     table_finders->setObjectName(QStringLiteral("table_finders"));
-    table_finders->setHorizontalHeaderLabels({QString(), QStringLiteral("Player"), QStringLiteral("Time"),
-                                              QStringLiteral("Points")});
+    table_finders->setHorizontalHeaderLabels({QString(), tr("Player"), tr("Time"),
+                                              tr("Points")});
     table_finders->verticalHeader()->hide();
     table_finders->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_finders->setSelectionMode(QAbstractItemView::NoSelection);
@@ -107,16 +107,16 @@ RoundReviewPanel::RoundReviewPanel(RoundReview& review, QWidget* parent)
         " border: none; padding: 2px 4px; }"));
 
     label_nobody = plainLabel(this, QStringLiteral("label_nobody"), 13, true, looks::inkSoft());
-    label_nobody->setText(QStringLiteral("Nobody found it."));
+    label_nobody->setText(tr("Nobody found it."));
     label_nobody->setAlignment(Qt::AlignCenter);
     label_missed = plainLabel(this, QStringLiteral("label_missed"), 12, false, looks::ink());
     label_missed->setWordWrap(true);
 
-    button_pin = new QPushButton(QStringLiteral("Pin"), this);
+    button_pin = new QPushButton(tr("Pin"), this);
     button_pin->setObjectName(QStringLiteral("button_pin"));
     button_pin->setCheckable(true);
-    button_pin->setToolTip(QStringLiteral("Keep this review open during the next round"));
-    button_close = new QPushButton(QStringLiteral("Close"), this);
+    button_pin->setToolTip(tr("Keep this review open during the next round"));
+    button_close = new QPushButton(tr("Close"), this);
     button_close->setObjectName(QStringLiteral("button_close"));
 
     auto* buttons = new QHBoxLayout;
@@ -178,7 +178,7 @@ void RoundReviewPanel::showReview()
     QString ending = r.outOfTime ? QStringLiteral("out of time") : QStringLiteral("everyone found it");
     if (!m_review.onItsBoard())
         ending = QStringLiteral("the last round");
-    label_ending->setText(QStringLiteral("Round %1: %2").arg(r.round, ending));
+    label_ending->setText(tr("Round %1: %2").arg(r.round, ending));
 
     // Each gloss on two lines at most; the tooltip has them whole.
     QStringList glosses;
@@ -222,6 +222,6 @@ void RoundReviewPanel::showReview()
 
     const QSignalBlocker quiet(button_pin);
     button_pin->setChecked(m_review.pinned());
-    button_pin->setText(m_review.pinned() ? QStringLiteral("Pinned") : QStringLiteral("Pin"));
+    button_pin->setText(m_review.pinned() ? tr("Pinned") : tr("Pin"));
     show();
 }

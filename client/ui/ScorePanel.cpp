@@ -50,18 +50,18 @@ ScorePanel::ScorePanel(const SeatRoster& seats, const RoundStatus& status, const
         const char* text;
         int x;
         int w;
-    } headings[] = {{"Player", 45, 113}, {"Score", 169, 50}, {"Bonus", 225, 50}};
+    } headings[] = {{QT_TR_NOOP("Player"), 45, 113}, {QT_TR_NOOP("Score"), 169, 50}, {QT_TR_NOOP("Bonus"), 225, 50}};
     for (const auto& h : headings) {
-        QLabel* l = looks::label(this, QStringLiteral("heading_") + QLatin1String(h.text), QLatin1String(h.text),
+        QLabel* l = looks::label(this, QStringLiteral("heading_") + QLatin1String(h.text), tr(h.text),
                                  QRect(h.x, 84, h.w, 15), 11, true);
         looks::setInk(l, looks::inkSoft());
     }
 
     popup_kick = new QMenu(this);
     popup_kick->setObjectName(QStringLiteral("popup_kick"));
-    RemoveFromGame1 = popup_kick->addAction(QStringLiteral("Remove From Game"));
-    SetToJustWatch1 = popup_kick->addAction(QStringLiteral("Set to Just Watch"));
-    UnsetJustWatch1 = popup_kick->addAction(QStringLiteral("Unset Just Watch"));
+    RemoveFromGame1 = popup_kick->addAction(tr("Remove From Game"));
+    SetToJustWatch1 = popup_kick->addAction(tr("Set to Just Watch"));
+    UnsetJustWatch1 = popup_kick->addAction(tr("Unset Just Watch"));
     connect(RemoveFromGame1, &QAction::triggered, this, [this] { m_commands.removeFromGame(); });
     connect(SetToJustWatch1, &QAction::triggered, this, [this] { m_commands.setToJustWatch(); });
     connect(UnsetJustWatch1, &QAction::triggered, this, [this] { m_commands.unsetJustWatch(); });
@@ -88,7 +88,7 @@ ScorePanel::ScorePanel(const SeatRoster& seats, const RoundStatus& status, const
         image_leader[i] = looks::label(this, QStringLiteral("image_leader") + n, QStringLiteral("\u2605"),
                                        QRect(160, top, 14, 16), 14, true, Qt::AlignCenter);
         looks::setInk(image_leader[i], QColor(184, 120, 16));
-        image_leader[i]->setToolTip(QStringLiteral("Leads the game: starts it and may remove players"));
+        image_leader[i]->setToolTip(tr("Leads the game: starts it and may remove players"));
         image_leader[i]->hide();
     }
     m_awayTimer = new QTimer(this);
@@ -129,9 +129,9 @@ void ScorePanel::showSeats()
     for (int i = 0; i < game::Seats; ++i) {
         const SeatRoster::Seat& s = m_seats.seat(i + 1);
         // A seat kept for a player who is away shows his name, greyed.
-        label_playername[i]->setText(s.away ? s.awayName : s.name);
         const bool empty = s.name == SeatRoster::Waiting;
-        label_playername[i]->setToolTipHint(m_leading && !empty ? RightClickHint : QString());
+        label_playername[i]->setText(s.away ? s.awayName : empty ? SeatRoster::waitingText() : s.name);
+        label_playername[i]->setToolTipHint(m_leading && !empty ? tr(qUtf8Printable(RightClickHint)) : QString());
         looks::setInk(label_playername[i], s.away ? looks::inkFaint() : empty ? looks::inkSoft() : looks::ink());
         QFont nf = label_playername[i]->font();
         nf.setBold(!empty);
@@ -154,7 +154,7 @@ void ScorePanel::showAway()
     for (int i = 0; i < game::Seats; ++i) {
         const SeatRoster::Seat& s = m_seats.seat(i + 1);
         ElidedLabel* label = label_playername[i];
-        const QString tip = s.away ? QStringLiteral("%1 is away: the seat is kept for %2 more seconds")
+        const QString tip = s.away ? tr("%1 is away: the seat is kept for %2 more seconds")
                                          .arg(s.awayName)
                                          .arg(m_seats.awaySecondsLeft(i + 1))
                                    : QString();

@@ -35,7 +35,7 @@ public:
 
     // The game's leader is told, over each name, that a right click offers more.
     void setLeading(bool leads);
-    static inline const QString RightClickHint = QStringLiteral("Right-click for more");
+    static inline const QString RightClickHint = QStringLiteral(QT_TRANSLATE_NOOP("ScorePanel", "Right-click for more"));
 
     // Before a seat's pop-up opens: its items enabled for the leader, then shown.
     void label_playername1ContextPopup(int seat, const QPoint& globalPos);

@@ -14,6 +14,7 @@
 #include "client/ui/GameMenu.h"
 #include "client/ui/Looks.h"
 #include "client/ui/MainMenus.h"
+#include "i18n/WindowLanguage.h"
 #include "client/ui/OptionsMenu.h"
 #include "client/ui/PlayLayout.h"
 #include "client/ui/RoundBar.h"
@@ -67,8 +68,8 @@ Tchat::Tchat(QStringList params, QWidget* parent)
     askToLeave = [this](const QString& question) {
         QMessageBox box(QMessageBox::Question, QStringLiteral("Quillor"), question, QMessageBox::NoButton, this);
         box.setTextFormat(Qt::PlainText);
-        QPushButton* leave = box.addButton(QStringLiteral("Leave"), QMessageBox::DestructiveRole);
-        box.setDefaultButton(box.addButton(QStringLiteral("Stay"), QMessageBox::RejectRole));
+        QPushButton* leave = box.addButton(tr("Leave"), QMessageBox::DestructiveRole);
+        box.setDefaultButton(box.addButton(tr("Stay"), QMessageBox::RejectRole));
         fitTitle(box);
         box.exec();
         return box.clickedButton() == leave;
@@ -347,6 +348,13 @@ void Tchat::keepSettingsIn(const QString& folder)
     connect(m_settings.get(), &SettingsFile::writeFailed, this, [this](const QString& message) {
         if (showError)
             showError(message);
+    });
+    // The windows' language is read once at start (app/main.cpp): a new choice is kept for
+    // the next one, and the player is told so.
+    m_menus->showWindowLanguage(m_settings->value(windowlanguage::SettingsKey));
+    connect(m_menus, &MainMenus::windowLanguageChosen, m_settings.get(), [this](const QString& code) {
+        if (m_settings->setValue(windowlanguage::SettingsKey, code))
+            m_client.ctx.systemLine(tr("The windows will show the new language from the next start."));
     });
 }
 
