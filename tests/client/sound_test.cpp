@@ -429,12 +429,23 @@ TEST(AudioSinkOutput, OnARealDeviceTheNewSoundPlaysOut)
         << "the recorder gets nothing: " << recorder.readAllStandardError().toStdString();
 
     // The applause (1.5 s), cut off at once by the short "valid" (0.08 s).
-    QProcess player;
-    player.setProcessEnvironment(server.environment());
-    player.setProcessChannelMode(QProcess::MergedChannels);
-    player.start(QCoreApplication::applicationDirPath() + QStringLiteral("/sound_playout"), QStringList());
-    ASSERT_TRUE(player.waitForFinished(15000));
-    EXPECT_EQ(player.exitCode(), 0) << player.readAll().toStdString();
+    // PulseAudio's client library aborts now and then in its own dispatcher when a stream is
+    // torn down under heavy load ("Assertion 'pd' failed at ../src/pulsecore/pdispatch.c");
+    // that one abort, inside the library and nowhere else, is tried once more.
+    QByteArray played;
+    int exitCode = -1;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        QProcess player;
+        player.setProcessEnvironment(server.environment());
+        player.setProcessChannelMode(QProcess::MergedChannels);
+        player.start(QCoreApplication::applicationDirPath() + QStringLiteral("/sound_playout"), QStringList());
+        ASSERT_TRUE(player.waitForFinished(15000));
+        exitCode = player.exitStatus() == QProcess::NormalExit ? player.exitCode() : -1;
+        played = player.readAll();
+        if (exitCode == 0 || !played.contains("pulsecore/pdispatch.c"))
+            break;
+    }
+    EXPECT_EQ(exitCode, 0) << played.toStdString();
 
     // What is still on its way to the speakers arrives, then the recording ends.
     QByteArray recorded = recorder.readAllStandardOutput();

@@ -20,7 +20,7 @@ using testutil::waitFor;
 namespace {
 
 // Waits until the SDK server has had `count` calls besides the health pings.
-bool waitForCalls(const HostBesideSidecar& h, qsizetype count, int ms = 3000)
+bool waitForCalls(const HostBesideSidecar& h, qsizetype count, int ms = 10000)
 {
     return waitFor([&] { return calls(h.sidecar).size() >= count; }, ms);
 }
