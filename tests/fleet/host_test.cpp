@@ -93,7 +93,7 @@ TEST(HostBesideSidecar, AGameIsToldToTheSdkServerInOrderAndEndsWithShutdownOnSig
     ASSERT_GE(pings.size(), 4) << all.join('\n').toStdString();
     for (qsizetype i = 1; i < pings.size(); ++i) {
         EXPECT_GE(pings[i] - pings[i - 1], 1500) << "ping " << i;
-        EXPECT_LE(pings[i] - pings[i - 1], 2500) << "ping " << i;
+        EXPECT_LE(pings[i] - pings[i - 1], 3500) << "ping " << i; // 2 s, and a busy machine's delay
     }
     const std::string log = logOf(h);
     EXPECT_NE(log.find("agones: the SDK server knows the game server is ready"), std::string::npos) << log;
