@@ -105,12 +105,16 @@ public:
         chat.setWindows(windows);
         // The hosting player leads his own game, whoever else has come.
         server.setLeadRule(HostGame::LeadRule::HostingPlayer);
-        chat.client().session.startHost = [this, &chat] {
+        chat.client().session.startHost = [this] {
             server.startListening();
-            // Announced on the local network only once hosting: no daemon is asked before.
-            announcement.start(discovery::gameNameFor(chat.client().ctx.state.playername));
             return server.port();
         };
+        // Announced on the local network only once hosting for others (a solo game, also
+        // played on this host, never is): no daemon is asked before.
+        QObject::connect(&chat.client().session, &Session::hosting, &chat, [this, &chat](quint16) {
+            announcing = true;
+            announcement.start(discovery::gameNameFor(chat.client().ctx.state.playername));
+        });
         // The hosting player learns under which name friends nearby find his game, or why
         // they do not; the dialog shows it beside his addresses.
         QObject::connect(&announcement, &HostAnnouncement::statusChanged, &chat, [this, &chat](const QString& text) {
@@ -129,6 +133,8 @@ public:
         // once the new copy has started.
         relaunch.stopHosting = [this] {
             hosted = server.isListening();
+            reannounce = announcing;
+            announcing = false;
             announcement.stop();
             server.stopListening();
         };
@@ -136,7 +142,10 @@ public:
             try {
                 if (hosted) {
                     server.startListening();
-                    announcement.start(announcement.announcer().name());
+                    if (reannounce) {
+                        announcing = true;
+                        announcement.start(announcement.announcer().name());
+                    }
                 }
             } catch (const ESockException& e) {
                 qWarning("cannot host again: %s", e.what());
@@ -171,6 +180,8 @@ private:
     TServer server;
     HostAnnouncement announcement {server};
     QString toldAnnouncement;
+    bool announcing = false; // the game is announced: a game hosted for others
+    bool reannounce = false; // ... and is to be again if hosting resumes after a relaunch
     Tspylist spylist;
     PlayChoiceStore playChoices;
     PlayWithOthersDialog playWithOthers;
