@@ -60,26 +60,26 @@ def quantity(text, what):
     return float(m.group(1)) * UNITS[m.group(2)]
 
 
-def check_game_server_spec(spec, what):
-    """The spec of a GameServer, alone or in a fleet's template."""
-    ports = get(spec, "ports", what) or []
+def check_game_server(server, what):
+    """A GameServer's description, alone or in a fleet's template."""
+    ports = get(server, "ports", what) or []
     check(len(ports) == 1, f"{what}: {len(ports)} ports, expected the game port alone")
     for port in ports:
         check(port.get("containerPort") == 7772, f"{what}: containerPort {port.get('containerPort')}, expected 7772")
         check(port.get("protocol") == "TCP", f"{what}: protocol {port.get('protocol')}, expected TCP")
         check(port.get("portPolicy") == "Dynamic", f"{what}: portPolicy {port.get('portPolicy')}, expected Dynamic")
         check("hostPort" not in port, f"{what}: a Dynamic port takes no hostPort")
-    health = get(spec, "health", what) or {}
+    health = get(server, "health", what) or {}
     check(health.get("disabled", False) is False, f"{what}: health checking is disabled")
     check(health.get("periodSeconds") == 5, f"{what}: health periodSeconds {health.get('periodSeconds')}, expected 5")
     check(health.get("failureThreshold") == 3,
           f"{what}: health failureThreshold {health.get('failureThreshold')}, expected 3")
 
-    containers = get(spec, "template.spec.containers", what) or []
+    containers = get(server, "template.spec.containers", what) or []
     names = [c.get("name") for c in containers]
-    check(spec.get("container") in names, f"{what}: spec.container {spec.get('container')!r} is none of {names}")
+    check(server.get("container") in names, f"{what}: the container {server.get('container')!r} is none of {names}")
     for c in containers:
-        if c.get("name") != spec.get("container"):
+        if c.get("name") != server.get("container"):
             continue
         where = f"{what}: container {c.get('name')}"
         check("--agones-one-session" in (c.get("args") or []), f"{where}: no --agones-one-session")
@@ -131,10 +131,10 @@ def check_containerfile(folder):
     return (users[0].split(":")[0] if users else None), entrypoint
 
 
-def check_host_takes(host, entrypoint, spec, what):
+def check_host_takes(host, entrypoint, server, what):
     """The host program accepts the arguments the container runs it with."""
-    for c in spec.get("template", {}).get("spec", {}).get("containers", []):
-        if c.get("name") != spec.get("container"):
+    for c in server.get("template", {}).get("spec", {}).get("containers", []):
+        if c.get("name") != server.get("container"):
             continue
         arguments = entrypoint[1:] + [str(a) for a in c.get("args") or []]
         run = subprocess.run([host] + arguments + ["--help"], capture_output=True, text=True,
@@ -152,20 +152,20 @@ def main():
     gs = load(folder, "gameserver.yaml")
     check(gs.get("apiVersion") == "agones.dev/v1" and gs.get("kind") == "GameServer",
           "gameserver.yaml: not an agones.dev/v1 GameServer")
-    check_game_server_spec(gs.get("spec", {}), "gameserver.yaml")
+    check_game_server(gs.get("spec", {}), "gameserver.yaml")
 
     fleet = load(folder, "fleet.yaml")
     check(fleet.get("apiVersion") == "agones.dev/v1" and fleet.get("kind") == "Fleet",
           "fleet.yaml: not an agones.dev/v1 Fleet")
     fleet_name = get(fleet, "metadata.name", "fleet.yaml")
-    fleet_spec = get(fleet, "spec.template.spec", "fleet.yaml") or {}
-    check_game_server_spec(fleet_spec, "fleet.yaml")
+    fleet_server = get(fleet, "spec.template.spec", "fleet.yaml") or {}
+    check_game_server(fleet_server, "fleet.yaml")
     # One game server, two manifests: they must not drift apart.
-    check(fleet_spec == gs.get("spec"), "fleet.yaml: its game server differs from gameserver.yaml")
-    for what, spec in (("gameserver.yaml", gs.get("spec", {})), ("fleet.yaml", fleet_spec)):
+    check(fleet_server == gs.get("spec"), "fleet.yaml: its game server differs from gameserver.yaml")
+    for what, server in (("gameserver.yaml", gs.get("spec", {})), ("fleet.yaml", fleet_server)):
         if len(sys.argv) == 3:
-            check_host_takes(sys.argv[2], entrypoint, spec, what)
-        for c in spec.get("template", {}).get("spec", {}).get("containers", []):
+            check_host_takes(sys.argv[2], entrypoint, server, what)
+        for c in server.get("template", {}).get("spec", {}).get("containers", []):
             check(str(c.get("securityContext", {}).get("runAsUser")) == image_user,
                   f"{what}: runAsUser is not the image's user {image_user}")
 
