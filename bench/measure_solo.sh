@@ -16,6 +16,8 @@
 #        RUNS=3 FRAMES=10 IDLE_SECONDS=10 ROUND_SECONDS=40 bench/measure_solo.sh
 #        BARE=path/to/bare_window bench/measure_solo.sh
 #        SHOT=/tmp/round.png bench/measure_solo.sh   also keeps a picture of the round
+#        SMAPS=/tmp/dir bench/measure_solo.sh   also keeps each program's /proc/PID/smaps
+#                                               (game.N, bare.N) where memory is taken
 # Needs: Xvfb, xdotool, ImageMagick (import), a C compiler and the X11 headers; installs
 # them on Debian when missing.
 set -eu
@@ -92,6 +94,7 @@ for run in $(seq 1 "$RUNS"); do
     PID=$6
     sleep 2
     BARE_RSS=$(status_kb "$PID" VmRSS)
+    [ -n "${SMAPS:-}" ] && mkdir -p "$SMAPS" && cp "/proc/$PID/smaps" "$SMAPS/bare.$run"
     kill "$PID"; wait "$PID" 2>/dev/null || true; PID=""
 
     # A solo game: the Start button, then the start picture of the game start dialog.
@@ -107,7 +110,14 @@ for run in $(seq 1 "$RUNS"); do
         sleep 0.05
     done
     [ -n "$DIALOG" ] || { echo "measure_solo: the game start dialog did not open" >&2; cat "$WORK/log" >&2; exit 1; }
-    xdotool mousemove --window "$DIALOG" 150 238 click 1
+    # Its start picture is the dialog's last row, centred, 33 pixels above its bottom edge
+    # (the rows above it grow as the dialog gains choices).
+    eval "$(xdotool getwindowgeometry --shell "$DIALOG")"
+    xdotool mousemove --window "$DIALOG" $((WIDTH / 2)) $((HEIGHT - 33)) click 1
+    sleep 0.5
+    if xdotool search --onlyvisible --name 'Game Start' >/dev/null 2>&1; then
+        echo "measure_solo: the game start dialog did not take the click on its start picture" >&2; exit 1
+    fi
     xdotool mousemove 900 700   # out of the way: hovering costs nothing
     ROUND_START=$(now_ms)
     sleep 2
@@ -125,6 +135,7 @@ for run in $(seq 1 "$RUNS"); do
     [ "$LEFT" -gt 0 ] && sleep "$(echo "scale=3; $LEFT / 1000" | bc)"
     GAME_RSS=$(status_kb "$PID" VmRSS)
     GAME_PEAK=$(status_kb "$PID" VmHWM)
+    [ -n "${SMAPS:-}" ] && mkdir -p "$SMAPS" && cp "/proc/$PID/smaps" "$SMAPS/game.$run"
     kill "$PID"; wait "$PID" 2>/dev/null || true; PID=""
 
     echo "run $run: memory after a round: game $((GAME_RSS / 1024)) MB ($GAME_RSS kB), bare window $((BARE_RSS / 1024)) MB ($BARE_RSS kB), ratio $(ratio "$GAME_RSS" "$BARE_RSS"); game's peak $((GAME_PEAK / 1024)) MB"

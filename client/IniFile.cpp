@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 IniWriteError::IniWriteError(const QString& path)
     : std::runtime_error(("Unable to write to " + QDir::toNativeSeparators(path)).toStdString())
 {
@@ -20,13 +22,32 @@ IniFileTooLarge::IniFileTooLarge(const QString& path)
 {
 }
 
+namespace {
+
+// Up to `limit` bytes of an open file, in a buffer as large as the file rather than the
+// limit (a settings file is a few kilobytes); a file that grows while it is read is read
+// on, up to the limit.
+QByteArray readAtMost(QFile& file, qint64 limit)
+{
+    QByteArray bytes = file.read(std::min(file.size(), limit));
+    while (bytes.size() < limit) {
+        const QByteArray more = file.read(std::min<qint64>(limit - bytes.size(), 4096));
+        if (more.isEmpty())
+            break;
+        bytes += more;
+    }
+    return bytes;
+}
+
+} // namespace
+
 IniDocument IniFile::read() const
 {
     QFile file(m_path);
     if (tooLarge() || !file.open(QIODevice::ReadOnly))
         return {};
-    // Read no more than a settings file may hold, even when the file grew meanwhile.
-    return IniDocument::fromBytes(file.read(MaxSize));
+    // No more than a settings file may hold, even when the file grew meanwhile.
+    return IniDocument::fromBytes(readAtMost(file, MaxSize));
 }
 
 bool IniFile::tooLarge() const
@@ -45,7 +66,7 @@ void IniFile::update(const std::function<void(IniDocument&)>& edit) const
         QFile file(m_path);
         if (!info.isFile() || !info.isWritable() || !file.open(QIODevice::ReadOnly))
             throw IniWriteError(m_path);
-        const QByteArray bytes = file.read(MaxSize + 1);
+        const QByteArray bytes = readAtMost(file, MaxSize + 1);
         if (bytes.size() > MaxSize)
             throw IniFileTooLarge(m_path);
         doc = IniDocument::fromBytes(bytes);
