@@ -294,7 +294,7 @@ TEST(SoundPlayer, PlaySoundsOffSilencesEveryEventSoundButNotChatter)
     EXPECT_EQ(rig.nowPlaying(), "timeup");
 }
 
-TEST(AudioSinkOutput, NoDeviceMeansSilenceWithoutError)
+TEST(PulseOutput, NoDeviceMeansSilenceWithoutError)
 {
     SoundBank bank;
     const auto out = pluginOutput(AudioBackend::Device::None);
@@ -306,7 +306,7 @@ TEST(AudioSinkOutput, NoDeviceMeansSilenceWithoutError)
     EXPECT_NO_THROW(output.stop());
 }
 
-TEST(AudioSinkOutput, DefaultOutputPlaysOrStaysSilentAndCanBeReplaced)
+TEST(PulseOutput, DefaultOutputPlaysOrStaysSilentAndCanBeReplaced)
 {
     // Whatever this machine has (often no sound card at all), starting and replacing
     // sounds must neither throw nor leave two sounds going.
@@ -411,7 +411,7 @@ double audibleSeconds(const QByteArray& pcm, int rate)
 
 } // namespace
 
-TEST(AudioSinkOutput, OnARealDeviceTheNewSoundPlaysOut)
+TEST(PulseOutput, OnARealDeviceTheNewSoundPlaysOut)
 {
     const PrivateSoundServer server;
     ASSERT_TRUE(server.failure().isEmpty()) << server.failure().toStdString();
@@ -499,7 +499,7 @@ private:
 
 } // namespace
 
-TEST(AudioSinkOutput, WithoutADeviceSaysOnceThatSoundsAreSilentAndOnlyWhenOneIsAskedFor)
+TEST(PulseOutput, WithoutADeviceSaysOnceThatSoundsAreSilentAndOnlyWhenOneIsAskedFor)
 {
     SoundBank bank;
     LogCapture log;

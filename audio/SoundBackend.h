@@ -1,10 +1,10 @@
 #pragma once
-// The audio plugin's root object: libsndfile decodes, Qt Multimedia plays.
+// The audio plugin's root object: libsndfile decodes, the sound server (PulseOutput) plays.
 #include "client/AudioBackend.h"
 
 #include <QObject>
 
-class QtAudioBackend : public QObject, public AudioBackend {
+class SoundBackend : public QObject, public AudioBackend {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID QuillorAudioBackend_iid)
     Q_INTERFACES(AudioBackend)
