@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
+#include <QPixmapCache>
 
 namespace picture {
 
@@ -10,10 +11,18 @@ QPixmap read(const QString& path)
 {
     if (path.isEmpty())
         return {}; // a button or label drawn without a picture
+    // A picture shown by several windows (the backdrop of every dialog, the buttons) is
+    // decoded once and its pixels shared: pixmaps are copied on write.
+    QPixmap pixmap;
+    if (QPixmapCache::find(path, &pixmap))
+        return pixmap;
     QImageReader reader(path, "png");
-    // Only the format named: no plugin is asked, no other format guessed.
+    // Only the format named: no other format guessed.
     reader.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(reader.read());
+    pixmap = QPixmap::fromImage(reader.read());
+    if (!pixmap.isNull())
+        QPixmapCache::insert(path, pixmap);
+    return pixmap;
 }
 
 QIcon icon(const QString& path)

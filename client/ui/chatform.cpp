@@ -134,8 +134,12 @@ void Tchat::buildPanels()
     // while the review is on.
     m_pathOverlay = new WordPathOverlay(c.review, m_boardPanel);
     m_pathOverlay->stackUnder(m_boardPanel->panel_winner);
-    m_reviewPanel = new RoundReviewPanel(c.review, m_background);
-    m_reviewPanel->raise();
+    // The review panel is made when the first review is shown (or asked for): the window's
+    // first frame needs none of it.
+    connect(&c.review, &RoundReview::changed, this, [this] {
+        if (m_client.review.shown())
+            reviewPanel();
+    });
     m_boardFocus = new BoardFocus(c.words, c.turn, this);
     m_boardPanel->paintbox_board->setKeyboard(m_boardFocus);
     // Tab goes from the board to the chat entry and on.
@@ -164,14 +168,32 @@ void Tchat::layoutPanels()
     m_boardPanel->setTileSize(l.tile, l.boardMargin);
     m_boardPanel->move(l.board.topLeft());
     m_pathOverlay->setGeometry(m_boardPanel->paintbox_board->geometry());
-    // The review grows with the scoreboard, as far as its place is wide enough.
-    m_reviewPanel->setScale(std::min(l.scale, double(l.review.width()) / PlayLayout::ReviewWidth));
-    m_reviewPanel->setFixedSize(l.review.size());
-    m_reviewPanel->move(l.review.topLeft());
     m_scorePanel->move(l.scores.topLeft());
     m_chatPane->setGeometry(l.chat);
     m_layout = l;
     m_laidOut = true;
+    placeReviewPanel();
+}
+
+RoundReviewPanel* Tchat::reviewPanel()
+{
+    if (!m_reviewPanel) {
+        m_reviewPanel = new RoundReviewPanel(m_client.review, m_background);
+        m_reviewPanel->raise();
+        placeReviewPanel();
+    }
+    return m_reviewPanel;
+}
+
+void Tchat::placeReviewPanel()
+{
+    if (!m_reviewPanel || !m_laidOut)
+        return;
+    // The review grows with the scoreboard, as far as its place is wide enough.
+    const PlayLayout& l = m_layout;
+    m_reviewPanel->setScale(std::min(l.scale, double(l.review.width()) / PlayLayout::ReviewWidth));
+    m_reviewPanel->setFixedSize(l.review.size());
+    m_reviewPanel->move(l.review.topLeft());
 }
 
 QSize Tchat::aroundInner() const

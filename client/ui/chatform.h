@@ -120,7 +120,8 @@ public:
     ChatPane* chatPane() const { return m_chatPane; }
     // The round's review, shown in the pause between rounds, and the word's path drawn
     // over the board meanwhile.
-    RoundReviewPanel* reviewPanel() const { return m_reviewPanel; }
+    // The panel is made when the first review is shown, or here when asked for first.
+    RoundReviewPanel* reviewPanel();
     WordPathOverlay* pathOverlay() const { return m_pathOverlay; }
     // The table of the last game won, made when the first game ends; null before.
     GameSummaryWindow* summaryWindow() const { return m_summaryWindow; }
@@ -179,6 +180,7 @@ private:
     void FormClose();
     void buildPanels();
     void layoutPanels();
+    void placeReviewPanel();
     // What the window needs around its inner area: its frame and the menu bar.
     QSize aroundInner() const;
     void connectMenus();
