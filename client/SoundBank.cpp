@@ -1,6 +1,7 @@
 #include "client/SoundBank.h"
 
 #include "client/AudioPlugin.h"
+#include "client/FilesBySuffix.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,8 +24,8 @@ SoundBank::SoundBank(const QString& folder, AudioPlugin& plugin)
 SoundBank::SoundBank(const QString& folder, Decoder decoder) : m_decode(std::move(decoder))
 {
     const QDir dir(folder);
-    // Name filters ignore letter case, so "BEEP.WAV" is found as well.
-    const QStringList files = dir.entryList({QStringLiteral("*.wav")}, QDir::Files | QDir::Readable);
+    // In any letter case, so "BEEP.WAV" is found as well.
+    const QStringList files = filesBySuffix(dir, u".wav", QDir::Files | QDir::Readable);
     for (const QString& file : files)
         m_files.insert(QFileInfo(file).completeBaseName().toLower(), dir.filePath(file));
 }

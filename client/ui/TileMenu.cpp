@@ -1,5 +1,6 @@
 #include "client/ui/TileMenu.h"
 
+#include "client/FilesBySuffix.h"
 #include "client/TileSet.h"
 
 #include <QAction>
@@ -73,8 +74,7 @@ void TileMenu::grouptilesmenu()
     creategrouptilesmenu(QString::fromLatin1(Classic))->setChecked(isClassic(m_current));
     QStringList names;
     for (const QString& folder : m_folders) {
-        const QStringList files = QDir(folder).entryList({QStringLiteral("*.bmp")},
-                                                         QDir::Files | QDir::Hidden | QDir::System);
+        const QStringList files = filesBySuffix(QDir(folder), u".bmp", QDir::Files | QDir::Hidden | QDir::System);
         for (const QString& file : files) {
             const QString name = file.section(QLatin1Char('.'), 0, 0);
             // The built-in set keeps its name; a file that no name reaches is left out.
