@@ -85,7 +85,6 @@ public:
                    const QString& programFolder)
         : tally(storageFolder(StoredFile::Tally, programFolder), nullptr, tallyDialogs, GameClient::GameKey)
         , gamestart(chat.prefs())
-        , phrases(chat.prefs())
         , server(nullptr, random, port)
         , playChoices(chat.settings()->path())
         , playWithOthers(playChoices)
@@ -95,13 +94,13 @@ public:
 
         Tchat::Windows windows;
         windows.tally = &tally;
-        windows.about = &about;
+        windows.makeAbout = [this] { return made(about); };
         windows.gamestart = &gamestart;
-        windows.help = &help;
+        windows.makeHelp = [this] { return made(help); };
         windows.spylist = &spylist;
         windows.download = &download;
         windows.playWithOthers = &playWithOthers;
-        windows.phrases = &phrases;
+        windows.makePhrases = [this, &chat] { return made(phrases, chat.prefs()); };
         chat.setWindows(windows);
         // The hosting player leads his own game, whoever else has come.
         server.setLeadRule(HostGame::LeadRule::HostingPlayer);
@@ -170,13 +169,22 @@ public:
     }
 
 private:
+    // A window made when it is first opened (about, help, the phrase editor).
+    template <typename Window, typename... Args>
+    static Window* made(std::unique_ptr<Window>& window, Args&... args)
+    {
+        if (!window)
+            window = std::make_unique<Window>(args...);
+        return window.get();
+    }
+
     TallyDialogs tallyDialogs;
     Ttallylist tally;
-    Tabout about;
+    std::unique_ptr<Tabout> about;
     Tdownload download;
     Tgamestart gamestart;
-    Thelp help;
-    Tphrases phrases;
+    std::unique_ptr<Thelp> help;
+    std::unique_ptr<Tphrases> phrases;
     TServer server;
     HostAnnouncement announcement {server};
     QString toldAnnouncement;

@@ -492,10 +492,23 @@ void Tchat::switchPane()
         board->setFocus(Qt::ShortcutFocusReason);
 }
 
+namespace {
+
+// The window, made now if it is made when first opened.
+template <typename Window>
+Window* made(Window*& window, const std::function<Window*()>& make)
+{
+    if (!window && make)
+        window = make();
+    return window;
+}
+
+} // namespace
+
 void Tchat::PrhaseList1Click()
 {
-    if (m_windows.phrases)
-        m_windows.phrases->PrhaseList1Click(this);
+    if (Tphrases* phrases = made(m_windows.phrases, m_windows.makePhrases))
+        phrases->PrhaseList1Click(this);
 }
 
 void Tchat::ResetScreenLocation1Click()
@@ -537,12 +550,12 @@ void Tchat::connectionEnded(const QString& reason)
 
 void Tchat::Content1Click()
 {
-    showWindow(m_windows.help);
+    showWindow(made(m_windows.help, m_windows.makeHelp));
 }
 
 void Tchat::About1Click()
 {
-    showWindow(m_windows.about);
+    showWindow(made(m_windows.about, m_windows.makeAbout));
 }
 
 void Tchat::SpyList1Click()

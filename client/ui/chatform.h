@@ -73,6 +73,11 @@ public:
         Tdownload* download = nullptr;
         PlayWithOthersDialog* playWithOthers = nullptr;
         Tphrases* phrases = nullptr;
+        // Windows a player may never open are made when first opened, where these are
+        // given; their pointer above stays null till then.
+        std::function<Tabout*()> makeAbout;
+        std::function<Thelp*()> makeHelp;
+        std::function<Tphrases*()> makePhrases;
     };
 
     // `params` is the lobby's command line (without the program name and options); it
