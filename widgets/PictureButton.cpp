@@ -7,7 +7,7 @@
 #include <QPainter>
 
 PictureButton::PictureButton(const QString& picturePath, const QString& caption, QWidget* parent)
-    : QAbstractButton(parent), m_picture(picture::read(picturePath)), m_sharp(sharpPixmap(picturePath))
+    : QAbstractButton(parent), m_picture(picture::read(picturePath)), m_picturePath(picturePath)
 {
     setText(caption);
     setAccessibleName(caption);
@@ -38,6 +38,8 @@ void PictureButton::paintEvent(QPaintEvent*)
         const int shift = isDown() ? 1 : 0;
         // Drawn larger than the plain picture (a grown window, a high-DPI screen): the sharp one.
         const qreal needed = width() * devicePixelRatioF();
+        if (needed > m_picture.width() && m_sharp.isNull())
+            m_sharp = sharpPixmap(m_picturePath);
         const QPixmap& picture = needed > m_picture.width() ? m_sharp : m_picture;
         painter.drawPixmap(QRect(QPoint(shift, shift), size()), picture);
     }

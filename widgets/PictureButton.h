@@ -4,6 +4,7 @@
 // larger than the picture, it uses the picture's "@2x" copy where there is one.
 #include <QAbstractButton>
 #include <QPixmap>
+#include <QString>
 
 class PictureButton : public QAbstractButton {
     Q_OBJECT
@@ -27,6 +28,7 @@ private:
     void paintPlain(QPainter& painter) const;
 
     QPixmap m_picture;
-    QPixmap m_sharp; // the "@2x" picture, or the plain one again
+    QString m_picturePath;
+    QPixmap m_sharp; // the "@2x" picture, or the plain one again; read when first drawn larger
     bool m_plainLook = false;
 };
