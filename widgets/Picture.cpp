@@ -5,6 +5,28 @@
 #include <QImageReader>
 #include <QPixmapCache>
 
+namespace {
+
+// A picture stored with an alpha channel but without a see-through pixel (the backdrop)
+// is kept opaque: tiling and drawing it is then a copy, not a blend of every pixel.
+QImage withoutUnusedAlpha(QImage image)
+{
+    if (!image.hasAlphaChannel())
+        return image;
+    image.convertTo(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(line[x]) != 255)
+                return image;
+        }
+    }
+    image.convertTo(QImage::Format_RGB32);
+    return image;
+}
+
+} // namespace
+
 namespace picture {
 
 QPixmap read(const QString& path)
@@ -19,7 +41,7 @@ QPixmap read(const QString& path)
     QImageReader reader(path, "png");
     // Only the format named: no other format guessed.
     reader.setAutoDetectImageFormat(false);
-    pixmap = QPixmap::fromImage(reader.read());
+    pixmap = QPixmap::fromImage(withoutUnusedAlpha(reader.read()));
     if (!pixmap.isNull())
         QPixmapCache::insert(path, pixmap);
     return pixmap;
