@@ -169,8 +169,16 @@ void PulseOutput::streamDrained(pa_stream* stream, int, void* self)
     if (stream != out->m_stream)
         return;
     // Every sample has been played (or the stream failed meanwhile): the sound is over.
-    // The stream stays until the next sound or stop; it holds nothing more to play.
+    // The stream leaves the server too, once the library's call has returned: a stream
+    // left waiting for samples would keep the output device from its idle sleep.
     out->m_sound.reset();
+    QMetaObject::invokeMethod(
+        out,
+        [out, stream] {
+            if (out->m_stream == stream && !out->m_sound)
+                out->closeStream();
+        },
+        Qt::QueuedConnection);
 }
 
 void PulseOutput::closeStream()

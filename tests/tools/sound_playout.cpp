@@ -5,12 +5,14 @@
 //
 // Exit status: 0 when "valid" was playing and ran out; 3 when the new sound did not take
 // the old one's place; 4 when it did not end in time (or no sound server played it); 5
-// when the audio plugin cannot be loaded.
+// when the audio plugin cannot be loaded; 6 when a stream is left on the server after its
+// sound is over.
 #include "client/AudioPlugin.h"
 #include "client/SoundBank.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QProcess>
 #include <QThread>
 
 #include <cstdio>
@@ -48,6 +50,17 @@ int main(int argc, char** argv)
     while (!tail.hasExpired()) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
         QThread::msleep(1);
+    }
+    // A sound that is over has left the server: no stream stays to keep the device awake.
+    QProcess streams;
+    streams.start(QStringLiteral("pactl"), {QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("sink-inputs")});
+    if (!streams.waitForFinished(5000) || streams.exitCode() != 0) {
+        std::fputs("sound_playout: pactl cannot list the server's streams\n", stderr);
+        return 6;
+    }
+    if (const QByteArray left = streams.readAllStandardOutput().trimmed(); !left.isEmpty()) {
+        std::fprintf(stderr, "sound_playout: streams left on the server: %s\n", left.constData());
+        return 6;
     }
     return 0;
 }
